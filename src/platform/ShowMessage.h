@@ -1,0 +1,42 @@
+#pragma once
+// Every message box of the program goes through here, so tests can record messages
+// instead of blocking on a modal box.
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+
+// The application's standard box: caption = application name, warning icon, OK.
+void ShowMessage(const QString& text);
+// A window's own box with an explicit caption, OK.
+void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
+
+struct ShownMessage {
+    QString text;
+    QString caption; // empty for the application's standard box
+};
+
+// While alive, messages are recorded here instead of shown. Recorders nest.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const std::vector<ShownMessage>& Messages() const { return m_messages; }
+    std::vector<QString> Texts() const;
+    void Clear() { m_messages.clear(); }
+    void Record(const QString& text, const QString& caption) { m_messages.push_back({text, caption}); }
+
+private:
+    std::vector<ShownMessage> m_messages;
+    MessageRecorder* m_pPrevious;
+};
+
+} // namespace platform

@@ -1,0 +1,71 @@
+#include "platform/audio/AudioBackend.h"
+
+#include "platform/audio/pulse/PulseBackend.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+IAudioBackend* g_pChosen = nullptr;
+
+IAudioBackend& DefaultBackend()
+{
+    static std::unique_ptr<IAudioBackend> backend = [] () -> std::unique_ptr<IAudioBackend> {
+        const char* name = std::getenv("TESSAVOX_AUDIO");
+        if (name && std::strcmp(name, "virtual") == 0)
+            return std::make_unique<VirtualBackend>();
+        return std::make_unique<PulseBackend>();
+    }();
+    return *backend;
+}
+} // namespace
+
+IAudioBackend& CurrentAudioBackend()
+{
+    return g_pChosen ? *g_pChosen : DefaultBackend();
+}
+
+void UseAudioBackend(IAudioBackend* backend)
+{
+    g_pChosen = backend;
+}
+
+bool IsSupportedFormat(const WAVEFORMATEX& f)
+{
+    return f.wFormatTag == WAVE_FORMAT_PCM && (f.wBitsPerSample == 8 || f.wBitsPerSample == 16) &&
+           (f.nChannels == 1 || f.nChannels == 2) && f.nSamplesPerSec >= 8000 &&
+           f.nSamplesPerSec <= 48000 && f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8 &&
+           f.nAvgBytesPerSec == f.nSamplesPerSec * f.nBlockAlign;
+}
+
+QString CommonErrorText(MMRESULT code)
+{
+    switch (code) {
+    case MMSYSERR_NOERROR: return QStringLiteral("The command completed successfully.");
+    case MMSYSERR_ERROR: return QStringLiteral("Unspecified error.");
+    case MMSYSERR_BADDEVICEID: return QStringLiteral("The device number is out of range.");
+    case MMSYSERR_NOTENABLED: return QStringLiteral("The device is not enabled.");
+    case MMSYSERR_ALLOCATED: return QStringLiteral("The device is already in use.");
+    case MMSYSERR_INVALHANDLE: return QStringLiteral("The device handle is not valid.");
+    case MMSYSERR_NODRIVER: return QStringLiteral("No sound server or driver is available.");
+    case MMSYSERR_NOMEM: return QStringLiteral("Not enough memory.");
+    case MMSYSERR_NOTSUPPORTED: return QStringLiteral("The device does not support this operation.");
+    case MMSYSERR_INVALPARAM: return QStringLiteral("An argument is not valid.");
+    case WAVERR_BADFORMAT: return QStringLiteral("The device cannot use this sound format.");
+    case WAVERR_STILLPLAYING: return QStringLiteral("Buffers are still queued on the device.");
+    case WAVERR_UNPREPARED: return QStringLiteral("The buffer is not prepared.");
+    default: return QStringLiteral("Unknown error %1.").arg(code);
+    }
+}
+
+std::uint64_t NextStreamId()
+{
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1);
+}
+
+} // namespace platform

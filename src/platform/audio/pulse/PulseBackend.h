@@ -1,0 +1,28 @@
+#pragma once
+// The PulseAudio backend: devices are the server's sources (monitors included) and sinks,
+// reached through one threaded main loop. The loop's thread only moves bytes between the
+// server and queued buffers and posts notifications.
+
+#include "platform/audio/AudioBackend.h"
+
+#include <memory>
+
+namespace platform {
+
+class PulseBackend : public IAudioBackend {
+public:
+    PulseBackend();
+    ~PulseBackend() override;
+
+    unsigned DeviceCount(Direction dir) override;
+    QString DeviceName(Direction dir, unsigned index) override;
+    MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
+                  std::unique_ptr<IWaveStream>& stream) override;
+    QString ErrorText(MMRESULT code) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_pImpl;
+};
+
+} // namespace platform

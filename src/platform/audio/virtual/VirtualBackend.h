@@ -1,0 +1,83 @@
+#pragma once
+// Devices that produce known signals, for deterministic tests. Time does not pass by
+// itself: in manual mode (speed 0, the default) nothing happens until Advance; with a
+// speed, a UI-thread timer advances every running stream at that multiple of real time.
+// Notifications are posted exactly as a real backend posts them.
+
+#include "platform/audio/AudioBackend.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+enum class VirtualSignal {
+    Sine,    // a sine per channel (leftHz, rightHz), 8-bit unsigned or 16-bit signed
+    Counter, // byte i of the stream is i & 0xFF, for exact comparisons
+    Silence,
+};
+
+enum class VirtualFault {
+    None,
+    FailOpen,      // Open answers MMSYSERR_ALLOCATED
+    FailStart,     // Start answers MMSYSERR_ERROR
+    FailPrepare,   // Prepare answers MMSYSERR_NOMEM after failAfter successful calls
+    FailUnprepare, // Unprepare answers MMSYSERR_ERROR after failAfter successful calls
+    FailAdd,       // AddBuffer answers MMSYSERR_NOMEM after failAfter successful calls
+    FailMidStream, // posts MM_WIM_ERROR / MM_WOM_ERROR after failAfter buffers handed back
+    FailReset,     // Reset answers MMSYSERR_ERROR (after handing the buffers back)
+    FailClose,     // Close answers MMSYSERR_ERROR (and closes all the same)
+};
+
+struct VirtualDeviceSpec {
+    QString name;
+    VirtualSignal signal = VirtualSignal::Sine;
+    VirtualFault fault = VirtualFault::None;
+    unsigned failAfter = 0;
+    double leftHz = 440.0;
+    double rightHz = 660.0;
+};
+
+// Code posted by FailMidStream.
+inline constexpr MMRESULT VIRTUAL_STREAM_FAILED = SERVER_ERROR_BASE + 6;
+
+class VirtualStream;
+
+class VirtualBackend : public IAudioBackend {
+public:
+    // Capture: "Virtual Sine", "Virtual Counter", "Virtual Silence". Playback: "Virtual Output".
+    VirtualBackend();
+    ~VirtualBackend() override;
+
+    void SetDevices(Direction dir, std::vector<VirtualDeviceSpec> devices);
+
+    unsigned DeviceCount(Direction dir) override;
+    QString DeviceName(Direction dir, unsigned index) override;
+    MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
+                  std::unique_ptr<IWaveStream>& stream) override;
+    QString ErrorText(MMRESULT code) override;
+
+    // 0: manual. Otherwise running streams advance by themselves at speed × real time.
+    void SetSpeed(double speed);
+    // Every started capture stream produces `frames` frames; every playback stream plays
+    // `frames` frames. Full buffers are handed back as they fill.
+    void Advance(unsigned frames);
+    // Every open stream fails now, as FailMidStream does.
+    void FailOpenStreams(MMRESULT code);
+
+    // The bytes every playback stream has played, in order, since this backend was made.
+    QByteArray Played() const;
+    unsigned OpenStreamCount() const;
+    // Buffers queued on the stream opened last (0 when none is open).
+    unsigned QueuedOnLastStream() const;
+
+private:
+    friend class VirtualStream;
+    struct State;
+    std::shared_ptr<State> m_pState;
+};
+
+} // namespace platform
