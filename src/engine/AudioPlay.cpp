@@ -1,0 +1,100 @@
+// Playback of a WAV file through the same ring of buffers.
+
+#include "engine/AudioPlayRec.h"
+
+#include "engine/RiffReader.h"
+#include "platform/ShowMessage.h"
+
+int CAudioPlayRec::Play(const QString& path)
+{
+    m_bPause = 0;
+    m_bInput = 0;
+    if (m_nStatus != STATUS_READY) {
+        platform::ShowMessage(QStringLiteral("Class status error"));
+        return 0;
+    }
+    if (!OpenWaveForRead(path))
+        return 0;
+    const MMRESULT rc = platform::CurrentAudioBackend().Open(platform::Direction::Playback,
+                                                             platform::DEFAULT_DEVICE, m_wfx, this, m_hWaveOut);
+    if (rc != MMSYSERR_NOERROR) {
+        m_hWaveOut.reset();
+        // The source stays closed too, or the next Play would find it open.
+        m_hReadFile.reset();
+        ReportError(QStringLiteral("waveOutOpen() failed"), rc);
+        return 0;
+    }
+    for (int i = 0; i < m_nBufferCount; ++i) {
+        const std::size_t got = m_hReadFile->Read(m_pBuffers[static_cast<std::size_t>(i)].data(),
+                                                  static_cast<std::size_t>(m_nBufferSize));
+        if (got == 0 && i == 0) {
+            platform::ShowMessage(QStringLiteral("Read sound data from file failed"));
+            m_hWaveOut.reset();
+            m_hReadFile.reset();
+            return 0;
+        }
+        if (!WriteOutputBuffer(i, static_cast<std::uint32_t>(got))) {
+            m_hWaveOut.reset();
+            m_hReadFile.reset();
+            return 0;
+        }
+    }
+    m_nStatus = STATUS_PLAYING;
+    return 1;
+}
+
+int CAudioPlayRec::WriteOutputBuffer(int i, std::uint32_t count)
+{
+    WAVEHDR& header = m_pHeaders[static_cast<std::size_t>(i)];
+    header = WAVEHDR{};
+    header.lpData = m_pBuffers[static_cast<std::size_t>(i)].data();
+    header.dwBufferLength = static_cast<std::uint32_t>(m_nBufferSize);
+    header.dwBytesRecorded = count;
+    header.dwUser = static_cast<std::uintptr_t>(i);
+    MMRESULT rc = m_hWaveOut->Prepare(&header);
+    if (rc != MMSYSERR_NOERROR) {
+        ReportError(QStringLiteral("waveOutPrepareHeader() failed"), rc);
+        return 0;
+    }
+    rc = m_hWaveOut->AddBuffer(&header);
+    if (rc != MMSYSERR_NOERROR)
+        ReportError(QStringLiteral("waveOutWrite() failed"), rc);
+    ++m_nQueued;
+    SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count));
+    return 1;
+}
+
+void CAudioPlayRec::OnOutputBufferDone(WAVEHDR* header)
+{
+    const MMRESULT rc = m_hWaveOut->Unprepare(header);
+    if (rc != MMSYSERR_NOERROR) {
+        ReportError(QStringLiteral("waveOutUnprepareHeader() failed"), rc);
+        return;
+    }
+    --m_nQueued;
+    if (m_nStatus == STATUS_PLAYING) {
+        const std::size_t got = m_hReadFile->Read(header->lpData, static_cast<std::size_t>(m_nBufferSize));
+        if (got > 0) {
+            WriteOutputBuffer(static_cast<int>(header->dwUser), static_cast<std::uint32_t>(got));
+            return;
+        }
+        Stop();
+    }
+    if (m_nQueued == 0 && m_nStatus != STATUS_PLAYING)
+        ClosePlay();
+}
+
+void CAudioPlayRec::ClosePlay()
+{
+    if (!m_hWaveOut || (m_nStatus != STATUS_PLAYING && m_nStatus != STATUS_STOPPING))
+        return;
+    m_timerClosePlay.stop();
+    m_hWaveOut->Pause();
+    const MMRESULT rc = m_hWaveOut->Close();
+    // Given up whatever Close says; destroying the stream lets go of any buffer left.
+    m_hWaveOut.reset();
+    if (rc != MMSYSERR_NOERROR)
+        ReportError(QStringLiteral("waveOutClose() failed"), rc);
+    m_hReadFile.reset();
+    m_nStatus = STATUS_READY;
+}

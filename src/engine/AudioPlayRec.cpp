@@ -1,0 +1,221 @@
+// The engine object: creation, device choice, the buffer ring, stop, timers, error reports
+// and the dispatch of device notifications.
+
+#include "engine/AudioPlayRec.h"
+
+#include "engine/RiffReader.h"
+#include "engine/RiffWriter.h"
+#include "platform/ShowMessage.h"
+
+#include <QTimerEvent>
+
+CAudioPlayRec::CAudioPlayRec()
+{
+    ResetMp3State();
+}
+
+CAudioPlayRec::~CAudioPlayRec()
+{
+    if (m_hWaveIn)
+        CloseRecord();
+    // Destruction may come in any status: whatever is still open is finished here, so an
+    // output file being recorded is never left with provisional sizes.
+    if (m_hWaveIn) {
+        m_hWaveIn.reset();
+    }
+    for (int n = 0; n < 2; ++n) {
+        CloseRecordFile(n, QStringLiteral("mp3"));
+        CloseRecordFile(n, QStringLiteral("wav"));
+    }
+    if (m_hWaveOut)
+        ClosePlay();
+    m_hWaveOut.reset();
+    m_hReadFile.reset();
+    UnloadEncoder();
+    FreeBuffers();
+}
+
+int CAudioPlayRec::Create(std::uint32_t deviceId, QWidget* parent, const QRect* rect,
+                          AudioNotifyProc notify, void* owner)
+{
+    SelectDevice(deviceId);
+    // Playback goes to the default output here, so only the capture count limits the choice.
+    if (m_nDeviceID != WAVE_MAPPER &&
+        m_nDeviceID > platform::CurrentAudioBackend().DeviceCount(platform::Direction::Capture)) {
+        platform::ShowMessage(QStringLiteral("Error audio device"));
+        return 0;
+    }
+    m_nBufferSize = 4096;
+    m_pfnNotify = notify;
+    m_pNotifyParam = owner;
+    if (!CreateDisplayWindow(parent, rect))
+        return 0;
+    m_nStatus = STATUS_READY;
+    return 1;
+}
+
+void CAudioPlayRec::SelectDevice(std::uint32_t deviceId)
+{
+    if (m_hWaveIn)
+        CloseRecord();
+    if (m_hWaveOut)
+        ClosePlay();
+    FreeBuffers();
+    m_nDeviceID = deviceId;
+    if (!m_rcClient.isNull()) {
+        const int top = (m_rcClient.bottom() + 1 - m_rcClient.top() + 1) / 2;
+        InvalidateDisplay(QRect(QPoint(m_rcClient.left(), top), m_rcClient.bottomRight()).adjusted(4, 4, -4, -4));
+    }
+}
+
+int CAudioPlayRec::MatchMixerSource(std::uint32_t index, const QString& name, std::uint32_t componentType,
+                                    CAudioPlayRec* engine)
+{
+    constexpr std::uint32_t COMPONENTTYPE_SRC_LINE = 0x1002;
+    constexpr std::uint32_t COMPONENTTYPE_SRC_MICROPHONE = 0x1003;
+    const QString lower = name.toLower();
+    if (lower.contains(QStringLiteral("microphone")) || componentType == COMPONENTTYPE_SRC_MICROPHONE)
+        engine->m_nMicSource = index;
+    else if (lower.contains(QStringLiteral("line in")) || componentType == COMPONENTTYPE_SRC_LINE)
+        engine->m_nLineSource = index;
+    return 1;
+}
+
+int CAudioPlayRec::PrepareBuffers()
+{
+    FreeBuffers();
+    m_nBufferCount = static_cast<std::uint16_t>(m_wfx.nSamplesPerSec / 11025 + m_wfx.wBitsPerSample / 8 +
+                                                m_wfx.nChannels);
+    return AllocBuffers(m_nBufferSize);
+}
+
+int CAudioPlayRec::AllocBuffers(std::int32_t size)
+{
+    m_nBufferSize = size;
+    const auto bytes = static_cast<std::size_t>(size);
+    m_pBuffers.assign(m_nBufferCount, std::vector<char>(bytes, 0));
+    m_pLeft.assign(bytes, 0);
+    m_pRight.assign(bytes, 0);
+    m_pHeaders.assign(m_nBufferCount, WAVEHDR{});
+    return 1;
+}
+
+void CAudioPlayRec::FreeBuffers()
+{
+    // Buffers stay while a file is open: the playback source or an output still uses them.
+    if (m_hFile[0] || m_hFile[1] || m_fpMp3[0] || m_fpMp3[1] || m_hReadFile)
+        return;
+    // A device still holding buffers would write into freed memory.
+    if (m_hWaveIn || m_hWaveOut)
+        return;
+    m_pBuffers.clear();
+    m_pBuffers.shrink_to_fit();
+    m_pLeft = {};
+    m_pRight = {};
+    m_pHeaders = {};
+}
+
+void CAudioPlayRec::Stop()
+{
+    if (m_nStatus == STATUS_RECORDING) {
+        // The device hands every buffer back at once, holding what it captured up to now;
+        // so the file ends where Stop was pressed, not a ring's length later.
+        const MMRESULT rc = m_hWaveIn ? m_hWaveIn->Reset() : MMSYSERR_INVALHANDLE;
+        if (rc != MMSYSERR_NOERROR)
+            ReportError(QStringLiteral("waveInReset() failed"), rc);
+        m_timerCloseRecord.start(1000, this);
+    } else if (m_nStatus == STATUS_PLAYING) {
+        const MMRESULT rc = m_hWaveOut ? m_hWaveOut->Reset() : MMSYSERR_INVALHANDLE;
+        if (rc != MMSYSERR_NOERROR)
+            ReportError(QStringLiteral("waveOutReset() failed"), rc);
+        m_timerClosePlay.start(1000, this);
+    } else {
+        return;
+    }
+    InvalidateDisplay(rect());
+    m_nStatus = STATUS_STOPPING;
+    m_bPause = 0;
+}
+
+void CAudioPlayRec::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() == m_timerCloseRecord.timerId())
+        OnTimer(IDT_CLOSE_RECORD);
+    else if (e->timerId() == m_timerClosePlay.timerId())
+        OnTimer(IDT_CLOSE_PLAY);
+    else
+        QWidget::timerEvent(e);
+}
+
+void CAudioPlayRec::OnTimer(int id)
+{
+    if (id == IDT_CLOSE_RECORD) {
+        m_timerCloseRecord.stop();
+        CloseRecord();
+    } else if (id == IDT_CLOSE_PLAY) {
+        m_timerClosePlay.stop();
+        ClosePlay();
+    }
+}
+
+void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
+{
+    // The device's own text for the code: the wave-in text while capturing, else wave-out's.
+    const QString deviceText = platform::CurrentAudioBackend().ErrorText(code).left(99);
+    platform::ShowMessage(QStringLiteral("WAVEIN:%1:%2 %3").arg(code, 0, 16).arg(deviceText, text));
+}
+
+bool CAudioPlayRec::event(QEvent* e)
+{
+    if (e->type() == WaveEvent::EventType()) {
+        PreTranslateMessage(static_cast<const WaveEvent&>(*e));
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CAudioPlayRec::PreTranslateMessage(const WaveEvent& ev)
+{
+    const std::uint64_t id = ev.StreamId();
+    const bool fromCapture = m_hWaveIn && m_hWaveIn->Id() == id;
+    const bool fromPlayback = m_hWaveOut && m_hWaveOut->Id() == id;
+    switch (ev.Message()) {
+    case MM_WIM_DATA:
+        // A buffer of a stream already closed belongs to a ring that may be gone: not touched.
+        if (fromCapture)
+            OnInputBufferDone(ev.Header());
+        break;
+    case MM_WIM_CLOSE:
+        // The close of an earlier stream must not end the capture now running.
+        if (m_hWaveIn && !fromCapture)
+            return;
+        m_nQueued = 0;
+        m_bInput = 0;
+        m_nStatus = STATUS_READY;
+        break;
+    case MM_WIM_ERROR:
+        if (fromCapture)
+            OnDeviceFailed(ev.Error());
+        return;
+    case MM_WOM_DONE:
+        if (fromPlayback)
+            OnOutputBufferDone(ev.Header());
+        break;
+    case MM_WOM_CLOSE:
+        if (m_hWaveOut && !fromPlayback)
+            return;
+        m_bInput = 0;
+        m_nStatus = STATUS_READY;
+        break;
+    case MM_WOM_ERROR:
+        if (fromPlayback) {
+            ReportError(QStringLiteral("Playback device failed"), ev.Error());
+            Stop();
+        }
+        return;
+    default:
+        break;
+    }
+    if (ev.Message() >= MM_WOM_OPEN && ev.Message() <= 0x3C9 && m_pfnNotify)
+        m_pfnNotify(ev.Message(), m_pNotifyParam);
+}

@@ -1,0 +1,171 @@
+#pragma once
+// The recorder engine: captures through a ring of device buffers into WAV (and MP3)
+// outputs, plays WAV files back, and is itself the small window that shows the sound.
+// Everything runs on the UI thread: device notifications arrive as posted events.
+
+#include "engine/RiffChunk.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/audio/AudioBackend.h"
+
+#include "lame_enc.h"
+
+#include <QBasicTimer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+class RiffReader;
+class RiffWriter;
+
+inline constexpr std::uint32_t STATUS_NONE = 0;
+inline constexpr std::uint32_t STATUS_READY = 1;
+inline constexpr std::uint32_t STATUS_PLAYING = 2;
+inline constexpr std::uint32_t STATUS_RECORDING = 3;
+inline constexpr std::uint32_t STATUS_STOPPING = 4;
+
+inline constexpr std::uint32_t CHANNELS_MONO = 0;
+inline constexpr std::uint32_t CHANNELS_STEREO = 1;
+inline constexpr std::uint32_t CHANNELS_SPLIT = 2;
+
+inline constexpr std::uint32_t WAVE_MAPPER = 0xFFFFFFFF;
+
+// Engine timers: finish closing capture / playback if the last buffer never comes back.
+inline constexpr int IDT_CLOSE_RECORD = 1;
+inline constexpr int IDT_CLOSE_PLAY = 2;
+
+// The RIFF size fields are 32-bit: a file may not grow past this many bytes.
+inline constexpr std::uint64_t MAX_WAVE_FILE_BYTES = 0xFFFFFFFFull;
+
+using AudioNotifyProc = void (*)(std::uint32_t message, void* owner);
+
+class CAudioPlayRec : public QWidget {
+    Q_OBJECT
+public:
+    CAudioPlayRec();
+    ~CAudioPlayRec() override;
+
+    int Create(std::uint32_t deviceId, QWidget* parent, const QRect* rect, AudioNotifyProc notify,
+               void* owner);
+    void SelectDevice(std::uint32_t deviceId);
+    int StartRecord(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate);
+    int OpenRecordFile(int n, const QString& path);
+    void CloseRecordFile(int n, const QString& kind);
+    void Stop();
+    int Play(const QString& path);
+
+    // Source numbers of the microphone and line-in lines in the device's mixer.
+    static int MatchMixerSource(std::uint32_t index, const QString& name, std::uint32_t componentType,
+                                CAudioPlayRec* engine);
+
+    // The path an output is written to now: the file name lower-cased, and "-2", "-3", ...
+    // once it has run past the size limit. Empty when the output is not open.
+    QString OutputPath(int n) const;
+    bool IsOutputOpen(int n) const;
+    // Tests lower the per-file limit to see a recording go on into the next file.
+    void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
+
+    std::uint32_t m_nMicSource = 0;
+    std::uint32_t m_nLineSource = 0;
+    std::uint8_t m_bPause = 0;
+    std::int32_t m_nQueued = 0;
+    AudioNotifyProc m_pfnNotify = nullptr;
+    void* m_pNotifyParam = nullptr;
+    QRect m_rcClient;
+    std::uint32_t m_nStatus = STATUS_NONE;
+    std::uint32_t m_bInput = 0;
+    std::uint32_t m_nDeviceID = WAVE_MAPPER;
+    WAVEFORMATEX m_wfx;
+    std::uint32_t m_nChannelMode = CHANNELS_MONO;
+    std::unique_ptr<platform::IWaveStream> m_hWaveIn;
+    std::unique_ptr<platform::IWaveStream> m_hWaveOut;
+    std::vector<std::vector<char>> m_pBuffers;
+    std::vector<char> m_pLeft;
+    std::vector<char> m_pRight;
+    std::vector<WAVEHDR> m_pHeaders;
+    std::int32_t m_nBufferSize = 1024;
+    std::uint16_t m_nBufferCount = 0;
+    std::unique_ptr<RiffWriter> m_hFile[2];
+    MMCKINFO m_ckRiff[2];
+    MMCKINFO m_ckData[2];
+
+    // MP3 encoding: the library once, and per output (0, 1) its stream, file and buffers.
+    std::unique_ptr<platform::DynamicLibrary> m_hEncoderLib;
+    BEINITSTREAM beInitStream = nullptr;
+    BEENCODECHUNK beEncodeChunk = nullptr;
+    BEDEINITSTREAM beDeinitStream = nullptr;
+    BECLOSESTREAM beCloseStream = nullptr;
+    BEVERSION beVersion = nullptr;
+    BEWRITEVBRHEADER beWriteVBRHeader = nullptr;
+    BEWRITEINFOTAG beWriteInfoTag = nullptr;
+    std::vector<std::uint8_t> m_pMp3Buffer[2];
+    std::vector<char> m_pPcmBuffer[2];
+    std::uint32_t m_nPcmFill[2] = {0, 0};
+    std::FILE* m_fpMp3[2] = {nullptr, nullptr};
+    QString m_strMp3Path[2];
+    HBE_STREAM m_hMp3Stream[2] = {0, 0};
+    std::uint32_t m_nPcmBufferSize = 0;
+    std::uint32_t m_dwChunkSamples = 0;
+
+protected:
+    bool event(QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    friend class EngineTestAccess;
+
+    // Capture
+    void SetFormat(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate);
+    int PrepareBuffers();
+    int AllocBuffers(std::int32_t size);
+    void FreeBuffers();
+    int QueueInputBuffer(int i);
+    void OnInputBufferDone(WAVEHDR* header);
+    bool ConsumeInput(const WAVEHDR& header);
+    void CloseRecord();
+    void OnDeviceFailed(MMRESULT code);
+    void ReportError(const QString& text, MMRESULT code);
+    void PreTranslateMessage(const WaveEvent& ev);
+    void OnTimer(int id);
+
+    // WAV files
+    int OpenWaveFile(int n, const QString& path);
+    bool WriteWave(int n, const char* data, std::uint32_t length);
+    bool StartNextPart(int n);
+    int SplitChannels(std::uint16_t bits, const char* data, std::int32_t length);
+    int OpenWaveForRead(const QString& path);
+
+    // MP3
+    void ResetMp3State();
+    int LoadEncoder();
+    int OpenMp3Stream(const QString& path, int s);
+    void FeedMp3Streams(const WAVEHDR& header, int perChannelBytes);
+    int EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes);
+    void EndFailedMp3Stream(int s);
+    void CloseMp3Stream(int s);
+    void UnloadEncoder();
+
+    // Display
+    int CreateDisplayWindow(QWidget* parent, const QRect* rect);
+    void InvalidateDisplay(const QRect& area);
+
+    // Playback
+    int WriteOutputBuffer(int i, std::uint32_t count);
+    void OnOutputBufferDone(WAVEHDR* header);
+    void ClosePlay();
+
+    QBasicTimer m_timerCloseRecord;
+    QBasicTimer m_timerClosePlay;
+    // Where each output goes: the path as opened, and which part of it is being written.
+    QString m_strOutputPath[2];
+    int m_nOutputPart[2] = {1, 1};
+    std::uint64_t m_nUnsizedBytes[2] = {0, 0};
+    std::uint64_t m_nMaxFileBytes = MAX_WAVE_FILE_BYTES;
+    // A write has failed in this recording: it was reported once, nothing more is written.
+    bool m_bWriteFailed = false;
+    std::unique_ptr<RiffReader> m_hReadFile;
+};

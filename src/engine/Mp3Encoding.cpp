@@ -1,0 +1,218 @@
+// MP3 outputs: the encoder library loaded at run time, one encoder stream per output, PCM
+// gathered into whole chunks of the size the encoder asks for.
+
+#include "engine/AudioPlayRec.h"
+
+#include "platform/ShowMessage.h"
+
+#include <QFile>
+
+#include <cstring>
+
+void CAudioPlayRec::ResetMp3State()
+{
+    for (int s = 0; s < 2; ++s) {
+        m_pMp3Buffer[s] = {};
+        m_pPcmBuffer[s] = {};
+        m_nPcmFill[s] = 0;
+        m_fpMp3[s] = nullptr;
+        m_strMp3Path[s].clear();
+        m_hMp3Stream[s] = 0;
+    }
+    m_nPcmBufferSize = 0;
+    m_dwChunkSamples = 0;
+    beInitStream = nullptr;
+    beEncodeChunk = nullptr;
+    beDeinitStream = nullptr;
+    beCloseStream = nullptr;
+    beVersion = nullptr;
+    beWriteVBRHeader = nullptr;
+    beWriteInfoTag = nullptr;
+}
+
+void CAudioPlayRec::UnloadEncoder()
+{
+    // Streams still open would call into unloaded code.
+    for (int s = 0; s < 2; ++s) {
+        if (m_fpMp3[s]) {
+            std::fclose(m_fpMp3[s]);
+            m_fpMp3[s] = nullptr;
+        }
+    }
+    m_hEncoderLib.reset();
+}
+
+int CAudioPlayRec::LoadEncoder()
+{
+    if (m_hEncoderLib)
+        return 1;
+    auto library = platform::DynamicLibrary::Load(QStringLiteral("liblame_enc.so"));
+    if (!library) {
+        platform::ShowMessage(QStringLiteral("Error loading lame_enc.DLL"));
+        return 0;
+    }
+    beInitStream = reinterpret_cast<BEINITSTREAM>(library->Resolve("beInitStream"));
+    beEncodeChunk = reinterpret_cast<BEENCODECHUNK>(library->Resolve("beEncodeChunk"));
+    beDeinitStream = reinterpret_cast<BEDEINITSTREAM>(library->Resolve("beDeinitStream"));
+    beCloseStream = reinterpret_cast<BECLOSESTREAM>(library->Resolve("beCloseStream"));
+    beVersion = reinterpret_cast<BEVERSION>(library->Resolve("beVersion"));
+    beWriteVBRHeader = reinterpret_cast<BEWRITEVBRHEADER>(library->Resolve("beWriteVBRHeader"));
+    beWriteInfoTag = reinterpret_cast<BEWRITEINFOTAG>(library->Resolve("beWriteInfoTag"));
+    if (!beInitStream || !beEncodeChunk || !beDeinitStream || !beCloseStream || !beVersion ||
+        !beWriteVBRHeader) {
+        platform::ShowMessage(QStringLiteral("Unable to get LAME interfaces"));
+        beInitStream = nullptr;
+        beEncodeChunk = nullptr;
+        beDeinitStream = nullptr;
+        beCloseStream = nullptr;
+        beVersion = nullptr;
+        beWriteVBRHeader = nullptr;
+        beWriteInfoTag = nullptr;
+        return 0;
+    }
+    BE_VERSION version;
+    std::memset(&version, 0, sizeof version);
+    beVersion(&version);
+    m_hEncoderLib = std::move(library);
+    return 1;
+}
+
+int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
+{
+    if (!m_hEncoderLib)
+        return 0;
+    if (m_fpMp3[s])
+        return 1;
+    m_strMp3Path[s] = path;
+
+    BE_CONFIG config;
+    std::memset(&config, 0, sizeof config);
+    const bool oneChannel = m_nChannelMode == CHANNELS_SPLIT || m_wfx.nChannels == 1;
+    config.configKind = BE_CONFIG_LAME;
+    config.structVersion = 1;
+    config.structSize = sizeof(BE_CONFIG);
+    config.sampleRate = m_wfx.nSamplesPerSec;
+    config.mode = oneChannel ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
+    config.bitrate = 128;
+    config.preset = 4;
+    config.mpegVersion = BE_MPEG1;
+    config.originalBit = 1;
+    config.writeVbrHeader = 1;
+    config.noBitReservoir = 1;
+
+    std::uint32_t outputBytes = 0;
+    const BE_ERR rc = beInitStream(&config, &m_dwChunkSamples, &outputBytes, &m_hMp3Stream[s]);
+    m_nPcmBufferSize = static_cast<std::uint32_t>(m_nBufferCount) * static_cast<std::uint32_t>(m_nBufferSize);
+    if (rc != BE_ERR_SUCCESSFUL) {
+        platform::ShowMessage(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
+        return 0;
+    }
+    const QByteArray narrow = QFile::encodeName(path);
+    QFile::remove(path);
+    m_fpMp3[s] = std::fopen(narrow.constData(), "wb+");
+    if (!m_fpMp3[s]) {
+        // The stream opened above would otherwise stay open with nothing to close it.
+        beCloseStream(m_hMp3Stream[s]);
+        platform::ShowMessage(QStringLiteral("Error creating file %1").arg(path));
+        return 0;
+    }
+    m_pMp3Buffer[s].assign(outputBytes, 0);
+    m_pPcmBuffer[s].assign(m_nPcmBufferSize, 0);
+    return 1;
+}
+
+void CAudioPlayRec::FeedMp3Streams(const WAVEHDR& header, int perChannelBytes)
+{
+    const std::uint32_t chunkBytes = m_wfx.wBitsPerSample / 8 * m_dwChunkSamples;
+    for (int s = 0; s < 2; ++s) {
+        if (!m_fpMp3[s])
+            continue;
+        const char* source = header.lpData;
+        std::uint32_t length = header.dwBytesRecorded;
+        if (m_nChannelMode == CHANNELS_SPLIT) {
+            source = s == 0 ? m_pLeft.data() : m_pRight.data();
+            length = static_cast<std::uint32_t>(perChannelBytes);
+        }
+        char* pcm = m_pPcmBuffer[s].data();
+        std::uint32_t take = std::min(length, m_nPcmBufferSize - m_nPcmFill[s]);
+        std::memcpy(pcm + m_nPcmFill[s], source, take);
+        m_nPcmFill[s] += take;
+        while (chunkBytes > 0 && m_nPcmFill[s] > chunkBytes) {
+            if (!EncodeMp3Chunk(s, pcm, chunkBytes)) {
+                // The encoder stream is closed: end this output here rather than feed it more.
+                EndFailedMp3Stream(s);
+                break;
+            }
+            std::memmove(pcm, pcm + chunkBytes, m_nPcmFill[s] - chunkBytes);
+            m_nPcmFill[s] -= chunkBytes;
+        }
+        if (!m_fpMp3[s])
+            continue;
+        const std::uint32_t rest = std::min(length - take, m_nPcmBufferSize - m_nPcmFill[s]);
+        std::memcpy(pcm + m_nPcmFill[s], source + take, rest);
+        m_nPcmFill[s] += rest;
+    }
+}
+
+int CAudioPlayRec::EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes)
+{
+    std::uint32_t produced = 0;
+    const BE_ERR rc = beEncodeChunk(m_hMp3Stream[s], bytes / 2, reinterpret_cast<const std::int16_t*>(pcm),
+                                    m_pMp3Buffer[s].data(), &produced);
+    if (rc != BE_ERR_SUCCESSFUL) {
+        beCloseStream(m_hMp3Stream[s]);
+        platform::ShowMessage(QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (%1)").arg(rc));
+        return 0;
+    }
+    if (std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
+        platform::ShowMessage(QStringLiteral("Output file write error"));
+        return 0;
+    }
+    return 1;
+}
+
+// After a chunk failed, the stream's encoder is gone; its file keeps what was encoded.
+void CAudioPlayRec::EndFailedMp3Stream(int s)
+{
+    std::fclose(m_fpMp3[s]);
+    m_fpMp3[s] = nullptr;
+    m_pMp3Buffer[s] = {};
+    m_pPcmBuffer[s] = {};
+    m_nPcmFill[s] = 0;
+}
+
+void CAudioPlayRec::CloseMp3Stream(int s)
+{
+    if (!m_fpMp3[s] || !beDeinitStream)
+        return;
+    // The sound still held (up to one chunk) is the end of the recording: encode it too.
+    if (m_nPcmFill[s] > 0 && !EncodeMp3Chunk(s, m_pPcmBuffer[s].data(), m_nPcmFill[s])) {
+        EndFailedMp3Stream(s);
+        return;
+    }
+    m_nPcmFill[s] = 0;
+    std::uint32_t produced = 0;
+    const BE_ERR rc = beDeinitStream(m_hMp3Stream[s], m_pMp3Buffer[s].data(), &produced);
+    if (rc != BE_ERR_SUCCESSFUL) {
+        beCloseStream(m_hMp3Stream[s]);
+        platform::ShowMessage(QStringLiteral("beExitStream failed (%1)").arg(rc));
+        EndFailedMp3Stream(s);
+        return;
+    }
+    if (produced != 0 && std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
+        platform::ShowMessage(QStringLiteral("Output file write error"));
+        beCloseStream(m_hMp3Stream[s]);
+        EndFailedMp3Stream(s);
+        return;
+    }
+    beCloseStream(m_hMp3Stream[s]);
+    m_pMp3Buffer[s] = {};
+    m_pPcmBuffer[s] = {};
+    std::fclose(m_fpMp3[s]);
+    m_fpMp3[s] = nullptr;
+    const QByteArray narrow = QFile::encodeName(m_strMp3Path[s]);
+    if (beWriteInfoTag)
+        beWriteInfoTag(m_hMp3Stream[s], narrow.constData());
+    else
+        beWriteVBRHeader(narrow.constData());
+}

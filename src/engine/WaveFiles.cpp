@@ -1,0 +1,162 @@
+// The engine's WAV outputs and its WAV source for playback.
+
+#include "engine/AudioPlayRec.h"
+
+#include "engine/WaveHeader.h"
+#include "platform/ShowMessage.h"
+
+#include <QFile>
+
+#include <cstring>
+
+namespace {
+
+// "take.wav" part 3 is "take-3.wav": the number goes before the extension, if any.
+QString PartPath(const QString& path, int part)
+{
+    if (part <= 1)
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype at = dot > slash + 1 ? dot : path.size();
+    return path.left(at) + QStringLiteral("-%1").arg(part) + path.mid(at);
+}
+
+} // namespace
+
+int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
+{
+    if (m_hFile[n])
+        return 1;
+    WAVEFORMATEX wfx = m_wfx;
+    if (m_nChannelMode == CHANNELS_SPLIT) {
+        wfx.nChannels = 1;
+        wfx.nBlockAlign = static_cast<std::uint16_t>(wfx.wBitsPerSample / 8);
+        wfx.nAvgBytesPerSec = wfx.nSamplesPerSec * wfx.nBlockAlign;
+    }
+    auto writer = std::make_unique<RiffWriter>();
+    if (!writer->Open(QFile::encodeName(path).toStdString()) ||
+        !BeginWaveFile(*writer, m_ckRiff[n], m_ckData[n], wfx)) {
+        platform::ShowMessage(QStringLiteral("Open wave file failed"));
+        return 0;
+    }
+    m_hFile[n] = std::move(writer);
+    m_strOutputPath[n] = path;
+    m_nOutputPart[n] = 1;
+    m_nUnsizedBytes[n] = 0;
+    return 1;
+}
+
+// One block to output n. A block that would take the file past the size limit goes to the
+// next part instead, so the 32-bit sizes always hold. The true sizes are written about once
+// a second of sound, so a file survives the process being killed.
+bool CAudioPlayRec::WriteWave(int n, const char* data, std::uint32_t length)
+{
+    RiffWriter& file = *m_hFile[n];
+    // +1: room for the pad byte that closing may add.
+    if (file.Position() > WAVE_HEADER_BYTES && file.Position() + length + 1 > m_nMaxFileBytes &&
+        !StartNextPart(n))
+        return false;
+    RiffWriter& out = *m_hFile[n];
+    if (out.Write(data, length) != length)
+        return false;
+    m_nUnsizedBytes[n] += length;
+    const std::uint32_t perSecond = m_wfx.nAvgBytesPerSec / (m_nChannelMode == CHANNELS_SPLIT ? 2 : 1);
+    if (m_nUnsizedBytes[n] >= perSecond) {
+        m_nUnsizedBytes[n] = 0;
+        out.UpdateSizes();
+    }
+    return true;
+}
+
+bool CAudioPlayRec::StartNextPart(int n)
+{
+    FinishWaveFile(*m_hFile[n]);
+    m_hFile[n].reset();
+    const QString base = m_strOutputPath[n];
+    const int part = m_nOutputPart[n] + 1;
+    if (!OpenWaveFile(n, PartPath(base, part)))
+        return false;
+    m_strOutputPath[n] = base;
+    m_nOutputPart[n] = part;
+    return true;
+}
+
+QString CAudioPlayRec::OutputPath(int n) const
+{
+    return m_hFile[n] ? PartPath(m_strOutputPath[n], m_nOutputPart[n]) : QString();
+}
+
+bool CAudioPlayRec::IsOutputOpen(int n) const
+{
+    return m_hFile[n] || m_fpMp3[n];
+}
+
+void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
+{
+    const QString lower = kind.toLower();
+    if (lower == QStringLiteral("wav") && m_hFile[n]) {
+        FinishWaveFile(*m_hFile[n]);
+        m_hFile[n].reset();
+    } else if (lower == QStringLiteral("mp3") && m_hEncoderLib) {
+        CloseMp3Stream(n);
+    }
+}
+
+int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int32_t length)
+{
+    if (length <= 0)
+        return 0;
+    // Never more than the scratch buffers hold, whatever a device reports.
+    const auto capacity = static_cast<std::int32_t>(m_pLeft.size());
+    if (length > capacity)
+        length = capacity;
+    if (m_wfx.nChannels == 1) {
+        std::memcpy(m_pLeft.data(), data, static_cast<std::size_t>(length));
+        std::memcpy(m_pRight.data(), data, static_cast<std::size_t>(length));
+        return length;
+    }
+    const std::int32_t b = bits / 8;
+    if (b <= 0)
+        return 0;
+    std::int32_t out = 0;
+    // Whole frames only: a trailing part-frame would read past the data.
+    for (std::int32_t p = 0; p + 2 * b <= length; p += 2 * b) {
+        std::memcpy(&m_pLeft[static_cast<std::size_t>(out)], data + p, static_cast<std::size_t>(b));
+        std::memcpy(&m_pRight[static_cast<std::size_t>(out)], data + p + b, static_cast<std::size_t>(b));
+        out += b;
+    }
+    return out;
+}
+
+int CAudioPlayRec::OpenWaveForRead(const QString& path)
+{
+    if (m_hReadFile)
+        return 0;
+    auto reader = std::make_unique<RiffReader>();
+    if (!reader->Open(QFile::encodeName(path).toStdString())) {
+        platform::ShowMessage(QStringLiteral("Open wave file failed"));
+        return 0;
+    }
+    WAVEFORMATEX wfx;
+    switch (ReadWaveHeader(*reader, m_ckRiff[0], m_ckData[0], wfx)) {
+    case WaveReadError::None:
+        break;
+    case WaveReadError::NoRiffWave:
+        platform::ShowMessage(QStringLiteral("Error descending into file"));
+        return 0;
+    case WaveReadError::NoFormat:
+        platform::ShowMessage(QStringLiteral("Error descending in wave file"));
+        return 0;
+    case WaveReadError::AscendFormat:
+        platform::ShowMessage(QStringLiteral("Error ascending in File"));
+        return 0;
+    case WaveReadError::NoData:
+        platform::ShowMessage(QStringLiteral("error reading data chunk"));
+        return 0;
+    }
+    m_wfx = wfx;
+    PrepareBuffers();
+    m_hReadFile = std::move(reader);
+    return 1;
+}

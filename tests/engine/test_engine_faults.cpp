@@ -1,0 +1,140 @@
+// Device failures: each is reported in the device's words and leaves the engine usable.
+
+#include "support/EngineFixture.h"
+#include "support/WaveFile.h"
+
+using platform::VirtualDeviceSpec;
+using platform::VirtualFault;
+using platform::VirtualSignal;
+
+using FaultTest = EngineFixture;
+
+namespace {
+VirtualDeviceSpec Faulty(VirtualFault fault, unsigned after = 0)
+{
+    return {QStringLiteral("Faulty"), VirtualSignal::Counter, fault, after};
+}
+} // namespace
+
+TEST_F(FaultTest, DeviceNumberBeyondTheCaptureDevicesIsRefused)
+{
+    // Playback goes to the default output, so the number of outputs does not matter.
+    backend.SetDevices(platform::Direction::Playback, {});
+    EXPECT_EQ(CreateEngine(3), 1);
+    CAudioPlayRec second;
+    EXPECT_EQ(second.Create(4, nullptr, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(second.m_nStatus, STATUS_NONE);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error audio device")});
+    CAudioPlayRec mapper;
+    EXPECT_EQ(mapper.Create(WAVE_MAPPER, nullptr, nullptr, nullptr, nullptr), 1);
+}
+
+TEST_F(FaultTest, OpenFailureIsReportedAndFreesTheRing)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailOpen)});
+    ASSERT_TRUE(CreateEngine(0));
+    EXPECT_EQ(engine->StartRecord(16, CHANNELS_STEREO, 44100), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{
+                                    QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(backend.ErrorText(MMSYSERR_ALLOCATED))});
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    EXPECT_TRUE(engine->m_pBuffers.empty());
+    EXPECT_EQ(engine->m_hWaveIn, nullptr);
+}
+
+TEST_F(FaultTest, StartFailureReleasesTheDeviceBeforeTheRing)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailStart)});
+    ASSERT_TRUE(CreateEngine(0));
+    EXPECT_EQ(engine->StartRecord(8, CHANNELS_MONO, 8000), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:1:%1 waveInStart() failed")
+                                                         .arg(backend.ErrorText(MMSYSERR_ERROR))});
+    EXPECT_EQ(backend.OpenStreamCount(), 0u);
+    EXPECT_EQ(engine->m_nQueued, 0);
+    EXPECT_TRUE(engine->m_pBuffers.empty());
+    Pump(); // the late close of the failed device must not disturb anything
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+
+    // The engine can record again on a working device.
+    UseCaptureDevices({{QStringLiteral("Good"), VirtualSignal::Counter}});
+    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
+    StopAndSettle();
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+}
+
+TEST_F(FaultTest, BufferThatCannotBeQueuedAtStartLeavesTheRest)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailAdd, 7)});
+    ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("seven.wav")));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInAddBuffer() failed")));
+    EXPECT_EQ(engine->m_nQueued, 7);
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+}
+
+TEST_F(FaultTest, BufferThatCannotBePreparedAtStart)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailPrepare, 1)});
+    ASSERT_TRUE(CreateEngine(0));
+    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 AddInputBufferToQueue Failed")
+                                                         .arg(backend.ErrorText(MMSYSERR_NOMEM))});
+    EXPECT_EQ(engine->m_nQueued, 1);
+}
+
+TEST_F(FaultTest, UnprepareFailureDropsThatBufferAndCaptureGoesOn)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailUnprepare, 0)});
+    ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("u.wav")));
+    backend.Advance(4096);
+    Pump();
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInUnprepareHeader() failed")));
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+}
+
+TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailMidStream, 3)});
+    ASSERT_TRUE(CreateEngine(0));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 22050));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.wav")));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.wav")));
+    backend.Advance(10 * 1024);
+    Pump();
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], QStringLiteral("WAVEIN:%1:%2 Recording device failed")
+                                       .arg(platform::VIRTUAL_STREAM_FAILED, 0, 16)
+                                       .arg(backend.ErrorText(platform::VIRTUAL_STREAM_FAILED)));
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    EXPECT_EQ(notifications.back(), MM_WIM_CLOSE);
+    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_FALSE(engine->IsOutputOpen(1));
+    for (const char* name : {"l.wav", "r.wav"}) {
+        const auto w = ReadRecordedWave(Path(name));
+        ASSERT_TRUE(w) << name;
+        EXPECT_EQ(w->dataSize, 3u * 2048) << name; // the three buffers handed back before the failure
+        EXPECT_EQ(w->riffSize, static_cast<std::uint32_t>(w->bytes.size() - 8)) << name;
+    }
+}
+
+TEST_F(FaultTest, ResetAndCloseFailuresAreReportedAndTheCloseGoesOn)
+{
+    UseCaptureDevices({Faulty(VirtualFault::FailClose)});
+    ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("c.wav")));
+    StopAndSettle();
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInClose() failed")));
+    EXPECT_EQ(engine->m_hWaveIn, nullptr);
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    EXPECT_TRUE(ReadRecordedWave(Path("c.wav")));
+}
+
+TEST_F(FaultTest, MissingEncoderLibraryIsReported)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    EXPECT_EQ(engine->OpenRecordFile(0, Path("take.mp3")), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error loading lame_enc.DLL")});
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+    StopAndSettle();
+}

@@ -1,0 +1,235 @@
+// The engine's WAV outputs and source: header, names, replacement, sizes on disk while
+// recording, the per-file size limit, a full disk, and reading files back.
+
+#include "support/EngineFixture.h"
+#include "support/EngineTestAccess.h"
+#include "support/WaveFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using FilesTest = EngineFixture;
+
+namespace {
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray Chunk(const char* id, const QByteArray& body)
+{
+    QByteArray c(id, 4);
+    const auto n = static_cast<std::uint32_t>(body.size());
+    for (int i = 0; i < 4; ++i)
+        c += static_cast<char>((n >> (8 * i)) & 0xFF);
+    c += body;
+    if (body.size() % 2)
+        c += '\0';
+    return c;
+}
+
+QByteArray Riff(const QByteArray& chunks)
+{
+    QByteArray body = QByteArray("WAVE") + chunks;
+    return Chunk("RIFF", body);
+}
+
+QByteArray PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits)
+{
+    WAVEFORMATEX wfx;
+    wfx.wFormatTag = 1;
+    wfx.nChannels = channels;
+    wfx.nSamplesPerSec = rate;
+    wfx.nBlockAlign = static_cast<std::uint16_t>(channels * bits / 8);
+    wfx.nAvgBytesPerSec = rate * wfx.nBlockAlign;
+    wfx.wBitsPerSample = bits;
+    const auto bytes = SerializeFormat(wfx);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), 16);
+}
+} // namespace
+
+TEST_F(FilesTest, StereoHeaderBytes)
+{
+    ASSERT_TRUE(Record(SILENCE, 16, CHANNELS_STEREO, 44100, Path("stereo.wav")));
+    backend.Advance(1024);
+    Pump();
+    StopAndSettle();
+    const auto w = ReadRecordedWave(Path("stereo.wav"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(Le16(w->bytes, 20), 1); // PCM
+    EXPECT_EQ(w->channels, 2);
+    EXPECT_EQ(w->rate, 44100u);
+    EXPECT_EQ(w->bytesPerSecond, 176400u);
+    EXPECT_EQ(w->blockAlign, 4);
+    EXPECT_EQ(w->bits, 16);
+    EXPECT_EQ(Le16(w->bytes, 36), 0); // extra size
+    EXPECT_EQ(w->dataSize, 4096u);
+    EXPECT_EQ(w->bytes.size(), 46 + 4096);
+}
+
+TEST_F(FilesTest, OddEightBitRecordingEndsWithPadByte)
+{
+    ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("odd.wav")));
+    backend.Advance(4097);
+    Pump();
+    StopAndSettle();
+    const auto w = ReadRecordedWave(Path("odd.wav"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->dataSize, 4097u);
+    EXPECT_EQ(w->bytes.size(), 46 + 4097 + 1);
+    EXPECT_EQ(w->bytes.back(), '\0');
+    EXPECT_EQ(w->riffSize, static_cast<std::uint32_t>(w->bytes.size() - 8));
+}
+
+TEST_F(FilesTest, ExistingFileIsReplacedAndOnlyTheFileNameIsLowerCased)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Takes.Folder")));
+    const QString existing = Path("Takes.Folder/take.wav");
+    WriteFile(existing, QByteArray(100000, 'x'));
+    ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("Takes.Folder/Take.WAV")));
+    EXPECT_EQ(engine->OutputPath(0), existing);
+    backend.Advance(10);
+    Pump();
+    StopAndSettle();
+    const auto w = ReadRecordedWave(existing);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->bytes.size(), 46 + 10);
+    EXPECT_FALSE(QDir(dir.path()).exists(QStringLiteral("takes.folder")));
+}
+
+TEST_F(FilesTest, OutputThatCannotBeOpenedChangesNothing)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("adir.wav")));
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    for (const QString& bad : {Path("missing/take.wav"), Path("adir.wav"), QStringLiteral("/proc/take.wav")}) {
+        messages.Clear();
+        EXPECT_EQ(engine->OpenRecordFile(0, bad), 0) << bad.toStdString();
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Open wave file failed")});
+        EXPECT_FALSE(engine->IsOutputOpen(0));
+        EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+    }
+    StopAndSettle();
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+}
+
+TEST_F(FilesTest, OnlyAPathEndingInMp3IsAnMp3)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.mp3")));
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
+    EXPECT_EQ(engine->OpenRecordFile(0, Path("Take.Mp3")), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Cannot record 8 bits mp3")});
+    messages.Clear();
+    // ".mp3" followed by more, or found earlier in the path, is a WAV file.
+    EXPECT_EQ(engine->OpenRecordFile(0, Path("take.mp3.wav")), 1);
+    EXPECT_EQ(engine->OpenRecordFile(1, Path("x.mp3/b.mp3")), 1);
+    EXPECT_TRUE(messages.Messages().empty());
+    StopAndSettle();
+    EXPECT_TRUE(ReadRecordedWave(Path("take.mp3.wav")));
+    EXPECT_TRUE(ReadRecordedWave(Path("x.mp3/b.mp3")));
+}
+
+TEST_F(FilesTest, SizesOnDiskFollowTheRecordingEverySecond)
+{
+    ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("live.wav")));
+    auto w = ReadRecordedWave(Path("live.wav"));
+    ASSERT_TRUE(w); // valid, empty, from the start
+    EXPECT_EQ(w->dataSize, 0u);
+    EXPECT_EQ(w->riffSize, 38u);
+    backend.Advance(2 * 4096); // 1.024 s
+    Pump();
+    w = ReadRecordedWave(Path("live.wav"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->dataSize, 2u * 4096);
+    EXPECT_EQ(w->riffSize, static_cast<std::uint32_t>(w->bytes.size() - 8));
+    StopAndSettle();
+}
+
+TEST_F(FilesTest, RecordingGoesOnIntoTheNextFileAtTheSizeLimit)
+{
+    engine->SetMaxFileBytes(46 + 3 * 4096 + 1);
+    ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("long.wav")));
+    backend.Advance(7 * 4096 + 5);
+    Pump();
+    EXPECT_EQ(engine->OutputPath(0), Path("long-3.wav"));
+    StopAndSettle();
+    QByteArray joined;
+    for (const char* name : {"long.wav", "long-2.wav", "long-3.wav"}) {
+        const auto w = ReadRecordedWave(Path(name));
+        ASSERT_TRUE(w) << name;
+        EXPECT_LE(static_cast<std::uint64_t>(w->bytes.size()), 46u + 3 * 4096 + 1) << name;
+        EXPECT_EQ(w->riffSize, static_cast<std::uint32_t>(w->bytes.size() - 8)) << name;
+        joined += w->data;
+    }
+    EXPECT_FALSE(QFile::exists(Path("long-4.wav")));
+    EXPECT_EQ(joined, CounterBytes(7 * 4096 + 5));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// The file-size limit is set in a child process, so the test runner keeps its own.
+TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
+{
+    const QString path = Path("full.wav");
+    const rlim_t limit = 46 + 3 * 4096 + 1000;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        int code = 0;
+        if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
+            code = 10;
+        backend.Advance(6 * 4096);
+        Pump();
+        if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
+            code = 11;
+        if (engine->m_nStatus != STATUS_READY)
+            code = 12;
+        _exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const auto w = ReadRecordedWave(path);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(static_cast<rlim_t>(w->bytes.size()), limit);
+    EXPECT_GE(w->dataSize, 3u * 4096);
+    EXPECT_EQ(w->data, CounterBytes(w->dataSize));
+    EXPECT_EQ(w->riffSize, static_cast<std::uint32_t>(w->bytes.size() - 8));
+}
+
+TEST_F(FilesTest, ReadingSkipsOtherChunksAndRefusesDataBeforeFormat)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    const QByteArray samples(1000, '\x40');
+    WriteFile(Path("list.wav"),
+              Riff(Chunk("fmt ", PcmFormat(2, 22050, 16)) + Chunk("LIST", QByteArray("INFOISFT\x03\0\0\0abc", 15)) +
+                   Chunk("data", samples)));
+    ASSERT_EQ(EngineTestAccess::OpenWaveForRead(*engine, Path("list.wav")), 1);
+    EXPECT_EQ(engine->m_wfx.nChannels, 2);
+    EXPECT_EQ(engine->m_wfx.nSamplesPerSec, 22050u);
+    EXPECT_EQ(engine->m_wfx.cbSize, 0);
+    EXPECT_EQ(engine->m_nBufferCount, 6);
+    // A second source while one is open fails without a word.
+    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(*engine, Path("list.wav")), 0);
+    EXPECT_TRUE(messages.Messages().empty());
+
+    CAudioPlayRec other;
+    ASSERT_TRUE(other.Create(SINE, nullptr, nullptr, nullptr, nullptr));
+    WriteFile(Path("backwards.wav"), Riff(Chunk("data", samples) + Chunk("fmt ", PcmFormat(1, 8000, 8))));
+    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("backwards.wav")), 0);
+    WriteFile(Path("text.wav"), QByteArray("this is not a sound file at all"));
+    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("text.wav")), 0);
+    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("absent.wav")), 0);
+    EXPECT_EQ(messages.Texts(), (std::vector<QString>{QStringLiteral("error reading data chunk"),
+                                                      QStringLiteral("Error descending into file"),
+                                                      QStringLiteral("Open wave file failed")}));
+}

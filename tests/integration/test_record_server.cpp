@@ -1,0 +1,110 @@
+// Recording through the real sound server: lengths, tones, channels, and a killed recorder.
+
+#include "ServerFixture.h"
+#include "support/WaveFile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+struct Recorded {
+    ParsedWave left;
+    ParsedWave right;
+    double seconds = 0; // between Record taking effect and Stop
+};
+
+class RecordTest : public ServerFixture {
+protected:
+    // Records for the given time and stops; split recordings give two files.
+    Recorded RecordFor(std::uint32_t device, std::uint16_t bits, std::uint32_t mode, std::uint32_t rate, int ms)
+    {
+        Recorded r;
+        CAudioPlayRec engine;
+        EXPECT_TRUE(engine.Create(device, nullptr, nullptr, nullptr, nullptr));
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(engine.StartRecord(bits, mode, rate));
+        EXPECT_TRUE(engine.OpenRecordFile(0, Path("a.wav")));
+        if (mode == CHANNELS_SPLIT)
+            EXPECT_TRUE(engine.OpenRecordFile(1, Path("b.wav")));
+        QTest::qWait(ms);
+        engine.Stop();
+        r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
+        EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+        auto a = ReadRecordedWave(Path("a.wav"));
+        EXPECT_TRUE(a);
+        if (a)
+            r.left = *a;
+        if (mode == CHANNELS_SPLIT) {
+            auto b = ReadRecordedWave(Path("b.wav"));
+            EXPECT_TRUE(b);
+            if (b)
+                r.right = *b;
+        }
+        return r;
+    }
+
+    static double RingSeconds(std::uint16_t bits, int channels, std::uint32_t rate)
+    {
+        const int buffers = static_cast<int>(rate / 11025 + bits / 8 + channels);
+        return buffers * 4096.0 / (rate * channels * bits / 8);
+    }
+};
+
+} // namespace
+
+TEST_F(RecordTest, StereoSixteenBitLengthAndTone)
+{
+    const Recorded r = RecordFor(WAVE_MAPPER, 16, CHANNELS_STEREO, 44100, 3000);
+    ASSERT_EQ(r.left.channels, 2);
+    const double seconds = r.left.dataSize / 4.0 / 44100.0;
+    EXPECT_NEAR(seconds, r.seconds, RingSeconds(16, 2, 44100));
+    EXPECT_NEAR(ToneFrequency(r.left.data, 16, 2, 0, 44100), EnvHz("TESSAVOX_SINE_HZ", 440), 5.0);
+}
+
+TEST_F(RecordTest, MonoEightBitLengthAndTone)
+{
+    const Recorded r = RecordFor(WAVE_MAPPER, 8, CHANNELS_MONO, 8000, 3000);
+    ASSERT_EQ(r.left.channels, 1);
+    ASSERT_EQ(r.left.bits, 8);
+    const double seconds = r.left.dataSize / 8000.0;
+    EXPECT_NEAR(seconds, r.seconds, RingSeconds(8, 1, 8000));
+    EXPECT_NEAR(ToneFrequency(r.left.data, 8, 1, 0, 8000), EnvHz("TESSAVOX_SINE_HZ", 440), 5.0);
+}
+
+TEST_F(RecordTest, SplitChannelsTellLeftFromRight)
+{
+    const std::uint32_t monitor = CaptureDeviceNamed(QStringLiteral("Monitor"));
+    ASSERT_NE(monitor, WAVE_MAPPER) << "the private server has no monitor source";
+    const Recorded r = RecordFor(monitor, 16, CHANNELS_SPLIT, 48000, 1500);
+    ASSERT_EQ(r.left.channels, 1);
+    ASSERT_EQ(r.right.channels, 1);
+    EXPECT_EQ(r.left.dataSize, r.right.dataSize);
+    EXPECT_NEAR(ToneFrequency(r.left.data, 16, 1, 0, 48000), EnvHz("TESSAVOX_LEFT_HZ", 440), 5.0);
+    EXPECT_NEAR(ToneFrequency(r.right.data, 16, 1, 0, 48000), EnvHz("TESSAVOX_RIGHT_HZ", 660), 5.0);
+}
+
+TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)
+{
+    const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/record_child");
+    const QString path = Path("killed.wav");
+    QProcess process;
+    process.start(child, {path});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    ASSERT_TRUE(process.waitForReadyRead(10000)) << process.readAllStandardError().toStdString();
+    QTest::qWait(2500);
+    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    ASSERT_TRUE(process.waitForFinished(5000));
+
+    const auto w = ReadRecordedWave(path);
+    ASSERT_TRUE(w);
+    EXPECT_GE(w->dataSize / 4.0 / 44100.0, 1.5);
+    EXPECT_LE(static_cast<qsizetype>(46 + w->dataSize), w->bytes.size());
+    EXPECT_EQ(w->dataSize % 4, 0u);
+}

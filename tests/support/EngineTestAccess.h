@@ -1,0 +1,19 @@
+#pragma once
+// Reaches the engine's internal steps that tests check on their own.
+
+#include "engine/AudioPlayRec.h"
+
+class EngineTestAccess {
+public:
+    static int SplitChannels(CAudioPlayRec& e, std::uint16_t bits, const char* data, std::int32_t length)
+    {
+        return e.SplitChannels(bits, data, length);
+    }
+    static int OpenWaveForRead(CAudioPlayRec& e, const QString& path) { return e.OpenWaveForRead(path); }
+    static void SetFormat(CAudioPlayRec& e, std::uint16_t bits, std::uint32_t mode, std::uint32_t rate)
+    {
+        e.SetFormat(bits, mode, rate);
+    }
+    static int PrepareBuffers(CAudioPlayRec& e) { return e.PrepareBuffers(); }
+    static bool CloseTimerActive(CAudioPlayRec& e) { return e.m_timerCloseRecord.isActive(); }
+};

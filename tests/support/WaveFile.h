@@ -1,0 +1,26 @@
+#pragma once
+// Reads a WAV file whole for checks: the header fields and the sample bytes.
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct ParsedWave {
+    QByteArray bytes; // the whole file
+    std::uint32_t riffSize = 0;
+    std::uint16_t channels = 0;
+    std::uint32_t rate = 0;
+    std::uint32_t bytesPerSecond = 0;
+    std::uint16_t blockAlign = 0;
+    std::uint16_t bits = 0;
+    std::uint32_t dataSize = 0;
+    QByteArray data; // dataSize bytes from offset 46 (fewer if the file is shorter)
+};
+
+// Parses the recorder's own 46-byte layout strictly; nullopt when the file is not one.
+std::optional<ParsedWave> ReadRecordedWave(const QString& path);
+
+std::uint16_t Le16(const QByteArray& b, int offset);
+std::uint32_t Le32(const QByteArray& b, int offset);
