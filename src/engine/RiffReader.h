@@ -15,9 +15,10 @@ public:
     RiffReader(const RiffReader&) = delete;
     RiffReader& operator=(const RiffReader&) = delete;
 
+    // False when already open, or when the path is not a regular file.
     bool Open(const std::string& path);
     // Reads from an already open descriptor, which the reader then owns (the fuzzer
-    // hands it a memory file).
+    // hands it a memory file); closed at once when it cannot be used.
     bool Adopt(int fd);
     bool IsOpen() const { return m_fd >= 0; }
     void Close();
@@ -27,7 +28,8 @@ public:
     bool DescendRiff(MMCKINFO& riff);
     // From the current position, within parent: the first chunk whose id is ck.ckid. On
     // success ck is filled and the position is ck's data. A chunk whose declared size runs
-    // past its parent is still found, with cksize clamped to what the parent holds.
+    // past its parent is still found, with cksize clamped to what the parent holds. Only a
+    // chunk whose 8-byte header lies wholly inside parent is found.
     bool FindChunk(MMCKINFO& ck, const MMCKINFO& parent);
     // To the end of ck, past its pad byte. False when that lies beyond the file.
     bool Ascend(const MMCKINFO& ck);

@@ -17,7 +17,8 @@ public:
     RiffWriter& operator=(const RiffWriter&) = delete;
 
     // Creates the file, replacing any file of that name. False when it cannot be created
-    // (missing or unwritable folder, a directory of that name); errno is kept for Error().
+    // (missing or unwritable folder, a directory of that name) or when one is already open;
+    // errno is kept for Error().
     bool Open(const std::string& path);
     bool IsOpen() const { return m_fd >= 0; }
 
@@ -25,7 +26,7 @@ public:
     // RIFF or LIST chunk the form type. Chunks nest.
     bool CreateChunk(FOURCC id, FOURCC formType = 0);
     // Appends bytes to the innermost chunk; the count actually written (short when the
-    // disk is full or the file-size limit is reached).
+    // disk is full, the file-size limit is reached, or the RIFF size would pass 4 GiB).
     std::size_t Write(const void* data, std::size_t length);
     // Leaves the innermost chunk: a pad byte when its size is odd, and its true size.
     bool Ascend();
