@@ -1,0 +1,68 @@
+#include "platform/audio/pulse/PulseBackend.h"
+
+#include "platform/audio/pulse/PulseConnection.h"
+#include "platform/audio/pulse/PulseStream.h"
+
+#include <pulse/error.h>
+
+namespace platform {
+
+struct PulseBackend::Impl {
+    // Shared with every stream, so that the main loop outlives the last stream even if the
+    // backend goes first.
+    std::shared_ptr<PulseConnection> connection = std::make_shared<PulseConnection>();
+};
+
+PulseBackend::PulseBackend() : m_pImpl(std::make_unique<Impl>()) {}
+
+PulseBackend::~PulseBackend() = default;
+
+unsigned PulseBackend::DeviceCount(Direction dir)
+{
+    PulseConnection::Lock lock(*m_pImpl->connection);
+    return static_cast<unsigned>(m_pImpl->connection->Devices(dir).size());
+}
+
+QString PulseBackend::DeviceName(Direction dir, unsigned index)
+{
+    PulseConnection::Lock lock(*m_pImpl->connection);
+    const auto devices = m_pImpl->connection->Devices(dir);
+    return index < devices.size() ? devices[index].description : QString();
+}
+
+MMRESULT PulseBackend::Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
+                            std::unique_ptr<IWaveStream>& stream)
+{
+    if (!target)
+        return MMSYSERR_INVALPARAM;
+    if (!IsSupportedFormat(format))
+        return WAVERR_BADFORMAT;
+    if (device < DEFAULT_DEVICE)
+        return MMSYSERR_BADDEVICEID;
+
+    PulseConnection& connection = *m_pImpl->connection;
+    PulseConnection::Lock lock(connection);
+    pa_context* context = connection.Context();
+    if (!context)
+        return MMSYSERR_NODRIVER;
+    std::string name;
+    if (device != DEFAULT_DEVICE) {
+        const auto devices = connection.Devices(dir);
+        if (static_cast<std::size_t>(device) >= devices.size())
+            return MMSYSERR_BADDEVICEID;
+        name = devices[static_cast<std::size_t>(device)].name;
+    }
+    return PulseStream::Open(m_pImpl->connection, context, dir,
+                             device == DEFAULT_DEVICE ? nullptr : name.c_str(), format, target, stream);
+}
+
+QString PulseBackend::ErrorText(MMRESULT code)
+{
+    if (code >= SERVER_ERROR_BASE) {
+        if (const char* text = pa_strerror(static_cast<int>(code - SERVER_ERROR_BASE)))
+            return QString::fromUtf8(text);
+    }
+    return CommonErrorText(code);
+}
+
+} // namespace platform

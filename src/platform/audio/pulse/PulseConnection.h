@@ -1,0 +1,77 @@
+#pragma once
+// The one threaded main loop of the PulseAudio backend and its connection to the server.
+// The UI thread asks the server questions synchronously, but never waits longer than
+// REPLY_TIMEOUT for an answer: a server that does not answer makes a device list empty,
+// it does not freeze the window.
+
+#include "platform/audio/AudioBackend.h"
+
+#include <QString>
+
+#include <pulse/context.h>
+#include <pulse/operation.h>
+#include <pulse/thread-mainloop.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class PulseConnection {
+public:
+    static constexpr std::chrono::milliseconds REPLY_TIMEOUT{1000};
+
+    struct Device {
+        std::string name;    // the server's name, what a stream connects to
+        QString description; // what the user knows it by
+    };
+
+    // Starts the main loop; the server is first contacted when something is asked.
+    PulseConnection();
+    ~PulseConnection();
+    PulseConnection(const PulseConnection&) = delete;
+    PulseConnection& operator=(const PulseConnection&) = delete;
+
+    // Holds the main-loop lock for one scope. Every member below except the constructor and
+    // destructor must be called with it held, from a thread other than the main loop's.
+    class Lock {
+    public:
+        explicit Lock(PulseConnection& connection);
+        ~Lock();
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+
+    private:
+        pa_threaded_mainloop* m_pLoop;
+    };
+
+    // A ready context: the current one, or a new one when there is none yet or the last one
+    // failed (the server went away and may have come back). nullptr when no server answers
+    // within REPLY_TIMEOUT.
+    pa_context* Context();
+
+    // The sources (capture, monitors included) or sinks (playback), in the server's order.
+    // Empty when no server answers.
+    std::vector<Device> Devices(Direction dir);
+
+    // Waits on the main loop until done() holds or timeout has passed; false on timeout.
+    // Callbacks that change what done() looks at must call Signal().
+    bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+    // Waits for an operation to finish and releases it; a late one is cancelled, so its
+    // callback never runs after this returns. nullptr (a request that could not be sent)
+    // answers false.
+    bool Finish(pa_operation* operation, std::chrono::milliseconds timeout = REPLY_TIMEOUT);
+
+    // From main-loop callbacks: wakes WaitUntil.
+    void Signal();
+
+private:
+    void Disconnect();
+
+    pa_threaded_mainloop* m_pLoop = nullptr;
+    pa_context* m_pContext = nullptr;
+};
+
+} // namespace platform

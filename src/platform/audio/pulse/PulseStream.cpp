@@ -1,0 +1,418 @@
+#include "platform/audio/pulse/PulseStream.h"
+
+#include <QCoreApplication>
+
+#include <pulse/error.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint32_t SERVER_CHOOSES = static_cast<std::uint32_t>(-1);
+
+std::uint32_t BytesFor(const WAVEFORMATEX& format, unsigned milliseconds)
+{
+    const std::uint32_t frames = std::max<std::uint32_t>(1, format.nSamplesPerSec * milliseconds / 1000);
+    return frames * format.nBlockAlign;
+}
+
+// Whole frames only, so that each handed-back buffer starts on a frame.
+std::uint32_t CaptureCapacity(const WAVEHDR& header, const WAVEFORMATEX& format)
+{
+    return header.dwBufferLength - header.dwBufferLength % format.nBlockAlign;
+}
+
+} // namespace
+
+PulseStream::PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir,
+                         const WAVEFORMATEX& format, QObject* target)
+    : m_pConnection(std::move(connection)), m_dir(dir), m_format(format), m_pTarget(target),
+      m_nId(NextStreamId())
+{
+}
+
+MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
+                           Direction dir, const char* device, const WAVEFORMATEX& format,
+                           QObject* target, std::unique_ptr<IWaveStream>& stream)
+{
+    std::unique_ptr<PulseStream> opened(new PulseStream(std::move(connection), dir, format, target));
+    const MMRESULT result = opened->Connect(context, device);
+    if (result != MMSYSERR_NOERROR)
+        return result;
+    opened->m_bOpen = true;
+    opened->Post(opened->Message(MM_WIM_OPEN, MM_WOM_OPEN), nullptr, MMSYSERR_NOERROR);
+    stream = std::move(opened);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Connect(pa_context* context, const char* device)
+{
+    const pa_sample_spec spec{m_format.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                              m_format.nSamplesPerSec, static_cast<std::uint8_t>(m_format.nChannels)};
+    m_pStream = pa_stream_new(context, m_dir == Direction::Capture ? "Recording" : "Playback",
+                              &spec, nullptr);
+    if (!m_pStream)
+        return SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(context));
+    pa_stream_set_state_callback(
+        m_pStream, [](pa_stream*, void* self) { static_cast<PulseStream*>(self)->OnStateChanged(); },
+        this);
+
+    pa_buffer_attr attr{SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES};
+    // A device the user chose must not be swapped for another behind the recording's back:
+    // if it goes away, the stream fails. The default device follows the server's default.
+    const auto flags = static_cast<pa_stream_flags_t>(
+        PA_STREAM_ADJUST_LATENCY | (device ? PA_STREAM_DONT_MOVE : 0) |
+        (m_dir == Direction::Capture ? PA_STREAM_START_CORKED : 0));
+    int connected;
+    if (m_dir == Direction::Capture) {
+        attr.fragsize = BytesFor(m_format, CAPTURE_FRAGMENT_MS);
+        pa_stream_set_read_callback(
+            m_pStream, [](pa_stream*, size_t, void* self) { static_cast<PulseStream*>(self)->TakeCaptured(); },
+            this);
+        connected = pa_stream_connect_record(m_pStream, device, &attr, flags);
+    } else {
+        attr.tlength = BytesFor(m_format, PLAYBACK_LATENCY_MS);
+        // Start as soon as there is sound, so a sound shorter than the latency is played
+        // too; after an underrun, wait for the next byte rather than skip ahead.
+        attr.prebuf = m_format.nBlockAlign;
+        pa_stream_set_write_callback(
+            m_pStream, [](pa_stream*, size_t, void* self) { static_cast<PulseStream*>(self)->FeedServer(); },
+            this);
+        m_bRunning = true;
+        connected = pa_stream_connect_playback(m_pStream, device, &attr, flags, nullptr, nullptr);
+    }
+    if (connected < 0) {
+        const MMRESULT code = SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(context));
+        Release();
+        return code;
+    }
+
+    const bool settled = m_pConnection->WaitUntil(
+        [this] {
+            const pa_stream_state_t state = pa_stream_get_state(m_pStream);
+            return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
+        },
+        PulseConnection::REPLY_TIMEOUT);
+    if (settled && Live())
+        return MMSYSERR_NOERROR;
+    const MMRESULT code =
+        SERVER_ERROR_BASE + static_cast<MMRESULT>(settled ? pa_context_errno(context) : PA_ERR_TIMEOUT);
+    Release();
+    return code;
+}
+
+PulseStream::~PulseStream()
+{
+    if (m_bOpen) {
+        Reset();
+        Close();
+    }
+    PulseConnection::Lock lock(*m_pConnection);
+    Release();
+}
+
+void PulseStream::Release()
+{
+    if (!m_pStream)
+        return;
+    pa_stream_set_state_callback(m_pStream, nullptr, nullptr);
+    pa_stream_set_read_callback(m_pStream, nullptr, nullptr);
+    pa_stream_set_write_callback(m_pStream, nullptr, nullptr);
+    if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_pStream)))
+        pa_stream_disconnect(m_pStream);
+    pa_stream_unref(m_pStream);
+    m_pStream = nullptr;
+    m_bPeeked = false;
+}
+
+bool PulseStream::Live() const
+{
+    return m_pStream && pa_stream_get_state(m_pStream) == PA_STREAM_READY;
+}
+
+MMRESULT PulseStream::FailureCode() const
+{
+    return m_bFailed ? m_nFailure : SERVER_ERROR_BASE + PA_ERR_BADSTATE;
+}
+
+MMRESULT PulseStream::CheckOpen() const
+{
+    return m_bOpen ? MMSYSERR_NOERROR : MMSYSERR_INVALHANDLE;
+}
+
+MMRESULT PulseStream::CheckHeader(const WAVEHDR* header)
+{
+    return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR
+                                                                   : MMSYSERR_INVALPARAM;
+}
+
+void PulseStream::Send(pa_operation* operation)
+{
+    if (operation)
+        pa_operation_unref(operation);
+}
+
+std::uint32_t PulseStream::Message(std::uint32_t capture, std::uint32_t playback) const
+{
+    return m_dir == Direction::Capture ? capture : playback;
+}
+
+void PulseStream::Post(std::uint32_t message, WAVEHDR* header, MMRESULT error)
+{
+    QCoreApplication::postEvent(m_pTarget, new WaveEvent(message, m_nId, header, error));
+}
+
+void PulseStream::HandBack(WAVEHDR* header)
+{
+    header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+    Post(Message(MM_WIM_DATA, MM_WOM_DONE), header, MMSYSERR_NOERROR);
+}
+
+void PulseStream::HandBackAll()
+{
+    while (!m_queue.empty()) {
+        WAVEHDR* header = m_queue.front();
+        m_queue.pop_front();
+        HandBack(header);
+    }
+    m_nFrontSent = 0;
+}
+
+MMRESULT PulseStream::Prepare(WAVEHDR* header)
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (const MMRESULT result = CheckHeader(header); result != MMSYSERR_NOERROR)
+        return result;
+    header->dwFlags |= WHDR_PREPARED;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Unprepare(WAVEHDR* header)
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (!header)
+        return MMSYSERR_INVALPARAM;
+    if (header->dwFlags & WHDR_INQUEUE)
+        return WAVERR_STILLPLAYING;
+    header->dwFlags &= ~WHDR_PREPARED;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::AddBuffer(WAVEHDR* header)
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (const MMRESULT result = CheckHeader(header); result != MMSYSERR_NOERROR)
+        return result;
+    if (!(header->dwFlags & WHDR_PREPARED))
+        return WAVERR_UNPREPARED;
+    if (header->dwFlags & WHDR_INQUEUE)
+        return WAVERR_STILLPLAYING;
+    if (m_dir == Direction::Capture) {
+        if (CaptureCapacity(*header, m_format) == 0)
+            return MMSYSERR_INVALPARAM; // not even one frame fits
+        header->dwBytesRecorded = 0;
+    }
+    header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
+    m_queue.push_back(header);
+    // The server may already hold sound for it (capture) or want sound now (playback).
+    if (m_dir == Direction::Capture)
+        TakeCaptured();
+    else
+        FeedServer();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Start()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (!Live())
+        return FailureCode();
+    if (!m_bRunning) {
+        pa_operation* uncork = pa_stream_cork(m_pStream, 0, nullptr, nullptr);
+        if (!uncork)
+            return SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+        Send(uncork);
+        m_bRunning = true;
+    }
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Pause()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (m_dir == Direction::Capture)
+        return MMSYSERR_NOTSUPPORTED;
+    if (!Live())
+        return FailureCode();
+    if (m_bRunning) {
+        Send(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
+        m_bRunning = false;
+    }
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Reset()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (m_dir == Direction::Capture) {
+        if (Live() && m_bRunning) {
+            // While the server confirms the stop, the main loop takes in the sound it sent
+            // before; what is left over is taken here. Nothing captured before this call
+            // is lost.
+            m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
+            TakeCaptured();
+        }
+        m_bRunning = false;
+        DropCaptured();
+    } else if (Live()) {
+        Send(pa_stream_flush(m_pStream, nullptr, nullptr));
+    }
+    HandBackAll();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Close()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (!m_queue.empty())
+        return WAVERR_STILLPLAYING;
+    Release();
+    m_bOpen = false;
+    Post(Message(MM_WIM_CLOSE, MM_WOM_CLOSE), nullptr, MMSYSERR_NOERROR);
+    return MMSYSERR_NOERROR;
+}
+
+void PulseStream::OnStateChanged()
+{
+    if (pa_stream_get_state(m_pStream) == PA_STREAM_FAILED && m_bOpen && !m_bFailed) {
+        m_bFailed = true;
+        m_nFailure = SERVER_ERROR_BASE +
+                     static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+        Post(Message(MM_WIM_ERROR, MM_WOM_ERROR), nullptr, m_nFailure);
+    }
+    m_pConnection->Signal();
+}
+
+void PulseStream::TakeCaptured()
+{
+    while (!m_queue.empty() && Live()) {
+        if (!m_bPeeked) {
+            const void* data = nullptr;
+            std::size_t size = 0;
+            if (pa_stream_peek(m_pStream, &data, &size) < 0 || size == 0)
+                return;
+            m_bPeeked = true;
+            m_pFragment = data;
+            m_nFragmentSize = size;
+            m_nFragmentTaken = 0;
+        }
+        WAVEHDR* header = m_queue.front();
+        const std::uint32_t capacity = CaptureCapacity(*header, m_format);
+        const std::size_t take =
+            std::min<std::size_t>(capacity - header->dwBytesRecorded, m_nFragmentSize - m_nFragmentTaken);
+        char* into = header->lpData + header->dwBytesRecorded;
+        if (m_pFragment)
+            std::memcpy(into, static_cast<const char*>(m_pFragment) + m_nFragmentTaken, take);
+        else // a hole the server left: keep the time it stands for, as silence
+            std::memset(into, m_format.wBitsPerSample == 8 ? 0x80 : 0, take);
+        header->dwBytesRecorded += static_cast<std::uint32_t>(take);
+        m_nFragmentTaken += take;
+        if (m_nFragmentTaken == m_nFragmentSize) {
+            pa_stream_drop(m_pStream);
+            m_bPeeked = false;
+        }
+        if (header->dwBytesRecorded == capacity) {
+            m_queue.pop_front();
+            HandBack(header);
+        }
+    }
+}
+
+void PulseStream::DropCaptured()
+{
+    while (Live()) {
+        if (!m_bPeeked) {
+            const void* data = nullptr;
+            std::size_t size = 0;
+            if (pa_stream_peek(m_pStream, &data, &size) < 0 || size == 0)
+                return;
+        }
+        pa_stream_drop(m_pStream);
+        m_bPeeked = false;
+    }
+}
+
+void PulseStream::FeedServer()
+{
+    if (!Live())
+        return;
+    const std::size_t frame = m_format.nBlockAlign;
+    for (;;) {
+        std::size_t pending = 0;
+        for (const WAVEHDR* header : m_queue)
+            pending += header->dwBufferLength;
+        pending -= m_nFrontSent;
+        const std::size_t writable = pa_stream_writable_size(m_pStream);
+        if (writable == static_cast<std::size_t>(-1))
+            return;
+        // Whole frames only: a buffer's odd tail waits for the next buffer's first bytes.
+        std::size_t want = std::min(writable, pending);
+        want -= want % frame;
+        if (want == 0)
+            return;
+
+        void* data = nullptr;
+        std::size_t size = want;
+        if (pa_stream_begin_write(m_pStream, &data, &size) < 0 || !data)
+            return;
+        size = std::min(size, want);
+        size -= size % frame;
+        if (size == 0) {
+            pa_stream_cancel_write(m_pStream);
+            return;
+        }
+
+        // Copy first, and let buffers go only once the server has taken their bytes.
+        std::size_t copied = 0;
+        std::size_t index = 0;
+        std::size_t offset = m_nFrontSent;
+        while (copied < size) {
+            const WAVEHDR* header = m_queue[index];
+            const std::size_t take = std::min<std::size_t>(header->dwBufferLength - offset, size - copied);
+            std::memcpy(static_cast<char*>(data) + copied, header->lpData + offset, take);
+            copied += take;
+            offset += take;
+            if (offset == header->dwBufferLength) {
+                ++index;
+                offset = 0;
+            }
+        }
+        if (pa_stream_write(m_pStream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+            return;
+        for (; index > 0; --index) {
+            WAVEHDR* header = m_queue.front();
+            m_queue.pop_front();
+            HandBack(header);
+        }
+        m_nFrontSent = offset;
+    }
+}
+
+} // namespace platform
