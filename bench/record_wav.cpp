@@ -94,7 +94,8 @@ Result RecordWithEngine(const QString& path, int seconds, long serverPid)
     QTest::qWait(seconds * 1000);
     engine.Stop();
     r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000);
+    if (!QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000))
+        std::fprintf(stderr, "engine: the capture did not close\n");
     getrusage(RUSAGE_SELF, &after);
     r.cpu = CpuOf(after) - CpuOf(before);
     r.serverCpu = ProcessCpu(serverPid) - server0;

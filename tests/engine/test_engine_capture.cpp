@@ -113,14 +113,12 @@ TEST_F(CaptureTest, PauseKeepsTheRingCyclingButWritesNothing)
     backend.Advance(4096);
     Pump();
     engine->m_bPause = 1;
-    backend.Advance(3 * 4096); // more than the ring holds: it must keep being handed back
-    Pump();
+    Feed(3 * 4096); // more than the ring holds: it must keep being handed back
     EXPECT_EQ(engine->m_nQueued, 2);
     EXPECT_EQ(backend.QueuedOnLastStream(), 2u);
     const auto paused = ReadRecordedWave(Path("pause.wav"));
     engine->m_bPause = 0;
-    backend.Advance(4096);
-    Pump();
+    Feed(4096);
     StopAndSettle();
 
     const auto wave = ReadRecordedWave(Path("pause.wav"));

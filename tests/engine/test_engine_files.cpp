@@ -156,8 +156,7 @@ TEST_F(FilesTest, RecordingGoesOnIntoTheNextFileAtTheSizeLimit)
 {
     engine->SetMaxFileBytes(46 + 3 * 4096 + 1);
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("long.wav")));
-    backend.Advance(7 * 4096 + 5);
-    Pump();
+    Feed(7 * 4096 + 5);
     EXPECT_EQ(engine->OutputPath(0), Path("long-3.wav"));
     StopAndSettle();
     QByteArray joined;
@@ -186,8 +185,7 @@ TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
         int code = 0;
         if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
             code = 10;
-        backend.Advance(6 * 4096);
-        Pump();
+        Feed(6 * 4096);
         if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
             code = 11;
         if (engine->m_nStatus != STATUS_READY)

@@ -4,6 +4,7 @@
 #include "engine/AudioPlayRec.h"
 #include "platform/ShowMessage.h"
 #include "platform/audio/virtual/VirtualBackend.h"
+#include "support/QStringPrinter.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -57,6 +58,19 @@ protected:
     {
         engine->Stop();
         Pump();
+    }
+
+    // Lets the device produce frames one buffer's worth at a time, handing each buffer back
+    // before the next is due, as a real device paced by the clock would.
+    void Feed(unsigned frames)
+    {
+        const unsigned step = engine->m_wfx.nBlockAlign ? 4096u / engine->m_wfx.nBlockAlign : 1024u;
+        while (frames > 0) {
+            const unsigned now = frames < step ? frames : step;
+            backend.Advance(now);
+            Pump();
+            frames -= now;
+        }
     }
 
     // Delivers every posted notification, including those posted while delivering.
