@@ -4,6 +4,7 @@
 #include "EncoderStream.h"
 #include "InfoTag.h"
 #include "StreamTable.h"
+#include "TestVariants.h"
 
 #include <cstdio>
 #include <mutex>
@@ -33,6 +34,8 @@ BE_ERR WriteTagOf(HBE_STREAM handle, const char* path)
 LAME_ENC_EXPORT BE_ERR beInitStream(BE_CONFIG* config, std::uint32_t* samplesPerChunk,
                                     std::uint32_t* outputBufferBytes, HBE_STREAM* stream)
 {
+    if (lame_enc::variant::kInitFails)
+        return BE_ERR_INVALID_FORMAT_PARAMETERS;
     if (!config)
         return BE_ERR_INVALID_FORMAT;
     if (!samplesPerChunk || !outputBufferBytes || !stream)
@@ -58,6 +61,9 @@ LAME_ENC_EXPORT BE_ERR beEncodeChunk(HBE_STREAM handle, std::uint32_t samples, c
     if (!outputBytes)
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
     *outputBytes = 0;
+    if (lame_enc::variant::kEncodeFailsAfter != 0 &&
+        stream->ChunksEncoded() >= lame_enc::variant::kEncodeFailsAfter)
+        return BE_ERR_BUFFER_TOO_SMALL;
     return stream->Encode(samples, pcm, output, *outputBytes);
 }
 
@@ -73,12 +79,14 @@ LAME_ENC_EXPORT BE_ERR beDeinitStream(HBE_STREAM handle, std::uint8_t* output, s
     return stream->Flush(output, *outputBytes);
 }
 
+#ifndef LAME_ENC_WITHOUT_CLOSE_STREAM
 LAME_ENC_EXPORT BE_ERR beCloseStream(HBE_STREAM handle)
 {
     const std::lock_guard lock(g_lock);
     return g_streams.Close(handle) ? BE_ERR_SUCCESSFUL : BE_ERR_INVALID_HANDLE;
 }
 static_assert(std::is_same_v<decltype(&beCloseStream), BECLOSESTREAM>);
+#endif
 
 LAME_ENC_EXPORT void beVersion(BE_VERSION* version)
 {
@@ -103,12 +111,14 @@ LAME_ENC_EXPORT BE_ERR beWriteVBRHeader(const char* path)
     return WriteTagOf(g_streams.LastClosed(), path);
 }
 
+#ifndef LAME_ENC_WITHOUT_INFO_TAG
 LAME_ENC_EXPORT BE_ERR beWriteInfoTag(HBE_STREAM handle, const char* path)
 {
     const std::lock_guard lock(g_lock);
     return WriteTagOf(handle, path);
 }
 static_assert(std::is_same_v<decltype(&beWriteInfoTag), BEWRITEINFOTAG>);
+#endif
 
 static_assert(std::is_same_v<decltype(&beInitStream), BEINITSTREAM>);
 static_assert(std::is_same_v<decltype(&beEncodeChunk), BEENCODECHUNK>);
