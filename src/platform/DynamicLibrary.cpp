@@ -35,9 +35,18 @@ void* DynamicLibrary::Resolve(const char* symbol) const
     return dlsym(m_pHandle, symbol);
 }
 
+namespace {
+QString g_strProgramDirectory;
+} // namespace
+
+void SetProgramDirectory(const QString& dir)
+{
+    g_strProgramDirectory = dir;
+}
+
 QString ProgramDirectory()
 {
-    QString dir = QCoreApplication::applicationDirPath();
+    QString dir = g_strProgramDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : g_strProgramDirectory;
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;

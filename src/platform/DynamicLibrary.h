@@ -26,5 +26,7 @@ private:
 
 // The folder the program runs from, ending with '/'.
 QString ProgramDirectory();
+// Tests stand another folder in for the program's (empty: the real one again).
+void SetProgramDirectory(const QString& dir);
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // Device failures: each is reported in the device's words and leaves the engine usable.
 
 #include "support/EngineFixture.h"
+#include "platform/DynamicLibrary.h"
 #include "support/WaveFile.h"
 
 using platform::VirtualDeviceSpec;
@@ -131,10 +132,12 @@ TEST_F(FaultTest, ResetAndCloseFailuresAreReportedAndTheCloseGoesOn)
 
 TEST_F(FaultTest, MissingEncoderLibraryIsReported)
 {
+    platform::SetProgramDirectory(dir.path()); // a folder without the library
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     EXPECT_EQ(engine->OpenRecordFile(0, Path("take.mp3")), 0);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error loading lame_enc.DLL")});
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
     StopAndSettle();
+    platform::SetProgramDirectory({});
 }
