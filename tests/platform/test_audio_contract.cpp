@@ -1,0 +1,513 @@
+// The device contract of AudioBackend.h, run unchanged against every backend: the virtual
+// one and PulseAudio (on the private server of scripts/start-sound-server).
+
+#include "platform/audio/AudioBackend.h"
+#include "platform/audio/pulse/PulseBackend.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+#include "support/AudioFormats.h"
+#include "support/TestBuffers.h"
+#include "support/WaveEventLog.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <type_traits>
+
+using namespace platform;
+using testsupport::Pcm;
+using testsupport::TestBuffers;
+using testsupport::WaveEventLog;
+
+namespace {
+
+constexpr int WAIT_MS = 10000;
+
+// Each backend under test says what its devices are called, how time passes for it and
+// how one of its running streams is made to fail.
+class VirtualUnderTest {
+public:
+    bool Unavailable(std::string*) const { return false; }
+    IAudioBackend& Backend() { return m_backend; }
+    QStringList CaptureNames() const
+    {
+        return {QStringLiteral("Virtual Sine"), QStringLiteral("Virtual Counter"),
+                QStringLiteral("Virtual Silence")};
+    }
+    QStringList PlaybackNames() const { return {QStringLiteral("Virtual Output")}; }
+
+    // Its clock stands still unless moved, so each look at the condition moves it a little.
+    bool WaitFor(const std::function<bool()>& done)
+    {
+        return QTest::qWaitFor([&] {
+            if (done())
+                return true;
+            m_backend.Advance(480);
+            return false;
+        }, WAIT_MS);
+    }
+    void LetTimePass(const WAVEFORMATEX& format, unsigned milliseconds)
+    {
+        m_backend.Advance(format.nSamplesPerSec * milliseconds / 1000);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    int DoomedDevice(Direction) { return 0; }
+    void BreakDoomedDevice() { m_backend.FailOpenStreams(VIRTUAL_STREAM_FAILED); }
+
+private:
+    VirtualBackend m_backend;
+};
+
+class PulseUnderTest {
+public:
+    ~PulseUnderTest()
+    {
+        if (!m_module.isEmpty())
+            Pactl({QStringLiteral("unload-module"), m_module});
+    }
+
+    bool Unavailable(std::string* why) const
+    {
+        if (qEnvironmentVariableIsSet("PULSE_SERVER"))
+            return false;
+        *why = "PULSE_SERVER is not set: start the private sound server first "
+               "(eval \"$(scripts/start-sound-server)\"); scripts/test does";
+        return true;
+    }
+    IAudioBackend& Backend() { return m_backend; }
+    QStringList CaptureNames() const
+    {
+        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION", QStringLiteral("Sine source at 440 Hz")),
+                qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION",
+                                     QStringLiteral("Monitor of Tessavox Null Output"))};
+    }
+    QStringList PlaybackNames() const
+    {
+        return {qEnvironmentVariable("TESSAVOX_NULL_SINK_DESCRIPTION", QStringLiteral("Tessavox Null Output"))};
+    }
+
+    bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, WAIT_MS); }
+    void LetTimePass(const WAVEFORMATEX&, unsigned milliseconds) { QTest::qWait(static_cast<int>(milliseconds)); }
+
+    // A null sink of this process's own (other tests share the server): playback goes to
+    // the sink, capture records its monitor. Unloading it takes both away.
+    int DoomedDevice(Direction dir)
+    {
+        const QString name = QStringLiteral("TessavoxDoomed%1").arg(QCoreApplication::applicationPid());
+        m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                          QStringLiteral("sink_name=") + name,
+                          QStringLiteral("sink_properties=device.description=") + name});
+        const QString wanted = dir == Direction::Capture ? QStringLiteral("Monitor of ") + name : name;
+        for (unsigned i = 0; i < m_backend.DeviceCount(dir); ++i)
+            if (m_backend.DeviceName(dir, i) == wanted)
+                return static_cast<int>(i);
+        return -1;
+    }
+    void BreakDoomedDevice()
+    {
+        Pactl({QStringLiteral("unload-module"), m_module});
+        m_module.clear();
+    }
+
+private:
+    static QString Pactl(const QStringList& arguments)
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), arguments);
+        pactl.waitForFinished(WAIT_MS);
+        return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
+    }
+
+    PulseBackend m_backend;
+    QString m_module;
+};
+
+std::uint32_t OpenedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN; }
+std::uint32_t ReturnedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_DATA : MM_WOM_DONE; }
+std::uint32_t ClosedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE; }
+std::uint32_t FailedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR; }
+
+template <typename UnderTest>
+class AudioContract : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string why;
+        if (m_under.Unavailable(&why))
+            GTEST_SKIP() << why;
+    }
+    void TearDown() override { EXPECT_TRUE(m_log.AllOnUiThread()) << "a notification was handled off the UI thread"; }
+
+    IAudioBackend& Backend() { return m_under.Backend(); }
+
+    MMRESULT Open(Direction dir, const WAVEFORMATEX& format, int device = DEFAULT_DEVICE)
+    {
+        return Open(dir, format, m_log, device);
+    }
+    MMRESULT Open(Direction dir, const WAVEFORMATEX& format, WaveEventLog& log, int device = DEFAULT_DEVICE)
+    {
+        return Backend().Open(dir, device, format, &log, m_stream);
+    }
+    void Queue(TestBuffers& buffers)
+    {
+        for (WAVEHDR* header : buffers.All()) {
+            ASSERT_EQ(m_stream->Prepare(header), MMSYSERR_NOERROR);
+            ASSERT_EQ(m_stream->AddBuffer(header), MMSYSERR_NOERROR);
+        }
+    }
+    bool WaitForCount(const WaveEventLog& log, std::uint32_t message, int count)
+    {
+        return m_under.WaitFor([&] { return log.Count(message) >= count; });
+    }
+    // Closes the stream and checks that CLOSE came once, after everything else.
+    void CloseAndExpectCloseLast(const WaveEventLog& log)
+    {
+        const std::uint32_t closed = ClosedMsg(m_stream->Dir());
+        ASSERT_EQ(m_stream->Close(), MMSYSERR_NOERROR);
+        ASSERT_TRUE(WaitForCount(log, closed, 1));
+        EXPECT_EQ(log.Count(closed), 1);
+        EXPECT_EQ(log.Messages().back(), closed);
+    }
+
+    UnderTest m_under;
+    WaveEventLog m_log;
+    std::unique_ptr<IWaveStream> m_stream;
+};
+
+using Backends = ::testing::Types<VirtualUnderTest, PulseUnderTest>;
+class BackendNames {
+public:
+    template <typename T>
+    static std::string GetName(int)
+    {
+        return std::is_same_v<T, VirtualUnderTest> ? "Virtual" : "Pulse";
+    }
+};
+TYPED_TEST_SUITE(AudioContract, Backends, BackendNames);
+
+const Direction BOTH[] = {Direction::Capture, Direction::Playback};
+
+bool IsSilent(const WAVEFORMATEX& format, const WAVEHDR& header)
+{
+    const char* data = header.lpData;
+    for (std::uint32_t i = 0; i < header.dwBytesRecorded; ++i)
+        if (static_cast<unsigned char>(data[i]) != (format.wBitsPerSample == 8 ? 0x80 : 0))
+            return false;
+    return true;
+}
+
+TYPED_TEST(AudioContract, ListsEveryDeviceByTheNameUsersKnow)
+{
+    for (Direction dir : BOTH) {
+        const unsigned count = this->Backend().DeviceCount(dir);
+        QStringList names;
+        for (unsigned i = 0; i < count; ++i) {
+            names << this->Backend().DeviceName(dir, i);
+            EXPECT_FALSE(names.back().isEmpty()) << "device " << i;
+        }
+        EXPECT_TRUE(this->Backend().DeviceName(dir, count).isEmpty());
+        const QStringList expected =
+            dir == Direction::Capture ? this->m_under.CaptureNames() : this->m_under.PlaybackNames();
+        for (const QString& name : expected)
+            EXPECT_TRUE(names.contains(name)) << name.toStdString() << " missing from "
+                                              << names.join(QStringLiteral(", ")).toStdString();
+    }
+}
+
+TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
+{
+    std::set<std::uint64_t> ids;
+    for (Direction dir : BOTH) {
+        WaveEventLog log;
+        ASSERT_EQ(this->Open(dir, Pcm(16, 2, 44100), log), MMSYSERR_NOERROR);
+        ASSERT_TRUE(this->m_stream);
+        EXPECT_EQ(this->m_stream->Dir(), dir);
+        EXPECT_TRUE(ids.insert(this->m_stream->Id()).second) << "stream ids are reused";
+        this->CloseAndExpectCloseLast(log);
+        EXPECT_EQ(log.Messages(), (std::vector<std::uint32_t>{OpenedMsg(dir), ClosedMsg(dir)}));
+        EXPECT_EQ(log.Events().front().streamId, this->m_stream->Id());
+        EXPECT_TRUE(log.AllOnUiThread());
+
+        // A closed stream refuses everything.
+        TestBuffers buffers(1, 64);
+        EXPECT_EQ(this->m_stream->Prepare(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(this->m_stream->AddBuffer(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(this->m_stream->Reset(), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(this->m_stream->Close(), MMSYSERR_INVALHANDLE);
+    }
+}
+
+TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
+{
+    for (std::uint16_t bits : {8, 16})
+        for (std::uint16_t channels : {1, 2})
+            for (std::uint32_t rate : {8000u, 48000u}) {
+                SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                const WAVEFORMATEX format = Pcm(bits, channels, rate);
+                WaveEventLog log;
+                ASSERT_EQ(this->Open(Direction::Capture, format, log), MMSYSERR_NOERROR);
+                TestBuffers buffers(1, testsupport::BytesFor(format, 50));
+                this->Queue(buffers);
+                ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+                ASSERT_TRUE(this->WaitForCount(log, MM_WIM_DATA, 1));
+
+                const WAVEHDR& filled = *buffers[0];
+                EXPECT_EQ(filled.dwBytesRecorded, filled.dwBufferLength);
+                EXPECT_EQ(filled.dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+                EXPECT_FALSE(IsSilent(format, filled)) << "the default source plays a tone";
+
+                ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+                this->CloseAndExpectCloseLast(log);
+                EXPECT_EQ(log.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
+                EXPECT_TRUE(log.AllOnUiThread());
+            }
+}
+
+TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
+{
+    for (std::uint16_t bits : {8, 16})
+        for (std::uint16_t channels : {1, 2})
+            for (std::uint32_t rate : {8000u, 48000u}) {
+                SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                const WAVEFORMATEX format = Pcm(bits, channels, rate);
+                WaveEventLog log;
+                ASSERT_EQ(this->Open(Direction::Playback, format, log), MMSYSERR_NOERROR);
+                // Playback needs no Start: the first buffer starts it.
+                TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
+                this->Queue(buffers);
+                ASSERT_TRUE(this->WaitForCount(log, MM_WOM_DONE, 2));
+                EXPECT_EQ(log.Headers(MM_WOM_DONE), buffers.All());
+                EXPECT_EQ(buffers[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+
+                this->CloseAndExpectCloseLast(log);
+                EXPECT_EQ(log.Messages(),
+                          (std::vector<std::uint32_t>{MM_WOM_OPEN, MM_WOM_DONE, MM_WOM_DONE, MM_WOM_CLOSE}));
+                EXPECT_TRUE(log.AllOnUiThread());
+            }
+}
+
+TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
+{
+    std::vector<WAVEFORMATEX> refused = {Pcm(24, 2, 44100), Pcm(16, 3, 44100), Pcm(16, 0, 44100),
+                                         Pcm(16, 2, 7999), Pcm(16, 2, 48001)};
+    WAVEFORMATEX floating = Pcm(16, 2, 44100);
+    floating.wFormatTag = 3;
+    refused.push_back(floating);
+    WAVEFORMATEX misaligned = Pcm(16, 2, 44100);
+    misaligned.nBlockAlign = 2;
+    refused.push_back(misaligned);
+    WAVEFORMATEX wrongByteRate = Pcm(16, 2, 44100);
+    wrongByteRate.nAvgBytesPerSec = 44100;
+    refused.push_back(wrongByteRate);
+
+    for (Direction dir : BOTH)
+        for (const WAVEFORMATEX& format : refused) {
+            EXPECT_EQ(this->Open(dir, format), WAVERR_BADFORMAT)
+                << format.wBitsPerSample << " bits, " << format.nChannels << " channels, " << format.nSamplesPerSec;
+            EXPECT_FALSE(this->m_stream);
+        }
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(this->m_log.Events().empty()) << "a refused open posted a notification";
+}
+
+TYPED_TEST(AudioContract, RefusesDeviceNumbersOutOfRange)
+{
+    for (Direction dir : BOTH) {
+        const int count = static_cast<int>(this->Backend().DeviceCount(dir));
+        EXPECT_EQ(this->Open(dir, Pcm(16, 2, 44100), count), MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(this->Open(dir, Pcm(16, 2, 44100), -2), MMSYSERR_BADDEVICEID);
+        EXPECT_FALSE(this->m_stream);
+    }
+}
+
+TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
+{
+    const WAVEFORMATEX format = Pcm(16, 2, 48000);
+    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 30));
+    this->Queue(buffers);
+    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
+
+    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
+    for (const auto& e : this->m_log.Events())
+        if (e.message == MM_WIM_DATA) {
+            EXPECT_EQ(e.bytesRecorded, e.header->dwBufferLength) << "a buffer came back before it was full";
+            EXPECT_EQ(e.flags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+            EXPECT_EQ(e.streamId, this->m_stream->Id());
+        }
+    this->CloseAndExpectCloseLast(this->m_log);
+}
+
+TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
+{
+    const WAVEFORMATEX format = Pcm(16, 1, 8000);
+    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+    this->Queue(buffers);
+    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+    this->m_under.LetTimePass(format, 300);
+    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
+
+    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
+    // What was captured before Reset is in the first buffer, and no buffer skips ahead.
+    EXPECT_GT(buffers[0]->dwBytesRecorded, 0u);
+    EXPECT_FALSE(IsSilent(format, *buffers[0]));
+    bool sawPartial = false;
+    for (WAVEHDR* header : buffers.All()) {
+        EXPECT_EQ(header->dwBytesRecorded % format.nBlockAlign, 0u);
+        if (sawPartial)
+            EXPECT_EQ(header->dwBytesRecorded, 0u) << "buffer " << header->dwUser << " filled out of order";
+        sawPartial = sawPartial || header->dwBytesRecorded < header->dwBufferLength;
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    }
+    this->CloseAndExpectCloseLast(this->m_log);
+    EXPECT_EQ(this->m_log.Count(MM_WIM_DATA), 3) << "a buffer came back twice";
+}
+
+TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
+{
+    const WAVEFORMATEX format = Pcm(8, 2, 22050);
+    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
+    TestBuffers buffers(2, 4096);
+    this->Queue(buffers);
+    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 2));
+    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
+    EXPECT_EQ(buffers[0]->dwBytesRecorded + buffers[1]->dwBytesRecorded, 0u);
+
+    // The stream is still usable: a new round fills the buffers given again.
+    this->Queue(buffers);
+    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
+    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA)[2], buffers[0]);
+    EXPECT_EQ(buffers[0]->dwBytesRecorded, buffers[0]->dwBufferLength);
+    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+    this->CloseAndExpectCloseLast(this->m_log);
+}
+
+TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
+{
+    const WAVEFORMATEX format = Pcm(16, 2, 44100);
+    ASSERT_EQ(this->Open(Direction::Playback, format), MMSYSERR_NOERROR);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+    this->Queue(buffers);
+    this->m_under.LetTimePass(format, 100);
+    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WOM_DONE, 3));
+    EXPECT_EQ(this->m_log.Headers(MM_WOM_DONE), buffers.All());
+    for (WAVEHDR* header : buffers.All())
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    this->CloseAndExpectCloseLast(this->m_log);
+    EXPECT_EQ(this->m_log.Count(MM_WOM_DONE), 3) << "a buffer came back twice";
+}
+
+TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(16, 2, 44100);
+        WaveEventLog log;
+        ASSERT_EQ(this->Open(dir, format, log), MMSYSERR_NOERROR);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
+        this->Queue(buffers);
+        EXPECT_EQ(this->m_stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(log);
+        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
+    }
+}
+
+TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(8, 1, 11025);
+        WaveEventLog log;
+        ASSERT_EQ(this->Open(dir, format, log), MMSYSERR_NOERROR);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000), '\x80');
+        this->Queue(buffers);
+        if (dir == Direction::Capture)
+            ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+        this->m_stream.reset();
+        ASSERT_TRUE(this->WaitForCount(log, ClosedMsg(dir), 1));
+        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(log.Messages().back(), ClosedMsg(dir));
+    }
+}
+
+TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        WaveEventLog log;
+        ASSERT_EQ(this->Open(dir, Pcm(16, 1, 16000), log), MMSYSERR_NOERROR);
+        TestBuffers buffers(1, 64000);
+        WAVEHDR* header = buffers[0];
+        EXPECT_EQ(this->m_stream->AddBuffer(header), WAVERR_UNPREPARED);
+        ASSERT_EQ(this->m_stream->Prepare(header), MMSYSERR_NOERROR);
+        EXPECT_TRUE(header->dwFlags & WHDR_PREPARED);
+        ASSERT_EQ(this->m_stream->AddBuffer(header), MMSYSERR_NOERROR);
+        EXPECT_TRUE(header->dwFlags & WHDR_INQUEUE);
+        EXPECT_EQ(this->m_stream->AddBuffer(header), WAVERR_STILLPLAYING);
+        EXPECT_EQ(this->m_stream->Unprepare(header), WAVERR_STILLPLAYING);
+        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+        EXPECT_EQ(this->m_stream->Unprepare(header), MMSYSERR_NOERROR);
+        EXPECT_FALSE(header->dwFlags & WHDR_PREPARED);
+        this->CloseAndExpectCloseLast(log);
+        EXPECT_EQ(log.Count(ReturnedMsg(dir)), 1);
+    }
+}
+
+TYPED_TEST(AudioContract, ExplainsEveryErrorCode)
+{
+    const MMRESULT codes[] = {MMSYSERR_ERROR,       MMSYSERR_BADDEVICEID, MMSYSERR_NODRIVER,
+                              MMSYSERR_INVALHANDLE, WAVERR_BADFORMAT,     WAVERR_STILLPLAYING,
+                              WAVERR_UNPREPARED,    SERVER_ERROR_BASE + 6};
+    std::set<QString> texts;
+    for (MMRESULT code : codes) {
+        const QString text = this->Backend().ErrorText(code);
+        EXPECT_FALSE(text.isEmpty()) << "code " << code;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), std::size(codes)) << "two codes share one text";
+}
+
+TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(16, 2, 48000);
+        const int device = this->m_under.DoomedDevice(dir);
+        ASSERT_GE(device, 0);
+        WaveEventLog log;
+        ASSERT_EQ(this->Open(dir, format, log, device), MMSYSERR_NOERROR);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
+        this->Queue(buffers);
+        if (dir == Direction::Capture)
+            ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+
+        this->m_under.BreakDoomedDevice();
+        ASSERT_TRUE(this->WaitForCount(log, FailedMsg(dir), 1));
+        const auto& failure = log.Events().back();
+        EXPECT_EQ(failure.header, nullptr);
+        EXPECT_GE(failure.error, SERVER_ERROR_BASE);
+        EXPECT_FALSE(this->Backend().ErrorText(failure.error).isEmpty());
+
+        // The buffers stay with the stream until Reset gives them back.
+        EXPECT_EQ(this->m_stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(log);
+        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(log.Count(FailedMsg(dir)), 1);
+        EXPECT_TRUE(log.AllOnUiThread());
+    }
+}
+
+} // namespace
