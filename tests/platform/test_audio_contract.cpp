@@ -132,6 +132,14 @@ std::uint32_t ReturnedMsg(Direction dir) { return dir == Direction::Capture ? MM
 std::uint32_t ClosedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE; }
 std::uint32_t FailedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR; }
 
+// One stream and the object its notifications go to. The stream goes first: its last
+// notifications are addressed to the log.
+struct Session {
+    ~Session() { stream.reset(); }
+    WaveEventLog log;
+    std::unique_ptr<IWaveStream> stream;
+};
+
 template <typename UnderTest>
 class AudioContract : public ::testing::Test {
 protected:
@@ -141,42 +149,37 @@ protected:
         if (m_under.Unavailable(&why))
             GTEST_SKIP() << why;
     }
-    void TearDown() override { EXPECT_TRUE(m_log.AllOnUiThread()) << "a notification was handled off the UI thread"; }
 
     IAudioBackend& Backend() { return m_under.Backend(); }
 
-    MMRESULT Open(Direction dir, const WAVEFORMATEX& format, int device = DEFAULT_DEVICE)
+    MMRESULT Open(Session& session, Direction dir, const WAVEFORMATEX& format, int device = DEFAULT_DEVICE)
     {
-        return Open(dir, format, m_log, device);
+        return Backend().Open(dir, device, format, &session.log, session.stream);
     }
-    MMRESULT Open(Direction dir, const WAVEFORMATEX& format, WaveEventLog& log, int device = DEFAULT_DEVICE)
-    {
-        return Backend().Open(dir, device, format, &log, m_stream);
-    }
-    void Queue(TestBuffers& buffers)
+    void Queue(Session& session, TestBuffers& buffers)
     {
         for (WAVEHDR* header : buffers.All()) {
-            ASSERT_EQ(m_stream->Prepare(header), MMSYSERR_NOERROR);
-            ASSERT_EQ(m_stream->AddBuffer(header), MMSYSERR_NOERROR);
+            ASSERT_EQ(session.stream->Prepare(header), MMSYSERR_NOERROR);
+            ASSERT_EQ(session.stream->AddBuffer(header), MMSYSERR_NOERROR);
         }
     }
-    bool WaitForCount(const WaveEventLog& log, std::uint32_t message, int count)
+    bool WaitForCount(const Session& session, std::uint32_t message, int count)
     {
-        return m_under.WaitFor([&] { return log.Count(message) >= count; });
+        return m_under.WaitFor([&] { return session.log.Count(message) >= count; });
     }
-    // Closes the stream and checks that CLOSE came once, after everything else.
-    void CloseAndExpectCloseLast(const WaveEventLog& log)
+    // Closes the stream and checks that CLOSE came once, after everything else, and that
+    // every notification was handled on the UI thread.
+    void CloseAndExpectCloseLast(Session& session)
     {
-        const std::uint32_t closed = ClosedMsg(m_stream->Dir());
-        ASSERT_EQ(m_stream->Close(), MMSYSERR_NOERROR);
-        ASSERT_TRUE(WaitForCount(log, closed, 1));
-        EXPECT_EQ(log.Count(closed), 1);
-        EXPECT_EQ(log.Messages().back(), closed);
+        const std::uint32_t closed = ClosedMsg(session.stream->Dir());
+        ASSERT_EQ(session.stream->Close(), MMSYSERR_NOERROR);
+        ASSERT_TRUE(WaitForCount(session, closed, 1));
+        EXPECT_EQ(session.log.Count(closed), 1);
+        EXPECT_EQ(session.log.Messages().back(), closed);
+        EXPECT_TRUE(session.log.AllOnUiThread()) << "a notification was handled off the UI thread";
     }
 
     UnderTest m_under;
-    WaveEventLog m_log;
-    std::unique_ptr<IWaveStream> m_stream;
 };
 
 using Backends = ::testing::Types<VirtualUnderTest, PulseUnderTest>;
@@ -223,22 +226,21 @@ TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
 {
     std::set<std::uint64_t> ids;
     for (Direction dir : BOTH) {
-        WaveEventLog log;
-        ASSERT_EQ(this->Open(dir, Pcm(16, 2, 44100), log), MMSYSERR_NOERROR);
-        ASSERT_TRUE(this->m_stream);
-        EXPECT_EQ(this->m_stream->Dir(), dir);
-        EXPECT_TRUE(ids.insert(this->m_stream->Id()).second) << "stream ids are reused";
-        this->CloseAndExpectCloseLast(log);
-        EXPECT_EQ(log.Messages(), (std::vector<std::uint32_t>{OpenedMsg(dir), ClosedMsg(dir)}));
-        EXPECT_EQ(log.Events().front().streamId, this->m_stream->Id());
-        EXPECT_TRUE(log.AllOnUiThread());
+        TestBuffers buffers(1, 64);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, Pcm(16, 2, 44100)), MMSYSERR_NOERROR);
+        ASSERT_TRUE(s.stream);
+        EXPECT_EQ(s.stream->Dir(), dir);
+        EXPECT_TRUE(ids.insert(s.stream->Id()).second) << "stream ids are reused";
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Messages(), (std::vector<std::uint32_t>{OpenedMsg(dir), ClosedMsg(dir)}));
+        EXPECT_EQ(s.log.Events().front().streamId, s.stream->Id());
 
         // A closed stream refuses everything.
-        TestBuffers buffers(1, 64);
-        EXPECT_EQ(this->m_stream->Prepare(buffers[0]), MMSYSERR_INVALHANDLE);
-        EXPECT_EQ(this->m_stream->AddBuffer(buffers[0]), MMSYSERR_INVALHANDLE);
-        EXPECT_EQ(this->m_stream->Reset(), MMSYSERR_INVALHANDLE);
-        EXPECT_EQ(this->m_stream->Close(), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->Prepare(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->AddBuffer(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->Reset(), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->Close(), MMSYSERR_INVALHANDLE);
     }
 }
 
@@ -249,22 +251,21 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
             for (std::uint32_t rate : {8000u, 48000u}) {
                 SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
                 const WAVEFORMATEX format = Pcm(bits, channels, rate);
-                WaveEventLog log;
-                ASSERT_EQ(this->Open(Direction::Capture, format, log), MMSYSERR_NOERROR);
                 TestBuffers buffers(1, testsupport::BytesFor(format, 50));
-                this->Queue(buffers);
-                ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
-                ASSERT_TRUE(this->WaitForCount(log, MM_WIM_DATA, 1));
+                Session s;
+                ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+                this->Queue(s, buffers);
+                ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+                ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 1));
 
                 const WAVEHDR& filled = *buffers[0];
                 EXPECT_EQ(filled.dwBytesRecorded, filled.dwBufferLength);
                 EXPECT_EQ(filled.dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
                 EXPECT_FALSE(IsSilent(format, filled)) << "the default source plays a tone";
 
-                ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-                this->CloseAndExpectCloseLast(log);
-                EXPECT_EQ(log.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
-                EXPECT_TRUE(log.AllOnUiThread());
+                ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+                this->CloseAndExpectCloseLast(s);
+                EXPECT_EQ(s.log.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
             }
 }
 
@@ -275,24 +276,24 @@ TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
             for (std::uint32_t rate : {8000u, 48000u}) {
                 SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
                 const WAVEFORMATEX format = Pcm(bits, channels, rate);
-                WaveEventLog log;
-                ASSERT_EQ(this->Open(Direction::Playback, format, log), MMSYSERR_NOERROR);
-                // Playback needs no Start: the first buffer starts it.
                 TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
-                this->Queue(buffers);
-                ASSERT_TRUE(this->WaitForCount(log, MM_WOM_DONE, 2));
-                EXPECT_EQ(log.Headers(MM_WOM_DONE), buffers.All());
+                Session s;
+                ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
+                // Playback needs no Start: the first buffer starts it.
+                this->Queue(s, buffers);
+                ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 2));
+                EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
                 EXPECT_EQ(buffers[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
 
-                this->CloseAndExpectCloseLast(log);
-                EXPECT_EQ(log.Messages(),
+                this->CloseAndExpectCloseLast(s);
+                EXPECT_EQ(s.log.Messages(),
                           (std::vector<std::uint32_t>{MM_WOM_OPEN, MM_WOM_DONE, MM_WOM_DONE, MM_WOM_CLOSE}));
-                EXPECT_TRUE(log.AllOnUiThread());
             }
 }
 
 TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
 {
+    Session s;
     std::vector<WAVEFORMATEX> refused = {Pcm(24, 2, 44100), Pcm(16, 3, 44100), Pcm(16, 0, 44100),
                                          Pcm(16, 2, 7999), Pcm(16, 2, 48001)};
     WAVEFORMATEX floating = Pcm(16, 2, 44100);
@@ -307,55 +308,58 @@ TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
 
     for (Direction dir : BOTH)
         for (const WAVEFORMATEX& format : refused) {
-            EXPECT_EQ(this->Open(dir, format), WAVERR_BADFORMAT)
+            EXPECT_EQ(this->Open(s, dir, format), WAVERR_BADFORMAT)
                 << format.wBitsPerSample << " bits, " << format.nChannels << " channels, " << format.nSamplesPerSec;
-            EXPECT_FALSE(this->m_stream);
+            EXPECT_FALSE(s.stream);
         }
     QCoreApplication::sendPostedEvents();
-    EXPECT_TRUE(this->m_log.Events().empty()) << "a refused open posted a notification";
+    EXPECT_TRUE(s.log.Events().empty()) << "a refused open posted a notification";
 }
 
 TYPED_TEST(AudioContract, RefusesDeviceNumbersOutOfRange)
 {
+    Session s;
     for (Direction dir : BOTH) {
         const int count = static_cast<int>(this->Backend().DeviceCount(dir));
-        EXPECT_EQ(this->Open(dir, Pcm(16, 2, 44100), count), MMSYSERR_BADDEVICEID);
-        EXPECT_EQ(this->Open(dir, Pcm(16, 2, 44100), -2), MMSYSERR_BADDEVICEID);
-        EXPECT_FALSE(this->m_stream);
+        EXPECT_EQ(this->Open(s, dir, Pcm(16, 2, 44100), count), MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(this->Open(s, dir, Pcm(16, 2, 44100), -2), MMSYSERR_BADDEVICEID);
+        EXPECT_FALSE(s.stream);
     }
 }
 
 TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
 {
     const WAVEFORMATEX format = Pcm(16, 2, 48000);
-    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
     TestBuffers buffers(3, testsupport::BytesFor(format, 30));
-    this->Queue(buffers);
-    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
 
-    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
-    for (const auto& e : this->m_log.Events())
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+    for (const auto& e : s.log.Events())
         if (e.message == MM_WIM_DATA) {
             EXPECT_EQ(e.bytesRecorded, e.header->dwBufferLength) << "a buffer came back before it was full";
             EXPECT_EQ(e.flags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-            EXPECT_EQ(e.streamId, this->m_stream->Id());
+            EXPECT_EQ(e.streamId, s.stream->Id());
         }
-    this->CloseAndExpectCloseLast(this->m_log);
+    this->CloseAndExpectCloseLast(s);
 }
 
 TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
 {
     const WAVEFORMATEX format = Pcm(16, 1, 8000);
-    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
-    this->Queue(buffers);
-    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
     this->m_under.LetTimePass(format, 300);
-    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
 
-    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
     // What was captured before Reset is in the first buffer, and no buffer skips ahead.
     EXPECT_GT(buffers[0]->dwBytesRecorded, 0u);
     EXPECT_FALSE(IsSilent(format, *buffers[0]));
@@ -367,45 +371,47 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
         sawPartial = sawPartial || header->dwBytesRecorded < header->dwBufferLength;
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
     }
-    this->CloseAndExpectCloseLast(this->m_log);
-    EXPECT_EQ(this->m_log.Count(MM_WIM_DATA), 3) << "a buffer came back twice";
+    this->CloseAndExpectCloseLast(s);
+    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3) << "a buffer came back twice";
 }
 
 TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
 {
     const WAVEFORMATEX format = Pcm(8, 2, 22050);
-    ASSERT_EQ(this->Open(Direction::Capture, format), MMSYSERR_NOERROR);
     TestBuffers buffers(2, 4096);
-    this->Queue(buffers);
-    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 2));
-    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA), buffers.All());
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 2));
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
     EXPECT_EQ(buffers[0]->dwBytesRecorded + buffers[1]->dwBytesRecorded, 0u);
 
     // The stream is still usable: a new round fills the buffers given again.
-    this->Queue(buffers);
-    ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WIM_DATA, 3));
-    EXPECT_EQ(this->m_log.Headers(MM_WIM_DATA)[2], buffers[0]);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA)[2], buffers[0]);
     EXPECT_EQ(buffers[0]->dwBytesRecorded, buffers[0]->dwBufferLength);
-    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-    this->CloseAndExpectCloseLast(this->m_log);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    this->CloseAndExpectCloseLast(s);
 }
 
 TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
 {
     const WAVEFORMATEX format = Pcm(16, 2, 44100);
-    ASSERT_EQ(this->Open(Direction::Playback, format), MMSYSERR_NOERROR);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
-    this->Queue(buffers);
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
     this->m_under.LetTimePass(format, 100);
-    ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(this->m_log, MM_WOM_DONE, 3));
-    EXPECT_EQ(this->m_log.Headers(MM_WOM_DONE), buffers.All());
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 3));
+    EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
     for (WAVEHDR* header : buffers.All())
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-    this->CloseAndExpectCloseLast(this->m_log);
-    EXPECT_EQ(this->m_log.Count(MM_WOM_DONE), 3) << "a buffer came back twice";
+    this->CloseAndExpectCloseLast(s);
+    EXPECT_EQ(s.log.Count(MM_WOM_DONE), 3) << "a buffer came back twice";
 }
 
 TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
@@ -413,14 +419,14 @@ TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
         const WAVEFORMATEX format = Pcm(16, 2, 44100);
-        WaveEventLog log;
-        ASSERT_EQ(this->Open(dir, format, log), MMSYSERR_NOERROR);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
-        this->Queue(buffers);
-        EXPECT_EQ(this->m_stream->Close(), WAVERR_STILLPLAYING);
-        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-        this->CloseAndExpectCloseLast(log);
-        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
+        EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
     }
 }
 
@@ -429,16 +435,16 @@ TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
         const WAVEFORMATEX format = Pcm(8, 1, 11025);
-        WaveEventLog log;
-        ASSERT_EQ(this->Open(dir, format, log), MMSYSERR_NOERROR);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000), '\x80');
-        this->Queue(buffers);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
         if (dir == Direction::Capture)
-            ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
-        this->m_stream.reset();
-        ASSERT_TRUE(this->WaitForCount(log, ClosedMsg(dir), 1));
-        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
-        EXPECT_EQ(log.Messages().back(), ClosedMsg(dir));
+            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+        s.stream.reset();
+        ASSERT_TRUE(this->WaitForCount(s, ClosedMsg(dir), 1));
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(s.log.Messages().back(), ClosedMsg(dir));
     }
 }
 
@@ -446,22 +452,22 @@ TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
 {
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
-        WaveEventLog log;
-        ASSERT_EQ(this->Open(dir, Pcm(16, 1, 16000), log), MMSYSERR_NOERROR);
         TestBuffers buffers(1, 64000);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, Pcm(16, 1, 16000)), MMSYSERR_NOERROR);
         WAVEHDR* header = buffers[0];
-        EXPECT_EQ(this->m_stream->AddBuffer(header), WAVERR_UNPREPARED);
-        ASSERT_EQ(this->m_stream->Prepare(header), MMSYSERR_NOERROR);
+        EXPECT_EQ(s.stream->AddBuffer(header), WAVERR_UNPREPARED);
+        ASSERT_EQ(s.stream->Prepare(header), MMSYSERR_NOERROR);
         EXPECT_TRUE(header->dwFlags & WHDR_PREPARED);
-        ASSERT_EQ(this->m_stream->AddBuffer(header), MMSYSERR_NOERROR);
+        ASSERT_EQ(s.stream->AddBuffer(header), MMSYSERR_NOERROR);
         EXPECT_TRUE(header->dwFlags & WHDR_INQUEUE);
-        EXPECT_EQ(this->m_stream->AddBuffer(header), WAVERR_STILLPLAYING);
-        EXPECT_EQ(this->m_stream->Unprepare(header), WAVERR_STILLPLAYING);
-        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-        EXPECT_EQ(this->m_stream->Unprepare(header), MMSYSERR_NOERROR);
+        EXPECT_EQ(s.stream->AddBuffer(header), WAVERR_STILLPLAYING);
+        EXPECT_EQ(s.stream->Unprepare(header), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        EXPECT_EQ(s.stream->Unprepare(header), MMSYSERR_NOERROR);
         EXPECT_FALSE(header->dwFlags & WHDR_PREPARED);
-        this->CloseAndExpectCloseLast(log);
-        EXPECT_EQ(log.Count(ReturnedMsg(dir)), 1);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Count(ReturnedMsg(dir)), 1);
     }
 }
 
@@ -486,27 +492,26 @@ TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
         const WAVEFORMATEX format = Pcm(16, 2, 48000);
         const int device = this->m_under.DoomedDevice(dir);
         ASSERT_GE(device, 0);
-        WaveEventLog log;
-        ASSERT_EQ(this->Open(dir, format, log, device), MMSYSERR_NOERROR);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
-        this->Queue(buffers);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format, device), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
         if (dir == Direction::Capture)
-            ASSERT_EQ(this->m_stream->Start(), MMSYSERR_NOERROR);
+            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
 
         this->m_under.BreakDoomedDevice();
-        ASSERT_TRUE(this->WaitForCount(log, FailedMsg(dir), 1));
-        const auto& failure = log.Events().back();
+        ASSERT_TRUE(this->WaitForCount(s, FailedMsg(dir), 1));
+        const auto& failure = s.log.Events().back();
         EXPECT_EQ(failure.header, nullptr);
         EXPECT_GE(failure.error, SERVER_ERROR_BASE);
         EXPECT_FALSE(this->Backend().ErrorText(failure.error).isEmpty());
 
         // The buffers stay with the stream until Reset gives them back.
-        EXPECT_EQ(this->m_stream->Close(), WAVERR_STILLPLAYING);
-        ASSERT_EQ(this->m_stream->Reset(), MMSYSERR_NOERROR);
-        this->CloseAndExpectCloseLast(log);
-        EXPECT_EQ(log.Headers(ReturnedMsg(dir)), buffers.All());
-        EXPECT_EQ(log.Count(FailedMsg(dir)), 1);
-        EXPECT_TRUE(log.AllOnUiThread());
+        EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1);
     }
 }
 
