@@ -12,7 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstring>
 
 using namespace platform;
 using testsupport::Pcm;
@@ -84,6 +91,48 @@ TEST(PulseBackend, WithoutAServerListsNothingAndOpensNothing)
     }
     QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(log.Events().empty());
+}
+
+// A socket that takes connections and never says a word, like a server that hangs.
+class SilentServer {
+public:
+    SilentServer() : m_nSocket(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = m_dir.filePath(QStringLiteral("native")).toUtf8();
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        m_bListening = m_nSocket >= 0 &&
+                       bind(m_nSocket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                       listen(m_nSocket, 8) == 0;
+        m_address = QStringLiteral("unix:") + QString::fromUtf8(path);
+    }
+    ~SilentServer()
+    {
+        if (m_nSocket >= 0)
+            close(m_nSocket);
+    }
+    bool Listening() const { return m_bListening; }
+    QString Address() const { return m_address; }
+
+private:
+    QTemporaryDir m_dir;
+    int m_nSocket;
+    bool m_bListening = false;
+    QString m_address;
+};
+
+TEST(PulseBackend, GivesUpOnAServerThatNeverAnswers)
+{
+    SilentServer silent;
+    ASSERT_TRUE(silent.Listening());
+    ScopedPulseServer hanging(silent.Address());
+    PulseBackend backend;
+    WaveEventLog log;
+    EXPECT_EQ(backend.DeviceCount(Direction::Capture), 0u);
+    std::unique_ptr<IWaveStream> stream;
+    EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(16, 2, 44100), &log, stream), MMSYSERR_NODRIVER);
+    EXPECT_FALSE(stream);
 }
 
 TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)

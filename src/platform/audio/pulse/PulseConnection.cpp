@@ -82,7 +82,7 @@ void PulseConnection::Disconnect()
     m_pContext = nullptr;
 }
 
-pa_context* PulseConnection::Context()
+pa_context* PulseConnection::Context(Deadline deadline)
 {
     if (m_pContext && pa_context_get_state(m_pContext) == PA_CONTEXT_READY)
         return m_pContext;
@@ -103,7 +103,7 @@ pa_context* PulseConnection::Context()
     const bool settled = WaitUntil(
         [this] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_pContext)) ||
                         pa_context_get_state(m_pContext) == PA_CONTEXT_READY; },
-        REPLY_TIMEOUT);
+        deadline);
     if (!settled || pa_context_get_state(m_pContext) != PA_CONTEXT_READY) {
         Disconnect();
         return nullptr;
@@ -111,9 +111,9 @@ pa_context* PulseConnection::Context()
     return m_pContext;
 }
 
-std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir)
+std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir, Deadline deadline)
 {
-    pa_context* context = Context();
+    pa_context* context = Context(deadline);
     if (!context)
         return {};
     DeviceQuery query{this, {}, false};
@@ -121,22 +121,25 @@ std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir)
         dir == Direction::Capture
             ? pa_context_get_source_info_list(context, CollectDevice<pa_source_info>, &query)
             : pa_context_get_sink_info_list(context, CollectDevice<pa_sink_info>, &query);
-    if (!Finish(operation) || !query.done)
+    if (!Finish(operation, deadline) || !query.done)
         return {};
     return std::move(query.devices);
 }
 
-bool PulseConnection::WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+bool PulseConnection::WaitUntil(const std::function<bool()>& done, Deadline deadline)
 {
     if (done())
         return true;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto timeout = std::chrono::duration_cast<std::chrono::microseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (timeout.count() <= 0)
+        return false;
 
     // A timer on the loop wakes the wait at the deadline even if the server stays silent.
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pLoop);
     timeval when{};
     pa_timeval_add(pa_gettimeofday(&when),
-                   static_cast<pa_usec_t>(std::chrono::microseconds(timeout).count()));
+                   static_cast<pa_usec_t>(timeout.count()));
     pa_time_event* alarm = api->time_new(
         api, &when, [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
             SignalLoop(userdata);
@@ -155,7 +158,7 @@ bool PulseConnection::WaitUntil(const std::function<bool()>& done, std::chrono::
     return met;
 }
 
-bool PulseConnection::Finish(pa_operation* operation, std::chrono::milliseconds timeout)
+bool PulseConnection::Finish(pa_operation* operation, Deadline deadline)
 {
     if (!operation)
         return false;
@@ -163,7 +166,7 @@ bool PulseConnection::Finish(pa_operation* operation, std::chrono::milliseconds 
         operation, [](pa_operation*, void* userdata) { SignalLoop(userdata); }, this);
     const bool finished = WaitUntil(
         [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; },
-        timeout);
+        deadline);
     const bool done = finished && pa_operation_get_state(operation) == PA_OPERATION_DONE;
     if (!finished)
         pa_operation_cancel(operation);

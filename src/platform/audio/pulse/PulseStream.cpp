@@ -35,11 +35,11 @@ PulseStream::PulseStream(std::shared_ptr<PulseConnection> connection, Direction 
 }
 
 MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
-                           Direction dir, const char* device, const WAVEFORMATEX& format,
+                           PulseConnection::Deadline deadline, Direction dir, const char* device, const WAVEFORMATEX& format,
                            QObject* target, std::unique_ptr<IWaveStream>& stream)
 {
     std::unique_ptr<PulseStream> opened(new PulseStream(std::move(connection), dir, format, target));
-    const MMRESULT result = opened->Connect(context, device);
+    const MMRESULT result = opened->Connect(context, deadline, device);
     if (result != MMSYSERR_NOERROR)
         return result;
     opened->m_bOpen = true;
@@ -48,7 +48,7 @@ MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_conte
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT PulseStream::Connect(pa_context* context, const char* device)
+MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline deadline, const char* device)
 {
     const pa_sample_spec spec{m_format.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
                               m_format.nSamplesPerSec, static_cast<std::uint8_t>(m_format.nChannels)};
@@ -95,7 +95,7 @@ MMRESULT PulseStream::Connect(pa_context* context, const char* device)
             const pa_stream_state_t state = pa_stream_get_state(m_pStream);
             return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
         },
-        PulseConnection::REPLY_TIMEOUT);
+        deadline);
     if (settled && Live())
         return MMSYSERR_NOERROR;
     const MMRESULT code =
@@ -274,7 +274,7 @@ MMRESULT PulseStream::Reset()
             // While the server confirms the stop, the main loop takes in the sound it sent
             // before; what is left over is taken here. Nothing captured before this call
             // is lost.
-            m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
+            m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr), PulseConnection::ReplyDeadline());
             TakeCaptured();
         }
         m_bRunning = false;

@@ -33,7 +33,7 @@ public:
     // MM_WIM_OPEN / MM_WOM_OPEN. Called with the main-loop lock held, once the format has
     // been checked; `stream` is set only on success.
     static MMRESULT Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
-                         Direction dir, const char* device, const WAVEFORMATEX& format,
+                         PulseConnection::Deadline deadline, Direction dir, const char* device, const WAVEFORMATEX& format,
                          QObject* target, std::unique_ptr<IWaveStream>& stream);
 
     ~PulseStream() override;
@@ -53,7 +53,7 @@ private:
     PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir,
                 const WAVEFORMATEX& format, QObject* target);
 
-    MMRESULT Connect(pa_context* context, const char* device);
+    MMRESULT Connect(pa_context* context, PulseConnection::Deadline deadline, const char* device);
     void Release();
     bool Live() const;
     MMRESULT FailureCode() const;
