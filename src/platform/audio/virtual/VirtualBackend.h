@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,7 +29,8 @@ enum class VirtualFault {
     FailPrepare,   // Prepare answers MMSYSERR_NOMEM after failAfter successful calls
     FailUnprepare, // Unprepare answers MMSYSERR_ERROR after failAfter successful calls
     FailAdd,       // AddBuffer answers MMSYSERR_NOMEM after failAfter successful calls
-    FailMidStream, // posts MM_WIM_ERROR / MM_WOM_ERROR after failAfter buffers handed back
+    FailMidStream, // posts MM_WIM_ERROR / MM_WOM_ERROR once failAfter buffers have been
+                   // filled or played (Reset does not count), then produces nothing more
     FailReset,     // Reset answers MMSYSERR_ERROR (after handing the buffers back)
     FailClose,     // Close answers MMSYSERR_ERROR (and closes all the same)
 };
@@ -62,6 +65,9 @@ public:
 
     // 0: manual. Otherwise running streams advance by themselves at speed × real time.
     void SetSpeed(double speed);
+    // The real time that SetSpeed scales, in monotonic nanoseconds; nullptr goes back to the
+    // process's clock. Tests inject one to check timed mode exactly, whatever the machine's load.
+    void SetClock(std::function<std::int64_t()> nowNs);
     // Every started capture stream produces `frames` frames; every playback stream plays
     // `frames` frames. Full buffers are handed back as they fill.
     void Advance(unsigned frames);

@@ -1,0 +1,74 @@
+#include "platform/audio/virtual/SignalGenerator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform {
+
+SignalGenerator::SignalGenerator(const VirtualDeviceSpec& device, const WAVEFORMATEX& format)
+    : m_signal(device.signal), m_leftHz(device.leftHz), m_rightHz(device.rightHz),
+      m_nChannels(format.nChannels), m_nBits(format.wBitsPerSample), m_nRate(format.nSamplesPerSec),
+      m_nBlockAlign(format.nBlockAlign)
+{
+}
+
+void SignalGenerator::Fill(std::uint64_t offset, char* dest, std::size_t count) const
+{
+    if (m_signal == VirtualSignal::Counter) {
+        for (std::size_t i = 0; i < count; ++i)
+            dest[i] = static_cast<char>((offset + i) & 0xFF);
+        return;
+    }
+    std::uint8_t frame[4];
+    std::size_t done = 0;
+    while (done < count) {
+        const std::uint64_t at = offset + done;
+        const std::uint64_t index = at / m_nBlockAlign;
+        const std::size_t within = static_cast<std::size_t>(at % m_nBlockAlign);
+        Frame(index, frame);
+        const std::size_t n = std::min<std::size_t>(m_nBlockAlign - within, count - done);
+        std::copy_n(frame + within, n, reinterpret_cast<std::uint8_t*>(dest) + done);
+        done += n;
+    }
+}
+
+void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
+{
+    for (unsigned ch = 0; ch < m_nChannels; ++ch) {
+        const double hz = ch == 0 ? m_leftHz : m_rightHz;
+        if (m_nBits == 8) {
+            out[ch] = m_signal == VirtualSignal::Silence ? 0x80 : SineSample8(frame, hz);
+        } else {
+            const std::int16_t v = m_signal == VirtualSignal::Silence ? 0 : SineSample16(frame, hz);
+            const auto u = static_cast<std::uint16_t>(v);
+            out[2 * ch] = static_cast<std::uint8_t>(u & 0xFF); // little-endian, as WAV data is
+            out[2 * ch + 1] = static_cast<std::uint8_t>(u >> 8);
+        }
+    }
+}
+
+namespace {
+double Phase(std::uint64_t frame, double hz, unsigned rate)
+{
+    if (!(hz > 0.0) || !std::isfinite(hz))
+        return 0.0; // no frequency to speak of: a flat line rather than garbage
+    // Reduce the frame count to within one period first, so the phase stays exact however
+    // long the stream runs.
+    const double period = rate / hz;
+    const double inPeriod = std::fmod(static_cast<double>(frame), period);
+    return 2.0 * std::numbers::pi * inPeriod / period;
+}
+} // namespace
+
+std::uint8_t SignalGenerator::SineSample8(std::uint64_t frame, double hz) const
+{
+    return static_cast<std::uint8_t>(128 + std::lround(AMPLITUDE_8 * std::sin(Phase(frame, hz, m_nRate))));
+}
+
+std::int16_t SignalGenerator::SineSample16(std::uint64_t frame, double hz) const
+{
+    return static_cast<std::int16_t>(std::lround(AMPLITUDE_16 * std::sin(Phase(frame, hz, m_nRate))));
+}
+
+} // namespace platform

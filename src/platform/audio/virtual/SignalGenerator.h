@@ -1,0 +1,41 @@
+#pragma once
+// The bytes a virtual capture device produces, as a pure function of the position in the
+// stream, so that any run can be checked byte for byte and a buffer boundary never shows
+// in the signal.
+
+#include "platform/audio/WaveTypes.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+class SignalGenerator {
+public:
+    SignalGenerator(const VirtualDeviceSpec& device, const WAVEFORMATEX& format);
+
+    // Writes bytes [offset, offset + count) of the stream to dest. Offsets need not fall on
+    // frame boundaries: a frame may be split between two buffers.
+    void Fill(std::uint64_t offset, char* dest, std::size_t count) const;
+
+    // Sine amplitudes: about half of full scale, so the signal never clips.
+    static constexpr double AMPLITUDE_16 = 16384.0;
+    static constexpr double AMPLITUDE_8 = 64.0;
+
+private:
+    // The bytes of one whole frame (at most 2 channels × 2 bytes).
+    void Frame(std::uint64_t frame, std::uint8_t* out) const;
+    std::uint8_t SineSample8(std::uint64_t frame, double hz) const;
+    std::int16_t SineSample16(std::uint64_t frame, double hz) const;
+
+    VirtualSignal m_signal;
+    double m_leftHz;
+    double m_rightHz;
+    unsigned m_nChannels;
+    unsigned m_nBits;
+    unsigned m_nRate;
+    unsigned m_nBlockAlign;
+};
+
+} // namespace platform

@@ -1,0 +1,249 @@
+#include "platform/audio/virtual/VirtualStream.h"
+
+#include "platform/audio/virtual/VirtualBackendState.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+VirtualStream::VirtualStream(std::shared_ptr<VirtualBackend::State> state, Direction dir,
+                             const VirtualDeviceSpec& device, const WAVEFORMATEX& format, QObject* target)
+    : m_pState(std::move(state)), m_nId(NextStreamId()), m_dir(dir), m_device(device), m_format(format),
+      m_generator(device, format), m_pTarget(target), m_nClockOrigin(m_pState->clock.Now())
+{
+    m_pState->Register(this);
+    Post(m_dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN);
+}
+
+VirtualStream::~VirtualStream()
+{
+    if (!m_bOpen)
+        return;
+    Reset();
+    // Nothing is queued after Reset, so this closes whatever fault the device carries.
+    Close();
+}
+
+MMRESULT VirtualStream::Prepare(WAVEHDR* header)
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (!header || !header->lpData || header->dwBufferLength == 0)
+        return MMSYSERR_INVALPARAM;
+    if (CountedCallFails(VirtualFault::FailPrepare, m_nPrepares))
+        return MMSYSERR_NOMEM;
+    header->dwFlags |= WHDR_PREPARED;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::Unprepare(WAVEHDR* header)
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (!header)
+        return MMSYSERR_INVALPARAM;
+    if (IsQueued(header))
+        return WAVERR_STILLPLAYING;
+    if (CountedCallFails(VirtualFault::FailUnprepare, m_nUnprepares))
+        return MMSYSERR_ERROR;
+    header->dwFlags &= ~WHDR_PREPARED;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::AddBuffer(WAVEHDR* header)
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (!header || !header->lpData || header->dwBufferLength == 0)
+        return MMSYSERR_INVALPARAM;
+    if (!(header->dwFlags & WHDR_PREPARED))
+        return WAVERR_UNPREPARED;
+    if (IsQueued(header))
+        return WAVERR_STILLPLAYING;
+    if (CountedCallFails(VirtualFault::FailAdd, m_nAdds))
+        return MMSYSERR_NOMEM;
+    // Time that passed while the queue was empty belongs to no buffer, this one included.
+    CatchUp();
+    header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
+    if (m_dir == Direction::Capture)
+        header->dwBytesRecorded = 0;
+    m_queue.push_back(header);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::Start()
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (m_device.fault == VirtualFault::FailStart)
+        return MMSYSERR_ERROR;
+    // Time before the start is not captured (or, paused, not played).
+    CatchUp();
+    // For playback this is the classic restart: the only way out of Pause.
+    if (m_dir == Direction::Capture)
+        m_bStarted = true;
+    else
+        m_bPaused = false;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::Reset()
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    // Everything captured up to this call reaches the buffers before they come back.
+    CatchUp();
+    if (m_dir == Direction::Capture)
+        m_bStarted = false;
+    m_nPlayedInFront = 0;
+    while (!m_queue.empty()) {
+        WAVEHDR* header = m_queue.front();
+        m_queue.pop_front();
+        HandBack(header);
+    }
+    return m_device.fault == VirtualFault::FailReset ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::Pause()
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (m_dir == Direction::Capture)
+        return MMSYSERR_NOTSUPPORTED;
+    CatchUp();
+    m_bPaused = true;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT VirtualStream::Close()
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (!m_queue.empty())
+        return WAVERR_STILLPLAYING;
+    m_bOpen = false;
+    m_pState->Unregister(this);
+    Post(m_dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE);
+    return m_device.fault == VirtualFault::FailClose ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
+}
+
+void VirtualStream::Run(std::uint64_t frames)
+{
+    const bool running = m_dir == Direction::Capture ? m_bStarted : !m_bPaused;
+    if (!m_bOpen || !running || FailsNow())
+        return;
+    const std::uint64_t bytes = frames * m_format.nBlockAlign;
+    if (m_dir == Direction::Capture)
+        Capture(bytes);
+    else
+        Play(bytes);
+}
+
+void VirtualStream::CatchUp()
+{
+    if (!m_bOpen)
+        return;
+    const std::uint64_t due = VirtualClock::FramesIn(m_pState->clock.Now() - m_nClockOrigin, m_format.nSamplesPerSec);
+    if (due <= m_nClockFrames)
+        return;
+    const std::uint64_t frames = due - m_nClockFrames;
+    m_nClockFrames = due;
+    Run(frames);
+}
+
+void VirtualStream::Fail(MMRESULT code)
+{
+    if (!m_bOpen || m_bFailed)
+        return;
+    m_bFailed = true;
+    Post(m_dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR, nullptr, code);
+}
+
+void VirtualStream::Capture(std::uint64_t bytes)
+{
+    while (bytes > 0) {
+        if (m_queue.empty()) {
+            // An overrun: the device went on, and what it captured is gone.
+            m_nCaptured += bytes;
+            return;
+        }
+        WAVEHDR* header = m_queue.front();
+        const std::uint32_t n =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, header->dwBufferLength - header->dwBytesRecorded));
+        m_generator.Fill(m_nCaptured, header->lpData + header->dwBytesRecorded, n);
+        header->dwBytesRecorded += n;
+        m_nCaptured += n;
+        bytes -= n;
+        if (header->dwBytesRecorded == header->dwBufferLength) {
+            m_queue.pop_front();
+            HandBack(header);
+            ++m_nHandedBack;
+            if (FailsNow())
+                return;
+        }
+    }
+}
+
+void VirtualStream::Play(std::uint64_t bytes)
+{
+    // Frames with nothing queued are an underrun: silence that nobody keeps.
+    while (bytes > 0 && !m_queue.empty()) {
+        WAVEHDR* header = m_queue.front();
+        const std::uint32_t n =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, header->dwBufferLength - m_nPlayedInFront));
+        m_pState->played.append(header->lpData + m_nPlayedInFront, n);
+        m_nPlayedInFront += n;
+        bytes -= n;
+        if (m_nPlayedInFront == header->dwBufferLength) {
+            m_queue.pop_front();
+            m_nPlayedInFront = 0;
+            HandBack(header);
+            ++m_nHandedBack;
+            if (FailsNow())
+                return;
+        }
+    }
+}
+
+void VirtualStream::HandBack(WAVEHDR* header)
+{
+    header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+    Post(m_dir == Direction::Capture ? MM_WIM_DATA : MM_WOM_DONE, header);
+}
+
+bool VirtualStream::FailsNow()
+{
+    if (m_bFailed)
+        return true;
+    if (m_device.fault != VirtualFault::FailMidStream || m_nHandedBack < m_device.failAfter)
+        return false;
+    Fail(VIRTUAL_STREAM_FAILED);
+    return true;
+}
+
+bool VirtualStream::IsQueued(const WAVEHDR* header) const
+{
+    return std::find(m_queue.begin(), m_queue.end(), header) != m_queue.end();
+}
+
+bool VirtualStream::CountedCallFails(VirtualFault fault, unsigned& calls) const
+{
+    if (m_device.fault != fault)
+        return false;
+    if (calls >= m_device.failAfter)
+        return true;
+    ++calls;
+    return false;
+}
+
+void VirtualStream::Post(std::uint32_t message, WAVEHDR* header, MMRESULT error)
+{
+    // A target deleted while the stream is open simply hears nothing more.
+    if (m_pTarget)
+        QCoreApplication::postEvent(m_pTarget, new WaveEvent(message, m_nId, header, error));
+}
+
+} // namespace platform
