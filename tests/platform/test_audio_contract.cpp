@@ -6,7 +6,7 @@
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "support/AudioFormats.h"
 #include "support/TestBuffers.h"
-#include "support/WaveEventLog.h"
+#include "support/EventCollector.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -21,7 +21,7 @@
 using namespace platform;
 using testsupport::Pcm;
 using testsupport::TestBuffers;
-using testsupport::WaveEventLog;
+using tests::EventCollector;
 
 namespace {
 
@@ -136,7 +136,7 @@ std::uint32_t FailedMsg(Direction dir) { return dir == Direction::Capture ? MM_W
 // notifications are addressed to the log.
 struct Session {
     ~Session() { stream.reset(); }
-    WaveEventLog log;
+    EventCollector log;
     std::unique_ptr<IWaveStream> stream;
 };
 
@@ -163,7 +163,7 @@ protected:
             ASSERT_EQ(session.stream->AddBuffer(header), MMSYSERR_NOERROR);
         }
     }
-    bool WaitForCount(const Session& session, std::uint32_t message, int count)
+    bool WaitForCount(const Session& session, std::uint32_t message, std::size_t count)
     {
         return m_under.WaitFor([&] { return session.log.Count(message) >= count; });
     }
@@ -174,9 +174,10 @@ protected:
         const std::uint32_t closed = ClosedMsg(session.stream->Dir());
         ASSERT_EQ(session.stream->Close(), MMSYSERR_NOERROR);
         ASSERT_TRUE(WaitForCount(session, closed, 1));
-        EXPECT_EQ(session.log.Count(closed), 1);
+        EXPECT_EQ(session.log.Count(closed), 1u);
         EXPECT_EQ(session.log.Messages().back(), closed);
-        EXPECT_TRUE(session.log.AllOnUiThread()) << "a notification was handled off the UI thread";
+        for (const auto& e : session.log.Events())
+            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread()) << "a notification was handled off the UI thread";
     }
 
     UnderTest m_under;
@@ -228,7 +229,7 @@ TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
     for (Direction dir : BOTH) {
         TestBuffers buffers(1, 64);
         Session s;
-        ASSERT_EQ(this->Open(s, dir, Pcm(16, 2, 44100)), MMSYSERR_NOERROR);
+        ASSERT_EQ(this->Open(s, dir, Pcm(44100, 16, 2)), MMSYSERR_NOERROR);
         ASSERT_TRUE(s.stream);
         EXPECT_EQ(s.stream->Dir(), dir);
         EXPECT_TRUE(ids.insert(s.stream->Id()).second) << "stream ids are reused";
@@ -250,7 +251,7 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
         for (std::uint16_t channels : {1, 2})
             for (std::uint32_t rate : {8000u, 48000u}) {
                 SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
-                const WAVEFORMATEX format = Pcm(bits, channels, rate);
+                const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(1, testsupport::BytesFor(format, 50));
                 Session s;
                 ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
@@ -275,7 +276,7 @@ TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
         for (std::uint16_t channels : {1, 2})
             for (std::uint32_t rate : {8000u, 48000u}) {
                 SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
-                const WAVEFORMATEX format = Pcm(bits, channels, rate);
+                const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
                 Session s;
                 ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
@@ -294,15 +295,15 @@ TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
 TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
 {
     Session s;
-    std::vector<WAVEFORMATEX> refused = {Pcm(24, 2, 44100), Pcm(16, 3, 44100), Pcm(16, 0, 44100),
-                                         Pcm(16, 2, 7999), Pcm(16, 2, 48001)};
-    WAVEFORMATEX floating = Pcm(16, 2, 44100);
+    std::vector<WAVEFORMATEX> refused = {Pcm(44100, 24, 2), Pcm(44100, 16, 3), Pcm(44100, 16, 0),
+                                         Pcm(7999, 16, 2), Pcm(48001, 16, 2)};
+    WAVEFORMATEX floating = Pcm(44100, 16, 2);
     floating.wFormatTag = 3;
     refused.push_back(floating);
-    WAVEFORMATEX misaligned = Pcm(16, 2, 44100);
+    WAVEFORMATEX misaligned = Pcm(44100, 16, 2);
     misaligned.nBlockAlign = 2;
     refused.push_back(misaligned);
-    WAVEFORMATEX wrongByteRate = Pcm(16, 2, 44100);
+    WAVEFORMATEX wrongByteRate = Pcm(44100, 16, 2);
     wrongByteRate.nAvgBytesPerSec = 44100;
     refused.push_back(wrongByteRate);
 
@@ -321,15 +322,15 @@ TYPED_TEST(AudioContract, RefusesDeviceNumbersOutOfRange)
     Session s;
     for (Direction dir : BOTH) {
         const int count = static_cast<int>(this->Backend().DeviceCount(dir));
-        EXPECT_EQ(this->Open(s, dir, Pcm(16, 2, 44100), count), MMSYSERR_BADDEVICEID);
-        EXPECT_EQ(this->Open(s, dir, Pcm(16, 2, 44100), -2), MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), count), MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), -2), MMSYSERR_BADDEVICEID);
         EXPECT_FALSE(s.stream);
     }
 }
 
 TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
 {
-    const WAVEFORMATEX format = Pcm(16, 2, 48000);
+    const WAVEFORMATEX format = Pcm(48000, 16, 2);
     TestBuffers buffers(3, testsupport::BytesFor(format, 30));
     Session s;
     ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
@@ -339,17 +340,18 @@ TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
 
     EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
     for (const auto& e : s.log.Events())
-        if (e.message == MM_WIM_DATA) {
-            EXPECT_EQ(e.bytesRecorded, e.header->dwBufferLength) << "a buffer came back before it was full";
-            EXPECT_EQ(e.flags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+        if (e.message == MM_WIM_DATA)
             EXPECT_EQ(e.streamId, s.stream->Id());
-        }
+    for (WAVEHDR* header : buffers.All()) {
+        EXPECT_EQ(header->dwBytesRecorded, header->dwBufferLength) << "a buffer came back before it was full";
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    }
     this->CloseAndExpectCloseLast(s);
 }
 
 TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
 {
-    const WAVEFORMATEX format = Pcm(16, 1, 8000);
+    const WAVEFORMATEX format = Pcm(8000, 16, 1);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
     Session s;
     ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
@@ -372,12 +374,12 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
     }
     this->CloseAndExpectCloseLast(s);
-    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3) << "a buffer came back twice";
+    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3u) << "a buffer came back twice";
 }
 
 TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
 {
-    const WAVEFORMATEX format = Pcm(8, 2, 22050);
+    const WAVEFORMATEX format = Pcm(22050, 8, 2);
     TestBuffers buffers(2, 4096);
     Session s;
     ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
@@ -399,7 +401,7 @@ TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
 
 TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
 {
-    const WAVEFORMATEX format = Pcm(16, 2, 44100);
+    const WAVEFORMATEX format = Pcm(44100, 16, 2);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
     Session s;
     ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
@@ -411,14 +413,14 @@ TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
     for (WAVEHDR* header : buffers.All())
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
     this->CloseAndExpectCloseLast(s);
-    EXPECT_EQ(s.log.Count(MM_WOM_DONE), 3) << "a buffer came back twice";
+    EXPECT_EQ(s.log.Count(MM_WOM_DONE), 3u) << "a buffer came back twice";
 }
 
 TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
 {
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
-        const WAVEFORMATEX format = Pcm(16, 2, 44100);
+        const WAVEFORMATEX format = Pcm(44100, 16, 2);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
         Session s;
         ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
@@ -434,7 +436,7 @@ TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
 {
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
-        const WAVEFORMATEX format = Pcm(8, 1, 11025);
+        const WAVEFORMATEX format = Pcm(11025, 8, 1);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000), '\x80');
         Session s;
         ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
@@ -454,7 +456,7 @@ TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
         TestBuffers buffers(1, 64000);
         Session s;
-        ASSERT_EQ(this->Open(s, dir, Pcm(16, 1, 16000)), MMSYSERR_NOERROR);
+        ASSERT_EQ(this->Open(s, dir, Pcm(16000, 16, 1)), MMSYSERR_NOERROR);
         WAVEHDR* header = buffers[0];
         EXPECT_EQ(s.stream->AddBuffer(header), WAVERR_UNPREPARED);
         ASSERT_EQ(s.stream->Prepare(header), MMSYSERR_NOERROR);
@@ -467,7 +469,7 @@ TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
         EXPECT_EQ(s.stream->Unprepare(header), MMSYSERR_NOERROR);
         EXPECT_FALSE(header->dwFlags & WHDR_PREPARED);
         this->CloseAndExpectCloseLast(s);
-        EXPECT_EQ(s.log.Count(ReturnedMsg(dir)), 1);
+        EXPECT_EQ(s.log.Count(ReturnedMsg(dir)), 1u);
     }
 }
 
@@ -489,7 +491,7 @@ TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
 {
     for (Direction dir : BOTH) {
         SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
-        const WAVEFORMATEX format = Pcm(16, 2, 48000);
+        const WAVEFORMATEX format = Pcm(48000, 16, 2);
         const int device = this->m_under.DoomedDevice(dir);
         ASSERT_GE(device, 0);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
@@ -511,7 +513,7 @@ TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
         ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
         this->CloseAndExpectCloseLast(s);
         EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
-        EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1);
+        EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1u);
     }
 }
 

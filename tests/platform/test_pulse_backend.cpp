@@ -5,7 +5,7 @@
 #include "support/AudioFormats.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
-#include "support/WaveEventLog.h"
+#include "support/EventCollector.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -26,7 +26,7 @@ using testsupport::Pcm;
 using testsupport::ScopedPulseServer;
 using testsupport::SoundServer;
 using testsupport::TestBuffers;
-using testsupport::WaveEventLog;
+using tests::EventCollector;
 
 namespace {
 
@@ -66,13 +66,13 @@ double Frequency(const std::vector<int>& samples, std::uint32_t rate)
 void Record(IAudioBackend& backend, int device, const WAVEFORMATEX& format, unsigned milliseconds,
             TestBuffers& buffers)
 {
-    WaveEventLog log;
+    EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, device, format, &log, stream), MMSYSERR_NOERROR);
     ASSERT_EQ(stream->Prepare(buffers[0]), MMSYSERR_NOERROR);
     ASSERT_EQ(stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1; }, WAIT_MS));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
     ASSERT_EQ(buffers[0]->dwBytesRecorded, testsupport::BytesFor(format, milliseconds));
     ASSERT_EQ(stream->Close(), MMSYSERR_NOERROR);
 }
@@ -81,12 +81,12 @@ TEST(PulseBackend, WithoutAServerListsNothingAndOpensNothing)
 {
     ScopedPulseServer nowhere(QStringLiteral("unix:/nonexistent/tessavox/native"));
     PulseBackend backend;
-    WaveEventLog log;
+    EventCollector log;
     for (Direction dir : {Direction::Capture, Direction::Playback}) {
         EXPECT_EQ(backend.DeviceCount(dir), 0u);
         EXPECT_TRUE(backend.DeviceName(dir, 0).isEmpty());
         std::unique_ptr<IWaveStream> stream;
-        EXPECT_EQ(backend.Open(dir, DEFAULT_DEVICE, Pcm(16, 2, 44100), &log, stream), MMSYSERR_NODRIVER);
+        EXPECT_EQ(backend.Open(dir, DEFAULT_DEVICE, Pcm(44100, 16, 2), &log, stream), MMSYSERR_NODRIVER);
         EXPECT_FALSE(stream);
     }
     QCoreApplication::sendPostedEvents();
@@ -128,10 +128,10 @@ TEST(PulseBackend, GivesUpOnAServerThatNeverAnswers)
     ASSERT_TRUE(silent.Listening());
     ScopedPulseServer hanging(silent.Address());
     PulseBackend backend;
-    WaveEventLog log;
+    EventCollector log;
     EXPECT_EQ(backend.DeviceCount(Direction::Capture), 0u);
     std::unique_ptr<IWaveStream> stream;
-    EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(16, 2, 44100), &log, stream), MMSYSERR_NODRIVER);
+    EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(44100, 16, 2), &log, stream), MMSYSERR_NODRIVER);
     EXPECT_FALSE(stream);
 }
 
@@ -146,7 +146,7 @@ TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)
 
     const int sine = FindDevice(backend, Direction::Capture, qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"));
     ASSERT_GE(sine, 0);
-    const WAVEFORMATEX mono = Pcm(16, 1, 48000);
+    const WAVEFORMATEX mono = Pcm(48000, 16, 1);
     TestBuffers sineBuffer(1, testsupport::BytesFor(mono, 500));
     Record(backend, sine, mono, 500, sineBuffer);
     EXPECT_NEAR(Frequency(Channel(mono, *sineBuffer[0], 0), 48000), sineHz, sineHz * 0.03);
@@ -154,7 +154,7 @@ TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)
     const int monitor =
         FindDevice(backend, Direction::Capture, qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION"));
     ASSERT_GE(monitor, 0);
-    for (const WAVEFORMATEX& stereo : {Pcm(16, 2, 48000), Pcm(8, 2, 8000)}) {
+    for (const WAVEFORMATEX& stereo : {Pcm(48000, 16, 2), Pcm(8000, 8, 2)}) {
         SCOPED_TRACE(testing::Message() << stereo.wBitsPerSample << " bits, " << stereo.nSamplesPerSec << " Hz");
         TestBuffers buffer(1, testsupport::BytesFor(stereo, 500));
         Record(backend, monitor, stereo, 500, buffer);
@@ -172,9 +172,9 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     PulseBackend backend;
     ASSERT_GT(backend.DeviceCount(Direction::Capture), 0u);
 
-    const WAVEFORMATEX format = Pcm(16, 2, 44100);
+    const WAVEFORMATEX format = Pcm(44100, 16, 2);
     TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
-    WaveEventLog log;
+    EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, format, &log, stream), MMSYSERR_NOERROR);
     for (WAVEHDR* header : buffers.All()) {
@@ -184,7 +184,7 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
 
     first.Stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_ERROR) == 1; }, WAIT_MS));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_ERROR) == 1u; }, WAIT_MS));
     const MMRESULT failure = log.Events().back().error;
     EXPECT_GE(failure, SERVER_ERROR_BASE);
     EXPECT_FALSE(backend.ErrorText(failure).isEmpty());
@@ -196,9 +196,9 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     EXPECT_EQ(stream->Start(), failure);
     ASSERT_EQ(stream->Reset(), MMSYSERR_NOERROR);
     ASSERT_EQ(stream->Close(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_CLOSE) == 1; }, WAIT_MS));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_CLOSE) == 1u; }, WAIT_MS));
     EXPECT_EQ(log.Headers(MM_WIM_DATA), buffers.All());
-    EXPECT_EQ(log.Count(MM_WIM_ERROR), 1);
+    EXPECT_EQ(log.Count(MM_WIM_ERROR), 1u);
 
     SoundServer second;
     ASSERT_TRUE(second.Start()) << second.Failure().toStdString();

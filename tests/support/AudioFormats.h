@@ -7,7 +7,7 @@
 
 namespace testsupport {
 
-inline WAVEFORMATEX Pcm(std::uint16_t bits, std::uint16_t channels, std::uint32_t rate)
+inline WAVEFORMATEX Pcm(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
 {
     WAVEFORMATEX format;
     format.wFormatTag = WAVE_FORMAT_PCM;
