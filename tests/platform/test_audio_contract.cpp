@@ -5,21 +5,23 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "support/AudioFormats.h"
-#include "support/TestBuffers.h"
 #include "support/EventCollector.h"
+#include "support/SoundServer.h"
+#include "support/TestBuffers.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <type_traits>
 
 using namespace platform;
 using testsupport::Pcm;
+using testsupport::ScopedNullSink;
 using testsupport::TestBuffers;
 using tests::EventCollector;
 
@@ -65,12 +67,6 @@ private:
 
 class PulseUnderTest {
 public:
-    ~PulseUnderTest()
-    {
-        if (!m_module.isEmpty())
-            Pactl({QStringLiteral("unload-module"), m_module});
-    }
-
     bool Unavailable(std::string* why) const
     {
         if (qEnvironmentVariableIsSet("PULSE_SERVER"))
@@ -82,49 +78,31 @@ public:
     IAudioBackend& Backend() { return m_backend; }
     QStringList CaptureNames() const
     {
-        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION", QStringLiteral("Sine source at 440 Hz")),
-                qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION",
-                                     QStringLiteral("Monitor of Tessavox Null Output"))};
+        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"), qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION")};
     }
-    QStringList PlaybackNames() const
-    {
-        return {qEnvironmentVariable("TESSAVOX_NULL_SINK_DESCRIPTION", QStringLiteral("Tessavox Null Output"))};
-    }
+    QStringList PlaybackNames() const { return {qEnvironmentVariable("TESSAVOX_NULL_SINK_DESCRIPTION")}; }
 
     bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, WAIT_MS); }
     void LetTimePass(const WAVEFORMATEX&, unsigned milliseconds) { QTest::qWait(static_cast<int>(milliseconds)); }
 
-    // A null sink of this process's own (other tests share the server): playback goes to
-    // the sink, capture records its monitor. Unloading it takes both away.
+    // A sink of this test's own; unloading it takes away the sink and its monitor.
     int DoomedDevice(Direction dir)
     {
-        const QString name = QStringLiteral("TessavoxDoomed%1").arg(QCoreApplication::applicationPid());
-        m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                          QStringLiteral("sink_name=") + name,
-                          QStringLiteral("sink_properties=device.description=") + name});
-        const QString wanted = dir == Direction::Capture ? QStringLiteral("Monitor of ") + name : name;
+        m_doomed.emplace(QStringLiteral("TessavoxDoomed"));
+        if (!m_doomed->Loaded())
+            return -1;
+        const QString wanted =
+            dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription();
         for (unsigned i = 0; i < m_backend.DeviceCount(dir); ++i)
             if (m_backend.DeviceName(dir, i) == wanted)
                 return static_cast<int>(i);
         return -1;
     }
-    void BreakDoomedDevice()
-    {
-        Pactl({QStringLiteral("unload-module"), m_module});
-        m_module.clear();
-    }
+    void BreakDoomedDevice() { m_doomed->Remove(); }
 
 private:
-    static QString Pactl(const QStringList& arguments)
-    {
-        QProcess pactl;
-        pactl.start(QStringLiteral("pactl"), arguments);
-        pactl.waitForFinished(WAIT_MS);
-        return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
-    }
-
     PulseBackend m_backend;
-    QString m_module;
+    std::optional<ScopedNullSink> m_doomed;
 };
 
 std::uint32_t OpenedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN; }

@@ -3,9 +3,9 @@
 
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
+#include "support/EventCollector.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
-#include "support/EventCollector.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -23,6 +23,7 @@
 
 using namespace platform;
 using testsupport::Pcm;
+using testsupport::ScopedNullSink;
 using testsupport::ScopedPulseServer;
 using testsupport::SoundServer;
 using testsupport::TestBuffers;
@@ -60,6 +61,26 @@ double Frequency(const std::vector<int>& samples, std::uint32_t rate)
     for (std::size_t i = 1; i < samples.size(); ++i)
         rises += samples[i - 1] < 0 && samples[i] >= 0;
     return samples.empty() ? 0.0 : rises * static_cast<double>(rate) / static_cast<double>(samples.size());
+}
+
+// Fills buffers with one tone per channel, going on where the last buffer stopped.
+void FillTones(const WAVEFORMATEX& format, std::vector<WAVEHDR*> headers, double leftHz, double rightHz)
+{
+    std::uint64_t frame = 0;
+    for (WAVEHDR* header : headers)
+        for (std::uint32_t at = 0; at + format.nBlockAlign <= header->dwBufferLength; at += format.nBlockAlign, ++frame)
+            for (unsigned channel = 0; channel < format.nChannels; ++channel) {
+                const double t = static_cast<double>(frame) / format.nSamplesPerSec;
+                const double wave = std::sin(2 * M_PI * (channel == 0 ? leftHz : rightHz) * t);
+                char* sample = header->lpData + at + channel * format.wBitsPerSample / 8;
+                if (format.wBitsPerSample == 8) {
+                    sample[0] = static_cast<char>(128 + static_cast<int>(60 * wave));
+                } else {
+                    const auto value = static_cast<std::int16_t>(12000 * wave);
+                    sample[0] = static_cast<char>(value & 0xFF);
+                    sample[1] = static_cast<char>((value >> 8) & 0xFF);
+                }
+            }
 }
 
 // Records `milliseconds` from a capture device into one buffer.
@@ -160,6 +181,51 @@ TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)
         Record(backend, monitor, stereo, 500, buffer);
         EXPECT_NEAR(Frequency(Channel(stereo, *buffer[0], 0), stereo.nSamplesPerSec), leftHz, leftHz * 0.03);
         EXPECT_NEAR(Frequency(Channel(stereo, *buffer[0], 1), stereo.nSamplesPerSec), rightHz, rightHz * 0.03);
+    }
+}
+
+TEST(PulseBackend, PlaysWhatItIsGivenOnTheRightChannels)
+{
+    if (!qEnvironmentVariableIsSet("TESSAVOX_SOUND_DIR"))
+        GTEST_SKIP() << "needs the private sound server: eval \"$(scripts/start-sound-server)\"";
+    ScopedNullSink sink(QStringLiteral("TessavoxPlayback"));
+    ASSERT_TRUE(sink.Loaded());
+    PulseBackend backend;
+    const int output = FindDevice(backend, Direction::Playback, sink.SinkDescription());
+    const int monitor = FindDevice(backend, Direction::Capture, sink.MonitorDescription());
+    ASSERT_GE(output, 0);
+    ASSERT_GE(monitor, 0);
+
+    const WAVEFORMATEX heard = Pcm(48000, 16, 2);
+    for (const WAVEFORMATEX& played : {Pcm(44100, 16, 2), Pcm(22050, 8, 2)}) {
+        SCOPED_TRACE(testing::Message() << played.wBitsPerSample << " bits, " << played.nSamplesPerSec << " Hz");
+        TestBuffers recording(1, testsupport::BytesFor(heard, 600));
+        TestBuffers tones(4, testsupport::BytesFor(played, 250));
+        FillTones(played, tones.All(), 1000, 1500);
+        EventCollector log;
+        std::unique_ptr<IWaveStream> ears;
+        std::unique_ptr<IWaveStream> mouth;
+        ASSERT_EQ(backend.Open(Direction::Capture, monitor, heard, &log, ears), MMSYSERR_NOERROR);
+        ASSERT_EQ(ears->Prepare(recording[0]), MMSYSERR_NOERROR);
+        ASSERT_EQ(ears->AddBuffer(recording[0]), MMSYSERR_NOERROR);
+        ASSERT_EQ(ears->Start(), MMSYSERR_NOERROR);
+        ASSERT_EQ(backend.Open(Direction::Playback, output, played, &log, mouth), MMSYSERR_NOERROR);
+        for (WAVEHDR* header : tones.All()) {
+            ASSERT_EQ(mouth->Prepare(header), MMSYSERR_NOERROR);
+            ASSERT_EQ(mouth->AddBuffer(header), MMSYSERR_NOERROR);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
+
+        // The second half of the recording lies inside the second of tone.
+        std::vector<int> left = Channel(heard, *recording[0], 0);
+        std::vector<int> right = Channel(heard, *recording[0], 1);
+        left.erase(left.begin(), left.begin() + static_cast<std::ptrdiff_t>(left.size() / 2));
+        right.erase(right.begin(), right.begin() + static_cast<std::ptrdiff_t>(right.size() / 2));
+        EXPECT_NEAR(Frequency(left, 48000), 1000, 30);
+        EXPECT_NEAR(Frequency(right, 48000), 1500, 45);
+        ASSERT_EQ(mouth->Reset(), MMSYSERR_NOERROR);
+        ASSERT_EQ(mouth->Close(), MMSYSERR_NOERROR);
+        ASSERT_EQ(ears->Close(), MMSYSERR_NOERROR);
     }
 }
 

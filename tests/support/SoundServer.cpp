@@ -1,5 +1,6 @@
 #include "support/SoundServer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -34,6 +35,15 @@ bool RunScript(const QStringList& arguments, QString* output, QString* failure)
     }
     *output = QString::fromUtf8(script.readAllStandardOutput());
     return true;
+}
+
+// Runs pactl on the server that PULSE_SERVER names; its output, trimmed.
+QString Pactl(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    pactl.waitForFinished(SCRIPT_TIMEOUT_MS);
+    return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -72,6 +82,27 @@ void SoundServer::Stop()
     QString output;
     RunScript({QStringLiteral("--stop"), m_dir}, &output, &m_failure);
     m_dir.clear();
+}
+
+ScopedNullSink::ScopedNullSink(const QString& name)
+    : m_name(name + QString::number(QCoreApplication::applicationPid()))
+{
+    m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                      QStringLiteral("sink_name=") + m_name,
+                      QStringLiteral("sink_properties=device.description=") + m_name});
+}
+
+ScopedNullSink::~ScopedNullSink()
+{
+    Remove();
+}
+
+void ScopedNullSink::Remove()
+{
+    if (m_module.isEmpty())
+        return;
+    Pactl({QStringLiteral("unload-module"), m_module});
+    m_module.clear();
 }
 
 ScopedPulseServer::ScopedPulseServer(const QString& address)

@@ -28,6 +28,27 @@ private:
     QString m_failure;
 };
 
+// A null sink of this process's own on the server that PULSE_SERVER names, so that tests
+// sharing that server do not meet: playback goes to the sink, capture records its monitor.
+// Removing it takes both away, as when a sound card is unplugged.
+class ScopedNullSink {
+public:
+    // The name is also its description; it is made unique to this process.
+    explicit ScopedNullSink(const QString& name);
+    ~ScopedNullSink();
+    ScopedNullSink(const ScopedNullSink&) = delete;
+    ScopedNullSink& operator=(const ScopedNullSink&) = delete;
+
+    bool Loaded() const { return !m_module.isEmpty(); }
+    void Remove();
+    QString SinkDescription() const { return m_name; }
+    QString MonitorDescription() const { return QStringLiteral("Monitor of ") + m_name; }
+
+private:
+    QString m_name;
+    QString m_module;
+};
+
 // Points new sound-server connections of this process at an address for one scope.
 class ScopedPulseServer {
 public:
