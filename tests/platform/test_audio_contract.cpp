@@ -20,10 +20,10 @@
 #include <type_traits>
 
 using namespace platform;
+using tests::EventCollector;
 using testsupport::Pcm;
 using testsupport::ScopedNullSink;
 using testsupport::TestBuffers;
-using tests::EventCollector;
 
 namespace {
 
@@ -45,12 +45,14 @@ public:
     // Its clock stands still unless moved, so each look at the condition moves it a little.
     bool WaitFor(const std::function<bool()>& done)
     {
-        return QTest::qWaitFor([&] {
-            if (done())
-                return true;
-            m_backend.Advance(480);
-            return false;
-        }, WAIT_MS);
+        return QTest::qWaitFor(
+            [&] {
+                if (done())
+                    return true;
+                m_backend.Advance(480);
+                return false;
+            },
+            WAIT_MS);
     }
     void LetTimePass(const WAVEFORMATEX& format, unsigned milliseconds)
     {
@@ -78,12 +80,16 @@ public:
     IAudioBackend& Backend() { return m_backend; }
     QStringList CaptureNames() const
     {
-        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"), qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION")};
+        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"),
+                qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION")};
     }
     QStringList PlaybackNames() const { return {qEnvironmentVariable("TESSAVOX_NULL_SINK_DESCRIPTION")}; }
 
     bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, WAIT_MS); }
-    void LetTimePass(const WAVEFORMATEX&, unsigned milliseconds) { QTest::qWait(static_cast<int>(milliseconds)); }
+    void LetTimePass(const WAVEFORMATEX&, unsigned milliseconds)
+    {
+        QTest::qWait(static_cast<int>(milliseconds));
+    }
 
     // A sink of this test's own; unloading it takes away the sink and its monitor.
     int DoomedDevice(Direction dir)
@@ -105,10 +111,22 @@ private:
     std::optional<ScopedNullSink> m_doomed;
 };
 
-std::uint32_t OpenedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN; }
-std::uint32_t ReturnedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_DATA : MM_WOM_DONE; }
-std::uint32_t ClosedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE; }
-std::uint32_t FailedMsg(Direction dir) { return dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR; }
+std::uint32_t OpenedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN;
+}
+std::uint32_t ReturnedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_DATA : MM_WOM_DONE;
+}
+std::uint32_t ClosedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE;
+}
+std::uint32_t FailedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR;
+}
 
 // One stream and the object its notifications go to. The stream goes first: its last
 // notifications are addressed to the log.
@@ -155,7 +173,8 @@ protected:
         EXPECT_EQ(session.log.Count(closed), 1u);
         EXPECT_EQ(session.log.Messages().back(), closed);
         for (const auto& e : session.log.Events())
-            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread()) << "a notification was handled off the UI thread";
+            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread())
+                << "a notification was handled off the UI thread";
     }
 
     UnderTest m_under;
@@ -196,8 +215,8 @@ TYPED_TEST(AudioContract, ListsEveryDeviceByTheNameUsersKnow)
         const QStringList expected =
             dir == Direction::Capture ? this->m_under.CaptureNames() : this->m_under.PlaybackNames();
         for (const QString& name : expected)
-            EXPECT_TRUE(names.contains(name)) << name.toStdString() << " missing from "
-                                              << names.join(QStringLiteral(", ")).toStdString();
+            EXPECT_TRUE(names.contains(name))
+                << name.toStdString() << " missing from " << names.join(QStringLiteral(", ")).toStdString();
     }
 }
 
@@ -228,7 +247,8 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
     for (std::uint16_t bits : {8, 16})
         for (std::uint16_t channels : {1, 2})
             for (std::uint32_t rate : {8000u, 48000u}) {
-                SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                SCOPED_TRACE(testing::Message()
+                             << bits << " bits, " << channels << " channels, " << rate << " Hz");
                 const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(1, testsupport::BytesFor(format, 50));
                 Session s;
@@ -244,7 +264,8 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
 
                 ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
                 this->CloseAndExpectCloseLast(s);
-                EXPECT_EQ(s.log.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
+                EXPECT_EQ(s.log.Messages(),
+                          (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
             }
 }
 
@@ -253,7 +274,8 @@ TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
     for (std::uint16_t bits : {8, 16})
         for (std::uint16_t channels : {1, 2})
             for (std::uint32_t rate : {8000u, 48000u}) {
-                SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                SCOPED_TRACE(testing::Message()
+                             << bits << " bits, " << channels << " channels, " << rate << " Hz");
                 const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
                 Session s;
@@ -288,7 +310,8 @@ TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
     for (Direction dir : BOTH)
         for (const WAVEFORMATEX& format : refused) {
             EXPECT_EQ(this->Open(s, dir, format), WAVERR_BADFORMAT)
-                << format.wBitsPerSample << " bits, " << format.nChannels << " channels, " << format.nSamplesPerSec;
+                << format.wBitsPerSample << " bits, " << format.nChannels << " channels, "
+                << format.nSamplesPerSec;
             EXPECT_FALSE(s.stream);
         }
     QCoreApplication::sendPostedEvents();

@@ -22,12 +22,12 @@
 #include <cstring>
 
 using namespace platform;
+using tests::EventCollector;
 using testsupport::Pcm;
 using testsupport::ScopedNullSink;
 using testsupport::ScopedPulseServer;
 using testsupport::SoundServer;
 using testsupport::TestBuffers;
-using tests::EventCollector;
 
 namespace {
 
@@ -68,7 +68,8 @@ void FillTones(const WAVEFORMATEX& format, std::vector<WAVEHDR*> headers, double
 {
     std::uint64_t frame = 0;
     for (WAVEHDR* header : headers)
-        for (std::uint32_t at = 0; at + format.nBlockAlign <= header->dwBufferLength; at += format.nBlockAlign, ++frame)
+        for (std::uint32_t at = 0; at + format.nBlockAlign <= header->dwBufferLength;
+             at += format.nBlockAlign, ++frame)
             for (unsigned channel = 0; channel < format.nChannels; ++channel) {
                 const double t = static_cast<double>(frame) / format.nSamplesPerSec;
                 const double wave = std::sin(2 * M_PI * (channel == 0 ? leftHz : rightHz) * t);
@@ -152,7 +153,8 @@ TEST(PulseBackend, GivesUpOnAServerThatNeverAnswers)
     EventCollector log;
     EXPECT_EQ(backend.DeviceCount(Direction::Capture), 0u);
     std::unique_ptr<IWaveStream> stream;
-    EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(44100, 16, 2), &log, stream), MMSYSERR_NODRIVER);
+    EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(44100, 16, 2), &log, stream),
+              MMSYSERR_NODRIVER);
     EXPECT_FALSE(stream);
 }
 
@@ -165,7 +167,8 @@ TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)
     const double leftHz = qEnvironmentVariable("TESSAVOX_LEFT_HZ").toDouble();
     const double rightHz = qEnvironmentVariable("TESSAVOX_RIGHT_HZ").toDouble();
 
-    const int sine = FindDevice(backend, Direction::Capture, qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"));
+    const int sine =
+        FindDevice(backend, Direction::Capture, qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"));
     ASSERT_GE(sine, 0);
     const WAVEFORMATEX mono = Pcm(48000, 16, 1);
     TestBuffers sineBuffer(1, testsupport::BytesFor(mono, 500));
@@ -176,11 +179,13 @@ TEST(PulseBackend, HearsEachToneOfThePrivateServerOnItsOwnChannel)
         FindDevice(backend, Direction::Capture, qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION"));
     ASSERT_GE(monitor, 0);
     for (const WAVEFORMATEX& stereo : {Pcm(48000, 16, 2), Pcm(8000, 8, 2)}) {
-        SCOPED_TRACE(testing::Message() << stereo.wBitsPerSample << " bits, " << stereo.nSamplesPerSec << " Hz");
+        SCOPED_TRACE(testing::Message()
+                     << stereo.wBitsPerSample << " bits, " << stereo.nSamplesPerSec << " Hz");
         TestBuffers buffer(1, testsupport::BytesFor(stereo, 500));
         Record(backend, monitor, stereo, 500, buffer);
         EXPECT_NEAR(Frequency(Channel(stereo, *buffer[0], 0), stereo.nSamplesPerSec), leftHz, leftHz * 0.03);
-        EXPECT_NEAR(Frequency(Channel(stereo, *buffer[0], 1), stereo.nSamplesPerSec), rightHz, rightHz * 0.03);
+        EXPECT_NEAR(Frequency(Channel(stereo, *buffer[0], 1), stereo.nSamplesPerSec), rightHz,
+                    rightHz * 0.03);
     }
 }
 
@@ -198,7 +203,8 @@ TEST(PulseBackend, PlaysWhatItIsGivenOnTheRightChannels)
 
     const WAVEFORMATEX heard = Pcm(48000, 16, 2);
     for (const WAVEFORMATEX& played : {Pcm(44100, 16, 2), Pcm(22050, 8, 2)}) {
-        SCOPED_TRACE(testing::Message() << played.wBitsPerSample << " bits, " << played.nSamplesPerSec << " Hz");
+        SCOPED_TRACE(testing::Message()
+                     << played.wBitsPerSample << " bits, " << played.nSamplesPerSec << " Hz");
         TestBuffers recording(1, testsupport::BytesFor(heard, 600));
         TestBuffers tones(4, testsupport::BytesFor(played, 250));
         FillTones(played, tones.All(), 1000, 1500);

@@ -4,7 +4,6 @@
 #include <pulse/mainloop-api.h>
 #include <pulse/timeval.h>
 
-
 namespace platform {
 
 namespace {
@@ -101,8 +100,10 @@ pa_context* PulseConnection::Context(Deadline deadline)
         return nullptr;
     }
     const bool settled = WaitUntil(
-        [this] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_pContext)) ||
-                        pa_context_get_state(m_pContext) == PA_CONTEXT_READY; },
+        [this] {
+            return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_pContext)) ||
+                   pa_context_get_state(m_pContext) == PA_CONTEXT_READY;
+        },
         deadline);
     if (!settled || pa_context_get_state(m_pContext) != PA_CONTEXT_READY) {
         Disconnect();
@@ -130,21 +131,18 @@ bool PulseConnection::WaitUntil(const std::function<bool()>& done, Deadline dead
 {
     if (done())
         return true;
-    const auto timeout = std::chrono::duration_cast<std::chrono::microseconds>(
-        deadline - std::chrono::steady_clock::now());
+    const auto timeout =
+        std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
     if (timeout.count() <= 0)
         return false;
 
     // A timer on the loop wakes the wait at the deadline even if the server stays silent.
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pLoop);
     timeval when{};
-    pa_timeval_add(pa_gettimeofday(&when),
-                   static_cast<pa_usec_t>(timeout.count()));
+    pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(timeout.count()));
     pa_time_event* alarm = api->time_new(
-        api, &when, [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
-            SignalLoop(userdata);
-        },
-        this);
+        api, &when,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) { SignalLoop(userdata); }, this);
 
     bool met = true;
     while (!done()) {
@@ -165,8 +163,7 @@ bool PulseConnection::Finish(pa_operation* operation, Deadline deadline)
     pa_operation_set_state_callback(
         operation, [](pa_operation*, void* userdata) { SignalLoop(userdata); }, this);
     const bool finished = WaitUntil(
-        [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; },
-        deadline);
+        [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, deadline);
     const bool done = finished && pa_operation_get_state(operation) == PA_OPERATION_DONE;
     if (!finished)
         pa_operation_cancel(operation);
