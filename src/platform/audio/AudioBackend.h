@@ -6,7 +6,8 @@
 // thread of its own, but it touches a caller's buffer only while that buffer is queued
 // (from AddBuffer until its notification is posted) and never calls back into the caller:
 // it reports by posting WaveEvents to the target object given at Open. Events of one
-// stream arrive in the order they were posted.
+// stream arrive in the order they were posted. The target and every queued buffer must
+// outlive the stream: destroying a stream still posts to the target and hands buffers back.
 //
 // What the caller has already checked: nothing. A backend validates its arguments and
 // answers a code; it never shows a message and never throws.
@@ -14,7 +15,9 @@
 // Buffers. A header must be prepared (Prepare) before AddBuffer and may be unprepared only
 // when it is not queued. Capture fills queued buffers in order; a buffer that is full is
 // handed back at once with MM_WIM_DATA. Playback plays each queued buffer's whole
-// dwBufferLength, in order, and hands it back with MM_WOM_DONE when played.
+// dwBufferLength, in order, and hands it back with MM_WOM_DONE once the device has taken
+// its last byte: a device may hold a short latency of sound not yet heard (the PulseAudio
+// backend about 150 ms), which Reset and Close drop. Start resumes a playback held by Pause.
 // Reset hands every queued buffer back, in order, each with the bytes it holds. Capture
 // first takes in everything the server has captured up to the call, so a recording that
 // ends with Reset loses nothing that came before it, then captures no more.
@@ -69,7 +72,8 @@ public:
     // The name a user knows the device by (the server's description); empty when out of range.
     virtual QString DeviceName(Direction dir, unsigned index) = 0;
     // Accepts PCM, 8 or 16 bits, 1 or 2 channels, 8000–48000 Hz; else WAVERR_BADFORMAT.
-    // On success posts MM_WIM_OPEN / MM_WOM_OPEN to target.
+    // On success sets stream and posts MM_WIM_OPEN / MM_WOM_OPEN to target; on failure
+    // leaves stream as it was.
     virtual MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
                           std::unique_ptr<IWaveStream>& stream) = 0;
     virtual QString ErrorText(MMRESULT code) = 0;

@@ -20,13 +20,13 @@ PulseBackend::~PulseBackend() = default;
 unsigned PulseBackend::DeviceCount(Direction dir)
 {
     PulseConnection::Lock lock(*m_pImpl->connection);
-    return static_cast<unsigned>(m_pImpl->connection->Devices(dir).size());
+    return static_cast<unsigned>(m_pImpl->connection->Devices(dir, PulseConnection::ReplyDeadline()).size());
 }
 
 QString PulseBackend::DeviceName(Direction dir, unsigned index)
 {
     PulseConnection::Lock lock(*m_pImpl->connection);
-    const auto devices = m_pImpl->connection->Devices(dir);
+    const auto devices = m_pImpl->connection->Devices(dir, PulseConnection::ReplyDeadline());
     return index < devices.size() ? devices[index].description : QString();
 }
 
@@ -42,17 +42,18 @@ MMRESULT PulseBackend::Open(Direction dir, int device, const WAVEFORMATEX& forma
 
     PulseConnection& connection = *m_pImpl->connection;
     PulseConnection::Lock lock(connection);
-    pa_context* context = connection.Context();
+    const auto deadline = PulseConnection::ReplyDeadline();
+    pa_context* context = connection.Context(deadline);
     if (!context)
         return MMSYSERR_NODRIVER;
     std::string name;
     if (device != DEFAULT_DEVICE) {
-        const auto devices = connection.Devices(dir);
+        const auto devices = connection.Devices(dir, deadline);
         if (static_cast<std::size_t>(device) >= devices.size())
             return MMSYSERR_BADDEVICEID;
         name = devices[static_cast<std::size_t>(device)].name;
     }
-    return PulseStream::Open(m_pImpl->connection, context, dir,
+    return PulseStream::Open(m_pImpl->connection, context, deadline, dir,
                              device == DEFAULT_DEVICE ? nullptr : name.c_str(), format, target, stream);
 }
 

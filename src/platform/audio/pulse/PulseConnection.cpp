@@ -4,7 +4,6 @@
 #include <pulse/mainloop-api.h>
 #include <pulse/timeval.h>
 
-
 namespace platform {
 
 namespace {
@@ -82,7 +81,7 @@ void PulseConnection::Disconnect()
     m_pContext = nullptr;
 }
 
-pa_context* PulseConnection::Context()
+pa_context* PulseConnection::Context(Deadline deadline)
 {
     if (m_pContext && pa_context_get_state(m_pContext) == PA_CONTEXT_READY)
         return m_pContext;
@@ -101,9 +100,11 @@ pa_context* PulseConnection::Context()
         return nullptr;
     }
     const bool settled = WaitUntil(
-        [this] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_pContext)) ||
-                        pa_context_get_state(m_pContext) == PA_CONTEXT_READY; },
-        REPLY_TIMEOUT);
+        [this] {
+            return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_pContext)) ||
+                   pa_context_get_state(m_pContext) == PA_CONTEXT_READY;
+        },
+        deadline);
     if (!settled || pa_context_get_state(m_pContext) != PA_CONTEXT_READY) {
         Disconnect();
         return nullptr;
@@ -111,9 +112,9 @@ pa_context* PulseConnection::Context()
     return m_pContext;
 }
 
-std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir)
+std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir, Deadline deadline)
 {
-    pa_context* context = Context();
+    pa_context* context = Context(deadline);
     if (!context)
         return {};
     DeviceQuery query{this, {}, false};
@@ -121,27 +122,27 @@ std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir)
         dir == Direction::Capture
             ? pa_context_get_source_info_list(context, CollectDevice<pa_source_info>, &query)
             : pa_context_get_sink_info_list(context, CollectDevice<pa_sink_info>, &query);
-    if (!Finish(operation) || !query.done)
+    if (!Finish(operation, deadline) || !query.done)
         return {};
     return std::move(query.devices);
 }
 
-bool PulseConnection::WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+bool PulseConnection::WaitUntil(const std::function<bool()>& done, Deadline deadline)
 {
     if (done())
         return true;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto timeout =
+        std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
+    if (timeout.count() <= 0)
+        return false;
 
     // A timer on the loop wakes the wait at the deadline even if the server stays silent.
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pLoop);
     timeval when{};
-    pa_timeval_add(pa_gettimeofday(&when),
-                   static_cast<pa_usec_t>(std::chrono::microseconds(timeout).count()));
+    pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(timeout.count()));
     pa_time_event* alarm = api->time_new(
-        api, &when, [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
-            SignalLoop(userdata);
-        },
-        this);
+        api, &when,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) { SignalLoop(userdata); }, this);
 
     bool met = true;
     while (!done()) {
@@ -155,15 +156,14 @@ bool PulseConnection::WaitUntil(const std::function<bool()>& done, std::chrono::
     return met;
 }
 
-bool PulseConnection::Finish(pa_operation* operation, std::chrono::milliseconds timeout)
+bool PulseConnection::Finish(pa_operation* operation, Deadline deadline)
 {
     if (!operation)
         return false;
     pa_operation_set_state_callback(
         operation, [](pa_operation*, void* userdata) { SignalLoop(userdata); }, this);
     const bool finished = WaitUntil(
-        [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; },
-        timeout);
+        [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, deadline);
     const bool done = finished && pa_operation_get_state(operation) == PA_OPERATION_DONE;
     if (!finished)
         pa_operation_cancel(operation);

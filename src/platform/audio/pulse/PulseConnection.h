@@ -1,8 +1,8 @@
 #pragma once
 // The one threaded main loop of the PulseAudio backend and its connection to the server.
-// The UI thread asks the server questions synchronously, but never waits longer than
-// REPLY_TIMEOUT for an answer: a server that does not answer makes a device list empty,
-// it does not freeze the window.
+// The UI thread asks the server questions synchronously, but one call of the backend never
+// waits longer than REPLY_TIMEOUT in all: a server that does not answer makes a device
+// list empty, it does not freeze the window.
 
 #include "platform/audio/AudioBackend.h"
 
@@ -22,6 +22,9 @@ namespace platform {
 class PulseConnection {
 public:
     static constexpr std::chrono::milliseconds REPLY_TIMEOUT{1000};
+    using Deadline = std::chrono::steady_clock::time_point;
+    // The deadline of a backend call that starts now.
+    static Deadline ReplyDeadline() { return std::chrono::steady_clock::now() + REPLY_TIMEOUT; }
 
     struct Device {
         std::string name;    // the server's name, what a stream connects to
@@ -49,20 +52,20 @@ public:
 
     // A ready context: the current one, or a new one when there is none yet or the last one
     // failed (the server went away and may have come back). nullptr when no server answers
-    // within REPLY_TIMEOUT.
-    pa_context* Context();
+    // by the deadline.
+    pa_context* Context(Deadline deadline);
 
     // The sources (capture, monitors included) or sinks (playback), in the server's order.
     // Empty when no server answers.
-    std::vector<Device> Devices(Direction dir);
+    std::vector<Device> Devices(Direction dir, Deadline deadline);
 
-    // Waits on the main loop until done() holds or timeout has passed; false on timeout.
-    // Callbacks that change what done() looks at must call Signal().
-    bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+    // Waits on the main loop until done() holds or the deadline has passed; false on
+    // timeout. Callbacks that change what done() looks at must call Signal().
+    bool WaitUntil(const std::function<bool()>& done, Deadline deadline);
     // Waits for an operation to finish and releases it; a late one is cancelled, so its
     // callback never runs after this returns. nullptr (a request that could not be sent)
     // answers false.
-    bool Finish(pa_operation* operation, std::chrono::milliseconds timeout = REPLY_TIMEOUT);
+    bool Finish(pa_operation* operation, Deadline deadline);
 
     // From main-loop callbacks: wakes WaitUntil.
     void Signal();

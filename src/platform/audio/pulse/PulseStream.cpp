@@ -35,11 +35,11 @@ PulseStream::PulseStream(std::shared_ptr<PulseConnection> connection, Direction 
 }
 
 MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
-                           Direction dir, const char* device, const WAVEFORMATEX& format,
-                           QObject* target, std::unique_ptr<IWaveStream>& stream)
+                           PulseConnection::Deadline deadline, Direction dir, const char* device,
+                           const WAVEFORMATEX& format, QObject* target, std::unique_ptr<IWaveStream>& stream)
 {
     std::unique_ptr<PulseStream> opened(new PulseStream(std::move(connection), dir, format, target));
-    const MMRESULT result = opened->Connect(context, device);
+    const MMRESULT result = opened->Connect(context, deadline, device);
     if (result != MMSYSERR_NOERROR)
         return result;
     opened->m_bOpen = true;
@@ -48,30 +48,29 @@ MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_conte
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT PulseStream::Connect(pa_context* context, const char* device)
+MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline deadline, const char* device)
 {
     const pa_sample_spec spec{m_format.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
                               m_format.nSamplesPerSec, static_cast<std::uint8_t>(m_format.nChannels)};
-    m_pStream = pa_stream_new(context, m_dir == Direction::Capture ? "Recording" : "Playback",
-                              &spec, nullptr);
+    m_pStream =
+        pa_stream_new(context, m_dir == Direction::Capture ? "Recording" : "Playback", &spec, nullptr);
     if (!m_pStream)
         return SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(context));
     pa_stream_set_state_callback(
-        m_pStream, [](pa_stream*, void* self) { static_cast<PulseStream*>(self)->OnStateChanged(); },
-        this);
+        m_pStream, [](pa_stream*, void* self) { static_cast<PulseStream*>(self)->OnStateChanged(); }, this);
 
     pa_buffer_attr attr{SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES};
     // A device the user chose must not be swapped for another behind the recording's back:
     // if it goes away, the stream fails. The default device follows the server's default.
-    const auto flags = static_cast<pa_stream_flags_t>(
-        PA_STREAM_ADJUST_LATENCY | (device ? PA_STREAM_DONT_MOVE : 0) |
-        (m_dir == Direction::Capture ? PA_STREAM_START_CORKED : 0));
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (device ? PA_STREAM_DONT_MOVE : 0) |
+                                       (m_dir == Direction::Capture ? PA_STREAM_START_CORKED : 0));
     int connected;
     if (m_dir == Direction::Capture) {
         attr.fragsize = BytesFor(m_format, CAPTURE_FRAGMENT_MS);
         pa_stream_set_read_callback(
-            m_pStream, [](pa_stream*, size_t, void* self) { static_cast<PulseStream*>(self)->TakeCaptured(); },
-            this);
+            m_pStream,
+            [](pa_stream*, size_t, void* self) { static_cast<PulseStream*>(self)->TakeCaptured(); }, this);
         connected = pa_stream_connect_record(m_pStream, device, &attr, flags);
     } else {
         attr.tlength = BytesFor(m_format, PLAYBACK_LATENCY_MS);
@@ -95,7 +94,7 @@ MMRESULT PulseStream::Connect(pa_context* context, const char* device)
             const pa_stream_state_t state = pa_stream_get_state(m_pStream);
             return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
         },
-        PulseConnection::REPLY_TIMEOUT);
+        deadline);
     if (settled && Live())
         return MMSYSERR_NOERROR;
     const MMRESULT code =
@@ -145,8 +144,7 @@ MMRESULT PulseStream::CheckOpen() const
 
 MMRESULT PulseStream::CheckHeader(const WAVEHDR* header)
 {
-    return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR
-                                                                   : MMSYSERR_INVALPARAM;
+    return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR : MMSYSERR_INVALPARAM;
 }
 
 void PulseStream::Send(pa_operation* operation)
@@ -241,7 +239,8 @@ MMRESULT PulseStream::Start()
     if (!m_bRunning) {
         pa_operation* uncork = pa_stream_cork(m_pStream, 0, nullptr, nullptr);
         if (!uncork)
-            return SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+            return SERVER_ERROR_BASE +
+                   static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
         Send(uncork);
         m_bRunning = true;
     }
@@ -274,7 +273,8 @@ MMRESULT PulseStream::Reset()
             // While the server confirms the stop, the main loop takes in the sound it sent
             // before; what is left over is taken here. Nothing captured before this call
             // is lost.
-            m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
+            m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr),
+                                  PulseConnection::ReplyDeadline());
             TakeCaptured();
         }
         m_bRunning = false;
@@ -303,8 +303,8 @@ void PulseStream::OnStateChanged()
 {
     if (pa_stream_get_state(m_pStream) == PA_STREAM_FAILED && m_bOpen && !m_bFailed) {
         m_bFailed = true;
-        m_nFailure = SERVER_ERROR_BASE +
-                     static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+        m_nFailure =
+            SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
         Post(Message(MM_WIM_ERROR, MM_WOM_ERROR), nullptr, m_nFailure);
     }
     m_pConnection->Signal();

@@ -3,8 +3,9 @@
 //
 // The main-loop thread runs only the stream's callbacks: it copies bytes between the
 // server and the buffers at the front of the queue and posts notifications. Everything
-// here, on either thread, runs with the main-loop lock held; the UI thread takes it only
-// for the length of one call and never while the server is asked to do something slow.
+// here, on either thread, runs with the main-loop lock held. The UI thread takes it for
+// the length of one call; where a call waits for the server (Open, a capture's Reset) the
+// wait lets the lock go and ends by PulseConnection::REPLY_TIMEOUT.
 //
 // Playback hands a buffer back (MM_WOM_DONE) as soon as its last byte has been handed to
 // the server, which then holds at most PLAYBACK_LATENCY_MS of sound ahead of the speaker.
@@ -33,8 +34,8 @@ public:
     // MM_WIM_OPEN / MM_WOM_OPEN. Called with the main-loop lock held, once the format has
     // been checked; `stream` is set only on success.
     static MMRESULT Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
-                         Direction dir, const char* device, const WAVEFORMATEX& format,
-                         QObject* target, std::unique_ptr<IWaveStream>& stream);
+                         PulseConnection::Deadline deadline, Direction dir, const char* device,
+                         const WAVEFORMATEX& format, QObject* target, std::unique_ptr<IWaveStream>& stream);
 
     ~PulseStream() override;
 
@@ -50,10 +51,10 @@ public:
     MMRESULT Close() override;
 
 private:
-    PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir,
-                const WAVEFORMATEX& format, QObject* target);
+    PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir, const WAVEFORMATEX& format,
+                QObject* target);
 
-    MMRESULT Connect(pa_context* context, const char* device);
+    MMRESULT Connect(pa_context* context, PulseConnection::Deadline deadline, const char* device);
     void Release();
     bool Live() const;
     MMRESULT FailureCode() const;
@@ -82,8 +83,8 @@ private:
 
     pa_stream* m_pStream = nullptr;
     std::deque<WAVEHDR*> m_queue;
-    bool m_bOpen = false;    // OPEN posted and CLOSE not yet
-    bool m_bFailed = false;  // ERROR posted
+    bool m_bOpen = false;   // OPEN posted and CLOSE not yet
+    bool m_bFailed = false; // ERROR posted
     MMRESULT m_nFailure = MMSYSERR_NOERROR;
     bool m_bRunning = false; // capture started, or playback not paused
 

@@ -1,0 +1,521 @@
+// The device contract of AudioBackend.h, run unchanged against every backend: the virtual
+// one and PulseAudio (on the private server of scripts/start-sound-server).
+
+#include "platform/audio/AudioBackend.h"
+#include "platform/audio/pulse/PulseBackend.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+#include "support/AudioFormats.h"
+#include "support/EventCollector.h"
+#include "support/SoundServer.h"
+#include "support/TestBuffers.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <type_traits>
+
+using namespace platform;
+using tests::EventCollector;
+using testsupport::Pcm;
+using testsupport::ScopedNullSink;
+using testsupport::TestBuffers;
+
+namespace {
+
+constexpr int WAIT_MS = 10000;
+
+// Each backend under test says what its devices are called, how time passes for it and
+// how one of its running streams is made to fail.
+class VirtualUnderTest {
+public:
+    bool Unavailable(std::string*) const { return false; }
+    IAudioBackend& Backend() { return m_backend; }
+    QStringList CaptureNames() const
+    {
+        return {QStringLiteral("Virtual Sine"), QStringLiteral("Virtual Counter"),
+                QStringLiteral("Virtual Silence")};
+    }
+    QStringList PlaybackNames() const { return {QStringLiteral("Virtual Output")}; }
+
+    // Its clock stands still unless moved, so each look at the condition moves it a little.
+    bool WaitFor(const std::function<bool()>& done)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                if (done())
+                    return true;
+                m_backend.Advance(480);
+                return false;
+            },
+            WAIT_MS);
+    }
+    void LetTimePass(const WAVEFORMATEX& format, unsigned milliseconds)
+    {
+        m_backend.Advance(format.nSamplesPerSec * milliseconds / 1000);
+        QCoreApplication::sendPostedEvents();
+    }
+
+    int DoomedDevice(Direction) { return 0; }
+    void BreakDoomedDevice() { m_backend.FailOpenStreams(VIRTUAL_STREAM_FAILED); }
+
+private:
+    VirtualBackend m_backend;
+};
+
+class PulseUnderTest {
+public:
+    bool Unavailable(std::string* why) const
+    {
+        if (qEnvironmentVariableIsSet("PULSE_SERVER"))
+            return false;
+        *why = "PULSE_SERVER is not set: start the private sound server first "
+               "(eval \"$(scripts/start-sound-server)\"); scripts/test does";
+        return true;
+    }
+    IAudioBackend& Backend() { return m_backend; }
+    QStringList CaptureNames() const
+    {
+        return {qEnvironmentVariable("TESSAVOX_SINE_DESCRIPTION"),
+                qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION")};
+    }
+    QStringList PlaybackNames() const { return {qEnvironmentVariable("TESSAVOX_NULL_SINK_DESCRIPTION")}; }
+
+    bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, WAIT_MS); }
+    void LetTimePass(const WAVEFORMATEX&, unsigned milliseconds)
+    {
+        QTest::qWait(static_cast<int>(milliseconds));
+    }
+
+    // A sink of this test's own; unloading it takes away the sink and its monitor.
+    int DoomedDevice(Direction dir)
+    {
+        m_doomed.emplace(QStringLiteral("TessavoxDoomed"));
+        if (!m_doomed->Loaded())
+            return -1;
+        const QString wanted =
+            dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription();
+        for (unsigned i = 0; i < m_backend.DeviceCount(dir); ++i)
+            if (m_backend.DeviceName(dir, i) == wanted)
+                return static_cast<int>(i);
+        return -1;
+    }
+    void BreakDoomedDevice() { m_doomed->Remove(); }
+
+private:
+    PulseBackend m_backend;
+    std::optional<ScopedNullSink> m_doomed;
+};
+
+std::uint32_t OpenedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_OPEN : MM_WOM_OPEN;
+}
+std::uint32_t ReturnedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_DATA : MM_WOM_DONE;
+}
+std::uint32_t ClosedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_CLOSE : MM_WOM_CLOSE;
+}
+std::uint32_t FailedMsg(Direction dir)
+{
+    return dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR;
+}
+
+// One stream and the object its notifications go to. The stream goes first: its last
+// notifications are addressed to the log.
+struct Session {
+    ~Session() { stream.reset(); }
+    EventCollector log;
+    std::unique_ptr<IWaveStream> stream;
+};
+
+template <typename UnderTest>
+class AudioContract : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string why;
+        if (m_under.Unavailable(&why))
+            GTEST_SKIP() << why;
+    }
+
+    IAudioBackend& Backend() { return m_under.Backend(); }
+
+    MMRESULT Open(Session& session, Direction dir, const WAVEFORMATEX& format, int device = DEFAULT_DEVICE)
+    {
+        return Backend().Open(dir, device, format, &session.log, session.stream);
+    }
+    void Queue(Session& session, TestBuffers& buffers)
+    {
+        for (WAVEHDR* header : buffers.All()) {
+            ASSERT_EQ(session.stream->Prepare(header), MMSYSERR_NOERROR);
+            ASSERT_EQ(session.stream->AddBuffer(header), MMSYSERR_NOERROR);
+        }
+    }
+    bool WaitForCount(const Session& session, std::uint32_t message, std::size_t count)
+    {
+        return m_under.WaitFor([&] { return session.log.Count(message) >= count; });
+    }
+    // Closes the stream and checks that CLOSE came once, after everything else, and that
+    // every notification was handled on the UI thread.
+    void CloseAndExpectCloseLast(Session& session)
+    {
+        const std::uint32_t closed = ClosedMsg(session.stream->Dir());
+        ASSERT_EQ(session.stream->Close(), MMSYSERR_NOERROR);
+        ASSERT_TRUE(WaitForCount(session, closed, 1));
+        EXPECT_EQ(session.log.Count(closed), 1u);
+        EXPECT_EQ(session.log.Messages().back(), closed);
+        for (const auto& e : session.log.Events())
+            EXPECT_EQ(e.thread, QCoreApplication::instance()->thread())
+                << "a notification was handled off the UI thread";
+    }
+
+    UnderTest m_under;
+};
+
+using Backends = ::testing::Types<VirtualUnderTest, PulseUnderTest>;
+class BackendNames {
+public:
+    template <typename T>
+    static std::string GetName(int)
+    {
+        return std::is_same_v<T, VirtualUnderTest> ? "Virtual" : "Pulse";
+    }
+};
+TYPED_TEST_SUITE(AudioContract, Backends, BackendNames);
+
+const Direction BOTH[] = {Direction::Capture, Direction::Playback};
+
+bool IsSilent(const WAVEFORMATEX& format, const WAVEHDR& header)
+{
+    const char* data = header.lpData;
+    for (std::uint32_t i = 0; i < header.dwBytesRecorded; ++i)
+        if (static_cast<unsigned char>(data[i]) != (format.wBitsPerSample == 8 ? 0x80 : 0))
+            return false;
+    return true;
+}
+
+TYPED_TEST(AudioContract, ListsEveryDeviceByTheNameUsersKnow)
+{
+    for (Direction dir : BOTH) {
+        const unsigned count = this->Backend().DeviceCount(dir);
+        QStringList names;
+        for (unsigned i = 0; i < count; ++i) {
+            names << this->Backend().DeviceName(dir, i);
+            EXPECT_FALSE(names.back().isEmpty()) << "device " << i;
+        }
+        EXPECT_TRUE(this->Backend().DeviceName(dir, count).isEmpty());
+        const QStringList expected =
+            dir == Direction::Capture ? this->m_under.CaptureNames() : this->m_under.PlaybackNames();
+        for (const QString& name : expected)
+            EXPECT_TRUE(names.contains(name))
+                << name.toStdString() << " missing from " << names.join(QStringLiteral(", ")).toStdString();
+    }
+}
+
+TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
+{
+    std::set<std::uint64_t> ids;
+    for (Direction dir : BOTH) {
+        TestBuffers buffers(1, 64);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, Pcm(44100, 16, 2)), MMSYSERR_NOERROR);
+        ASSERT_TRUE(s.stream);
+        EXPECT_EQ(s.stream->Dir(), dir);
+        EXPECT_TRUE(ids.insert(s.stream->Id()).second) << "stream ids are reused";
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Messages(), (std::vector<std::uint32_t>{OpenedMsg(dir), ClosedMsg(dir)}));
+        EXPECT_EQ(s.log.Events().front().streamId, s.stream->Id());
+
+        // A closed stream refuses everything.
+        EXPECT_EQ(s.stream->Prepare(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->AddBuffer(buffers[0]), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->Reset(), MMSYSERR_INVALHANDLE);
+        EXPECT_EQ(s.stream->Close(), MMSYSERR_INVALHANDLE);
+    }
+}
+
+TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
+{
+    for (std::uint16_t bits : {8, 16})
+        for (std::uint16_t channels : {1, 2})
+            for (std::uint32_t rate : {8000u, 48000u}) {
+                SCOPED_TRACE(testing::Message()
+                             << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                const WAVEFORMATEX format = Pcm(rate, bits, channels);
+                TestBuffers buffers(1, testsupport::BytesFor(format, 50));
+                Session s;
+                ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+                this->Queue(s, buffers);
+                ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+                ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 1));
+
+                const WAVEHDR& filled = *buffers[0];
+                EXPECT_EQ(filled.dwBytesRecorded, filled.dwBufferLength);
+                EXPECT_EQ(filled.dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+                EXPECT_FALSE(IsSilent(format, filled)) << "the default source plays a tone";
+
+                ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+                this->CloseAndExpectCloseLast(s);
+                EXPECT_EQ(s.log.Messages(),
+                          (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
+            }
+}
+
+TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
+{
+    for (std::uint16_t bits : {8, 16})
+        for (std::uint16_t channels : {1, 2})
+            for (std::uint32_t rate : {8000u, 48000u}) {
+                SCOPED_TRACE(testing::Message()
+                             << bits << " bits, " << channels << " channels, " << rate << " Hz");
+                const WAVEFORMATEX format = Pcm(rate, bits, channels);
+                TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
+                Session s;
+                ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
+                // Playback needs no Start: the first buffer starts it.
+                this->Queue(s, buffers);
+                ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 2));
+                EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
+                EXPECT_EQ(buffers[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+
+                this->CloseAndExpectCloseLast(s);
+                EXPECT_EQ(s.log.Messages(),
+                          (std::vector<std::uint32_t>{MM_WOM_OPEN, MM_WOM_DONE, MM_WOM_DONE, MM_WOM_CLOSE}));
+            }
+}
+
+TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
+{
+    Session s;
+    std::vector<WAVEFORMATEX> refused = {Pcm(44100, 24, 2), Pcm(44100, 16, 3), Pcm(44100, 16, 0),
+                                         Pcm(7999, 16, 2), Pcm(48001, 16, 2)};
+    WAVEFORMATEX floating = Pcm(44100, 16, 2);
+    floating.wFormatTag = 3;
+    refused.push_back(floating);
+    WAVEFORMATEX misaligned = Pcm(44100, 16, 2);
+    misaligned.nBlockAlign = 2;
+    refused.push_back(misaligned);
+    WAVEFORMATEX wrongByteRate = Pcm(44100, 16, 2);
+    wrongByteRate.nAvgBytesPerSec = 44100;
+    refused.push_back(wrongByteRate);
+
+    for (Direction dir : BOTH)
+        for (const WAVEFORMATEX& format : refused) {
+            EXPECT_EQ(this->Open(s, dir, format), WAVERR_BADFORMAT)
+                << format.wBitsPerSample << " bits, " << format.nChannels << " channels, "
+                << format.nSamplesPerSec;
+            EXPECT_FALSE(s.stream);
+        }
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(s.log.Events().empty()) << "a refused open posted a notification";
+}
+
+TYPED_TEST(AudioContract, RefusesDeviceNumbersOutOfRange)
+{
+    Session s;
+    for (Direction dir : BOTH) {
+        const int count = static_cast<int>(this->Backend().DeviceCount(dir));
+        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), count), MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), -2), MMSYSERR_BADDEVICEID);
+        EXPECT_FALSE(s.stream);
+    }
+}
+
+TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
+{
+    const WAVEFORMATEX format = Pcm(48000, 16, 2);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 30));
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+    for (const auto& e : s.log.Events())
+        if (e.message == MM_WIM_DATA)
+            EXPECT_EQ(e.streamId, s.stream->Id());
+    for (WAVEHDR* header : buffers.All()) {
+        EXPECT_EQ(header->dwBytesRecorded, header->dwBufferLength) << "a buffer came back before it was full";
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    }
+    this->CloseAndExpectCloseLast(s);
+}
+
+TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
+{
+    const WAVEFORMATEX format = Pcm(8000, 16, 1);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    this->m_under.LetTimePass(format, 300);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+    // What was captured before Reset is in the first buffer, and no buffer skips ahead.
+    EXPECT_GT(buffers[0]->dwBytesRecorded, 0u);
+    EXPECT_FALSE(IsSilent(format, *buffers[0]));
+    bool sawPartial = false;
+    for (WAVEHDR* header : buffers.All()) {
+        EXPECT_EQ(header->dwBytesRecorded % format.nBlockAlign, 0u);
+        if (sawPartial)
+            EXPECT_EQ(header->dwBytesRecorded, 0u) << "buffer " << header->dwUser << " filled out of order";
+        sawPartial = sawPartial || header->dwBytesRecorded < header->dwBufferLength;
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    }
+    this->CloseAndExpectCloseLast(s);
+    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3u) << "a buffer came back twice";
+}
+
+TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
+{
+    const WAVEFORMATEX format = Pcm(22050, 8, 2);
+    TestBuffers buffers(2, 4096);
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 2));
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+    EXPECT_EQ(buffers[0]->dwBytesRecorded + buffers[1]->dwBytesRecorded, 0u);
+
+    // The stream is still usable: a new round fills the buffers given again.
+    this->Queue(s, buffers);
+    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA)[2], buffers[0]);
+    EXPECT_EQ(buffers[0]->dwBytesRecorded, buffers[0]->dwBufferLength);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    this->CloseAndExpectCloseLast(s);
+}
+
+TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
+{
+    const WAVEFORMATEX format = Pcm(44100, 16, 2);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
+    this->Queue(s, buffers);
+    this->m_under.LetTimePass(format, 100);
+    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 3));
+    EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
+    for (WAVEHDR* header : buffers.All())
+        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+    this->CloseAndExpectCloseLast(s);
+    EXPECT_EQ(s.log.Count(MM_WOM_DONE), 3u) << "a buffer came back twice";
+}
+
+TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(44100, 16, 2);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
+        EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+    }
+}
+
+TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(11025, 8, 1);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000), '\x80');
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
+        if (dir == Direction::Capture)
+            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+        s.stream.reset();
+        ASSERT_TRUE(this->WaitForCount(s, ClosedMsg(dir), 1));
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(s.log.Messages().back(), ClosedMsg(dir));
+    }
+}
+
+TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        TestBuffers buffers(1, 64000);
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, Pcm(16000, 16, 1)), MMSYSERR_NOERROR);
+        WAVEHDR* header = buffers[0];
+        EXPECT_EQ(s.stream->AddBuffer(header), WAVERR_UNPREPARED);
+        ASSERT_EQ(s.stream->Prepare(header), MMSYSERR_NOERROR);
+        EXPECT_TRUE(header->dwFlags & WHDR_PREPARED);
+        ASSERT_EQ(s.stream->AddBuffer(header), MMSYSERR_NOERROR);
+        EXPECT_TRUE(header->dwFlags & WHDR_INQUEUE);
+        EXPECT_EQ(s.stream->AddBuffer(header), WAVERR_STILLPLAYING);
+        EXPECT_EQ(s.stream->Unprepare(header), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        EXPECT_EQ(s.stream->Unprepare(header), MMSYSERR_NOERROR);
+        EXPECT_FALSE(header->dwFlags & WHDR_PREPARED);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Count(ReturnedMsg(dir)), 1u);
+    }
+}
+
+TYPED_TEST(AudioContract, ExplainsEveryErrorCode)
+{
+    const MMRESULT codes[] = {MMSYSERR_ERROR,       MMSYSERR_BADDEVICEID, MMSYSERR_NODRIVER,
+                              MMSYSERR_INVALHANDLE, WAVERR_BADFORMAT,     WAVERR_STILLPLAYING,
+                              WAVERR_UNPREPARED,    SERVER_ERROR_BASE + 6};
+    std::set<QString> texts;
+    for (MMRESULT code : codes) {
+        const QString text = this->Backend().ErrorText(code);
+        EXPECT_FALSE(text.isEmpty()) << "code " << code;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), std::size(codes)) << "two codes share one text";
+}
+
+TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
+{
+    for (Direction dir : BOTH) {
+        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        const WAVEFORMATEX format = Pcm(48000, 16, 2);
+        const int device = this->m_under.DoomedDevice(dir);
+        ASSERT_GE(device, 0);
+        TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
+        Session s;
+        ASSERT_EQ(this->Open(s, dir, format, device), MMSYSERR_NOERROR);
+        this->Queue(s, buffers);
+        if (dir == Direction::Capture)
+            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+
+        this->m_under.BreakDoomedDevice();
+        ASSERT_TRUE(this->WaitForCount(s, FailedMsg(dir), 1));
+        const auto& failure = s.log.Events().back();
+        EXPECT_EQ(failure.header, nullptr);
+        EXPECT_GE(failure.error, SERVER_ERROR_BASE);
+        EXPECT_FALSE(this->Backend().ErrorText(failure.error).isEmpty());
+
+        // The buffers stay with the stream until Reset gives them back.
+        EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
+        ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1u);
+    }
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+#include "support/SoundServer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace testsupport {
+
+namespace {
+
+constexpr int SCRIPT_TIMEOUT_MS = 30000;
+
+QString Script()
+{
+    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath())
+        .filePath(QStringLiteral("../../scripts/start-sound-server"));
+}
+
+// Runs the script without the variables that name the run's shared server, so that
+// starting this one leaves that one alone.
+bool RunScript(const QStringList& arguments, QString* output, QString* failure)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("TESSAVOX_SOUND_DIR"));
+    QProcess script;
+    script.setProcessEnvironment(environment);
+    script.start(QStringLiteral("bash"), QStringList{Script()} + arguments);
+    if (!script.waitForFinished(SCRIPT_TIMEOUT_MS) || script.exitStatus() != QProcess::NormalExit ||
+        script.exitCode() != 0) {
+        *failure = QStringLiteral("%1 %2 failed: %3")
+                       .arg(Script(), arguments.join(u' '), QString::fromUtf8(script.readAllStandardError()));
+        return false;
+    }
+    *output = QString::fromUtf8(script.readAllStandardOutput());
+    return true;
+}
+
+// Runs pactl on the server that PULSE_SERVER names; its output, trimmed.
+QString Pactl(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    pactl.waitForFinished(SCRIPT_TIMEOUT_MS);
+    return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+SoundServer::~SoundServer()
+{
+    Stop();
+}
+
+bool SoundServer::Start()
+{
+    QString output;
+    if (!RunScript({}, &output, &m_failure))
+        return false;
+    static const QRegularExpression line(QStringLiteral("^export (\\w+)='?([^']*)'?$"),
+                                         QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(output); match.hasNext();) {
+        const auto found = match.next();
+        if (found.captured(1) == QLatin1String("TESSAVOX_SOUND_DIR"))
+            m_dir = found.captured(2);
+        else if (found.captured(1) == QLatin1String("PULSE_SERVER"))
+            m_address = found.captured(2);
+    }
+    if (m_dir.isEmpty() || m_address.isEmpty()) {
+        m_failure = QStringLiteral("the script printed no server address: ") + output;
+        Stop();
+        return false;
+    }
+    return true;
+}
+
+void SoundServer::Stop()
+{
+    if (m_dir.isEmpty())
+        return;
+    QString output;
+    RunScript({QStringLiteral("--stop"), m_dir}, &output, &m_failure);
+    m_dir.clear();
+}
+
+ScopedNullSink::ScopedNullSink(const QString& name)
+    : m_name(name + QString::number(QCoreApplication::applicationPid()))
+{
+    m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                      QStringLiteral("sink_name=") + m_name,
+                      QStringLiteral("sink_properties=device.description=") + m_name});
+}
+
+ScopedNullSink::~ScopedNullSink()
+{
+    Remove();
+}
+
+void ScopedNullSink::Remove()
+{
+    if (m_module.isEmpty())
+        return;
+    Pactl({QStringLiteral("unload-module"), m_module});
+    m_module.clear();
+}
+
+ScopedPulseServer::ScopedPulseServer(const QString& address)
+    : m_bHadPrevious(qEnvironmentVariableIsSet("PULSE_SERVER")), m_previous(qgetenv("PULSE_SERVER"))
+{
+    qputenv("PULSE_SERVER", address.toUtf8());
+}
+
+ScopedPulseServer::~ScopedPulseServer()
+{
+    if (m_bHadPrevious)
+        qputenv("PULSE_SERVER", m_previous);
+    else
+        qunsetenv("PULSE_SERVER");
+}
+
+} // namespace testsupport
