@@ -206,7 +206,7 @@ private:
         const std::uint32_t slot = controlId / CONTROLS_PER_LINE;
         const std::size_t index = controlId % CONTROLS_PER_LINE;
         const int line = static_cast<int>(slot) - 1;
-        if (slot == 0 || !device->destination || (line >= 0 && static_cast<std::size_t>(line) >= device->sources.size()))
+        if (!device->destination || (line >= 0 && static_cast<std::size_t>(line) >= device->sources.size()))
             return MIXERR_INVALCONTROL;
         MemoryLine& owner = MemoryMixerBackend::State::Line(*device, line);
         if (index >= owner.controls.size())
