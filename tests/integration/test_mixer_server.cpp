@@ -14,6 +14,9 @@
 
 #include <csignal>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr std::uint32_t NORM = 65536;
@@ -196,6 +199,29 @@ TEST_F(MixerServerTest, ChangesOnTheServerReachTheCallback)
     Pactl({QStringLiteral("set-source-volume"), sineName, QStringLiteral("41000")});
     QTRY_VERIFY_WITH_TIMEOUT(std::find(g_heard.begin(), g_heard.end(), 41000) != g_heard.end(), 5000);
     EXPECT_EQ(g_heard.size(), heard + 1);
+}
+
+TEST_F(MixerServerTest, AForkedChildFindsNoMixerInsteadOfHanging)
+{
+    ASSERT_EQ(QueryInputVolume(engine, false), static_cast<std::int32_t>(NORM));
+    // The child has no main-loop thread and shares the parent's socket: it must leave both
+    // alone. A child that hangs is ended by its alarm and reported as a failure.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        alarm(30);
+        std::int32_t maximum = 0;
+        const bool none = QueryInputVolume(engine, false, &maximum) == -1 && maximum == -1;
+        ApplyInputSource(engine, 1000, false);
+        _exit(none ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    // The parent's connection is untouched, and the child changed nothing.
+    EXPECT_EQ(QueryInputVolume(engine, false), static_cast<std::int32_t>(NORM));
+    EXPECT_EQ(ServerVolume(sineName).front(), NORM);
 }
 
 // A server of the test's own, so it can be stopped and killed.
