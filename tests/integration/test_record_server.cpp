@@ -80,7 +80,7 @@ TEST_F(RecordTest, MonoEightBitLengthAndTone)
 
 TEST_F(RecordTest, SplitChannelsTellLeftFromRight)
 {
-    const std::uint32_t monitor = CaptureDeviceNamed(QStringLiteral("Monitor"));
+    const std::uint32_t monitor = CaptureDeviceNamed(qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION", QStringLiteral("Monitor")));
     ASSERT_NE(monitor, WAVE_MAPPER) << "the private server has no monitor source";
     const Recorded r = RecordFor(monitor, 16, CHANNELS_SPLIT, 48000, 1500);
     ASSERT_EQ(r.left.channels, 1);

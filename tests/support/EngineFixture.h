@@ -4,6 +4,7 @@
 #include "engine/AudioPlayRec.h"
 #include "platform/ShowMessage.h"
 #include "platform/audio/virtual/VirtualBackend.h"
+#include "platform/mixer/memory/MemoryMixerBackend.h"
 #include "support/QStringPrinter.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         platform::UseAudioBackend(&backend);
+        platform::UseMixerBackend(&mixers);
         engine = std::make_unique<CAudioPlayRec>();
     }
 
@@ -30,6 +32,7 @@ protected:
         engine.reset();
         Pump();
         platform::UseAudioBackend(nullptr);
+        platform::UseMixerBackend(nullptr);
     }
 
     // Replaces the capture devices (before Create).
@@ -89,6 +92,7 @@ protected:
 
     QTemporaryDir dir;
     platform::VirtualBackend backend;
+    platform::MemoryMixerBackend mixers;
     platform::MessageRecorder messages;
     std::unique_ptr<CAudioPlayRec> engine;
     std::vector<std::uint32_t> notifications;
