@@ -12,6 +12,7 @@
 CAudioPlayRec::CAudioPlayRec()
 {
     ResetMp3State();
+    SetBackColor(Qt::black);
 }
 
 CAudioPlayRec::~CAudioPlayRec()
