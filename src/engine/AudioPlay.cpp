@@ -60,7 +60,8 @@ int CAudioPlayRec::WriteOutputBuffer(int i, std::uint32_t count)
     if (rc != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveOutWrite() failed"), rc);
     ++m_nQueued;
-    SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count));
+    // The display shows the buffer just queued, ahead of what is heard.
+    DrawWave(SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count)));
     return 1;
 }
 

@@ -13,6 +13,7 @@
 CAudioPlayRec::CAudioPlayRec()
 {
     ResetMp3State();
+    SetBackColor(Qt::black);
 }
 
 CAudioPlayRec::~CAudioPlayRec()

@@ -10,15 +10,23 @@
 #include "lame_enc.h"
 
 #include <QBasicTimer>
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPen>
+#include <QPoint>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QPainter;
 class RiffReader;
 class RiffWriter;
 namespace platform {
@@ -72,13 +80,20 @@ public:
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
 
+    void SetBackColor(const QColor& colour);
+
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
     std::uint8_t m_bPause = 0;
     std::int32_t m_nQueued = 0;
     AudioNotifyProc m_pfnNotify = nullptr;
     void* m_pNotifyParam = nullptr;
+    QBrush m_brBack;
+    QColor m_crBack;
     QRect m_rcClient;
+    // Made only for a display that is shown (a parent and a rectangle at Create).
+    std::optional<QPen> m_penWave;
+    std::optional<QPen> m_penAxis;
     std::uint32_t m_nStatus = STATUS_NONE;
     std::uint32_t m_bInput = 0;
     std::uint32_t m_nDeviceID = WAVE_MAPPER;
@@ -117,6 +132,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     friend class EngineTestAccess;
@@ -155,6 +171,14 @@ private:
     // Display
     int CreateDisplayWindow(QWidget* parent, const QRect* rect);
     void InvalidateDisplay(const QRect& area);
+    void DrawBackground(QPainter& painter);
+    enum Band : int { BAND_LEFT = 0, BAND_RIGHT = 1 };
+    void FillChannelBand(QPainter& painter, Band band);
+    QRect ChannelBandRect(Band band) const;
+    void DrawWave(int n);
+    void DrawWave16(std::uint32_t count, const char* samples, Band band);
+    void DrawWave8(std::uint32_t count, const char* samples, Band band);
+    void RequestRepaint(const QRect& area);
 
     // Playback
     int WriteOutputBuffer(int i, std::uint32_t count);
@@ -171,4 +195,13 @@ private:
     // A write has failed in this recording: it was reported once, nothing more is written.
     bool m_bWriteFailed = false;
     std::unique_ptr<RiffReader> m_hReadFile;
+
+    // The trace of the last buffer shown, per band, kept for paintEvent. The storage is taken
+    // once, here: a buffer only overwrites points and counts, so drawing never allocates.
+    static constexpr int WAVE_POINTS_MAX = 2048;
+    std::vector<QPoint> m_ptWave[2] = {std::vector<QPoint>(WAVE_POINTS_MAX), std::vector<QPoint>(WAVE_POINTS_MAX)};
+    int m_nWavePoints[2] = {0, 0};
+    // The band names, laid out once rather than on every repaint.
+    QFont m_fontLabel;
+    QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};
 };

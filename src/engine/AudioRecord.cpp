@@ -168,6 +168,10 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         if (m_hEncoderLib)
             FeedMp3Streams(header, n);
     }
+    // The display moves while paused too. What comes back after Stop is written but not
+    // shown: the bands stay empty once the recording has stopped.
+    if (m_nStatus == STATUS_RECORDING)
+        DrawWave(n);
     return true;
 }
 

@@ -1,0 +1,251 @@
+// The engine's trace, checked pixel by pixel on a shown display 200 x 100: black bands, blue
+// centre line and frame, white traces (left above, right below), erasing, and no repaint
+// while the window cannot be seen.
+
+#include "engine/WaveBytes.h"
+#include "support/EngineFixture.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+constexpr int WIDTH = 200;
+constexpr int HEIGHT = 100; // even: the row above the centre line belongs to no band
+const QRgb BLACK = qRgb(0, 0, 0);
+const QRgb BLUE = qRgb(0, 0, 255);
+const QRgb WHITE = qRgb(255, 255, 255);
+
+// Inside the frame: the upper band's rows 1..48 and the lower band's rows 51..98.
+const QRect UPPER_INSIDE(1, 1, WIDTH - 2, 48);
+const QRect LOWER_INSIDE(1, 51, WIDTH - 2, 48);
+
+int CountWhite(const QImage& image, const QRect& area)
+{
+    int white = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            white += image.pixel(x, y) == WHITE ? 1 : 0;
+    return white;
+}
+
+// The band holds one flat white line, across the whole band, at row y.
+void ExpectFlatLine(const QImage& image, const QRect& band, int y)
+{
+    const QRect row(band.left(), y, band.width(), 1);
+    EXPECT_EQ(CountWhite(image, row), band.width()) << "row " << y;
+    EXPECT_EQ(CountWhite(image, band), band.width()) << "white outside row " << y;
+}
+
+using Frame = std::pair<std::int16_t, std::int16_t>; // left, right
+
+// Counts the paint events of one widget and the repaint requests of its window.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        if (e->type() == QEvent::UpdateRequest)
+            ++requests;
+        return false;
+    }
+    int paints = 0;
+    int requests = 0;
+};
+
+} // namespace
+
+class WaveformTest : public EngineFixture {
+protected:
+    // The display laid over a frame of a shown window, as the options page lays it.
+    void ShowDisplay(std::uint32_t device)
+    {
+        window.resize(WIDTH + 40, HEIGHT + 40);
+        window.show();
+        const QRect rect(20, 20, WIDTH, HEIGHT);
+        ASSERT_EQ(engine->Create(device, &window, &rect, &EngineFixture::Notify, this), 1);
+        ASSERT_TRUE(engine->isVisible());
+    }
+
+    QImage Shot() const { return engine->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // One full capture buffer comes back.
+    void FeedOneBuffer() { Feed(4096u / engine->m_wfx.nBlockAlign); }
+
+    // A 44100 Hz 16-bit stereo file holding the given frames.
+    QString StereoFile(const QString& name, const std::vector<Frame>& frames)
+    {
+        Bytes data;
+        data.reserve(frames.size() * 4);
+        for (const auto& [left, right] : frames) {
+            for (const std::int16_t sample : {left, right}) {
+                const Bytes le = Le16(static_cast<std::uint16_t>(sample));
+                data.insert(data.end(), le.begin(), le.end());
+            }
+        }
+        const Bytes file = Riff(Chunk("fmt ", FormatRecord(2, 44100, 16)) + Chunk("data", data));
+        QFile out(Path(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size()));
+        return out.fileName();
+    }
+
+    QWidget window; // outlives the engine, its child: the fixture's TearDown destroys the engine
+};
+
+TEST_F(WaveformTest, EmptyDisplayIsBlackBandsInABlueFrameWithABlueCentreLine)
+{
+    ShowDisplay(SILENCE);
+    const QImage image = Shot();
+    ASSERT_EQ(image.size(), QSize(WIDTH, HEIGHT));
+    EXPECT_EQ(image.pixel(WIDTH / 2, 25), BLACK);
+    EXPECT_EQ(image.pixel(WIDTH / 2, 75), BLACK);
+    EXPECT_EQ(image.pixel(WIDTH / 2, 49), BLACK); // between the bands, not the window behind
+    for (int x : {0, 1, WIDTH / 2, WIDTH - 1})
+        EXPECT_EQ(image.pixel(x, 50), BLUE) << "centre line at x " << x;
+    for (int y : {0, 20, 80, HEIGHT - 1}) {
+        EXPECT_EQ(image.pixel(0, y), BLUE) << "left edge at y " << y;
+        EXPECT_EQ(image.pixel(WIDTH - 1, y), BLUE) << "right edge at y " << y;
+    }
+    EXPECT_EQ(image.pixel(WIDTH / 2, 0), BLUE);
+    EXPECT_EQ(image.pixel(WIDTH / 2, HEIGHT - 1), BLUE);
+    EXPECT_EQ(CountWhite(image, image.rect()), 0);
+}
+
+TEST_F(WaveformTest, SilenceDrawsAFlatLineInTheMiddleOfEachBandAndStopErasesIt)
+{
+    ShowDisplay(SILENCE);
+    // 16-bit silence is 0, 8-bit silence 128: both land in the middle of each band (the upper
+    // band spans rows 0..48, the lower 50..99).
+    for (const std::uint16_t bits : {16, 8}) {
+        SCOPED_TRACE(bits);
+        ASSERT_TRUE(engine->StartRecord(bits, CHANNELS_STEREO, 44100));
+        ASSERT_TRUE(engine->OpenRecordFile(0, Path(QStringLiteral("silence%1.wav").arg(bits))));
+        FeedOneBuffer();
+        QImage image = Shot();
+        ExpectFlatLine(image, UPPER_INSIDE, 24);
+        ExpectFlatLine(image, LOWER_INSIDE, 75);
+        EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
+
+        // The whole ring fills before Stop and comes back after it: written, but not shown.
+        backend.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
+        engine->Stop();
+        Pump();
+        ASSERT_EQ(engine->m_nStatus, STATUS_READY);
+        image = Shot();
+        EXPECT_EQ(CountWhite(image, image.rect()), 0);
+    }
+}
+
+TEST_F(WaveformTest, MonoShowsTheSameSoundInBothBandsAndKeepsMovingWhilePaused)
+{
+    ShowDisplay(SILENCE);
+    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
+    engine->m_bPause = 1;
+    FeedOneBuffer();
+    const QImage image = Shot();
+    ExpectFlatLine(image, UPPER_INSIDE, 24);
+    ExpectFlatLine(image, LOWER_INSIDE, 75);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, SplitRecordingDrawsOnlyTheChannelsWhoseFileIsOpen)
+{
+    ShowDisplay(SILENCE);
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("right.wav")));
+    FeedOneBuffer();
+    QImage image = Shot();
+    EXPECT_EQ(CountWhite(image, UPPER_INSIDE), 0);
+    ExpectFlatLine(image, LOWER_INSIDE, 75);
+
+    engine->CloseRecordFile(1, QStringLiteral("wav"));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("left.wav")));
+    FeedOneBuffer();
+    image = Shot();
+    ExpectFlatLine(image, UPPER_INSIDE, 24);
+    EXPECT_EQ(CountWhite(image, LOWER_INSIDE), 0);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, ChoosingADeviceErasesTheLowerBandOnly)
+{
+    ShowDisplay(SILENCE);
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    FeedOneBuffer();
+    engine->SelectDevice(SINE);
+    Pump();
+    const QImage image = Shot();
+    ExpectFlatLine(image, UPPER_INSIDE, 24);
+    EXPECT_EQ(CountWhite(image, LOWER_INSIDE), 0);
+}
+
+TEST_F(WaveformTest, PlaybackShowsTheBufferJustQueuedScaledAndSigned)
+{
+    ShowDisplay(SILENCE);
+    // Eight buffers fill the ring of a 44100 Hz 16-bit stereo file; only the last one queued
+    // holds sound: +16384 on the left, -16384 on the right.
+    std::vector<Frame> frames(8 * 1024, {0, 0});
+    std::fill(frames.begin() + 7 * 1024, frames.end(), Frame{16384, -16384});
+    ASSERT_EQ(engine->Play(StereoFile("quarter.wav", frames)), 1);
+    ASSERT_EQ(engine->m_nBufferCount, 8);
+    const QImage image = Shot();
+    // Full scale is half the band's height each way, and a positive sample lies below the
+    // band's middle: a quarter of the band (12 rows) below row 24, and above row 75.
+    ExpectFlatLine(image, UPPER_INSIDE, 36);
+    ExpectFlatLine(image, LOWER_INSIDE, 63);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, ABufferWithNoBytesClearsBothBands)
+{
+    ShowDisplay(SILENCE);
+    // The first buffer gets the file's 25 frames; the seven after it get nothing, and each of
+    // them is drawn as it is queued.
+    ASSERT_EQ(engine->Play(StereoFile("short.wav", std::vector<Frame>(25))), 1);
+    const QImage image = Shot();
+    EXPECT_EQ(CountWhite(image, image.rect()), 0);
+    EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwards)
+{
+    ShowDisplay(SILENCE);
+    PaintCounter counter;
+    engine->installEventFilter(&counter);
+    window.installEventFilter(&counter);
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    FeedOneBuffer();
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.requests + counter.paints, 0); // a seen display does repaint
+
+    window.showMinimized();
+    QCoreApplication::processEvents();
+    counter.requests = counter.paints = 0;
+    FeedOneBuffer();
+    FeedOneBuffer();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.requests, 0);
+    EXPECT_EQ(counter.paints, 0);
+
+    window.hide();
+    QCoreApplication::processEvents();
+    counter.requests = counter.paints = 0;
+    FeedOneBuffer();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.requests, 0);
+    EXPECT_EQ(counter.paints, 0);
+
+    // The trace was kept meanwhile: the display shows it as soon as it is painted again.
+    window.showNormal();
+    QCoreApplication::processEvents();
+    const QImage image = Shot();
+    ExpectFlatLine(image, UPPER_INSIDE, 24);
+    ExpectFlatLine(image, LOWER_INSIDE, 75);
+    engine->removeEventFilter(&counter);
+    window.removeEventFilter(&counter);
+    StopAndSettle();
+}
