@@ -5,6 +5,7 @@
 
 #include "engine/RiffReader.h"
 #include "engine/RiffWriter.h"
+#include "mixer/InputSources.h"
 #include "platform/ShowMessage.h"
 
 #include <QTimerEvent>
@@ -62,23 +63,24 @@ void CAudioPlayRec::SelectDevice(std::uint32_t deviceId)
         ClosePlay();
     FreeBuffers();
     m_nDeviceID = deviceId;
+    EnumerateInputSources(deviceId, &CAudioPlayRec::MatchMixerSource, this);
     if (!m_rcClient.isNull()) {
         const int top = (m_rcClient.bottom() + 1 - m_rcClient.top() + 1) / 2;
         InvalidateDisplay(QRect(QPoint(m_rcClient.left(), top), m_rcClient.bottomRight()).adjusted(4, 4, -4, -4));
     }
 }
 
-int CAudioPlayRec::MatchMixerSource(std::uint32_t index, const QString& name, std::uint32_t componentType,
-                                    CAudioPlayRec* engine)
+bool CAudioPlayRec::MatchMixerSource(std::uint32_t index, const platform::MIXERLINE& line, void* engine)
 {
-    constexpr std::uint32_t COMPONENTTYPE_SRC_LINE = 0x1002;
-    constexpr std::uint32_t COMPONENTTYPE_SRC_MICROPHONE = 0x1003;
-    const QString lower = name.toLower();
-    if (lower.contains(QStringLiteral("microphone")) || componentType == COMPONENTTYPE_SRC_MICROPHONE)
-        engine->m_nMicSource = index;
-    else if (lower.contains(QStringLiteral("line in")) || componentType == COMPONENTTYPE_SRC_LINE)
-        engine->m_nLineSource = index;
-    return 1;
+    auto* self = static_cast<CAudioPlayRec*>(engine);
+    const QString lower = line.szShortName.toLower();
+    if (lower.contains(QStringLiteral("microphone")) ||
+        line.dwComponentType == platform::MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE)
+        self->m_nMicSource = index;
+    else if (lower.contains(QStringLiteral("line in")) ||
+             line.dwComponentType == platform::MIXERLINE_COMPONENTTYPE_SRC_LINE)
+        self->m_nLineSource = index;
+    return true;
 }
 
 int CAudioPlayRec::PrepareBuffers()

@@ -21,6 +21,9 @@
 
 class RiffReader;
 class RiffWriter;
+namespace platform {
+struct MIXERLINE;
+}
 
 inline constexpr std::uint32_t STATUS_NONE = 0;
 inline constexpr std::uint32_t STATUS_READY = 1;
@@ -58,9 +61,9 @@ public:
     void Stop();
     int Play(const QString& path);
 
-    // Source numbers of the microphone and line-in lines in the device's mixer.
-    static int MatchMixerSource(std::uint32_t index, const QString& name, std::uint32_t componentType,
-                                CAudioPlayRec* engine);
+    // Called for each source line of the device's mixer (engine is the CAudioPlayRec):
+    // notes which line is the microphone and which the line input; always goes on.
+    static bool MatchMixerSource(std::uint32_t index, const platform::MIXERLINE& line, void* engine);
 
     // The path an output is written to now: the file name lower-cased, and "-2", "-3", ...
     // once it has run past the size limit. Empty when the output is not open.

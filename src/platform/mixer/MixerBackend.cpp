@@ -1,0 +1,38 @@
+#include "platform/mixer/MixerBackend.h"
+
+#include "platform/mixer/memory/MemoryMixerBackend.h"
+#include "platform/mixer/pulse/PulseMixerBackend.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+IMixerBackend* g_pChosenMixer = nullptr;
+
+IMixerBackend& DefaultMixerBackend()
+{
+    // Chosen by the same switch as the audio backend, so the virtual capture devices get
+    // mixers that stand beside them.
+    static std::unique_ptr<IMixerBackend> backend = []() -> std::unique_ptr<IMixerBackend> {
+        const char* name = std::getenv("TESSAVOX_AUDIO");
+        if (name && std::strcmp(name, "virtual") == 0)
+            return std::make_unique<MemoryMixerBackend>();
+        return std::make_unique<PulseMixerBackend>();
+    }();
+    return *backend;
+}
+} // namespace
+
+IMixerBackend& CurrentMixerBackend()
+{
+    return g_pChosenMixer ? *g_pChosenMixer : DefaultMixerBackend();
+}
+
+void UseMixerBackend(IMixerBackend* backend)
+{
+    g_pChosenMixer = backend;
+}
+
+} // namespace platform
