@@ -105,12 +105,13 @@ void CTessavoxDlg::BuildControls()
         return b;
     };
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addWidget(button(IDC_RECORD, tr("Record"), RecordIcon()));
     buttons->addWidget(button(IDC_PAUSE, tr("Pause"), style()->standardIcon(QStyle::SP_MediaPause)));
     buttons->addWidget(button(IDC_STOP, tr("Stop"), style()->standardIcon(QStyle::SP_MediaStop)));
     buttons->addWidget(button(IDC_PLAY, tr("Play"), style()->standardIcon(QStyle::SP_MediaPlay)));
     buttons->addSpacing(8);
-    buttons->addWidget(button(IDC_HELP, tr("Help"), style()->standardIcon(QStyle::SP_DialogHelpButton)));
+    buttons->addWidget(button(IDC_HELP, tr("Help"), QIcon()));
 
     auto* texts = new QHBoxLayout;
     texts->addWidget(FixedLabel(IDC_SIZE, tr("Size: 0KB"), QStringLiteral("Size: 4194303KB")));
@@ -125,6 +126,8 @@ void CTessavoxDlg::BuildControls()
     bottom->addLayout(texts, 0, 0);
     bottom->addLayout(buttons, 1, 0);
     bottom->setColumnStretch(1, 1);
+    bottom->setHorizontalSpacing(8);
+    bottom->setVerticalSpacing(6);
     bottom->addLayout(bands, 0, 2, 2, 1);
     bottom->addWidget(placeholder, 0, 3, 2, 1);
 
@@ -140,6 +143,10 @@ void CTessavoxDlg::BuildControls()
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     root->addLayout(content);
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    root->addWidget(rule);
     root->addWidget(&m_statusBar);
     // The window keeps the size its controls ask for, as the template's window did.
     root->setSizeConstraint(QLayout::SetFixedSize);
