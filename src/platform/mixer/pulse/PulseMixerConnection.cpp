@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -27,7 +29,7 @@ void SignalLoop(pa_threaded_mainloop* loop)
 } // namespace
 
 PulseMixerConnection::PulseMixerConnection(QByteArray server)
-    : m_server(std::move(server)), m_pLoop(pa_threaded_mainloop_new())
+    : m_server(std::move(server)), m_nOwner(::getpid()), m_pLoop(pa_threaded_mainloop_new())
 {
     // Without a loop (no memory, no thread) every call answers as if no server were there.
     if (m_pLoop && pa_threaded_mainloop_start(m_pLoop) < 0) {
@@ -38,7 +40,7 @@ PulseMixerConnection::PulseMixerConnection(QByteArray server)
 
 PulseMixerConnection::~PulseMixerConnection()
 {
-    if (!m_pLoop)
+    if (!Usable())
         return;
     pa_threaded_mainloop_lock(m_pLoop);
     Disconnect();
@@ -47,7 +49,13 @@ PulseMixerConnection::~PulseMixerConnection()
     pa_threaded_mainloop_free(m_pLoop);
 }
 
-PulseMixerConnection::Lock::Lock(PulseMixerConnection& connection) : m_pLoop(connection.m_pLoop)
+bool PulseMixerConnection::Usable() const
+{
+    return m_pLoop && ::getpid() == m_nOwner;
+}
+
+PulseMixerConnection::Lock::Lock(PulseMixerConnection& connection)
+    : m_pLoop(connection.Usable() ? connection.m_pLoop : nullptr)
 {
     if (m_pLoop)
         pa_threaded_mainloop_lock(m_pLoop);
@@ -77,11 +85,11 @@ void PulseMixerConnection::Disconnect()
 
 pa_context* PulseMixerConnection::Connect(Clock::time_point deadline)
 {
+    if (!Usable())
+        return nullptr;
     if (m_pContext && pa_context_get_state(m_pContext) == PA_CONTEXT_READY)
         return m_pContext;
     Disconnect();
-    if (!m_pLoop)
-        return nullptr;
     m_pContext = pa_context_new(pa_threaded_mainloop_get_api(m_pLoop), "Tessavox mixer");
     if (!m_pContext)
         return nullptr;
@@ -113,7 +121,8 @@ pa_context* PulseMixerConnection::Connect(Clock::time_point deadline)
 
 pa_context* PulseMixerConnection::Ready(std::uint64_t generation)
 {
-    if (generation != m_nGeneration || !m_pContext || pa_context_get_state(m_pContext) != PA_CONTEXT_READY)
+    if (!Usable() || generation != m_nGeneration || !m_pContext ||
+        pa_context_get_state(m_pContext) != PA_CONTEXT_READY)
         return nullptr;
     return m_pContext;
 }

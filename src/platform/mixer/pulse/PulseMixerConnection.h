@@ -15,6 +15,8 @@
 #include <pulse/operation.h>
 #include <pulse/thread-mainloop.h>
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -89,8 +91,12 @@ private:
     bool Finish(pa_operation* operation, Clock::time_point deadline);
     bool FinishSuccess(pa_operation* operation, const bool& success, Clock::time_point deadline);
     void Disconnect();
+    // False without a loop, and in a child forked from this process: the loop's thread is
+    // not there, its lock may be held for ever and the context's socket is the parent's.
+    bool Usable() const;
 
     QByteArray m_server;
+    pid_t m_nOwner;
     pa_threaded_mainloop* m_pLoop = nullptr;
     pa_context* m_pContext = nullptr;
     std::uint64_t m_nGeneration = 0;
