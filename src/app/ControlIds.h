@@ -1,0 +1,29 @@
+#pragma once
+// The ids of the windows' controls. Each control carries its id as its object
+// name (platform/ControlId.h); the numbers are those the recorder has always used.
+
+// Main window
+inline constexpr int IDC_TAB = 1000;
+inline constexpr int IDC_RECORD = 1020;
+inline constexpr int IDC_PAUSE = 1021;
+inline constexpr int IDC_STOP = 1022;
+inline constexpr int IDC_PLAY = 1023;
+inline constexpr int IDC_WAVE = 1024; // never shown: marks where the engine's display goes
+inline constexpr int IDC_HELP = 1025;
+inline constexpr int IDC_TIME = 1056;
+inline constexpr int IDC_SIZE = 1057;
+
+// Recording options page
+inline constexpr int IDC_FILE_PATH = 1005;
+inline constexpr int IDC_BROWSE = 1006;
+inline constexpr int IDC_DEVICE = 1008;
+inline constexpr int IDC_LINE_IN = 1009;
+inline constexpr int IDC_SLIDER_LINE_IN = 1010;
+inline constexpr int IDC_MICROPHONE = 1011;
+inline constexpr int IDC_SLIDER_MIC = 1012;
+inline constexpr int IDC_CHANNEL = 1013;
+inline constexpr int IDC_LEFT_CHANNEL = 1014;
+inline constexpr int IDC_RIGHT_CHANNEL = 1015;
+inline constexpr int IDC_FILE_TYPE = 1026;
+inline constexpr int IDC_SAMPLE_RATE = 1027;
+inline constexpr int IDC_BITS = 1028;

@@ -1,0 +1,28 @@
+#include "app/ElapsedDisplay.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
+
+QString ElapsedTimeText(std::int64_t seconds)
+{
+    const auto two = [](std::int64_t v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    return QStringLiteral("Time: ") + two(seconds / 3600 % 24) + QLatin1Char(':') + two(seconds / 60 % 60) +
+           QLatin1Char(':') + two(seconds % 60);
+}
+
+QString FileSizeText(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    std::error_code error;
+    const std::filesystem::path file(QFile::encodeName(path).toStdString());
+    if (!std::filesystem::is_regular_file(file, error))
+        return {};
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error)
+        return {};
+    // The recorder's files stay below 4 GiB; the low 32 bits are the whole size.
+    return QStringLiteral("Size: %1KB").arg((size & 0xFFFFFFFFu) / 1024);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The program's one top-level window: the three tab pages, the transport buttons Record,
+// Pause, Stop and Play, Help, the elapsed time and size of the recording, the place of the
+// engine's display, and the status bar. It reaches the engine through the recording page.
+
+#include "app/StatusBar.h"
+#include "pages/DialogAbout.h"
+#include "pages/DialogRecord.h"
+#include "pages/DialogSchedule.h"
+#include "platform/WindowTimers.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QTabBar>
+
+#include <cstdint>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+// Timers of the main window, one tick a second.
+inline constexpr int IDT_END_DURATION = 1002;
+inline constexpr int IDT_END_TIME = 1003;
+inline constexpr int IDT_START = 1004;
+inline constexpr int IDT_ELAPSED = 1005;
+
+class CTessavoxDlg : public QDialog {
+    Q_OBJECT
+public:
+    CTessavoxDlg();
+    ~CTessavoxDlg() override;
+
+    // Creates the window's controls and pages and initialises them; once. The application's
+    // main-window pointer must name this window first: the recording page reaches the
+    // window's buttons through it while it initialises.
+    void Create();
+    // Creates the window if need be and runs it modally until it closes.
+    int DoModal();
+
+    void OnRecord();
+    void OnPause();
+    void OnStop();
+    void OnPlay();
+    void OnHelp();
+    // A tick of the window timer with this id; the arming code also calls it directly.
+    void OnTimer(int id);
+    void OnTabSelChange();
+
+    bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
+
+    // Declared in the order the window is torn down in reverse: the recording page, which
+    // takes the engine down with it, goes last.
+    QIcon m_hIcon;
+    CDialogRecord m_pageRecord;
+    CDialogAbout m_pageAbout;
+    CDialogSchedule m_pageSchedule;
+    CStatusBar m_statusBar;
+    std::int32_t m_nSampleRate = 0;
+    std::int32_t m_nBitsPerSample = 0;
+    std::int64_t m_tElapsed = 0;
+    QTabBar m_tab;
+
+protected:
+    void timerEvent(QTimerEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool OnInitDialog();
+    void BuildControls();
+    void ConnectControls();
+    // The engine's device closed: a capture or playback that ended on its own (a device or
+    // file failure, the end of the file played) leaves the window idle too.
+    void OnEngineDeviceClosed();
+    // The Pause button names what it will do next.
+    void ShowPauseCaption();
+    void SetControlText(int id, const QString& text);
+
+    bool m_bCreated = false;
+    platform::WindowTimers m_timers{this};
+    QStackedWidget* m_pPages = nullptr;
+    QMenu* m_pWindowMenu = nullptr;
+};

@@ -1,0 +1,119 @@
+// The main window's commands: Record, Pause, Stop, Play and Help, the elapsed-time timer,
+// and the return to idle when the engine's device closes.
+
+#include "app/ControlIds.h"
+#include "app/ElapsedDisplay.h"
+#include "app/HelpFile.h"
+#include "app/TessavoxDlg.h"
+#include "platform/ShowMessage.h"
+
+namespace {
+
+std::int32_t SampleRateAt(std::int32_t index)
+{
+    static constexpr std::int32_t RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+    return index >= 0 && index < 9 ? RATES[index] : 22050;
+}
+
+} // namespace
+
+void CTessavoxDlg::OnRecord()
+{
+    m_pageRecord.UpdateData(true);
+    if (m_pageRecord.m_strFilePath.isEmpty()) {
+        platform::ShowMessage(this, QStringLiteral("Please select the audio save path."), QStringLiteral("Hint"));
+        return;
+    }
+    m_nSampleRate = SampleRateAt(m_pageRecord.m_nSampleRateIndex);
+    m_nBitsPerSample = m_pageRecord.m_nBitsIndex == 1 ? 16 : 8;
+    if (m_nBitsPerSample == 8 && m_pageRecord.m_nFileType == 0) {
+        platform::ShowMessage(QStringLiteral("Cannot record 8 bits mp3"));
+        return;
+    }
+
+    CAudioPlayRec& engine = m_pageRecord.m_engine;
+    // A capture that does not start is caught by StartOutputFiles; the engine has said why.
+    engine.StartRecord(static_cast<std::uint16_t>(m_nBitsPerSample),
+                       static_cast<std::uint32_t>(m_pageRecord.m_nChannelIndex),
+                       static_cast<std::uint32_t>(m_nSampleRate));
+    ShowPauseCaption();
+    if (!m_pageRecord.StartOutputFiles()) {
+        // A capture with nowhere to write must not keep the device busy: it is stopped, as
+        // a scheduled start that cannot open its outputs stops it.
+        if (engine.m_nStatus == STATUS_RECORDING) {
+            m_statusBar.SetText(1, QString());
+            OnStop();
+        }
+        return;
+    }
+    m_timers.Set(IDT_ELAPSED, 1000);
+    m_tElapsed = 0;
+    m_pageRecord.UpdateControls();
+    m_statusBar.SetText(0, tr("Recording"));
+    m_statusBar.SetText(1, m_pageRecord.m_strFilePath);
+}
+
+void CTessavoxDlg::OnStop()
+{
+    // Also cancels a pending scheduled start or end.
+    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START, IDT_ELAPSED})
+        m_timers.Kill(id);
+    m_pageRecord.m_engine.Stop();
+    // While the engine is stopping, Record and Play stay disabled; the page enables them
+    // when the device has closed.
+    m_pageRecord.UpdateControls();
+    m_statusBar.SetText(0, tr("Stopped"));
+    ShowPauseCaption();
+}
+
+void CTessavoxDlg::OnPlay()
+{
+    const QString path = ChooseFileToPlay(QString(), QStringLiteral("Wave files(*.wav)|*.wav||"));
+    if (path.isEmpty())
+        return;
+    const int playing = m_pageRecord.m_engine.Play(path);
+    ShowPauseCaption();
+    m_pageRecord.UpdateControls();
+    if (playing)
+        m_statusBar.SetText(0, tr("Playing"));
+}
+
+void CTessavoxDlg::OnPause()
+{
+    CAudioPlayRec& engine = m_pageRecord.m_engine;
+    engine.m_bPause = engine.m_bPause ? 0 : 1;
+    ShowPauseCaption();
+}
+
+void CTessavoxDlg::ShowPauseCaption()
+{
+    SetControlText(IDC_PAUSE, m_pageRecord.m_engine.m_bPause ? tr("Resume") : tr("Pause"));
+}
+
+void CTessavoxDlg::OnHelp()
+{
+    OpenHelpFile();
+}
+
+void CTessavoxDlg::OnTimer(int id)
+{
+    if (id != IDT_ELAPSED)
+        return;
+    // Paused time is not counted, and the size stands still with it.
+    if (m_pageRecord.m_engine.m_bPause)
+        return;
+    ++m_tElapsed;
+    SetControlText(IDC_TIME, ElapsedTimeText(m_tElapsed));
+    SetControlText(IDC_SIZE, FileSizeText(m_pageRecord.RecordingFilePath()));
+}
+
+void CTessavoxDlg::OnEngineDeviceClosed()
+{
+    if (m_pageRecord.m_engine.m_nStatus != STATUS_READY)
+        return;
+    m_timers.Kill(IDT_ELAPSED);
+    const QString state = m_statusBar.Text(0);
+    if (state == tr("Recording") || state == tr("Playing"))
+        m_statusBar.SetText(0, tr("Stopped"));
+    ShowPauseCaption();
+}

@@ -1,0 +1,8 @@
+#include "pages/DialogAbout.h"
+
+#include "platform/ControlId.h"
+
+CDialogAbout::CDialogAbout()
+{
+    platform::MarkControlWindow(this);
+}

@@ -1,0 +1,182 @@
+// The recording options page: initialisation, data exchange, the enabled states, the
+// engine's notifications, and the device, source, volume and channel choices.
+
+#include "pages/DialogRecord.h"
+
+#include "app/ControlIds.h"
+#include "app/MainWindowPointer.h"
+#include "mixer/InputSources.h"
+#include "platform/ControlId.h"
+#include "platform/ShowMessage.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QSlider>
+
+namespace {
+// A volume of all ones stands for the control's maximum.
+constexpr std::uint32_t FULL_VOLUME = 0xFFFFFFFF;
+} // namespace
+
+CDialogRecord::CDialogRecord()
+{
+    BuildControls();
+    ConnectControls();
+}
+
+CDialogRecord::~CDialogRecord() = default;
+
+bool CDialogRecord::OnInitDialog()
+{
+    UpdateData(false);
+
+    // Entry i is device i; the count is asked again after each entry, as devices may come
+    // and go while the list is filled.
+    for (unsigned i = 0; i < platform::CurrentAudioBackend().DeviceCount(platform::Direction::Capture); ++i)
+        m_comboDevice->addItem(GetWaveInDeviceName(i));
+    m_nDevice = FindMixerCapableDevice();
+    m_comboDevice->setCurrentIndex(m_nDevice);
+
+    QWidget* mainWindow = GetMainWindow();
+    m_pPlaceholder = mainWindow ? platform::FindControl(mainWindow, IDC_WAVE) : nullptr;
+    QRect display;
+    if (m_pPlaceholder) {
+        display = QRect(m_pPlaceholder->mapTo(mainWindow, QPoint(0, 0)), m_pPlaceholder->size());
+        // The layout may still move the placeholder; the display goes with it.
+        m_pPlaceholder->installEventFilter(this);
+    }
+    const int selected = m_comboDevice->currentIndex();
+    if (!m_engine.Create(selected < 0 ? WAVE_MAPPER : static_cast<std::uint32_t>(selected), mainWindow,
+                         m_pPlaceholder ? &display : nullptr, &CDialogRecord::OnEngineNotify, this))
+        platform::ShowMessage(this, QStringLiteral("Initialize callback device failed"),
+                              QApplication::applicationName());
+    if (m_pPlaceholder)
+        m_engine.raise();
+
+    FillLists();
+    SetUpSlider(m_sliderMic, false);
+    SetUpSlider(m_sliderLineIn, true);
+    ApplyInputSource(m_engine, static_cast<std::uint32_t>(m_sliderMic->value()), false);
+
+    m_checkLeft->setChecked(true);
+    m_checkRight->setChecked(true);
+    m_checkLeft->setEnabled(false);
+    m_checkRight->setEnabled(false);
+
+    m_comboSampleRate->addItems({QStringLiteral("8000"), QStringLiteral("11025"), QStringLiteral("12000"),
+                                 QStringLiteral("16000"), QStringLiteral("22050"), QStringLiteral("24000"),
+                                 QStringLiteral("32000"), QStringLiteral("44100"), QStringLiteral("48000")});
+    m_comboSampleRate->setCurrentIndex(4);
+    m_comboBits->addItems({QStringLiteral("8"), QStringLiteral("16")});
+    m_comboBits->setCurrentIndex(1);
+
+    UpdateControls();
+    return true;
+}
+
+void CDialogRecord::FillLists()
+{
+    m_comboChannel->addItems({tr("Mono Mixer"), tr("Stereo Mixer"), tr("Single Channel")});
+    m_comboChannel->setCurrentIndex(0);
+    m_comboFileType->addItems({QStringLiteral("mp3"), QStringLiteral("wave")});
+    m_comboFileType->setCurrentIndex(0);
+}
+
+void CDialogRecord::SetUpSlider(QSlider* slider, bool lineInput)
+{
+    std::int32_t maximum = -1;
+    std::int32_t minimum = -1;
+    const std::int32_t current = QueryInputVolume(m_engine, lineInput, &maximum, &minimum);
+    slider->setRange(minimum, maximum);
+    // Fifteen steps between ticks, whatever the control's units.
+    slider->setTickInterval(static_cast<int>(static_cast<std::uint32_t>(maximum) / 15));
+    slider->setValue(current);
+}
+
+bool CDialogRecord::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pPlaceholder && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        if (QWidget* mainWindow = m_engine.parentWidget())
+            m_engine.setGeometry(QRect(m_pPlaceholder->mapTo(mainWindow, QPoint(0, 0)), m_pPlaceholder->size()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CDialogRecord::UpdateData(bool save)
+{
+    if (save) {
+        m_nSource = m_groupSource->checkedId();
+        m_nChannelIndex = m_comboChannel->currentIndex();
+        m_nFileType = m_comboFileType->currentIndex();
+        m_strFilePath = m_editFilePath->text();
+        m_nSampleRateIndex = m_comboSampleRate->currentIndex();
+        m_nBitsIndex = m_comboBits->currentIndex();
+        return;
+    }
+    if (QAbstractButton* source = m_groupSource->button(m_nSource))
+        source->setChecked(true);
+    m_comboChannel->setCurrentIndex(m_nChannelIndex);
+    m_comboFileType->setCurrentIndex(m_nFileType);
+    m_editFilePath->setText(m_strFilePath);
+    m_comboSampleRate->setCurrentIndex(m_nSampleRateIndex);
+    m_comboBits->setCurrentIndex(m_nBitsIndex);
+}
+
+void CDialogRecord::UpdateControls()
+{
+    UpdateData(true);
+    const bool busy = m_engine.m_nStatus == STATUS_PLAYING || m_engine.m_nStatus == STATUS_RECORDING ||
+                      m_engine.m_nStatus == STATUS_STOPPING;
+    m_comboChannel->setEnabled(!busy);
+    m_comboDevice->setEnabled(!busy);
+    if (QWidget* mainWindow = GetMainWindow()) {
+        for (int id : {IDC_RECORD, IDC_PLAY})
+            if (QWidget* button = platform::FindControl(mainWindow, id))
+                button->setEnabled(!busy);
+    }
+    m_checkLeft->setEnabled(m_nChannelIndex == 2);
+    m_checkRight->setEnabled(m_nChannelIndex == 2);
+}
+
+void CDialogRecord::OnEngineNotify(std::uint32_t message, void* owner)
+{
+    if (message != MM_WOM_CLOSE && message != MM_WIM_CLOSE)
+        return;
+    auto* page = static_cast<CDialogRecord*>(owner);
+    page->UpdateControls();
+    emit page->EngineDeviceClosed();
+}
+
+void CDialogRecord::OnSelChangeDevice()
+{
+    const int selected = m_comboDevice->currentIndex();
+    if (selected == m_nDevice)
+        return;
+    m_engine.SelectDevice(static_cast<std::uint32_t>(selected));
+    m_nDevice = selected;
+}
+
+void CDialogRecord::OnSource()
+{
+    UpdateData(true);
+    const bool lineInput = m_nSource == 1;
+    ApplyInputSource(m_engine, FULL_VOLUME, lineInput);
+    QSlider* slider = lineInput ? m_sliderLineIn : m_sliderMic;
+    slider->setValue(slider->maximum());
+}
+
+// Applied on release only, and it makes the slider's line the recording source whatever
+// the radio buttons show.
+void CDialogRecord::OnReleasedSlider(QSlider* slider)
+{
+    ApplyInputSource(m_engine, static_cast<std::uint32_t>(slider->value()), slider == m_sliderLineIn);
+}
+
+void CDialogRecord::OnSelChangeChannel()
+{
+    UpdateControls();
+}

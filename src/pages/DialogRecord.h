@@ -1,0 +1,98 @@
+#pragma once
+// The page under the "Record" tab: the recording settings, the capture device with its
+// input source and volume, and the output file. It owns the engine, opens the engine's
+// outputs when a recording starts, and keeps the enabled state of its controls and of the
+// main window's Record and Play buttons in step with the engine.
+
+#include "engine/AudioPlayRec.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+class CDialogRecord : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the page's controls; the page is initialised once it has its place (OnInitDialog).
+    CDialogRecord();
+    ~CDialogRecord() override;
+
+    // Lists the devices, creates the engine over the main window's display placeholder,
+    // fills the lists and makes the microphone the recording source.
+    bool OnInitDialog();
+
+    // save: copy the controls into the fields; else show the fields in the controls.
+    void UpdateData(bool save);
+    // Opens the output file or files of the capture the engine has just started; false
+    // when it is not capturing or an output cannot be opened (the engine has said why).
+    bool StartOutputFiles();
+    void UpdateControls();
+    // Finishes the outputs that no longer match the file type or the channel boxes.
+    void CloseUnusedOutputs();
+    // The file the recording is writing now (it moves on past the size limit), or empty.
+    QString RecordingFilePath() const;
+
+    // The engine's notification callback; owner is the page.
+    static void OnEngineNotify(std::uint32_t message, void* owner);
+
+    QSlider* m_sliderLineIn = nullptr;
+    QSlider* m_sliderMic = nullptr;
+    CAudioPlayRec m_engine;
+    std::int32_t m_nDevice = -1;
+    std::int32_t m_nSource = 0;
+    std::int32_t m_nChannelIndex = 0;
+    std::int32_t m_nFileType = 0;
+    std::int32_t m_nPrevFileType = 0;
+    QString m_strFilePath;
+    QString m_strFileName;
+    QString m_strFolder;
+    std::int32_t m_nSampleRateIndex = 0;
+    std::int32_t m_nBitsIndex = 0;
+
+signals:
+    // The engine's capture or playback device has closed; the page's controls are refreshed.
+    void EngineDeviceClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void FillLists();
+    void SetUpSlider(QSlider* slider, bool lineInput);
+
+    void OnSelChangeDevice();
+    void OnSource();
+    void OnReleasedSlider(QSlider* slider);
+    void OnSelChangeChannel();
+    void OnBrowse();
+    void OnSelChangeFileType();
+    void OnChannelBox(QCheckBox* box);
+    // m_strFolder and m_strFileName from a full path.
+    void SplitPath(const QString& path);
+
+    QComboBox* m_comboFileType = nullptr;
+    QLineEdit* m_editFilePath = nullptr;
+    QPushButton* m_buttonBrowse = nullptr;
+    QComboBox* m_comboDevice = nullptr;
+    QButtonGroup* m_groupSource = nullptr;
+    QComboBox* m_comboChannel = nullptr;
+    QCheckBox* m_checkLeft = nullptr;
+    QCheckBox* m_checkRight = nullptr;
+    QComboBox* m_comboSampleRate = nullptr;
+    QComboBox* m_comboBits = nullptr;
+    // The main window's display placeholder, over which the engine's window lies.
+    QWidget* m_pPlaceholder = nullptr;
+};
+
+// The file to play: initialPath when it names an existing file, else the one the user
+// picks in an open dialog with this filter ("text|pattern||"); empty when cancelled.
+QString ChooseFileToPlay(const QString& initialPath, const QString& filter);

@@ -1,0 +1,8 @@
+#include "pages/DialogSchedule.h"
+
+#include "platform/ControlId.h"
+
+CDialogSchedule::CDialogSchedule()
+{
+    platform::MarkControlWindow(this);
+}

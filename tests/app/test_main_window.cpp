@@ -1,0 +1,121 @@
+// The main window as start-up leaves it, its tabs, its Help button and the Enter key.
+
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <functional>
+
+using MainWindow = WindowFixture;
+
+TEST_F(MainWindow, StartsIdleWithZeroTimeAndSize)
+{
+    EXPECT_EQ(window->windowTitle(), "Tessavox");
+    EXPECT_EQ(window->m_statusBar.Text(0), "Idle");
+    EXPECT_EQ(window->m_statusBar.Text(1), "");
+    EXPECT_EQ(MainText(IDC_TIME), "Time: 00:00:00");
+    EXPECT_EQ(MainText(IDC_SIZE), "Size: 0KB");
+    EXPECT_EQ(MainText(IDC_PAUSE), "Pause");
+    for (int id : {IDC_RECORD, IDC_PAUSE, IDC_STOP, IDC_PLAY, IDC_HELP})
+        EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_EQ(window->m_nSampleRate, 22050);
+    EXPECT_EQ(window->m_nBitsPerSample, 16);
+    EXPECT_EQ(window->m_tElapsed, 0);
+    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START, IDT_ELAPSED})
+        EXPECT_FALSE(window->IsTimerSet(id)) << id;
+    EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(MainWindow, EachTabShowsItsOwnPage)
+{
+    ASSERT_EQ(window->m_tab.count(), 3);
+    EXPECT_EQ(window->m_tab.tabText(0), "Record");
+    EXPECT_EQ(window->m_tab.tabText(1), "Schedule");
+    EXPECT_EQ(window->m_tab.tabText(2), "About");
+    window->show();
+    EXPECT_EQ(window->m_tab.currentIndex(), 0);
+    EXPECT_TRUE(Page().isVisible());
+
+    const auto onlyVisible = [&](QWidget* page) {
+        for (QWidget* p : {static_cast<QWidget*>(&window->m_pageRecord), static_cast<QWidget*>(&window->m_pageSchedule),
+                           static_cast<QWidget*>(&window->m_pageAbout)})
+            EXPECT_EQ(p->isVisible(), p == page);
+    };
+    window->m_tab.setCurrentIndex(1);
+    onlyVisible(&window->m_pageSchedule);
+    window->m_tab.setCurrentIndex(2);
+    onlyVisible(&window->m_pageAbout);
+    window->m_tab.setCurrentIndex(0);
+    onlyVisible(&window->m_pageRecord);
+}
+
+TEST_F(MainWindow, ControlIdsBelongToTheirOwnWindow)
+{
+    EXPECT_EQ(platform::FindControl(window.get(), IDC_FILE_PATH), nullptr) << "a page's control is not the window's";
+    EXPECT_NE(platform::FindControl(&Page(), IDC_FILE_PATH), nullptr);
+    EXPECT_EQ(platform::FindControl(&Page(), IDC_RECORD), nullptr);
+}
+
+class HelpButton : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        previous = QDir::currentPath();
+        QDir(dir.path()).mkdir("cwd");
+        QDir(dir.path()).mkdir("program");
+        ASSERT_TRUE(QDir::setCurrent(Path("cwd")));
+        platform::SetProgramDirectory(Path("program"));
+    }
+    void TearDown() override
+    {
+        platform::SetProgramDirectory({});
+        QDir::setCurrent(previous);
+        MainWindow::TearDown();
+    }
+    void Touch(const QString& path)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QString previous;
+};
+
+TEST_F(HelpButton, OpensTheHelpFileFromTheCurrentFolderFirstThenBesideTheProgram)
+{
+    Click(IDC_HELP);
+    EXPECT_TRUE(opened.Opened().empty()) << "no help file: nothing happens";
+
+    Touch(Path("program/Tessavox.html"));
+    Click(IDC_HELP);
+    ASSERT_EQ(opened.Opened().size(), 1u);
+    EXPECT_EQ(opened.Opened()[0], QUrl::fromLocalFile(Path("program/Tessavox.html")));
+
+    Touch(Path("cwd/Tessavox.html"));
+    Click(IDC_HELP);
+    ASSERT_EQ(opened.Opened().size(), 2u);
+    EXPECT_EQ(opened.Opened()[1], QUrl::fromLocalFile(Path("cwd/Tessavox.html")));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST_F(MainWindow, EnterOutsideAButtonClosesTheWindowAsOk)
+{
+    window->show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(PageControl(IDC_FILE_PATH), &enter);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindow, EscapeClosesTheWindowWithoutStoppingAnything)
+{
+    PrepareWave(Path("esc.wav"));
+    window->show();
+    Click(IDC_RECORD);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+}

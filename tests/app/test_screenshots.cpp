@@ -1,0 +1,40 @@
+// Renders the main window on each tab, and during a recording, to PNG files in the build
+// folder (screenshots/), so a reviewer can look at the window without running it.
+
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QPixmap>
+
+using Screenshots = WindowFixture;
+
+namespace {
+bool Save(QWidget* window, const QString& name)
+{
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+    return window->grab().save(QStringLiteral(SCREENSHOT_DIR "/") + name);
+}
+} // namespace
+
+TEST_F(Screenshots, MainWindowOnEachTabAndRecording)
+{
+    window->show();
+    const char* const names[] = {"main-record.png", "main-schedule.png", "main-about.png"};
+    for (int tab = 0; tab < 3; ++tab) {
+        window->m_tab.setCurrentIndex(tab);
+        EXPECT_TRUE(Save(window.get(), names[tab])) << names[tab];
+    }
+
+    window->m_tab.setCurrentIndex(0);
+    Choose(IDC_FILE_TYPE, 1);
+    Choose(IDC_CHANNEL, 1);
+    Choose(IDC_SAMPLE_RATE, 7);
+    TypePath(QDir(dir.path()).filePath("interview.wav"));
+    Click(IDC_RECORD);
+    Feed(44100);
+    for (int i = 0; i < 83; ++i)
+        window->OnTimer(IDT_ELAPSED);
+    EXPECT_TRUE(Save(window.get(), "main-recording.png"));
+    Click(IDC_STOP);
+    Pump();
+}

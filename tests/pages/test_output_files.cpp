@@ -1,0 +1,143 @@
+// The outputs the page opens when Record starts a capture, and those it finishes when the
+// file type or a channel box changes during the recording.
+
+#include "support/WaveFile.h"
+#include "support/WindowFixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+class OutputFiles : public WindowFixture {
+protected:
+    // Records `frames` frames of the counter device, stops, and lets the device close.
+    void RecordFrames(unsigned frames)
+    {
+        Click(IDC_RECORD);
+        ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+        Feed(frames);
+        Click(IDC_STOP);
+        Pump();
+        ASSERT_EQ(Engine().m_nStatus, STATUS_READY);
+    }
+};
+
+TEST_F(OutputFiles, SplitFilesFromTheDialogGoBesideTheChosenFile)
+{
+    QDir(dir.path()).mkdir("rec");
+    PrepareWave(QString(), 2);
+    dialogs.Answer(Path("rec/b.wav"));
+    ClickOnPage(IDC_BROWSE);
+    RecordFrames(3000);
+
+    EXPECT_FALSE(QFileInfo::exists(Path("rec/b.wav")));
+    const auto left = ReadRecordedWave(Path("rec/left_channel_b.wav"));
+    const auto right = ReadRecordedWave(Path("rec/right_channel_b.wav"));
+    ASSERT_TRUE(left);
+    ASSERT_TRUE(right);
+    EXPECT_EQ(left->channels, 1);
+    EXPECT_EQ(right->channels, 1);
+    EXPECT_EQ(left->dataSize, 3000u * 2);
+    EXPECT_EQ(right->dataSize, 3000u * 2);
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// A typed path names the folder and the name of the channel files just as a chosen one does:
+// they must not land in the current directory as bare "left_channel_" and "right_channel_".
+TEST_F(OutputFiles, SplitFilesFromATypedPathGoBesideIt)
+{
+    PrepareWave(Path("typed.wav"), 2);
+    RecordFrames(1000);
+    EXPECT_TRUE(ReadRecordedWave(Path("left_channel_typed.wav")));
+    EXPECT_TRUE(ReadRecordedWave(Path("right_channel_typed.wav")));
+    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("left_channel_")));
+    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("right_channel_")));
+}
+
+TEST_F(OutputFiles, SplitFilesFollowAPathEditedAfterTheDialog)
+{
+    QDir(dir.path()).mkdir("a");
+    QDir(dir.path()).mkdir("b");
+    PrepareWave(QString(), 2);
+    dialogs.Answer(Path("a/first.wav"));
+    ClickOnPage(IDC_BROWSE);
+    TypePath(Path("b/second.wav"));
+    RecordFrames(1000);
+    EXPECT_TRUE(ReadRecordedWave(Path("b/left_channel_second.wav")));
+    EXPECT_TRUE(ReadRecordedWave(Path("b/right_channel_second.wav")));
+    EXPECT_TRUE(QDir(Path("a")).isEmpty());
+}
+
+TEST_F(OutputFiles, SplitWithOnlyTheRightBoxWritesOnlyTheRightFile)
+{
+    PrepareWave(Path("r.wav"), 2);
+    ClickOnPage(IDC_LEFT_CHANNEL);
+    RecordFrames(1000);
+    EXPECT_FALSE(QFileInfo::exists(Path("left_channel_r.wav")));
+    const auto right = ReadRecordedWave(Path("right_channel_r.wav"));
+    ASSERT_TRUE(right);
+    // The counter's right channel: bytes 2, 3 of each 4-byte stereo frame.
+    EXPECT_EQ(static_cast<unsigned char>(right->data.at(0)), 2);
+    EXPECT_EQ(static_cast<unsigned char>(right->data.at(1)), 3);
+}
+
+TEST_F(OutputFiles, SplitWithBothBoxesClearedRecordsNothingAndSucceeds)
+{
+    PrepareWave(Path("none.wav"), 2);
+    ClickOnPage(IDC_LEFT_CHANNEL);
+    ClickOnPage(IDC_RIGHT_CHANNEL);
+    Click(IDC_RECORD);
+    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+    EXPECT_EQ(window->m_statusBar.Text(0), "Recording");
+    EXPECT_FALSE(Engine().IsOutputOpen(0));
+    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    Feed(1000);
+    window->OnTimer(IDT_ELAPSED);
+    EXPECT_EQ(MainText(IDC_SIZE), "");
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(OutputFiles, ATypedWavNameWritesWaveWhateverTheTypeList)
+{
+    PrepareWave(Path("typed.wav"));
+    Choose(IDC_FILE_TYPE, 0);
+    RecordFrames(500);
+    const auto wave = ReadRecordedWave(Path("typed.wav"));
+    ASSERT_TRUE(wave);
+    EXPECT_EQ(wave->dataSize, 1000u);
+}
+
+TEST_F(OutputFiles, SwitchingTheTypeToMp3DuringARecordingFinishesTheWaveFile)
+{
+    PrepareWave(Path("switch.wav"));
+    Click(IDC_RECORD);
+    Feed(2048);
+    Choose(IDC_FILE_TYPE, 0);
+    EXPECT_FALSE(Engine().IsOutputOpen(0));
+    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
+    const auto finished = ReadRecordedWave(Path("switch.wav"));
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(finished->dataSize, 4096u);
+    Feed(2048);
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_EQ(ReadRecordedWave(Path("switch.wav"))->dataSize, 4096u);
+}
+
+TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelOnly)
+{
+    PrepareWave(Path("s.wav"), 2);
+    Click(IDC_RECORD);
+    Feed(1024);
+    ClickOnPage(IDC_RIGHT_CHANNEL);
+    EXPECT_TRUE(Engine().IsOutputOpen(0));
+    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    ClickOnPage(IDC_RIGHT_CHANNEL); // ticking again reopens nothing
+    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    Feed(1024);
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_EQ(ReadRecordedWave(Path("left_channel_s.wav"))->dataSize, 4096u);
+    EXPECT_EQ(ReadRecordedWave(Path("right_channel_s.wav"))->dataSize, 2048u);
+}

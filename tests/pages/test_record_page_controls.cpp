@@ -1,0 +1,171 @@
+// The recording options page's handlers: channel boxes, source radios and sliders, the
+// device list, the save dialog, and the prompt for the file to play.
+
+#include "mixer/MixerFixture.h"
+#include "support/WindowFixture.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+using tests::Mixer;
+using tests::Source;
+
+// One device whose microphone (line 0) and line in (line 1) are chosen by a list on the
+// destination, with volumes 0 … 1000 below their maximum.
+std::vector<platform::MemoryMixerDevice> QuietDevices()
+{
+    auto device = Mixer({Source("Microphone", tests::MIC, 400), Source("Line In", tests::LINE, 200)},
+                        {platform::MemoryMux({"Microphone", "Line In"}, 0)});
+    return {device, device, device};
+}
+
+} // namespace
+
+class RecordPageControls : public WindowFixture {
+protected:
+    void UseQuietDevices()
+    {
+        mixer.SetDevices(QuietDevices());
+        Reopen();
+    }
+    std::uint32_t Volume(int line) { return mixer.Device(0).sources.at(static_cast<std::size_t>(line)).controls.at(0).values.at(0); }
+    // The line the destination's list has chosen.
+    int ChosenLine()
+    {
+        const auto& values = mixer.Device(0).destination->controls.at(0).values;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i])
+                return static_cast<int>(i);
+        return -1;
+    }
+};
+
+TEST_F(RecordPageControls, SingleChannelEnablesTheChannelBoxesAndOtherModesDisableThemKeepingTheTicks)
+{
+    Choose(IDC_CHANNEL, 2);
+    EXPECT_TRUE(PageEnabled(IDC_LEFT_CHANNEL));
+    EXPECT_TRUE(PageEnabled(IDC_RIGHT_CHANNEL));
+    ClickOnPage(IDC_LEFT_CHANNEL);
+    EXPECT_FALSE(PageControl<QAbstractButton>(IDC_LEFT_CHANNEL)->isChecked());
+
+    Choose(IDC_CHANNEL, 1);
+    EXPECT_FALSE(PageEnabled(IDC_LEFT_CHANNEL));
+    EXPECT_FALSE(PageEnabled(IDC_RIGHT_CHANNEL));
+    EXPECT_FALSE(PageControl<QAbstractButton>(IDC_LEFT_CHANNEL)->isChecked());
+    EXPECT_TRUE(PageControl<QAbstractButton>(IDC_RIGHT_CHANNEL)->isChecked());
+    EXPECT_EQ(Page().m_nChannelIndex, 1);
+}
+
+TEST_F(RecordPageControls, StartupAppliesTheMicrophoneAtTheVolumeShown)
+{
+    UseQuietDevices();
+    EXPECT_EQ(ChosenLine(), 0);
+    EXPECT_EQ(Volume(0), 400u);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_MIC)->value(), 400);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_LINE_IN)->value(), 200);
+}
+
+TEST_F(RecordPageControls, ClickingLineInMakesItTheSourceAtItsMaximum)
+{
+    UseQuietDevices();
+    ClickOnPage(IDC_LINE_IN);
+    EXPECT_EQ(Page().m_nSource, 1);
+    EXPECT_EQ(ChosenLine(), 1);
+    EXPECT_EQ(Volume(1), 1000u);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_LINE_IN)->value(), 1000);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_MIC)->value(), 400);
+
+    ClickOnPage(IDC_MICROPHONE);
+    EXPECT_EQ(ChosenLine(), 0);
+    EXPECT_EQ(Volume(0), 1000u);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_MIC)->value(), 1000);
+}
+
+TEST_F(RecordPageControls, ReleasingASliderAppliesItsVolumeAndLineWithoutTouchingTheRadios)
+{
+    UseQuietDevices();
+    auto* line = PageControl<QSlider>(IDC_SLIDER_LINE_IN);
+    line->setValue(300);
+    EXPECT_EQ(Volume(1), 200u) << "moving alone applies nothing";
+    emit line->sliderReleased();
+    EXPECT_EQ(Volume(1), 300u);
+    EXPECT_EQ(ChosenLine(), 1);
+    EXPECT_TRUE(PageControl<QRadioButton>(IDC_MICROPHONE)->isChecked());
+}
+
+TEST_F(RecordPageControls, ChangingTheDeviceSelectsItInTheEngineAndKeepsTheSliders)
+{
+    UseQuietDevices();
+    mixer.Device(2).sources.at(0).controls.at(0).maximum = 5000;
+    Choose(IDC_DEVICE, 2);
+    EXPECT_EQ(Page().m_nDevice, 2);
+    EXPECT_EQ(Engine().m_nDeviceID, 2u);
+    EXPECT_EQ(PageControl<QSlider>(IDC_SLIDER_MIC)->maximum(), 1000);
+}
+
+TEST_F(RecordPageControls, BrowseProposesAudio001WithTheTypesExtensionAndFilter)
+{
+    dialogs.Answer(Path("Take One.mp3"));
+    ClickOnPage(IDC_BROWSE);
+    ASSERT_EQ(dialogs.Requests().size(), 1u);
+    const auto& mp3 = dialogs.Requests()[0];
+    EXPECT_TRUE(mp3.save);
+    EXPECT_TRUE(mp3.confirmOverwrite);
+    EXPECT_EQ(mp3.fileName, "audio001");
+    EXPECT_EQ(mp3.defaultSuffix, "mp3");
+    EXPECT_EQ(mp3.filter, "mp3 files(*.mp3)|*.mp3||");
+    EXPECT_EQ(PageControl<QLineEdit>(IDC_FILE_PATH)->text(), Path("Take One.mp3"));
+    EXPECT_EQ(Page().m_strFilePath, Path("Take One.mp3"));
+    EXPECT_EQ(Page().m_strFolder, dir.path() + "/");
+    EXPECT_EQ(Page().m_strFileName, "Take One.mp3");
+
+    Choose(IDC_FILE_TYPE, 1);
+    ClickOnPage(IDC_BROWSE); // cancelled: nothing changes
+    ASSERT_EQ(dialogs.Requests().size(), 2u);
+    const auto& wave = dialogs.Requests()[1];
+    EXPECT_EQ(wave.defaultSuffix, "wav");
+    EXPECT_EQ(wave.filter, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||");
+    EXPECT_EQ(PageControl<QLineEdit>(IDC_FILE_PATH)->text(), Path("Take One.mp3"));
+    EXPECT_EQ(Page().m_strFileName, "Take One.mp3");
+}
+
+TEST_F(RecordPageControls, TypingAPathChangesOnlyThePath)
+{
+    TypePath(Path("typed.wav"));
+    Page().UpdateData(true);
+    EXPECT_EQ(Page().m_strFilePath, Path("typed.wav"));
+    EXPECT_TRUE(Page().m_strFolder.isEmpty());
+    EXPECT_TRUE(Page().m_strFileName.isEmpty());
+}
+
+TEST(FileDialogFilters, PairsBecomeNameFilters)
+{
+    EXPECT_EQ(platform::ToNameFilters("mp3 files(*.mp3)|*.mp3||"), QStringList{"mp3 files(*.mp3)"});
+    EXPECT_EQ(platform::ToNameFilters("wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||"),
+              (QStringList{"wav files(*.wav)", "wave files(*.wave)"}));
+    EXPECT_EQ(platform::ToNameFilters("Sound|*.wav;*.mp3||"), QStringList{"Sound (*.wav *.mp3)"});
+}
+
+TEST_F(RecordPageControls, FileToPlayIsAskedForUnlessTheGivenOneExists)
+{
+    const QString existing = Path("here.wav");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(ChooseFileToPlay(existing, "Wave files(*.wav)|*.wav||"), existing);
+    EXPECT_TRUE(dialogs.Requests().empty());
+
+    dialogs.Answer(existing);
+    EXPECT_EQ(ChooseFileToPlay(Path("missing.wav"), "Wave files(*.wav)|*.wav||"), existing);
+    EXPECT_EQ(ChooseFileToPlay(QString(), "Wave files(*.wav)|*.wav||"), QString()); // cancelled
+    ASSERT_EQ(dialogs.Requests().size(), 2u);
+    const auto& request = dialogs.Requests()[1];
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.title, "Open file to play");
+    EXPECT_EQ(request.defaultSuffix, ".wav");
+    EXPECT_EQ(request.filter, "Wave files(*.wav)|*.wav||");
+    EXPECT_TRUE(request.fileName.isEmpty());
+}

@@ -1,0 +1,140 @@
+#pragma once
+// A fresh main window for each test, on the virtual audio backend and the in-memory mixer,
+// with messages, file dialogs and desktop opening recorded instead of shown.
+
+#include "app/ControlIds.h"
+#include "app/MainWindowPointer.h"
+#include "app/TessavoxDlg.h"
+#include "platform/ControlId.h"
+#include "platform/DesktopOpen.h"
+#include "platform/FileDialog.h"
+#include "platform/ShowMessage.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+#include "platform/mixer/memory/MemoryMixerBackend.h"
+#include "support/QStringPrinter.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class WindowFixture : public ::testing::Test {
+protected:
+    enum Device : std::uint32_t { SINE = 0, COUNTER = 1, SILENCE = 2 };
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        platform::UseAudioBackend(&audio);
+        platform::UseMixerBackend(&mixer);
+        Reopen();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        Pump();
+        SetMainWindow(nullptr);
+        platform::UseMixerBackend(nullptr);
+        platform::UseAudioBackend(nullptr);
+    }
+
+    // A new window over the devices as they are now.
+    void Reopen()
+    {
+        SetMainWindow(nullptr);
+        window.reset();
+        Pump();
+        window = std::make_unique<CTessavoxDlg>();
+        SetMainWindow(window.get());
+        window->Create();
+    }
+
+    CDialogRecord& Page() { return window->m_pageRecord; }
+    CAudioPlayRec& Engine() { return window->m_pageRecord.m_engine; }
+
+    // A control of the main window, or of the recording page.
+    template <class T = QWidget>
+    T* Main(int id)
+    {
+        T* control = platform::FindControl<T>(window.get(), id);
+        EXPECT_NE(control, nullptr) << "main window control " << id;
+        return control;
+    }
+    template <class T = QWidget>
+    T* PageControl(int id)
+    {
+        T* control = platform::FindControl<T>(&Page(), id);
+        EXPECT_NE(control, nullptr) << "page control " << id;
+        return control;
+    }
+
+    QString MainText(int id)
+    {
+        if (auto* label = platform::FindControl<QLabel>(window.get(), id))
+            return label->text();
+        return Main<QAbstractButton>(id)->text();
+    }
+
+    void Click(int id) { Main<QAbstractButton>(id)->click(); }
+    void ClickOnPage(int id) { PageControl<QAbstractButton>(id)->click(); }
+
+    // Chooses entry index of a drop-down list as a user does.
+    void Choose(int id, int index)
+    {
+        auto* combo = PageControl<QComboBox>(id);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void TypePath(const QString& path) { PageControl<QLineEdit>(IDC_FILE_PATH)->setText(path); }
+
+    // Sets the page up for a WAV recording into path on the counter device, so the bytes
+    // on disk can be compared exactly.
+    void PrepareWave(const QString& path, int channelIndex = 0, int bitsIndex = 1)
+    {
+        Choose(IDC_DEVICE, COUNTER);
+        Choose(IDC_FILE_TYPE, 1);
+        Choose(IDC_CHANNEL, channelIndex);
+        Choose(IDC_BITS, bitsIndex);
+        TypePath(path);
+    }
+
+    bool Enabled(int id) { return Main(id)->isEnabled(); }
+    bool PageEnabled(int id) { return PageControl(id)->isEnabled(); }
+
+    // Lets the device produce frames one buffer's worth at a time, as a real device would.
+    void Feed(unsigned frames)
+    {
+        const unsigned step = Engine().m_wfx.nBlockAlign ? 4096u / Engine().m_wfx.nBlockAlign : 1024u;
+        while (frames > 0) {
+            const unsigned now = frames < step ? frames : step;
+            audio.Advance(now);
+            Pump();
+            frames -= now;
+        }
+    }
+
+    // Delivers every posted notification, including those posted while delivering.
+    static void Pump()
+    {
+        for (int i = 0; i < 8; ++i)
+            QCoreApplication::sendPostedEvents();
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    platform::VirtualBackend audio;
+    platform::MemoryMixerBackend mixer;
+    platform::MessageRecorder messages;
+    platform::FileDialogScript dialogs;
+    platform::DesktopOpenRecorder opened;
+    std::unique_ptr<CTessavoxDlg> window;
+};
