@@ -79,6 +79,10 @@ void CAudioPlayRec::OnOutputBufferDone(WAVEHDR* header)
             WriteOutputBuffer(static_cast<int>(header->dwUser), static_cast<std::uint32_t>(got));
             return;
         }
+        // The end of the file: the buffers still queued hold its last sound, so they are
+        // played out; the last one to come back ends the playback.
+        if (m_nQueued > 0)
+            return;
         Stop();
     }
     if (m_nQueued == 0 && m_nStatus != STATUS_PLAYING)

@@ -8,6 +8,7 @@
 #include "mixer/InputSources.h"
 #include "platform/ShowMessage.h"
 
+#include <QCoreApplication>
 #include <QTimerEvent>
 
 CAudioPlayRec::CAudioPlayRec()
@@ -18,13 +19,17 @@ CAudioPlayRec::CAudioPlayRec()
 
 CAudioPlayRec::~CAudioPlayRec()
 {
+    // Closing the window while recording ends the recording as Stop does: the buffers the
+    // device hands back, the last one partly filled, are written before the files close.
+    if (m_nStatus == STATUS_RECORDING && m_hWaveIn)
+        Stop();
+    if (m_nStatus == STATUS_STOPPING && m_hWaveIn)
+        QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
     if (m_hWaveIn)
         CloseRecord();
     // Destruction may come in any status: whatever is still open is finished here, so an
     // output file being recorded is never left with provisional sizes.
-    if (m_hWaveIn) {
-        m_hWaveIn.reset();
-    }
+    m_hWaveIn.reset();
     for (int n = 0; n < 2; ++n) {
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
