@@ -144,9 +144,11 @@ private:
     int LoadEncoder();
     int OpenMp3Stream(const QString& path, int s);
     void FeedMp3Streams(const WAVEHDR& header, int perChannelBytes);
+    void EncodeHeldChunks(int s);
     int EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes);
-    void EndFailedMp3Stream(int s);
+    bool EndMp3Stream(int s);
     void CloseMp3Stream(int s);
+    std::uint32_t StreamChannels() const;
     void UnloadEncoder();
 
     // Display
