@@ -8,7 +8,22 @@
 #include <QFile>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
+#include <mutex>
+#include <new>
+
+namespace {
+
+// Past RLIMIT_FSIZE the kernel sends SIGXFSZ, whose default action kills the recorder;
+// ignored, the write comes back short and is reported.
+void IgnoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+} // namespace
 
 void CAudioPlayRec::ResetMp3State()
 {
@@ -85,12 +100,11 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
 
     BE_CONFIG config;
     std::memset(&config, 0, sizeof config);
-    const bool oneChannel = m_nChannelMode == CHANNELS_SPLIT || m_wfx.nChannels == 1;
     config.configKind = BE_CONFIG_LAME;
     config.structVersion = 1;
     config.structSize = sizeof(BE_CONFIG);
     config.sampleRate = m_wfx.nSamplesPerSec;
-    config.mode = oneChannel ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
+    config.mode = StreamChannels() == 1 ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
     config.bitrate = 128;
     config.preset = 4;
     config.mpegVersion = BE_MPEG1;
@@ -98,24 +112,47 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     config.writeVbrHeader = 1;
     config.noBitReservoir = 1;
 
+    // Taken over only when the start succeeds: a failed start must not change the chunk
+    // size that the other stream is encoding with.
+    std::uint32_t chunkSamples = 0;
     std::uint32_t outputBytes = 0;
-    const BE_ERR rc = beInitStream(&config, &m_dwChunkSamples, &outputBytes, &m_hMp3Stream[s]);
-    m_nPcmBufferSize = static_cast<std::uint32_t>(m_nBufferCount) * static_cast<std::uint32_t>(m_nBufferSize);
+    HBE_STREAM stream = 0;
+    const BE_ERR rc = beInitStream(&config, &chunkSamples, &outputBytes, &stream);
+    const std::uint64_t capacity = std::uint64_t{m_nBufferCount} * static_cast<std::uint64_t>(m_nBufferSize);
+    m_nPcmBufferSize = static_cast<std::uint32_t>(std::min<std::uint64_t>(capacity, UINT32_MAX));
     if (rc != BE_ERR_SUCCESSFUL) {
         platform::ShowMessage(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
         return 0;
     }
-    const QByteArray narrow = QFile::encodeName(path);
+    m_dwChunkSamples = chunkSamples;
+    m_hMp3Stream[s] = stream;
+    m_nPcmFill[s] = 0;
+
     QFile::remove(path);
-    m_fpMp3[s] = std::fopen(narrow.constData(), "wb+");
+    IgnoreFileSizeSignal();
+    m_fpMp3[s] = std::fopen(QFile::encodeName(path).constData(), "wb+");
     if (!m_fpMp3[s]) {
-        // The stream opened above would otherwise stay open with nothing to close it.
-        beCloseStream(m_hMp3Stream[s]);
+        // Nothing would ever close the encoder stream otherwise.
+        beCloseStream(stream);
         platform::ShowMessage(QStringLiteral("Error creating file %1").arg(path));
         return 0;
     }
-    m_pMp3Buffer[s].assign(outputBytes, 0);
-    m_pPcmBuffer[s].assign(m_nPcmBufferSize, 0);
+    bool allocated = capacity <= UINT32_MAX;
+    if (allocated) {
+        try {
+            m_pMp3Buffer[s].assign(outputBytes, 0);
+            m_pPcmBuffer[s].assign(m_nPcmBufferSize, 0);
+        } catch (const std::bad_alloc&) {
+            allocated = false;
+        }
+    }
+    if (!allocated) {
+        // The file stays, empty; the stream is not half open.
+        beCloseStream(stream);
+        EndMp3Stream(s);
+        platform::ShowMessage(QStringLiteral("Out of memory"));
+        return 0;
+    }
     return 1;
 }
 
