@@ -62,8 +62,8 @@ public:
     static int MatchMixerSource(std::uint32_t index, const QString& name, std::uint32_t componentType,
                                 CAudioPlayRec* engine);
 
-    // The path an output is written to now: the file name lower-cased, and "-2", "-3", ...
-    // once it has run past the size limit. Empty when the output is not open.
+    // The path an output is written to now: the file name lower-cased, and for a WAV file
+    // "-2", "-3", ... once it has run past the size limit. Empty when the output is not open.
     QString OutputPath(int n) const;
     bool IsOutputOpen(int n) const;
     // Tests lower the per-file limit to see a recording go on into the next file.
