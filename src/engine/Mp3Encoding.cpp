@@ -169,10 +169,12 @@ void CAudioPlayRec::FeedMp3Streams(const WAVEHDR& header, int perChannelBytes)
         }
         // Gathered and encoded in turns until the block is used up, so that whatever the
         // ring and chunk sizes, at most one chunk is held between buffers: the close then
-        // never has more than one chunk left to encode.
+        // never has more than one chunk left to encode. The stream's own buffer sets the
+        // room, whatever a later open set the shared size to.
+        const auto capacity = static_cast<std::uint32_t>(m_pPcmBuffer[s].size());
         std::uint32_t used = 0;
-        while (m_fpMp3[s] && used < length && m_nPcmFill[s] < m_nPcmBufferSize) {
-            const std::uint32_t take = std::min(length - used, m_nPcmBufferSize - m_nPcmFill[s]);
+        while (m_fpMp3[s] && used < length && m_nPcmFill[s] < capacity) {
+            const std::uint32_t take = std::min(length - used, capacity - m_nPcmFill[s]);
             std::memcpy(m_pPcmBuffer[s].data() + m_nPcmFill[s], source + used, take);
             m_nPcmFill[s] += take;
             used += take;
