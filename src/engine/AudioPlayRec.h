@@ -73,8 +73,8 @@ public:
     // notes which line is the microphone and which the line input; always goes on.
     static bool MatchMixerSource(std::uint32_t index, const platform::MIXERLINE& line, void* engine);
 
-    // The path an output is written to now: the file name lower-cased, and "-2", "-3", ...
-    // once it has run past the size limit. Empty when the output is not open.
+    // The path an output is written to now: the file name lower-cased, and for a WAV file
+    // "-2", "-3", ... once it has run past the size limit. Empty when the output is not open.
     QString OutputPath(int n) const;
     bool IsOutputOpen(int n) const;
     // Tests lower the per-file limit to see a recording go on into the next file.
@@ -163,9 +163,11 @@ private:
     int LoadEncoder();
     int OpenMp3Stream(const QString& path, int s);
     void FeedMp3Streams(const WAVEHDR& header, int perChannelBytes);
+    void EncodeHeldChunks(int s);
     int EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes);
-    void EndFailedMp3Stream(int s);
+    bool EndMp3Stream(int s);
     void CloseMp3Stream(int s);
+    std::uint32_t StreamChannels() const;
     void UnloadEncoder();
 
     // Display

@@ -26,13 +26,14 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
         return 1;
     m_bPause = 0;
     m_bInput = 1;
-    ResetMp3State();
     if (bits > 16)
         bits = 16;
     if (m_nStatus != STATUS_READY) {
         platform::ShowMessage(QStringLiteral("Class status error"));
         return 0;
     }
+    // Only now: while stopping, the MP3 streams of the recording being finished are still open.
+    ResetMp3State();
     SetFormat(bits, channelMode, rate);
     PrepareBuffers();
     m_bWriteFailed = false;

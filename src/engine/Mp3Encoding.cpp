@@ -7,7 +7,23 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <csignal>
 #include <cstring>
+#include <mutex>
+#include <new>
+
+namespace {
+
+// Past RLIMIT_FSIZE the kernel sends SIGXFSZ, whose default action kills the recorder;
+// ignored, the write comes back short and is reported.
+void IgnoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+} // namespace
 
 void CAudioPlayRec::ResetMp3State()
 {
@@ -33,12 +49,9 @@ void CAudioPlayRec::ResetMp3State()
 void CAudioPlayRec::UnloadEncoder()
 {
     // Streams still open would call into unloaded code.
-    for (int s = 0; s < 2; ++s) {
-        if (m_fpMp3[s]) {
-            std::fclose(m_fpMp3[s]);
-            m_fpMp3[s] = nullptr;
-        }
-    }
+    for (int s = 0; s < 2; ++s)
+        if (m_fpMp3[s])
+            EndMp3Stream(s);
     m_hEncoderLib.reset();
 }
 
@@ -87,12 +100,11 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
 
     BE_CONFIG config;
     std::memset(&config, 0, sizeof config);
-    const bool oneChannel = m_nChannelMode == CHANNELS_SPLIT || m_wfx.nChannels == 1;
     config.configKind = BE_CONFIG_LAME;
     config.structVersion = 1;
     config.structSize = sizeof(BE_CONFIG);
     config.sampleRate = m_wfx.nSamplesPerSec;
-    config.mode = oneChannel ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
+    config.mode = StreamChannels() == 1 ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
     config.bitrate = 128;
     config.preset = 4;
     config.mpegVersion = BE_MPEG1;
@@ -100,30 +112,52 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     config.writeVbrHeader = 1;
     config.noBitReservoir = 1;
 
+    // Taken over only when the start succeeds: a failed start must not change the chunk
+    // size that the other stream is encoding with.
+    std::uint32_t chunkSamples = 0;
     std::uint32_t outputBytes = 0;
-    const BE_ERR rc = beInitStream(&config, &m_dwChunkSamples, &outputBytes, &m_hMp3Stream[s]);
-    m_nPcmBufferSize = static_cast<std::uint32_t>(m_nBufferCount) * static_cast<std::uint32_t>(m_nBufferSize);
+    HBE_STREAM stream = 0;
+    const BE_ERR rc = beInitStream(&config, &chunkSamples, &outputBytes, &stream);
+    const std::uint64_t capacity = std::uint64_t{m_nBufferCount} * static_cast<std::uint64_t>(m_nBufferSize);
+    m_nPcmBufferSize = static_cast<std::uint32_t>(std::min<std::uint64_t>(capacity, UINT32_MAX));
     if (rc != BE_ERR_SUCCESSFUL) {
         platform::ShowMessage(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
         return 0;
     }
-    const QByteArray narrow = QFile::encodeName(path);
+    m_dwChunkSamples = chunkSamples;
+    m_hMp3Stream[s] = stream;
+    m_nPcmFill[s] = 0;
+
     QFile::remove(path);
-    m_fpMp3[s] = std::fopen(narrow.constData(), "wb+");
+    IgnoreFileSizeSignal();
+    m_fpMp3[s] = std::fopen(QFile::encodeName(path).constData(), "wb+");
     if (!m_fpMp3[s]) {
-        // The stream opened above would otherwise stay open with nothing to close it.
-        beCloseStream(m_hMp3Stream[s]);
+        // Nothing would ever close the encoder stream otherwise.
+        beCloseStream(stream);
         platform::ShowMessage(QStringLiteral("Error creating file %1").arg(path));
         return 0;
     }
-    m_pMp3Buffer[s].assign(outputBytes, 0);
-    m_pPcmBuffer[s].assign(m_nPcmBufferSize, 0);
+    bool allocated = capacity <= UINT32_MAX;
+    if (allocated) {
+        try {
+            m_pMp3Buffer[s].assign(outputBytes, 0);
+            m_pPcmBuffer[s].assign(m_nPcmBufferSize, 0);
+        } catch (const std::bad_alloc&) {
+            allocated = false;
+        }
+    }
+    if (!allocated) {
+        // The file stays, empty; the stream is not half open.
+        beCloseStream(stream);
+        EndMp3Stream(s);
+        platform::ShowMessage(QStringLiteral("Out of memory"));
+        return 0;
+    }
     return 1;
 }
 
 void CAudioPlayRec::FeedMp3Streams(const WAVEHDR& header, int perChannelBytes)
 {
-    const std::uint32_t chunkBytes = m_wfx.wBitsPerSample / 8 * m_dwChunkSamples;
     for (int s = 0; s < 2; ++s) {
         if (!m_fpMp3[s])
             continue;
@@ -133,27 +167,40 @@ void CAudioPlayRec::FeedMp3Streams(const WAVEHDR& header, int perChannelBytes)
             source = s == 0 ? m_pLeft.data() : m_pRight.data();
             length = static_cast<std::uint32_t>(perChannelBytes);
         }
-        char* pcm = m_pPcmBuffer[s].data();
-        std::uint32_t take = std::min(length, m_nPcmBufferSize - m_nPcmFill[s]);
-        std::memcpy(pcm + m_nPcmFill[s], source, take);
-        m_nPcmFill[s] += take;
-        while (chunkBytes > 0 && m_nPcmFill[s] > chunkBytes) {
-            if (!EncodeMp3Chunk(s, pcm, chunkBytes)) {
-                // The encoder stream is closed: end this output here rather than feed it more.
-                EndFailedMp3Stream(s);
-                break;
-            }
-            std::memmove(pcm, pcm + chunkBytes, m_nPcmFill[s] - chunkBytes);
-            m_nPcmFill[s] -= chunkBytes;
+        // Gathered and encoded in turns until the block is used up, so that whatever the
+        // ring and chunk sizes, at most one chunk is held between buffers: the close then
+        // never has more than one chunk left to encode. The stream's own buffer sets the
+        // room, whatever a later open set the shared size to.
+        const auto capacity = static_cast<std::uint32_t>(m_pPcmBuffer[s].size());
+        std::uint32_t used = 0;
+        while (m_fpMp3[s] && used < length && m_nPcmFill[s] < capacity) {
+            const std::uint32_t take = std::min(length - used, capacity - m_nPcmFill[s]);
+            std::memcpy(m_pPcmBuffer[s].data() + m_nPcmFill[s], source + used, take);
+            m_nPcmFill[s] += take;
+            used += take;
+            EncodeHeldChunks(s);
         }
-        if (!m_fpMp3[s])
-            continue;
-        const std::uint32_t rest = std::min(length - take, m_nPcmBufferSize - m_nPcmFill[s]);
-        std::memcpy(pcm + m_nPcmFill[s], source + take, rest);
-        m_nPcmFill[s] += rest;
     }
 }
 
+// Encodes whole chunks while more than one chunk is held: exactly one chunk waits for more.
+void CAudioPlayRec::EncodeHeldChunks(int s)
+{
+    const std::uint32_t chunkBytes = m_wfx.wBitsPerSample / 8 * m_dwChunkSamples;
+    char* pcm = m_pPcmBuffer[s].data();
+    while (chunkBytes > 0 && m_nPcmFill[s] > chunkBytes) {
+        if (!EncodeMp3Chunk(s, pcm, chunkBytes)) {
+            EndMp3Stream(s);
+            return;
+        }
+        std::memmove(pcm, pcm + chunkBytes, m_nPcmFill[s] - chunkBytes);
+        m_nPcmFill[s] -= chunkBytes;
+    }
+}
+
+// On failure the encoder stream is closed, and the caller ends the output: nothing more
+// may reach that encoder stream, and a file that refused a write would refuse the next
+// chunk too, a message for each.
 int CAudioPlayRec::EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes)
 {
     std::uint32_t produced = 0;
@@ -165,54 +212,66 @@ int CAudioPlayRec::EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes)
         return 0;
     }
     if (std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
+        beCloseStream(m_hMp3Stream[s]);
         platform::ShowMessage(QStringLiteral("Output file write error"));
         return 0;
     }
     return 1;
 }
 
-// After a chunk failed, the stream's encoder is gone; its file keeps what was encoded.
-void CAudioPlayRec::EndFailedMp3Stream(int s)
+// Closes the output's file with what it holds and frees its buffers; false when the last
+// buffered bytes could not be written.
+bool CAudioPlayRec::EndMp3Stream(int s)
 {
-    std::fclose(m_fpMp3[s]);
+    const bool written = std::fclose(m_fpMp3[s]) == 0;
     m_fpMp3[s] = nullptr;
     m_pMp3Buffer[s] = {};
     m_pPcmBuffer[s] = {};
     m_nPcmFill[s] = 0;
+    return written;
 }
 
 void CAudioPlayRec::CloseMp3Stream(int s)
 {
     if (!m_fpMp3[s] || !beDeinitStream)
         return;
-    // The sound still held (up to one chunk) is the end of the recording: encode it too.
-    if (m_nPcmFill[s] > 0 && !EncodeMp3Chunk(s, m_pPcmBuffer[s].data(), m_nPcmFill[s])) {
-        EndFailedMp3Stream(s);
+    // The sound still held is the end of the recording: encoded before the flush. It is at
+    // most one chunk; a part of a sample frame cannot be encoded.
+    const std::uint32_t frameBytes = 2 * StreamChannels();
+    const std::uint32_t held = m_nPcmFill[s] - m_nPcmFill[s] % frameBytes;
+    if (held > 0 && !EncodeMp3Chunk(s, m_pPcmBuffer[s].data(), held)) {
+        EndMp3Stream(s);
         return;
     }
-    m_nPcmFill[s] = 0;
     std::uint32_t produced = 0;
     const BE_ERR rc = beDeinitStream(m_hMp3Stream[s], m_pMp3Buffer[s].data(), &produced);
     if (rc != BE_ERR_SUCCESSFUL) {
         beCloseStream(m_hMp3Stream[s]);
         platform::ShowMessage(QStringLiteral("beExitStream failed (%1)").arg(rc));
-        EndFailedMp3Stream(s);
+        EndMp3Stream(s);
         return;
     }
     if (produced != 0 && std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
-        platform::ShowMessage(QStringLiteral("Output file write error"));
         beCloseStream(m_hMp3Stream[s]);
-        EndFailedMp3Stream(s);
+        platform::ShowMessage(QStringLiteral("Output file write error"));
+        EndMp3Stream(s);
         return;
     }
     beCloseStream(m_hMp3Stream[s]);
-    m_pMp3Buffer[s] = {};
-    m_pPcmBuffer[s] = {};
-    std::fclose(m_fpMp3[s]);
-    m_fpMp3[s] = nullptr;
+    if (!EndMp3Stream(s)) {
+        // The file lacks its last frames: a tag would count frames that are not there.
+        platform::ShowMessage(QStringLiteral("Output file write error"));
+        return;
+    }
     const QByteArray narrow = QFile::encodeName(m_strMp3Path[s]);
     if (beWriteInfoTag)
         beWriteInfoTag(m_hMp3Stream[s], narrow.constData());
     else
         beWriteVBRHeader(narrow.constData());
+}
+
+// One channel per stream when each channel has its own file.
+std::uint32_t CAudioPlayRec::StreamChannels() const
+{
+    return m_nChannelMode == CHANNELS_SPLIT ? 1u : m_wfx.nChannels;
 }

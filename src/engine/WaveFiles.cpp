@@ -84,6 +84,8 @@ bool CAudioPlayRec::StartNextPart(int n)
 
 QString CAudioPlayRec::OutputPath(int n) const
 {
+    if (m_fpMp3[n])
+        return m_strMp3Path[n];
     return m_hFile[n] ? PartPath(m_strOutputPath[n], m_nOutputPart[n]) : QString();
 }
 

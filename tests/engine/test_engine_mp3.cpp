@@ -1,0 +1,443 @@
+// MP3 outputs on the virtual backend, with the encoder library and its test variants: the
+// whole recording in the file, chunking, names, and every failure the user can be shown.
+
+#include "encoder/Mp3Decode.h"
+#include "encoder/Mp3Frames.h"
+#include "support/EngineFixture.h"
+#include "support/WaveFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <climits>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The folder of a test variant of the encoder library, built next to the tests.
+QString VariantFolder(const char* name)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lame-variants/") + QLatin1String(name);
+}
+
+// Makes the engine look for its libraries in another folder while the guard lives.
+class LibraryFolder {
+public:
+    explicit LibraryFolder(const QString& dir) { platform::SetProgramDirectory(dir); }
+    ~LibraryFolder() { platform::SetProgramDirectory({}); }
+    LibraryFolder(const LibraryFolder&) = delete;
+    LibraryFolder& operator=(const LibraryFolder&) = delete;
+};
+
+std::vector<std::uint8_t> FileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    return {b.begin(), b.end()};
+}
+
+qint64 FileSize(const QString& path)
+{
+    return QFileInfo(path).size();
+}
+
+// What every finished recording must be: 128 kbit/s frames at the capture rate, the Info
+// tag in the first, and exactly the samples fed once the tag's delay and padding are trimmed.
+void ExpectFinishedMp3(const QString& path, long rate, int channels, std::size_t frames, double hz0, double hz1 = 0)
+{
+    SCOPED_TRACE(path.toStdString());
+    const auto bytes = FileBytes(path);
+    const auto headers = ReadFrames(bytes);
+    ASSERT_TRUE(headers) << "not a sequence of layer III frames";
+    ASSERT_GT(headers->size(), 2u);
+    EXPECT_EQ(PayloadTag(bytes, headers->front()), "Info");
+    for (const Mp3Frame& f : *headers) {
+        EXPECT_EQ(f.kbps, 128) << "frame at " << f.offset;
+        EXPECT_EQ(f.rate, rate) << "frame at " << f.offset;
+    }
+    std::string error;
+    const auto audio = DecodeMp3(path.toStdString(), error);
+    ASSERT_TRUE(audio) << error;
+    EXPECT_EQ(audio->rate, rate);
+    ASSERT_EQ(audio->channels, channels);
+    EXPECT_EQ(audio->Frames(), frames);
+    EXPECT_NEAR(ToneFrequency(*audio, 0), hz0, 2.0);
+    if (channels == 2)
+        EXPECT_NEAR(ToneFrequency(*audio, 1), hz1, 2.0);
+}
+
+} // namespace
+
+using Mp3Test = EngineFixture;
+
+struct ModeCase {
+    std::uint32_t mode;
+    std::uint32_t rate;
+};
+
+std::string ModeName(const ModeCase& c)
+{
+    const char* const names[] = {"Mono", "Stereo", "Split"};
+    return names[c.mode] + std::to_string(c.rate);
+}
+
+class Mp3ModeTest : public EngineFixture, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(Mp3ModeTest, FileHoldsEverySampleFedAndTheSourceTones)
+{
+    const ModeCase c = GetParam();
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, c.mode, c.rate));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
+    if (c.mode == CHANNELS_SPLIT)
+        ASSERT_TRUE(engine->OpenRecordFile(1, Path("b.mp3")));
+    // Ends inside a chunk and inside a buffer: the last sound is what is held at the close.
+    const unsigned frames = c.rate + 777;
+    Feed(frames);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+    switch (c.mode) {
+    case CHANNELS_MONO:
+        ExpectFinishedMp3(Path("a.mp3"), c.rate, 1, frames, 440);
+        break;
+    case CHANNELS_STEREO:
+        ExpectFinishedMp3(Path("a.mp3"), c.rate, 2, frames, 440, 660);
+        break;
+    default:
+        ExpectFinishedMp3(Path("a.mp3"), c.rate, 1, frames, 440);
+        ExpectFinishedMp3(Path("b.mp3"), c.rate, 1, frames, 660);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, Mp3ModeTest,
+                         ::testing::Values(ModeCase{CHANNELS_MONO, 22050}, ModeCase{CHANNELS_STEREO, 44100},
+                                           ModeCase{CHANNELS_SPLIT, 48000}),
+                         [](const ::testing::TestParamInfo<ModeCase>& info) { return ModeName(info.param); });
+
+TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
+{
+    ASSERT_TRUE(CreateEngine(COUNTER));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
+    const std::uint32_t chunk = 2 * engine->m_dwChunkSamples;
+    ASSERT_EQ(chunk, 4608u); // 1152 stereo sample frames
+    // Nine buffers of 4096 bytes are eight chunks: seven are encoded, the eighth waits.
+    Feed(9 * 1024);
+    EXPECT_EQ(engine->m_nPcmFill[0], chunk);
+    Feed(1024);
+    EXPECT_EQ(engine->m_nPcmFill[0], 10 * 4096 - 8 * chunk);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// The close encodes what is held in one call, which the library refuses above one chunk:
+// however small the accumulation buffer, no more than one chunk may be held between buffers.
+TEST_F(Mp3Test, RingSmallerThanABufferAndAChunkLosesNothing)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_MONO, 44100));
+    engine->m_nBufferSize = 384; // the accumulation buffer: 7 x 384 = 2688 bytes, a buffer is 4096
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
+    engine->m_nBufferSize = 4096;
+    ASSERT_EQ(engine->m_nPcmBufferSize, 2688u);
+    const std::uint32_t chunk = 2 * engine->m_dwChunkSamples;
+    for (int i = 0; i < 12; ++i) {
+        Feed(2048);
+        ASSERT_LE(engine->m_nPcmFill[0], chunk) << "after buffer " << i;
+    }
+    Feed(1000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+    ExpectFinishedMp3(Path("a.mp3"), 44100, 1, 12 * 2048 + 1000, 440);
+}
+
+TEST_F(Mp3Test, FileNameIsLowerCasedAndTheFolderKeptAsTyped)
+{
+    // The temporary folder's own name is mixed case too: lower-casing it would miss it.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Takes")));
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("Takes/LEFT.MP3")));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("Takes/Right.mP3")));
+    EXPECT_EQ(engine->OutputPath(0), Path("Takes/left.mp3"));
+    EXPECT_EQ(engine->OutputPath(1), Path("Takes/right.mp3"));
+    Feed(20000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(QDir(Path("Takes")).entryList(QDir::Files),
+              QStringList({QStringLiteral("left.mp3"), QStringLiteral("right.mp3")}));
+    ExpectFinishedMp3(Path("Takes/left.mp3"), 44100, 1, 20000, 440);
+    ExpectFinishedMp3(Path("Takes/right.mp3"), 44100, 1, 20000, 660);
+}
+
+TEST_F(Mp3Test, Mp3ThatDoesNotEndThePathIsAWaveFile)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.mp3")));
+    ASSERT_TRUE(CreateEngine(COUNTER));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("take.mp3.wav")));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("x.mp3/b.mp3")));
+    EXPECT_FALSE(engine->m_hEncoderLib);
+    Feed(3000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    for (const char* name : {"take.mp3.wav", "x.mp3/b.mp3"}) {
+        const auto w = ReadRecordedWave(Path(QLatin1String(name)));
+        ASSERT_TRUE(w) << name;
+        EXPECT_EQ(w->dataSize, 3000u * 2) << name;
+    }
+}
+
+TEST_F(Mp3Test, EightBitMp3IsRefusedBeforeAnyLibraryIsLoaded)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
+    EXPECT_EQ(engine->OpenRecordFile(0, Path("Take.MP3")), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Cannot record 8 bits mp3")});
+    EXPECT_FALSE(engine->m_hEncoderLib);
+    EXPECT_EQ(engine->beInitStream, nullptr);
+    EXPECT_FALSE(QFile::exists(Path("take.mp3")));
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+    StopAndSettle();
+}
+
+// A library that cannot serve: said once per attempt, and an older file at the path untouched.
+TEST_F(Mp3Test, LibraryFailuresLeaveNothingOpen)
+{
+    struct Case {
+        QString folder;
+        QString message;
+        bool loaded;
+    };
+    QDir(dir.path()).mkdir(QStringLiteral("nolib"));
+    const Case cases[] = {
+        {Path("nolib"), QStringLiteral("Error loading lame_enc.DLL"), false},
+        {VariantFolder("missing-close"), QStringLiteral("Unable to get LAME interfaces"), false},
+        {VariantFolder("init-fails"), QStringLiteral("Error opening encoding stream (2)"), true},
+    };
+    ASSERT_TRUE(CreateEngine(SINE));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        LibraryFolder folder(c.folder);
+        QFile old(Path("old.mp3"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("older take");
+        old.close();
+        ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            messages.Clear();
+            EXPECT_EQ(engine->OpenRecordFile(0, Path("Old.mp3")), 0);
+            EXPECT_EQ(messages.Texts(), std::vector<QString>{c.message});
+            EXPECT_EQ(engine->m_hEncoderLib != nullptr, c.loaded);
+            EXPECT_FALSE(engine->IsOutputOpen(0));
+        }
+        Feed(5000);
+        EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+        StopAndSettle();
+        EXPECT_FALSE(engine->m_hEncoderLib);
+        EXPECT_EQ(old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray(), QByteArray("older take"));
+        old.close();
+    }
+}
+
+TEST_F(Mp3Test, FileThatCannotBeCreatedClosesItsEncoderStream)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("adir.mp3")));
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    for (const QString& bad : {Path("missing/Take.mp3"), Path("ADir.mp3")}) {
+        messages.Clear();
+        EXPECT_EQ(engine->OpenRecordFile(0, bad), 0);
+        const QString created = bad.left(bad.lastIndexOf(QLatin1Char('/')) + 1) + QFileInfo(bad).fileName().toLower();
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error creating file %1").arg(created)});
+        EXPECT_FALSE(engine->IsOutputOpen(0));
+        // Handles are never reused: one the engine closed is unknown to the library.
+        ASSERT_NE(engine->m_hMp3Stream[0], 0u);
+        EXPECT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_INVALID_HANDLE);
+    }
+    // The library stays loaded and serves the next try.
+    messages.Clear();
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("good.mp3")));
+    Feed(5000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    ExpectFinishedMp3(Path("good.mp3"), 44100, 2, 5000, 440, 660);
+}
+
+TEST_F(Mp3Test, BuffersThatCannotBeAllocatedLeaveAnEmptyFileAndNoStream)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    engine->m_nBufferSize = INT32_MAX; // eight of them cannot be gathered in one block
+    EXPECT_EQ(engine->OpenRecordFile(0, Path("big.mp3")), 0);
+    engine->m_nBufferSize = 4096;
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Out of memory")});
+    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_INVALID_HANDLE);
+    Feed(5000);
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+    StopAndSettle();
+    EXPECT_TRUE(QFile::exists(Path("big.mp3")));
+    EXPECT_EQ(FileSize(Path("big.mp3")), 0);
+    EXPECT_EQ(messages.Messages().size(), 1u);
+}
+
+TEST_F(Mp3Test, EncodingFailureEndsOnlyThatOutput)
+{
+    LibraryFolder folder(VariantFolder("encode-fails")); // fails from a stream's fourth chunk
+    ASSERT_TRUE(CreateEngine(COUNTER));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("left.mp3")));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("right.wav")));
+    // Each buffer brings 2048 bytes per channel; the fourth chunk of 2304 goes with the fifth.
+    Feed(4 * 1024);
+    EXPECT_TRUE(messages.Messages().empty());
+    Feed(1024);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (5)")});
+    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_TRUE(engine->IsOutputOpen(1));
+    const qint64 ended = FileSize(Path("left.mp3"));
+    // Later sound reaching the closed encoder stream would fail again, with another message.
+    Feed(20 * 1024);
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(FileSize(Path("left.mp3")), ended);
+    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+    StopAndSettle();
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    const auto right = ReadRecordedWave(Path("right.wav"));
+    ASSERT_TRUE(right);
+    EXPECT_EQ(right->dataSize, 25u * 1024 * 2);
+}
+
+// The file-size limit is set in a child process, so the test runner keeps its own. First a
+// chunk's write comes back short while recording; then every chunk fits the file stream's
+// buffer and only the close finds that the disk refuses it.
+TEST_F(Mp3Test, WriteFailuresAreReportedOnceAndEndTheOutput)
+{
+    struct Case {
+        rlim_t limit;
+        unsigned frames;
+        bool duringCapture;
+    };
+    for (const Case c : {Case{3000, 2 * 44100, true}, Case{1000, 4410, false}}) {
+        SCOPED_TRACE(c.limit);
+        const QString path = Path(QStringLiteral("full-%1.mp3").arg(c.limit));
+        const QString error = QStringLiteral("Output file write error");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit rl{c.limit, c.limit};
+            setrlimit(RLIMIT_FSIZE, &rl);
+            int code = 0;
+            if (!Record(SINE, 16, CHANNELS_STEREO, 44100, path))
+                code = 10;
+            Feed(c.frames);
+            if (messages.Texts() != (c.duringCapture ? std::vector<QString>{error} : std::vector<QString>{}))
+                code = 11;
+            if (engine->IsOutputOpen(0) == c.duringCapture || engine->m_nStatus != STATUS_RECORDING)
+                code = 12;
+            StopAndSettle();
+            if (messages.Texts() != std::vector<QString>{error})
+                code = 13;
+            _exit(code);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << "child ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_GT(FileSize(path), 0);
+        EXPECT_LE(FileSize(path), static_cast<qint64>(c.limit));
+    }
+}
+
+TEST_F(Mp3Test, FlushFailureIsReportedAndTheFileClosed)
+{
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
+    // The library loses the stream; nothing is held, so the flush is the first call to fail.
+    ASSERT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_SUCCESSFUL);
+    StopAndSettle();
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("beExitStream failed (4)")});
+    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    EXPECT_TRUE(QFile::exists(Path("a.mp3")));
+}
+
+TEST_F(Mp3Test, SecondStreamReusesTheLoadedLibraryAndSizes)
+{
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.mp3")));
+    const platform::DynamicLibrary* library = engine->m_hEncoderLib.get();
+    EXPECT_EQ(engine->m_nPcmBufferSize, 8u * 4096);
+    EXPECT_EQ(engine->m_dwChunkSamples, 1152u);
+    {
+        // A second load would find this one and fail to start the stream.
+        LibraryFolder folder(VariantFolder("init-fails"));
+        ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.mp3")));
+    }
+    EXPECT_EQ(engine->m_hEncoderLib.get(), library);
+    EXPECT_EQ(engine->m_nPcmBufferSize, 8u * 4096);
+    EXPECT_EQ(engine->m_dwChunkSamples, 1152u);
+    EXPECT_NE(engine->m_hMp3Stream[0], engine->m_hMp3Stream[1]);
+    Feed(10000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    ExpectFinishedMp3(Path("l.mp3"), 44100, 1, 10000, 440);
+    ExpectFinishedMp3(Path("r.mp3"), 44100, 1, 10000, 660);
+}
+
+TEST_F(Mp3Test, OpeningAnOpenStreamChangesNothing)
+{
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
+    Feed(5000);
+    const HBE_STREAM stream = engine->m_hMp3Stream[0];
+    const std::uint32_t held = engine->m_nPcmFill[0];
+    for (const QString& again : {Path("b.mp3"), Path("a.mp3")}) {
+        EXPECT_EQ(engine->OpenRecordFile(0, again), 1);
+        EXPECT_EQ(engine->m_hMp3Stream[0], stream);
+        EXPECT_EQ(engine->m_nPcmFill[0], held);
+        EXPECT_EQ(engine->OutputPath(0), Path("a.mp3"));
+    }
+    EXPECT_FALSE(QFile::exists(Path("b.mp3")));
+    Feed(5000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    // Neither truncated nor restarted: every sample of both halves is there.
+    ExpectFinishedMp3(Path("a.mp3"), 44100, 2, 10000, 440, 660);
+}
+
+TEST_F(Mp3Test, VbrHeaderCallWritesTheTagWhenInfoTagIsMissing)
+{
+    LibraryFolder folder(VariantFolder("no-info-tag"));
+    ASSERT_TRUE(CreateEngine(SINE));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 32000));
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.mp3")));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.mp3")));
+    EXPECT_EQ(engine->beWriteInfoTag, nullptr);
+    Feed(8000);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    ExpectFinishedMp3(Path("l.mp3"), 32000, 1, 8000, 440);
+    ExpectFinishedMp3(Path("r.mp3"), 32000, 1, 8000, 660);
+}
+
+// Record pressed while the previous recording is still being stopped is refused; the
+// recording being stopped must still be finished whole.
+TEST_F(Mp3Test, RefusedStartWhileStoppingKeepsTheStreamsBeingFinished)
+{
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
+    Feed(7000);
+    engine->Stop();
+    ASSERT_EQ(engine->m_nStatus, STATUS_STOPPING);
+    EXPECT_EQ(engine->StartRecord(16, CHANNELS_STEREO, 44100), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Class status error")});
+    Pump();
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    ExpectFinishedMp3(Path("a.mp3"), 44100, 2, 7000, 440, 660);
+}
