@@ -161,6 +161,7 @@ private:
     // MP3
     void ResetMp3State();
     int LoadEncoder();
+    void ClearEntryPoints();
     int OpenMp3Stream(const QString& path, int s);
     void FeedMp3Streams(const WAVEHDR& header, int perChannelBytes);
     void EncodeHeldChunks(int s);

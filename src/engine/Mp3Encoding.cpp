@@ -3,27 +3,14 @@
 
 #include "engine/AudioPlayRec.h"
 
+#include "platform/FileSizeSignal.h"
 #include "platform/ShowMessage.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
-#include <mutex>
 #include <new>
-
-namespace {
-
-// Past RLIMIT_FSIZE the kernel sends SIGXFSZ, whose default action kills the recorder;
-// ignored, the write comes back short and is reported.
-void IgnoreFileSizeSignal()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
-}
-
-} // namespace
 
 void CAudioPlayRec::ResetMp3State()
 {
@@ -37,6 +24,11 @@ void CAudioPlayRec::ResetMp3State()
     }
     m_nPcmBufferSize = 0;
     m_dwChunkSamples = 0;
+    ClearEntryPoints();
+}
+
+void CAudioPlayRec::ClearEntryPoints()
+{
     beInitStream = nullptr;
     beEncodeChunk = nullptr;
     beDeinitStream = nullptr;
@@ -74,13 +66,7 @@ int CAudioPlayRec::LoadEncoder()
     if (!beInitStream || !beEncodeChunk || !beDeinitStream || !beCloseStream || !beVersion ||
         !beWriteVBRHeader) {
         platform::ShowMessage(QStringLiteral("Unable to get LAME interfaces"));
-        beInitStream = nullptr;
-        beEncodeChunk = nullptr;
-        beDeinitStream = nullptr;
-        beCloseStream = nullptr;
-        beVersion = nullptr;
-        beWriteVBRHeader = nullptr;
-        beWriteInfoTag = nullptr;
+        ClearEntryPoints();
         return 0;
     }
     BE_VERSION version;
@@ -129,7 +115,7 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     m_nPcmFill[s] = 0;
 
     QFile::remove(path);
-    IgnoreFileSizeSignal();
+    platform::IgnoreFileSizeSignal();
     m_fpMp3[s] = std::fopen(QFile::encodeName(path).constData(), "wb+");
     if (!m_fpMp3[s]) {
         // Nothing would ever close the encoder stream otherwise.

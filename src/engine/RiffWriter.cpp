@@ -1,24 +1,15 @@
 #include "engine/RiffWriter.h"
 
+#include "platform/FileSizeSignal.h"
+
 #include <cerrno>
-#include <csignal>
 #include <limits>
-#include <mutex>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 constexpr std::uint64_t MAX_CHUNK_SIZE = std::numeric_limits<std::uint32_t>::max();
-
-// Past RLIMIT_FSIZE the kernel sends SIGXFSZ, whose default action kills the whole
-// recorder. Ignored, the write comes back short with EFBIG instead, which the engine
-// reports as a failed write and then finalises the file it has.
-void IgnoreFileSizeSignal()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
-}
 
 bool IsFormChunk(FOURCC id)
 {
@@ -65,7 +56,7 @@ bool RiffWriter::Open(const std::string& path)
         m_nErrno = EBUSY;
         return false;
     }
-    IgnoreFileSizeSignal();
+    platform::IgnoreFileSizeSignal();
     m_nPosition = 0;
     m_nErrno = 0;
     m_chunks.clear();
