@@ -38,14 +38,25 @@ QIcon RecordIcon()
     return QIcon(dot);
 }
 
-// A label whose width does not follow its text, so a ticking text never resizes the window.
-QLabel* FixedLabel(int id, const QString& text, const QString& widest)
-{
-    auto* label = new QLabel(text);
-    platform::SetControlId(label, id);
-    label->setFixedWidth(label->fontMetrics().horizontalAdvance(widest) + 4);
-    return label;
-}
+// A label as wide as its widest text, whatever its text now, so a ticking text never
+// resizes the window. Measured with the font in force when laid out: a skin's font comes
+// only when the label is polished, after it is made.
+class FixedLabel : public QLabel {
+public:
+    FixedLabel(int id, const QString& text, const QString& widest) : QLabel(text), m_strWidest(widest)
+    {
+        platform::SetControlId(this, id);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
+    QSize sizeHint() const override
+    {
+        return {fontMetrics().horizontalAdvance(m_strWidest) + 4, QLabel::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    QString m_strWidest;
+};
 
 } // namespace
 
@@ -114,8 +125,8 @@ void CTessavoxDlg::BuildControls()
     buttons->addWidget(button(IDC_HELP, tr("Help"), QIcon()));
 
     auto* texts = new QHBoxLayout;
-    texts->addWidget(FixedLabel(IDC_SIZE, tr("Size: 0KB"), QStringLiteral("Size: 4194303KB")));
-    texts->addWidget(FixedLabel(IDC_TIME, tr("Time: 00:00:00"), QStringLiteral("Time: 00:00:00")));
+    texts->addWidget(new FixedLabel(IDC_SIZE, tr("Size: 0KB"), QStringLiteral("Size: 4194303KB")));
+    texts->addWidget(new FixedLabel(IDC_TIME, tr("Time: 00:00:00"), QStringLiteral("Time: 00:00:00")));
     texts->addStretch(1);
 
     auto* bands = new QVBoxLayout;
