@@ -57,7 +57,7 @@ QByteArray PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t b
 TEST_F(FilesTest, StereoHeaderBytes)
 {
     ASSERT_TRUE(Record(SILENCE, 16, CHANNELS_STEREO, 44100, Path("stereo.wav")));
-    backend.Advance(1024);
+    audio.Advance(1024);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(Path("stereo.wav"));
@@ -76,7 +76,7 @@ TEST_F(FilesTest, StereoHeaderBytes)
 TEST_F(FilesTest, OddEightBitRecordingEndsWithPadByte)
 {
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("odd.wav")));
-    backend.Advance(4097);
+    audio.Advance(4097);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(Path("odd.wav"));
@@ -94,7 +94,7 @@ TEST_F(FilesTest, ExistingFileIsReplacedAndOnlyTheFileNameIsLowerCased)
     WriteFile(existing, QByteArray(100000, 'x'));
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("Takes.Folder/Take.WAV")));
     EXPECT_EQ(engine->OutputPath(0), existing);
-    backend.Advance(10);
+    audio.Advance(10);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(existing);
@@ -143,7 +143,7 @@ TEST_F(FilesTest, SizesOnDiskFollowTheRecordingEverySecond)
     ASSERT_TRUE(w); // valid, empty, from the start
     EXPECT_EQ(w->dataSize, 0u);
     EXPECT_EQ(w->riffSize, 38u);
-    backend.Advance(2 * 4096); // 1.024 s
+    audio.Advance(2 * 4096); // 1.024 s
     Pump();
     w = ReadRecordedWave(Path("live.wav"));
     ASSERT_TRUE(w);

@@ -24,7 +24,7 @@ protected:
     void PlayOut(unsigned buffers)
     {
         for (unsigned i = 0; i < buffers; ++i) {
-            backend.Advance(4096);
+            audio.Advance(4096);
             Pump();
         }
     }
@@ -42,7 +42,7 @@ TEST_F(PlaybackTest, TheWholeFileIsHeardBeforePlaybackEnds)
     PlayOut(6);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WOM_CLOSE);
-    const QByteArray played = backend.Played();
+    const QByteArray played = audio.Played();
     ASSERT_GE(played.size(), static_cast<qsizetype>(samples.size()));
     EXPECT_EQ(played.left(static_cast<qsizetype>(samples.size())),
               QByteArray(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(samples.size())));
@@ -58,8 +58,8 @@ TEST_F(PlaybackTest, StopEndsPlaybackAtOnce)
     EXPECT_EQ(engine->m_nStatus, STATUS_STOPPING);
     Pump();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_EQ(backend.Played().size(), 4096);
-    EXPECT_EQ(backend.OpenStreamCount(), 0u);
+    EXPECT_EQ(audio.Played().size(), 4096);
+    EXPECT_EQ(audio.OpenStreamCount(), 0u);
 }
 
 TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
@@ -69,7 +69,7 @@ TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Read sound data from file failed")});
     messages.Clear();
 
-    backend.SetDevices(platform::Direction::Playback,
+    audio.SetDevices(platform::Direction::Playback,
                        {{QStringLiteral("Busy"), platform::VirtualSignal::Silence, platform::VirtualFault::FailOpen}});
     const QString file = MonoFile("one.wav", Samples(100));
     EXPECT_EQ(engine->Play(file), 0);
@@ -77,7 +77,7 @@ TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveOutOpen() failed")));
     messages.Clear();
 
-    backend.SetDevices(platform::Direction::Playback, {{QStringLiteral("Good"), platform::VirtualSignal::Silence}});
+    audio.SetDevices(platform::Direction::Playback, {{QStringLiteral("Good"), platform::VirtualSignal::Silence}});
     EXPECT_EQ(engine->Play(file), 1);
     PlayOut(3);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);

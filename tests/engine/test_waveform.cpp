@@ -130,7 +130,7 @@ TEST_F(WaveformTest, SilenceDrawsAFlatLineInTheMiddleOfEachBandAndStopErasesIt)
         EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
 
         // The whole ring fills before Stop and comes back after it: written, but not shown.
-        backend.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
+        audio.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
         engine->Stop();
         Pump();
         ASSERT_EQ(engine->m_nStatus, STATUS_READY);

@@ -6,6 +6,7 @@
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
 #include "support/TestBuffers.h"
+#include "support/VirtualDevices.h"
 
 #include <QByteArray>
 
@@ -18,11 +19,6 @@ namespace tests {
 
 using testsupport::Pcm;
 using testsupport::TestBuffers;
-
-// The default capture devices, by index.
-inline constexpr int SINE = 0;
-inline constexpr int COUNTER = 1;
-inline constexpr int SILENCE = 2;
 
 class VirtualBackendTest : public ::testing::Test {
 protected:
