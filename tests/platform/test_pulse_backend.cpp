@@ -4,6 +4,7 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
 
@@ -24,6 +25,7 @@
 using namespace platform;
 using tests::EventCollector;
 using testsupport::Pcm;
+using testsupport::PrepareAndQueue;
 using testsupport::ScopedNullSink;
 using testsupport::ScopedPulseServer;
 using testsupport::SoundServer;
@@ -91,8 +93,7 @@ void Record(IAudioBackend& backend, int device, const WAVEFORMATEX& format, unsi
     EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, device, format, &log, stream), MMSYSERR_NOERROR);
-    ASSERT_EQ(stream->Prepare(buffers[0]), MMSYSERR_NOERROR);
-    ASSERT_EQ(stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
+    ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*stream, buffers));
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
     ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
     ASSERT_EQ(buffers[0]->dwBytesRecorded, testsupport::BytesFor(format, milliseconds));
@@ -212,14 +213,10 @@ TEST(PulseBackend, PlaysWhatItIsGivenOnTheRightChannels)
         std::unique_ptr<IWaveStream> ears;
         std::unique_ptr<IWaveStream> mouth;
         ASSERT_EQ(backend.Open(Direction::Capture, monitor, heard, &log, ears), MMSYSERR_NOERROR);
-        ASSERT_EQ(ears->Prepare(recording[0]), MMSYSERR_NOERROR);
-        ASSERT_EQ(ears->AddBuffer(recording[0]), MMSYSERR_NOERROR);
+        ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*ears, recording));
         ASSERT_EQ(ears->Start(), MMSYSERR_NOERROR);
         ASSERT_EQ(backend.Open(Direction::Playback, output, played, &log, mouth), MMSYSERR_NOERROR);
-        for (WAVEHDR* header : tones.All()) {
-            ASSERT_EQ(mouth->Prepare(header), MMSYSERR_NOERROR);
-            ASSERT_EQ(mouth->AddBuffer(header), MMSYSERR_NOERROR);
-        }
+        ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*mouth, tones));
         ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
 
         // The second half of the recording lies inside the second of tone.
@@ -249,10 +246,7 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, format, &log, stream), MMSYSERR_NOERROR);
-    for (WAVEHDR* header : buffers.All()) {
-        ASSERT_EQ(stream->Prepare(header), MMSYSERR_NOERROR);
-        ASSERT_EQ(stream->AddBuffer(header), MMSYSERR_NOERROR);
-    }
+    ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*stream, buffers));
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
 
     first.Stop();
