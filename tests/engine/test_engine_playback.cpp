@@ -1,10 +1,7 @@
 // Playing a WAV file through the virtual output: the whole file is heard, Stop ends it at
 // once, and failures leave the engine able to play again.
 
-#include "engine/WaveBytes.h"
 #include "support/EngineFixture.h"
-
-#include <QFile>
 
 namespace {
 
@@ -13,11 +10,8 @@ protected:
     // An 8000 Hz 8-bit mono file (a ring of two buffers) with the given samples.
     QString MonoFile(const QString& name, const Bytes& samples)
     {
-        const Bytes file = Riff(Chunk("fmt ", FormatRecord(1, 8000, 8)) + Chunk("data", samples));
-        QFile out(Path(name));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size()));
-        return out.fileName();
+        WriteFile(Path(name), PcmWave(1, 8000, 8, samples));
+        return Path(name);
     }
 
     // Plays the device out one buffer at a time, handing each back before the next.

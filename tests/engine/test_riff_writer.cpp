@@ -1,5 +1,5 @@
 #include "engine/TempDir.h"
-#include "engine/WaveBytes.h"
+#include "support/WaveBytes.h"
 #include "engine/WaveHeader.h"
 
 #include <gtest/gtest.h>

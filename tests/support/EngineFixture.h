@@ -2,6 +2,9 @@
 // A fresh engine on the virtual backend for each test, with messages recorded.
 
 #include "support/VirtualAudioFixture.h"
+#include "support/WaveBytes.h"
+
+#include <QFile>
 
 #include <memory>
 #include <vector>
@@ -49,6 +52,15 @@ protected:
     {
         engine->Stop();
         Pump();
+    }
+
+    // Writes a file the engine is to read, replacing any at path.
+    static void WriteFile(const QString& path, const Bytes& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())),
+                  static_cast<qint64>(bytes.size()));
     }
 
     static void Notify(std::uint32_t message, void* owner)
