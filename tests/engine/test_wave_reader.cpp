@@ -1,6 +1,6 @@
 #include "engine/TempDir.h"
-#include "support/WaveBytes.h"
 #include "fuzz/WaveReadCheck.h"
+#include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 
