@@ -4,6 +4,7 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/PcmChannel.h"
 #include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
@@ -46,14 +47,7 @@ int FindDevice(IAudioBackend& backend, Direction dir, const QString& name)
 // One channel's samples, centred on zero.
 std::vector<int> Channel(const WAVEFORMATEX& format, const WAVEHDR& header, unsigned channel)
 {
-    std::vector<int> samples;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(header.lpData);
-    for (std::uint32_t at = channel * format.wBitsPerSample / 8; at < header.dwBytesRecorded;
-         at += format.nBlockAlign)
-        samples.push_back(format.wBitsPerSample == 8
-                              ? bytes[at] - 128
-                              : static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8)));
-    return samples;
+    return ChannelSamples(header.lpData, header.dwBytesRecorded, format.wBitsPerSample, format.nChannels, channel);
 }
 
 // The frequency of a steady tone, from how often it rises through zero.

@@ -2,6 +2,7 @@
 // and come back, and what happens around the edges of a stream's life.
 
 #include "platform/VirtualBackendFixture.h"
+#include "support/PcmChannel.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -92,15 +93,9 @@ TEST_F(VirtualBackendTest, FramesWithNoBufferQueuedAreLost)
     ExpectCounter(Recorded(), 22);
 }
 
-// Channel `channel` of interleaved samples, as signed values around the centre.
 std::vector<int> Samples(const QByteArray& bytes, unsigned bits, unsigned channels, unsigned channel)
 {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    const std::size_t width = bits / 8;
-    std::vector<int> samples;
-    for (std::size_t at = channel * width; at + width <= static_cast<std::size_t>(bytes.size()); at += channels * width)
-        samples.push_back(bits == 8 ? b[at] - 128 : static_cast<std::int16_t>(b[at] | (b[at + 1] << 8)));
-    return samples;
+    return ChannelSamples(bytes.constData(), static_cast<std::size_t>(bytes.size()), bits, channels, channel);
 }
 
 int SignChanges(const std::vector<int>& samples)
