@@ -6,6 +6,7 @@
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/FindDevice.h"
 #include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
@@ -99,12 +100,8 @@ public:
         m_doomed.emplace(QStringLiteral("TessavoxDoomed"));
         if (!m_doomed->Loaded())
             return -1;
-        const QString wanted =
-            dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription();
-        for (unsigned i = 0; i < m_backend.DeviceCount(dir); ++i)
-            if (m_backend.DeviceName(dir, i) == wanted)
-                return static_cast<int>(i);
-        return -1;
+        return testsupport::FindDevice(
+            m_backend, dir, dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription());
     }
     void BreakDoomedDevice() { m_doomed->Remove(); }
 

@@ -4,6 +4,7 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/FindDevice.h"
 #include "support/PcmChannel.h"
 #include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
@@ -25,6 +26,7 @@
 
 using namespace platform;
 using tests::EventCollector;
+using testsupport::FindDevice;
 using testsupport::Pcm;
 using testsupport::PrepareAndQueue;
 using testsupport::ScopedNullSink;
@@ -35,14 +37,6 @@ using testsupport::TestBuffers;
 namespace {
 
 constexpr int WAIT_MS = 10000;
-
-int FindDevice(IAudioBackend& backend, Direction dir, const QString& name)
-{
-    for (unsigned i = 0; i < backend.DeviceCount(dir); ++i)
-        if (backend.DeviceName(dir, i) == name)
-            return static_cast<int>(i);
-    return -1;
-}
 
 // One channel's samples, centred on zero.
 std::vector<int> Channel(const WAVEFORMATEX& format, const WAVEHDR& header, unsigned channel)
