@@ -64,7 +64,7 @@ TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
     messages.Clear();
 
     audio.SetDevices(platform::Direction::Playback,
-                       {{QStringLiteral("Busy"), platform::VirtualSignal::Silence, platform::VirtualFault::FailOpen}});
+                     {{QStringLiteral("Busy"), platform::VirtualSignal::Silence, platform::VirtualFault::FailOpen}});
     const QString file = MonoFile("one.wav", Samples(100));
     EXPECT_EQ(engine->Play(file), 0);
     ASSERT_EQ(messages.Texts().size(), 1u);
