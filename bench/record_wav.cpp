@@ -4,23 +4,18 @@
 //
 //   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds]
 
-#include "engine/AudioPlayRec.h"
-#include "platform/ShowMessage.h"
+#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
 #include <cstdio>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <cstdlib>
 
-extern char** environ;
+using bench::Result;
 
 namespace {
 
@@ -28,28 +23,6 @@ constexpr std::uint32_t RATE = 48000;
 constexpr int BLOCK = 4; // 16-bit stereo
 // The engine asks the server for fragments of this length.
 constexpr int FRAGMENT_MS = 20;
-
-double Seconds(const timeval& t)
-{
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-}
-
-double CpuOf(const rusage& u)
-{
-    return Seconds(u.ru_utime) + Seconds(u.ru_stime);
-}
-
-// utime + stime of a process, from /proc/<pid>/stat.
-double ProcessCpu(long pid)
-{
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !f.open(QIODevice::ReadOnly))
-        return 0.0;
-    const QByteArray stat = f.readAll();
-    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-    // Fields after the command name start at field 3; utime and stime are fields 14 and 15.
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 std::uint32_t DataBytes(const QString& path)
 {
@@ -67,42 +40,9 @@ std::uint32_t DataBytes(const QString& path)
     return size;
 }
 
-struct Result {
-    double cpu = 0;
-    double serverCpu = 0;
-    double elapsed = 0;
-    double recorded = 0;
-};
-
-Result RecordWithEngine(const QString& path, int seconds, long serverPid)
+double RecordedSeconds(const QString& path)
 {
-    Result r;
-    platform::MessageRecorder messages;
-    CAudioPlayRec engine;
-    rusage before{}, after{};
-    getrusage(RUSAGE_SELF, &before);
-    const double server0 = ProcessCpu(serverPid);
-    QElapsedTimer clock;
-    if (!engine.Create(WAVE_MAPPER, nullptr, nullptr, nullptr, nullptr))
-        return r;
-    clock.start();
-    if (!engine.StartRecord(16, CHANNELS_STEREO, RATE) || !engine.OpenRecordFile(0, path)) {
-        for (const auto& t : messages.Texts())
-            std::fprintf(stderr, "engine: %s\n", qPrintable(t));
-        return r;
-    }
-    QTest::qWait(seconds * 1000);
-    engine.Stop();
-    r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    if (!QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000))
-        std::fprintf(stderr, "engine: the capture did not close\n");
-    getrusage(RUSAGE_SELF, &after);
-    r.cpu = CpuOf(after) - CpuOf(before);
-    r.serverCpu = ProcessCpu(serverPid) - server0;
-    r.recorded = DataBytes(path) / static_cast<double>(BLOCK * RATE);
-    for (const auto& t : messages.Texts())
-        std::fprintf(stderr, "engine: %s\n", qPrintable(t));
-    return r;
+    return DataBytes(path) / static_cast<double>(BLOCK * RATE);
 }
 
 Result RecordWithParecord(const QString& path, int seconds, long serverPid)
@@ -112,23 +52,18 @@ Result RecordWithParecord(const QString& path, int seconds, long serverPid)
     const QByteArray latency = "--latency-msec=" + QByteArray::number(FRAGMENT_MS);
     const char* argv[] = {"parecord", "--rate=48000", "--channels=2", "--format=s16le", "--file-format=wav",
                           latency.constData(), file.constData(), nullptr};
-    const double server0 = ProcessCpu(serverPid);
+    const double server0 = bench::ProcessCpu(serverPid);
     QElapsedTimer clock;
     clock.start();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "parecord", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
-        std::fprintf(stderr, "parecord could not be started\n");
+    const pid_t pid = bench::Spawn(argv, -1, -1);
+    if (pid <= 0)
         return r;
-    }
-    QTest::qWait(seconds * 1000);
+    bench::RunFor(seconds * 1000);
     kill(pid, SIGINT);
     r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    r.cpu = CpuOf(usage);
-    r.serverCpu = ProcessCpu(serverPid) - server0;
-    r.recorded = DataBytes(path) / static_cast<double>(BLOCK * RATE);
+    r.cpu = bench::Reap(pid);
+    r.serverCpu = bench::ProcessCpu(serverPid) - server0;
+    r.recorded = RecordedSeconds(path);
     return r;
 }
 
@@ -145,14 +80,13 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
-        std::fprintf(stderr, "start the private server first: eval \"$(scripts/start-sound-server)\"\n");
+    if (!bench::SoundServerRunning())
         return 2;
-    }
-    const long serverPid = qEnvironmentVariableIntValue("TESSAVOX_SOUND_SERVER_PID");
+    const long serverPid = bench::SoundServerPid();
     QTemporaryDir dir;
     std::printf("recording %d s at %u Hz 16-bit stereo, fragments of %d ms\n", seconds, RATE, FRAGMENT_MS);
-    const Result engine = RecordWithEngine(dir.filePath(QStringLiteral("engine.wav")), seconds, serverPid);
+    const Result engine =
+        bench::RecordWithEngine(dir.filePath(QStringLiteral("engine.wav")), RATE, seconds, serverPid, &RecordedSeconds);
     const Result parecord = RecordWithParecord(dir.filePath(QStringLiteral("parecord.wav")), seconds, serverPid);
     Print("engine", engine);
     Print("parecord", parecord);

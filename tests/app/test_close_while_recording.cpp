@@ -1,7 +1,6 @@
 // Closing the main window while recording stops nothing and asks nothing: destroying the
 // window takes the engine down, and its teardown finishes every output file.
 
-#include "support/EngineFixture.h"
 #include "support/WaveFile.h"
 #include "support/WindowFixture.h"
 

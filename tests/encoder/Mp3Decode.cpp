@@ -1,5 +1,7 @@
 #include "Mp3Decode.h"
 
+#include "support/ToneFrequency.h"
+
 #include <mpg123.h>
 
 #include <array>
@@ -63,21 +65,11 @@ std::optional<DecodedAudio> DecodeMp3(const std::string& path, std::string& erro
 double ToneFrequency(const DecodedAudio& audio, int channel)
 {
     const auto step = static_cast<std::size_t>(audio.channels);
-    std::size_t first = 0, last = 0;
-    long crossings = 0;
+    std::vector<int> samples;
+    samples.reserve(audio.Frames());
+    for (std::size_t i = 0; i < audio.Frames(); ++i)
+        samples.push_back(audio.samples[i * step + static_cast<std::size_t>(channel)]);
     // The middle 80 %: the tone's edges in the encoded stream are not the tone.
-    const std::size_t begin = audio.Frames() / 10 + 1;
-    const std::size_t end = audio.Frames() - audio.Frames() / 10;
-    for (std::size_t i = begin; i < end; ++i) {
-        const std::size_t at = i * step + static_cast<std::size_t>(channel);
-        if (audio.samples[at - step] < 0 && audio.samples[at] >= 0) {
-            if (crossings == 0)
-                first = i;
-            last = i;
-            ++crossings;
-        }
-    }
-    if (crossings < 2)
-        return 0.0;
-    return static_cast<double>(crossings - 1) * static_cast<double>(audio.rate) / static_cast<double>(last - first);
+    return RisingCrossingFrequency(samples, audio.Frames() / 10, audio.Frames() - audio.Frames() / 10,
+                                   static_cast<double>(audio.rate));
 }

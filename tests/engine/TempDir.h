@@ -1,7 +1,7 @@
 #pragma once
 // A fresh folder per test, removed with everything in it afterwards.
 
-#include "engine/WaveBytes.h"
+#include "support/WaveBytes.h"
 
 #include <cstdlib>
 #include <filesystem>

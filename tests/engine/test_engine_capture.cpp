@@ -27,7 +27,7 @@ TEST_P(RingSizeTest, RingGrowsWithTheDataRate)
     EXPECT_EQ(engine->m_nBufferCount, c.buffers);
     EXPECT_EQ(engine->m_nBufferSize, 4096);
     EXPECT_EQ(engine->m_nQueued, c.buffers);
-    EXPECT_EQ(backend.QueuedOnLastStream(), c.buffers);
+    EXPECT_EQ(audio.QueuedOnLastStream(), c.buffers);
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
 }
@@ -79,7 +79,7 @@ TEST_F(CaptureTest, StatusMachineAndOwnerNotifications)
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(engine->m_nQueued, 0);
     EXPECT_EQ(engine->m_hWaveIn, nullptr);
-    EXPECT_EQ(backend.OpenStreamCount(), 0u);
+    EXPECT_EQ(audio.OpenStreamCount(), 0u);
     // Open and close reach the owner; the buffers' data notifications do too.
     ASSERT_FALSE(notifications.empty());
     EXPECT_EQ(notifications.front(), MM_WIM_OPEN);
@@ -91,12 +91,12 @@ TEST_F(CaptureTest, FileHoldsExactlyTheSoundUntilStop)
     ASSERT_TRUE(Record(COUNTER, 16, CHANNELS_STEREO, 44100, Path("take.wav")));
     // Three full buffers and part of a fourth: the part must not be lost at Stop.
     const unsigned frames = 3 * 1024 + 100;
-    backend.Advance(frames);
+    audio.Advance(frames);
     Pump();
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     // Sound that would come after Stop is never captured.
-    backend.Advance(5000);
+    audio.Advance(5000);
     Pump();
 
     const auto wave = ReadRecordedWave(Path("take.wav"));
@@ -110,12 +110,12 @@ TEST_F(CaptureTest, FileHoldsExactlyTheSoundUntilStop)
 TEST_F(CaptureTest, PauseKeepsTheRingCyclingButWritesNothing)
 {
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("pause.wav")));
-    backend.Advance(4096);
+    audio.Advance(4096);
     Pump();
     engine->m_bPause = 1;
     Feed(3 * 4096); // more than the ring holds: it must keep being handed back
     EXPECT_EQ(engine->m_nQueued, 2);
-    EXPECT_EQ(backend.QueuedOnLastStream(), 2u);
+    EXPECT_EQ(audio.QueuedOnLastStream(), 2u);
     const auto paused = ReadRecordedWave(Path("pause.wav"));
     engine->m_bPause = 0;
     Feed(4096);
@@ -133,7 +133,7 @@ TEST_F(CaptureTest, RecordingWithoutOutputsCyclesUntilStopped)
 {
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
-    backend.Advance(20 * 1024);
+    audio.Advance(20 * 1024);
     Pump();
     EXPECT_EQ(engine->m_nQueued, 8);
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
@@ -148,7 +148,7 @@ TEST_F(CaptureTest, SplitRecordingGivesEachFileItsOwnChannel)
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("left_channel_take.wav")));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("right_channel_take.wav")));
     const unsigned frames = 2 * 1024 + 10;
-    backend.Advance(frames);
+    audio.Advance(frames);
     Pump();
     StopAndSettle();
 
@@ -215,10 +215,10 @@ TEST_F(CaptureTest, FallbackTimerClosesWhenBuffersNeverComeBack)
     // Every re-queue fails, so buffers leave the ring and the last one never returns.
     UseCaptureDevices({{QStringLiteral("Lossy"), platform::VirtualSignal::Counter, platform::VirtualFault::FailAdd, 2}});
     ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("lossy.wav")));
-    backend.Advance(4096);
+    audio.Advance(4096);
     Pump();
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 waveInAddBuffer() failed")
-                                                         .arg(backend.ErrorText(MMSYSERR_NOMEM))});
+                                                         .arg(audio.ErrorText(MMSYSERR_NOMEM))});
     engine->Stop();
     Pump();
     EXPECT_TRUE(QTest::qWaitFor([&] { return engine->m_nStatus == STATUS_READY; }, 3000));

@@ -20,7 +20,7 @@ VirtualDeviceSpec Faulty(VirtualFault fault, unsigned after = 0)
 TEST_F(FaultTest, DeviceNumberBeyondTheCaptureDevicesIsRefused)
 {
     // Playback goes to the default output, so the number of outputs does not matter.
-    backend.SetDevices(platform::Direction::Playback, {});
+    audio.SetDevices(platform::Direction::Playback, {});
     EXPECT_EQ(CreateEngine(3), 1);
     CAudioPlayRec second;
     EXPECT_EQ(second.Create(4, nullptr, nullptr, nullptr, nullptr), 0);
@@ -36,7 +36,7 @@ TEST_F(FaultTest, OpenFailureIsReportedAndFreesTheRing)
     ASSERT_TRUE(CreateEngine(0));
     EXPECT_EQ(engine->StartRecord(16, CHANNELS_STEREO, 44100), 0);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{
-                                    QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(backend.ErrorText(MMSYSERR_ALLOCATED))});
+                                    QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(audio.ErrorText(MMSYSERR_ALLOCATED))});
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_TRUE(engine->m_pBuffers.empty());
     EXPECT_EQ(engine->m_hWaveIn, nullptr);
@@ -48,8 +48,8 @@ TEST_F(FaultTest, StartFailureReleasesTheDeviceBeforeTheRing)
     ASSERT_TRUE(CreateEngine(0));
     EXPECT_EQ(engine->StartRecord(8, CHANNELS_MONO, 8000), 0);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:1:%1 waveInStart() failed")
-                                                         .arg(backend.ErrorText(MMSYSERR_ERROR))});
-    EXPECT_EQ(backend.OpenStreamCount(), 0u);
+                                                         .arg(audio.ErrorText(MMSYSERR_ERROR))});
+    EXPECT_EQ(audio.OpenStreamCount(), 0u);
     EXPECT_EQ(engine->m_nQueued, 0);
     EXPECT_TRUE(engine->m_pBuffers.empty());
     Pump(); // the late close of the failed device must not disturb anything
@@ -78,7 +78,7 @@ TEST_F(FaultTest, BufferThatCannotBePreparedAtStart)
     ASSERT_TRUE(CreateEngine(0));
     ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 AddInputBufferToQueue Failed")
-                                                         .arg(backend.ErrorText(MMSYSERR_NOMEM))});
+                                                         .arg(audio.ErrorText(MMSYSERR_NOMEM))});
     EXPECT_EQ(engine->m_nQueued, 1);
 }
 
@@ -86,7 +86,7 @@ TEST_F(FaultTest, UnprepareFailureDropsThatBufferAndCaptureGoesOn)
 {
     UseCaptureDevices({Faulty(VirtualFault::FailUnprepare, 0)});
     ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("u.wav")));
-    backend.Advance(4096);
+    audio.Advance(4096);
     Pump();
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInUnprepareHeader() failed")));
@@ -100,12 +100,12 @@ TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 22050));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.wav")));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.wav")));
-    backend.Advance(10 * 1024);
+    audio.Advance(10 * 1024);
     Pump();
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0], QStringLiteral("WAVEIN:%1:%2 Recording device failed")
                                        .arg(platform::VIRTUAL_STREAM_FAILED, 0, 16)
-                                       .arg(backend.ErrorText(platform::VIRTUAL_STREAM_FAILED)));
+                                       .arg(audio.ErrorText(platform::VIRTUAL_STREAM_FAILED)));
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WIM_CLOSE);
     EXPECT_FALSE(engine->IsOutputOpen(0));

@@ -14,50 +14,10 @@
 
 using FilesTest = EngineFixture;
 
-namespace {
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray Chunk(const char* id, const QByteArray& body)
-{
-    QByteArray c(id, 4);
-    const auto n = static_cast<std::uint32_t>(body.size());
-    for (int i = 0; i < 4; ++i)
-        c += static_cast<char>((n >> (8 * i)) & 0xFF);
-    c += body;
-    if (body.size() % 2)
-        c += '\0';
-    return c;
-}
-
-QByteArray Riff(const QByteArray& chunks)
-{
-    QByteArray body = QByteArray("WAVE") + chunks;
-    return Chunk("RIFF", body);
-}
-
-QByteArray PcmFormat(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits)
-{
-    WAVEFORMATEX wfx;
-    wfx.wFormatTag = 1;
-    wfx.nChannels = channels;
-    wfx.nSamplesPerSec = rate;
-    wfx.nBlockAlign = static_cast<std::uint16_t>(channels * bits / 8);
-    wfx.nAvgBytesPerSec = rate * wfx.nBlockAlign;
-    wfx.wBitsPerSample = bits;
-    const auto bytes = SerializeFormat(wfx);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), 16);
-}
-} // namespace
-
 TEST_F(FilesTest, StereoHeaderBytes)
 {
     ASSERT_TRUE(Record(SILENCE, 16, CHANNELS_STEREO, 44100, Path("stereo.wav")));
-    backend.Advance(1024);
+    audio.Advance(1024);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(Path("stereo.wav"));
@@ -76,7 +36,7 @@ TEST_F(FilesTest, StereoHeaderBytes)
 TEST_F(FilesTest, OddEightBitRecordingEndsWithPadByte)
 {
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("odd.wav")));
-    backend.Advance(4097);
+    audio.Advance(4097);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(Path("odd.wav"));
@@ -91,10 +51,10 @@ TEST_F(FilesTest, ExistingFileIsReplacedAndOnlyTheFileNameIsLowerCased)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Takes.Folder")));
     const QString existing = Path("Takes.Folder/take.wav");
-    WriteFile(existing, QByteArray(100000, 'x'));
+    WriteFile(existing, Bytes(100000, 'x'));
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("Takes.Folder/Take.WAV")));
     EXPECT_EQ(engine->OutputPath(0), existing);
-    backend.Advance(10);
+    audio.Advance(10);
     Pump();
     StopAndSettle();
     const auto w = ReadRecordedWave(existing);
@@ -143,7 +103,7 @@ TEST_F(FilesTest, SizesOnDiskFollowTheRecordingEverySecond)
     ASSERT_TRUE(w); // valid, empty, from the start
     EXPECT_EQ(w->dataSize, 0u);
     EXPECT_EQ(w->riffSize, 38u);
-    backend.Advance(2 * 4096); // 1.024 s
+    audio.Advance(2 * 4096); // 1.024 s
     Pump();
     w = ReadRecordedWave(Path("live.wav"));
     ASSERT_TRUE(w);
@@ -207,10 +167,11 @@ TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
 TEST_F(FilesTest, ReadingSkipsOtherChunksAndRefusesDataBeforeFormat)
 {
     ASSERT_TRUE(CreateEngine(SINE));
-    const QByteArray samples(1000, '\x40');
-    WriteFile(Path("list.wav"),
-              Riff(Chunk("fmt ", PcmFormat(2, 22050, 16)) + Chunk("LIST", QByteArray("INFOISFT\x03\0\0\0abc", 15)) +
-                   Chunk("data", samples)));
+    const Bytes samples(1000, 0x40);
+    // A 16-byte format record; a LIST chunk of odd size whose inner chunk has no pad byte.
+    WriteFile(Path("list.wav"), Riff(Chunk("fmt ", FormatRecord(2, 22050, 16, 16)) +
+                                     Chunk("LIST", Tag("INFO") + Tag("ISFT") + Le32(3) + Text("abc")) +
+                                     Chunk("data", samples)));
     ASSERT_EQ(EngineTestAccess::OpenWaveForRead(*engine, Path("list.wav")), 1);
     EXPECT_EQ(engine->m_wfx.nChannels, 2);
     EXPECT_EQ(engine->m_wfx.nSamplesPerSec, 22050u);
@@ -222,9 +183,9 @@ TEST_F(FilesTest, ReadingSkipsOtherChunksAndRefusesDataBeforeFormat)
 
     CAudioPlayRec other;
     ASSERT_TRUE(other.Create(SINE, nullptr, nullptr, nullptr, nullptr));
-    WriteFile(Path("backwards.wav"), Riff(Chunk("data", samples) + Chunk("fmt ", PcmFormat(1, 8000, 8))));
+    WriteFile(Path("backwards.wav"), Riff(Chunk("data", samples) + Chunk("fmt ", FormatRecord(1, 8000, 8, 16))));
     EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("backwards.wav")), 0);
-    WriteFile(Path("text.wav"), QByteArray("this is not a sound file at all"));
+    WriteFile(Path("text.wav"), Text("this is not a sound file at all"));
     EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("text.wav")), 0);
     EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("absent.wav")), 0);
     EXPECT_EQ(messages.Texts(), (std::vector<QString>{QStringLiteral("error reading data chunk"),

@@ -1,10 +1,7 @@
 // Playing a WAV file through the virtual output: the whole file is heard, Stop ends it at
 // once, and failures leave the engine able to play again.
 
-#include "engine/WaveBytes.h"
 #include "support/EngineFixture.h"
-
-#include <QFile>
 
 namespace {
 
@@ -13,18 +10,15 @@ protected:
     // An 8000 Hz 8-bit mono file (a ring of two buffers) with the given samples.
     QString MonoFile(const QString& name, const Bytes& samples)
     {
-        const Bytes file = Riff(Chunk("fmt ", FormatRecord(1, 8000, 8)) + Chunk("data", samples));
-        QFile out(Path(name));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size()));
-        return out.fileName();
+        WriteFile(Path(name), PcmWave(1, 8000, 8, samples));
+        return Path(name);
     }
 
     // Plays the device out one buffer at a time, handing each back before the next.
     void PlayOut(unsigned buffers)
     {
         for (unsigned i = 0; i < buffers; ++i) {
-            backend.Advance(4096);
+            audio.Advance(4096);
             Pump();
         }
     }
@@ -42,7 +36,7 @@ TEST_F(PlaybackTest, TheWholeFileIsHeardBeforePlaybackEnds)
     PlayOut(6);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WOM_CLOSE);
-    const QByteArray played = backend.Played();
+    const QByteArray played = audio.Played();
     ASSERT_GE(played.size(), static_cast<qsizetype>(samples.size()));
     EXPECT_EQ(played.left(static_cast<qsizetype>(samples.size())),
               QByteArray(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(samples.size())));
@@ -58,8 +52,8 @@ TEST_F(PlaybackTest, StopEndsPlaybackAtOnce)
     EXPECT_EQ(engine->m_nStatus, STATUS_STOPPING);
     Pump();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_EQ(backend.Played().size(), 4096);
-    EXPECT_EQ(backend.OpenStreamCount(), 0u);
+    EXPECT_EQ(audio.Played().size(), 4096);
+    EXPECT_EQ(audio.OpenStreamCount(), 0u);
 }
 
 TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
@@ -69,15 +63,15 @@ TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Read sound data from file failed")});
     messages.Clear();
 
-    backend.SetDevices(platform::Direction::Playback,
-                       {{QStringLiteral("Busy"), platform::VirtualSignal::Silence, platform::VirtualFault::FailOpen}});
+    audio.SetDevices(platform::Direction::Playback,
+                     {{QStringLiteral("Busy"), platform::VirtualSignal::Silence, platform::VirtualFault::FailOpen}});
     const QString file = MonoFile("one.wav", Samples(100));
     EXPECT_EQ(engine->Play(file), 0);
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveOutOpen() failed")));
     messages.Clear();
 
-    backend.SetDevices(platform::Direction::Playback, {{QStringLiteral("Good"), platform::VirtualSignal::Silence}});
+    audio.SetDevices(platform::Direction::Playback, {{QStringLiteral("Good"), platform::VirtualSignal::Silence}});
     EXPECT_EQ(engine->Play(file), 1);
     PlayOut(3);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);

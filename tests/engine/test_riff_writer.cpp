@@ -1,6 +1,7 @@
 #include "engine/TempDir.h"
-#include "engine/WaveBytes.h"
 #include "engine/WaveHeader.h"
+#include "support/AudioFormats.h"
+#include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+using testsupport::Pcm;
 
-WAVEFORMATEX Pcm(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits)
-{
-    WAVEFORMATEX wfx;
-    wfx.wFormatTag = WAVE_FORMAT_PCM;
-    wfx.nChannels = channels;
-    wfx.nSamplesPerSec = rate;
-    wfx.wBitsPerSample = bits;
-    wfx.nBlockAlign = static_cast<std::uint16_t>(channels * bits / 8);
-    wfx.nAvgBytesPerSec = rate * wfx.nBlockAlign;
-    return wfx;
-}
+namespace {
 
 // Runs body in a forked child and returns its wait status: for limits and identities that
 // must not leak into the test process.
@@ -57,9 +48,9 @@ TEST(RiffWriter, WritesTheWaveHeaderByteForByte)
         Bytes bytes22to37; // channels, rate, bytes per second, block alignment, bits, extra size
     };
     const Case cases[] = {
-        {"stereo 44100 Hz 16-bit", Pcm(2, 44100, 16),
+        {"stereo 44100 Hz 16-bit", Pcm(44100, 16, 2),
          {0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00, 0x04, 0x00, 0x10, 0x00, 0x00, 0x00}},
-        {"one channel of a 44100 Hz 16-bit stereo capture", Pcm(1, 44100, 16),
+        {"one channel of a 44100 Hz 16-bit stereo capture", Pcm(44100, 16, 1),
          {0x01, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x88, 0x58, 0x01, 0x00, 0x02, 0x00, 0x10, 0x00, 0x00, 0x00}},
     };
     TempDir dir;
@@ -106,7 +97,7 @@ TEST(RiffWriter, PadsAnOddDataChunkOutsideItsSize)
     RiffWriter writer;
     MMCKINFO riff, data;
     ASSERT_TRUE(writer.Open(path));
-    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(1, 8000, 8)));
+    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(8000, 8, 1)));
     const Bytes samples = Samples(7, 0x80);
     ASSERT_EQ(writer.Write(samples.data(), samples.size()), 7u);
     ASSERT_TRUE(FinishWaveFile(writer));
@@ -132,7 +123,7 @@ TEST(RiffWriter, ReplacesAnExistingFileInsteadOfRewritingIt)
     RiffWriter writer;
     MMCKINFO riff, data;
     ASSERT_TRUE(writer.Open(path));
-    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(1, 8000, 8)));
+    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(8000, 8, 1)));
     ASSERT_TRUE(FinishWaveFile(writer));
 
     EXPECT_EQ(ReadFileBytes(path).size(), WAVE_HEADER_BYTES);
@@ -178,7 +169,7 @@ TEST(RiffWriter, UpdateSizesLeavesAReadableFileWithoutMoving)
     RiffWriter writer;
     MMCKINFO riff, data;
     ASSERT_TRUE(writer.Open(path));
-    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(2, 22050, 16)));
+    ASSERT_TRUE(BeginWaveFile(writer, riff, data, Pcm(22050, 16, 2)));
     const Bytes first = Samples(3000);
     ASSERT_EQ(writer.Write(first.data(), first.size()), first.size());
     ASSERT_TRUE(writer.UpdateSizes());
@@ -224,7 +215,7 @@ TEST(RiffWriter, ShortWriteAtTheFileSizeLimit)
                 return 2;
             RiffWriter writer;
             MMCKINFO riff, data;
-            if (!writer.Open(path) || !BeginWaveFile(writer, riff, data, Pcm(1, 8000, 8)))
+            if (!writer.Open(path) || !BeginWaveFile(writer, riff, data, Pcm(8000, 8, 1)))
                 return 3;
             if (writer.Write(samples.data(), samples.size()) != fits || writer.Error() != EFBIG)
                 return 4;

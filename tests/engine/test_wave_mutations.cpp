@@ -1,8 +1,8 @@
 // A bounded, repeatable stand-in for the fuzzer that runs with every build: damaged copies
 // of a few valid files go through the reading path of playback.
 
-#include "engine/WaveBytes.h"
 #include "fuzz/WaveReadCheck.h"
+#include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 

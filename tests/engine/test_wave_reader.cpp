@@ -1,6 +1,6 @@
 #include "engine/TempDir.h"
-#include "engine/WaveBytes.h"
 #include "fuzz/WaveReadCheck.h"
+#include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +133,7 @@ TEST(WaveReader, OpenTakesOnlyRegularFiles)
     EXPECT_FALSE(reader.IsOpen());
 
     const std::string path = dir / "take.wav";
-    ASSERT_TRUE(WriteFileBytes(path, Riff(Chunk("fmt ", FormatRecord(1, 8000, 8)) + Chunk("data", kSamples))));
+    ASSERT_TRUE(WriteFileBytes(path, PcmWave(1, 8000, 8, kSamples)));
     ASSERT_TRUE(reader.Open(path));
     EXPECT_FALSE(reader.Open(path)) << "a second open must not drop the first file";
     MMCKINFO riff, data;

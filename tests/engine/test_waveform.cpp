@@ -2,11 +2,9 @@
 // centre line and frame, white traces (left above, right below), erasing, and no repaint
 // while the window cannot be seen.
 
-#include "engine/WaveBytes.h"
 #include "support/EngineFixture.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QImage>
 
 namespace {
@@ -85,11 +83,8 @@ protected:
                 data.insert(data.end(), le.begin(), le.end());
             }
         }
-        const Bytes file = Riff(Chunk("fmt ", FormatRecord(2, 44100, 16)) + Chunk("data", data));
-        QFile out(Path(name));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char*>(file.data()), static_cast<qint64>(file.size()));
-        return out.fileName();
+        WriteFile(Path(name), PcmWave(2, 44100, 16, data));
+        return Path(name);
     }
 
     QWidget window; // outlives the engine, its child: the fixture's TearDown destroys the engine
@@ -130,7 +125,7 @@ TEST_F(WaveformTest, SilenceDrawsAFlatLineInTheMiddleOfEachBandAndStopErasesIt)
         EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
 
         // The whole ring fills before Stop and comes back after it: written, but not shown.
-        backend.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
+        audio.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
         engine->Stop();
         Pump();
         ASSERT_EQ(engine->m_nStatus, STATUS_READY);

@@ -1,9 +1,12 @@
 #pragma once
 // What the virtual backend's tests share: a backend, a target that records what it is
-// posted, and caller-owned rings of buffers.
+// posted, and queuing of caller-owned buffers.
 
 #include "platform/audio/virtual/VirtualBackend.h"
+#include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/TestBuffers.h"
+#include "support/VirtualDevices.h"
 
 #include <QByteArray>
 
@@ -11,41 +14,11 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace tests {
 
-inline WAVEFORMATEX Pcm(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
-{
-    WAVEFORMATEX f;
-    f.wFormatTag = WAVE_FORMAT_PCM;
-    f.nChannels = channels;
-    f.nSamplesPerSec = rate;
-    f.wBitsPerSample = bits;
-    f.nBlockAlign = static_cast<std::uint16_t>(channels * bits / 8);
-    f.nAvgBytesPerSec = rate * f.nBlockAlign;
-    return f;
-}
-
-// Buffers the caller owns, as the engine's ring does. Never resized, so headers stay put.
-struct Ring {
-    Ring(unsigned count, unsigned size) : data(count, std::vector<char>(size)), headers(count)
-    {
-        for (unsigned i = 0; i < count; ++i) {
-            headers[i].lpData = data[i].data();
-            headers[i].dwBufferLength = size;
-        }
-    }
-    WAVEHDR* operator[](unsigned i) { return &headers[i]; }
-
-    std::vector<std::vector<char>> data;
-    std::vector<WAVEHDR> headers;
-};
-
-// The default capture devices, by index.
-inline constexpr int SINE = 0;
-inline constexpr int COUNTER = 1;
-inline constexpr int SILENCE = 2;
+using testsupport::Pcm;
+using testsupport::TestBuffers;
 
 class VirtualBackendTest : public ::testing::Test {
 protected:
@@ -56,12 +29,14 @@ protected:
         return stream;
     }
 
-    static void Queue(platform::IWaveStream& stream, Ring& ring)
+    // Prepares only what is not prepared yet: buffers given again after a Reset go back
+    // as they are, as the engine re-queues them.
+    static void Queue(platform::IWaveStream& stream, TestBuffers& buffers)
     {
-        for (WAVEHDR& h : ring.headers) {
-            if (!(h.dwFlags & WHDR_PREPARED))
-                ASSERT_EQ(stream.Prepare(&h), MMSYSERR_NOERROR);
-            ASSERT_EQ(stream.AddBuffer(&h), MMSYSERR_NOERROR);
+        for (WAVEHDR* h : buffers.All()) {
+            if (!(h->dwFlags & WHDR_PREPARED))
+                ASSERT_EQ(stream.Prepare(h), MMSYSERR_NOERROR);
+            ASSERT_EQ(stream.AddBuffer(h), MMSYSERR_NOERROR);
         }
     }
 

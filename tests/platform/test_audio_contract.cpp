@@ -6,6 +6,8 @@
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/FindDevice.h"
+#include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
 
@@ -22,6 +24,7 @@
 using namespace platform;
 using tests::EventCollector;
 using testsupport::Pcm;
+using testsupport::PrepareAndQueue;
 using testsupport::ScopedNullSink;
 using testsupport::TestBuffers;
 
@@ -97,12 +100,8 @@ public:
         m_doomed.emplace(QStringLiteral("TessavoxDoomed"));
         if (!m_doomed->Loaded())
             return -1;
-        const QString wanted =
-            dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription();
-        for (unsigned i = 0; i < m_backend.DeviceCount(dir); ++i)
-            if (m_backend.DeviceName(dir, i) == wanted)
-                return static_cast<int>(i);
-        return -1;
+        return testsupport::FindDevice(
+            m_backend, dir, dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription());
     }
     void BreakDoomedDevice() { m_doomed->Remove(); }
 
@@ -152,12 +151,20 @@ protected:
     {
         return Backend().Open(dir, device, format, &session.log, session.stream);
     }
-    void Queue(Session& session, TestBuffers& buffers)
+    // Opens a stream and queues the buffers. Playback needs no Start: the first buffer starts it.
+    void OpenAndQueue(Session& session, Direction dir, const WAVEFORMATEX& format, TestBuffers& buffers,
+                      int device = DEFAULT_DEVICE)
     {
-        for (WAVEHDR* header : buffers.All()) {
-            ASSERT_EQ(session.stream->Prepare(header), MMSYSERR_NOERROR);
-            ASSERT_EQ(session.stream->AddBuffer(header), MMSYSERR_NOERROR);
-        }
+        ASSERT_EQ(Open(session, dir, format, device), MMSYSERR_NOERROR);
+        PrepareAndQueue(*session.stream, buffers);
+    }
+    // As OpenAndQueue, and a capture stream is started.
+    void OpenAndRun(Session& session, Direction dir, const WAVEFORMATEX& format, TestBuffers& buffers,
+                    int device = DEFAULT_DEVICE)
+    {
+        ASSERT_NO_FATAL_FAILURE(OpenAndQueue(session, dir, format, buffers, device));
+        if (dir == Direction::Capture)
+            ASSERT_EQ(session.stream->Start(), MMSYSERR_NOERROR);
     }
     bool WaitForCount(const Session& session, std::uint32_t message, std::size_t count)
     {
@@ -192,6 +199,11 @@ public:
 TYPED_TEST_SUITE(AudioContract, Backends, BackendNames);
 
 const Direction BOTH[] = {Direction::Capture, Direction::Playback};
+
+const char* DirectionName(Direction dir)
+{
+    return dir == Direction::Capture ? "capture" : "playback";
+}
 
 bool IsSilent(const WAVEFORMATEX& format, const WAVEHDR& header)
 {
@@ -252,9 +264,7 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
                 const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(1, testsupport::BytesFor(format, 50));
                 Session s;
-                ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
-                this->Queue(s, buffers);
-                ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+                ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
                 ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 1));
 
                 const WAVEHDR& filled = *buffers[0];
@@ -279,9 +289,7 @@ TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
                 const WAVEFORMATEX format = Pcm(rate, bits, channels);
                 TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
                 Session s;
-                ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
-                // Playback needs no Start: the first buffer starts it.
-                this->Queue(s, buffers);
+                ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Playback, format, buffers));
                 ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 2));
                 EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
                 EXPECT_EQ(buffers[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
@@ -334,9 +342,7 @@ TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
     const WAVEFORMATEX format = Pcm(48000, 16, 2);
     TestBuffers buffers(3, testsupport::BytesFor(format, 30));
     Session s;
-    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
-    this->Queue(s, buffers);
-    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
     ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
 
     EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
@@ -355,9 +361,7 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
     const WAVEFORMATEX format = Pcm(8000, 16, 1);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
     Session s;
-    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
-    this->Queue(s, buffers);
-    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+    ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
     this->m_under.LetTimePass(format, 300);
     ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
     ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
@@ -383,15 +387,14 @@ TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
     const WAVEFORMATEX format = Pcm(22050, 8, 2);
     TestBuffers buffers(2, 4096);
     Session s;
-    ASSERT_EQ(this->Open(s, Direction::Capture, format), MMSYSERR_NOERROR);
-    this->Queue(s, buffers);
+    ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Capture, format, buffers));
     ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
     ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 2));
     EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
     EXPECT_EQ(buffers[0]->dwBytesRecorded + buffers[1]->dwBytesRecorded, 0u);
 
     // The stream is still usable: a new round fills the buffers given again.
-    this->Queue(s, buffers);
+    PrepareAndQueue(*s.stream, buffers);
     ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
     ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
     EXPECT_EQ(s.log.Headers(MM_WIM_DATA)[2], buffers[0]);
@@ -405,8 +408,7 @@ TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
     const WAVEFORMATEX format = Pcm(44100, 16, 2);
     TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
     Session s;
-    ASSERT_EQ(this->Open(s, Direction::Playback, format), MMSYSERR_NOERROR);
-    this->Queue(s, buffers);
+    ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Playback, format, buffers));
     this->m_under.LetTimePass(format, 100);
     ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
     ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 3));
@@ -420,12 +422,11 @@ TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
 TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
 {
     for (Direction dir : BOTH) {
-        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        SCOPED_TRACE(DirectionName(dir));
         const WAVEFORMATEX format = Pcm(44100, 16, 2);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
         Session s;
-        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
-        this->Queue(s, buffers);
+        ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, dir, format, buffers));
         EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
         ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
         this->CloseAndExpectCloseLast(s);
@@ -436,14 +437,11 @@ TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
 TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
 {
     for (Direction dir : BOTH) {
-        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        SCOPED_TRACE(DirectionName(dir));
         const WAVEFORMATEX format = Pcm(11025, 8, 1);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000), '\x80');
         Session s;
-        ASSERT_EQ(this->Open(s, dir, format), MMSYSERR_NOERROR);
-        this->Queue(s, buffers);
-        if (dir == Direction::Capture)
-            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+        ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, dir, format, buffers));
         s.stream.reset();
         ASSERT_TRUE(this->WaitForCount(s, ClosedMsg(dir), 1));
         EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
@@ -454,7 +452,7 @@ TYPED_TEST(AudioContract, DestroyingAnOpenStreamResetsAndClosesIt)
 TYPED_TEST(AudioContract, QueuesOnlyPreparedBuffersAndEachOnce)
 {
     for (Direction dir : BOTH) {
-        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        SCOPED_TRACE(DirectionName(dir));
         TestBuffers buffers(1, 64000);
         Session s;
         ASSERT_EQ(this->Open(s, dir, Pcm(16000, 16, 1)), MMSYSERR_NOERROR);
@@ -491,16 +489,13 @@ TYPED_TEST(AudioContract, ExplainsEveryErrorCode)
 TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
 {
     for (Direction dir : BOTH) {
-        SCOPED_TRACE(dir == Direction::Capture ? "capture" : "playback");
+        SCOPED_TRACE(DirectionName(dir));
         const WAVEFORMATEX format = Pcm(48000, 16, 2);
         const int device = this->m_under.DoomedDevice(dir);
         ASSERT_GE(device, 0);
         TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
         Session s;
-        ASSERT_EQ(this->Open(s, dir, format, device), MMSYSERR_NOERROR);
-        this->Queue(s, buffers);
-        if (dir == Direction::Capture)
-            ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+        ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, dir, format, buffers, device));
 
         this->m_under.BreakDoomedDevice();
         ASSERT_TRUE(this->WaitForCount(s, FailedMsg(dir), 1));

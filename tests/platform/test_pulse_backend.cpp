@@ -4,6 +4,9 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
 #include "support/EventCollector.h"
+#include "support/FindDevice.h"
+#include "support/PcmChannel.h"
+#include "support/PrepareAndQueue.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
 
@@ -23,7 +26,9 @@
 
 using namespace platform;
 using tests::EventCollector;
+using testsupport::FindDevice;
 using testsupport::Pcm;
+using testsupport::PrepareAndQueue;
 using testsupport::ScopedNullSink;
 using testsupport::ScopedPulseServer;
 using testsupport::SoundServer;
@@ -33,25 +38,10 @@ namespace {
 
 constexpr int WAIT_MS = 10000;
 
-int FindDevice(IAudioBackend& backend, Direction dir, const QString& name)
-{
-    for (unsigned i = 0; i < backend.DeviceCount(dir); ++i)
-        if (backend.DeviceName(dir, i) == name)
-            return static_cast<int>(i);
-    return -1;
-}
-
 // One channel's samples, centred on zero.
 std::vector<int> Channel(const WAVEFORMATEX& format, const WAVEHDR& header, unsigned channel)
 {
-    std::vector<int> samples;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(header.lpData);
-    for (std::uint32_t at = channel * format.wBitsPerSample / 8; at < header.dwBytesRecorded;
-         at += format.nBlockAlign)
-        samples.push_back(format.wBitsPerSample == 8
-                              ? bytes[at] - 128
-                              : static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8)));
-    return samples;
+    return ChannelSamples(header.lpData, header.dwBytesRecorded, format.wBitsPerSample, format.nChannels, channel);
 }
 
 // The frequency of a steady tone, from how often it rises through zero.
@@ -91,8 +81,7 @@ void Record(IAudioBackend& backend, int device, const WAVEFORMATEX& format, unsi
     EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, device, format, &log, stream), MMSYSERR_NOERROR);
-    ASSERT_EQ(stream->Prepare(buffers[0]), MMSYSERR_NOERROR);
-    ASSERT_EQ(stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
+    ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*stream, buffers));
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
     ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
     ASSERT_EQ(buffers[0]->dwBytesRecorded, testsupport::BytesFor(format, milliseconds));
@@ -212,14 +201,10 @@ TEST(PulseBackend, PlaysWhatItIsGivenOnTheRightChannels)
         std::unique_ptr<IWaveStream> ears;
         std::unique_ptr<IWaveStream> mouth;
         ASSERT_EQ(backend.Open(Direction::Capture, monitor, heard, &log, ears), MMSYSERR_NOERROR);
-        ASSERT_EQ(ears->Prepare(recording[0]), MMSYSERR_NOERROR);
-        ASSERT_EQ(ears->AddBuffer(recording[0]), MMSYSERR_NOERROR);
+        ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*ears, recording));
         ASSERT_EQ(ears->Start(), MMSYSERR_NOERROR);
         ASSERT_EQ(backend.Open(Direction::Playback, output, played, &log, mouth), MMSYSERR_NOERROR);
-        for (WAVEHDR* header : tones.All()) {
-            ASSERT_EQ(mouth->Prepare(header), MMSYSERR_NOERROR);
-            ASSERT_EQ(mouth->AddBuffer(header), MMSYSERR_NOERROR);
-        }
+        ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*mouth, tones));
         ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_DATA) == 1u; }, WAIT_MS));
 
         // The second half of the recording lies inside the second of tone.
@@ -249,10 +234,7 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     EventCollector log;
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, format, &log, stream), MMSYSERR_NOERROR);
-    for (WAVEHDR* header : buffers.All()) {
-        ASSERT_EQ(stream->Prepare(header), MMSYSERR_NOERROR);
-        ASSERT_EQ(stream->AddBuffer(header), MMSYSERR_NOERROR);
-    }
+    ASSERT_NO_FATAL_FAILURE(PrepareAndQueue(*stream, buffers));
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
 
     first.Stop();

@@ -2,6 +2,7 @@
 // and come back, and what happens around the edges of a stream's life.
 
 #include "platform/VirtualBackendFixture.h"
+#include "support/PcmChannel.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -26,7 +27,7 @@ TEST_F(VirtualBackendTest, DevicesAreListedAndReplacedPerDirection)
     EXPECT_EQ(backend.DeviceCount(Direction::Playback), 1u);
 
     // The default device is device 0: here the counter.
-    Ring ring(1, 16);
+    TestBuffers ring(1, 16);
     auto stream = Open(Direction::Capture, DEFAULT_DEVICE, Pcm(8000, 8, 1));
     Queue(*stream, ring);
     stream->Start();
@@ -45,7 +46,7 @@ TEST_F(VirtualBackendTest, DevicesAreListedAndReplacedPerDirection)
 TEST_F(VirtualBackendTest, CounterRunsOnAcrossBuffersPartialBuffersAndResetStart)
 {
     // 16-bit stereo into 250-byte buffers: frames straddle buffer boundaries.
-    Ring ring(4, 250);
+    TestBuffers ring(4, 250);
     auto stream = Open(Direction::Capture, COUNTER, Pcm(8000, 16, 2));
     Queue(*stream, ring);
     ASSERT_EQ(stream->Start(), MMSYSERR_NOERROR);
@@ -77,7 +78,7 @@ TEST_F(VirtualBackendTest, CounterRunsOnAcrossBuffersPartialBuffersAndResetStart
 
 TEST_F(VirtualBackendTest, FramesWithNoBufferQueuedAreLost)
 {
-    Ring ring(1, 10);
+    TestBuffers ring(1, 10);
     auto stream = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     stream->Start();
     backend.Advance(7); // started with nothing queued
@@ -92,15 +93,9 @@ TEST_F(VirtualBackendTest, FramesWithNoBufferQueuedAreLost)
     ExpectCounter(Recorded(), 22);
 }
 
-// Channel `channel` of interleaved samples, as signed values around the centre.
 std::vector<int> Samples(const QByteArray& bytes, unsigned bits, unsigned channels, unsigned channel)
 {
-    const auto* b = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    const std::size_t width = bits / 8;
-    std::vector<int> samples;
-    for (std::size_t at = channel * width; at + width <= static_cast<std::size_t>(bytes.size()); at += channels * width)
-        samples.push_back(bits == 8 ? b[at] - 128 : static_cast<std::int16_t>(b[at] | (b[at + 1] << 8)));
-    return samples;
+    return ChannelSamples(bytes.constData(), static_cast<std::size_t>(bytes.size()), bits, channels, channel);
 }
 
 int SignChanges(const std::vector<int>& samples)
@@ -131,7 +126,7 @@ TEST_F(VirtualBackendTest, SineHasItsFrequencyPerChannelAtBothSampleSizes)
             SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels");
             events.Clear();
             const WAVEFORMATEX format = Pcm(44100, bits, channels);
-            Ring ring(1, format.nAvgBytesPerSec); // one second
+            TestBuffers ring(1, format.nAvgBytesPerSec); // one second
             auto stream = Open(Direction::Capture, SINE, format);
             Queue(*stream, ring);
             stream->Start();
@@ -152,19 +147,18 @@ TEST_F(VirtualBackendTest, SineHasItsFrequencyPerChannelAtBothSampleSizes)
 TEST_F(VirtualBackendTest, SilenceIsTheCentreValue)
 {
     for (std::uint16_t bits : {8, 16}) {
-        Ring ring(1, 64);
+        TestBuffers ring(1, 64, 0x55);
         auto stream = Open(Direction::Capture, SILENCE, Pcm(8000, bits, 2));
-        ring.data[0].assign(64, 0x55);
         Queue(*stream, ring);
         stream->Start();
         backend.Advance(1000);
-        EXPECT_EQ(QByteArray(ring.data[0].data(), 64), QByteArray(64, bits == 8 ? '\x80' : '\0')) << bits << " bits";
+        EXPECT_EQ(QByteArray(ring[0]->lpData, 64), QByteArray(64, bits == 8 ? '\x80' : '\0')) << bits << " bits";
     }
 }
 
 TEST_F(VirtualBackendTest, FlagsAndCodesFollowTheBufferThroughItsLife)
 {
-    Ring ring(1, 8);
+    TestBuffers ring(1, 8);
     auto stream = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     WAVEHDR* h = ring[0];
     h->dwBytesRecorded = 99;
@@ -197,7 +191,7 @@ TEST_F(VirtualBackendTest, FlagsAndCodesFollowTheBufferThroughItsLife)
 
 TEST_F(VirtualBackendTest, NotificationsComeInOrderOnTheTargetsThread)
 {
-    Ring ring(3, 10);
+    TestBuffers ring(3, 10);
     auto stream = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     Queue(*stream, ring);
     stream->Start();
@@ -221,10 +215,10 @@ TEST_F(VirtualBackendTest, NotificationsComeInOrderOnTheTargetsThread)
 
 TEST_F(VirtualBackendTest, PlaybackKeepsWhatItPlaysInOrderAndHoldsWhilePaused)
 {
-    Ring ring(3, 8);
+    TestBuffers ring(3, 8);
     auto stream = Open(Direction::Playback, DEFAULT_DEVICE, Pcm(8000, 8, 1));
     for (unsigned i = 0; i < 3; ++i) {
-        ring.data[i].assign(8, static_cast<char>('A' + i));
+        std::fill_n(ring[i]->lpData, 8, static_cast<char>('A' + i));
         ring[i]->dwBytesRecorded = 1; // whole buffers play, whatever the caller counted
     }
     backend.Advance(100); // nothing queued yet: nothing to keep
@@ -259,7 +253,7 @@ TEST_F(VirtualBackendTest, PlaybackKeepsWhatItPlaysInOrderAndHoldsWhilePaused)
 
 TEST_F(VirtualBackendTest, DestroyingAnOpenStreamResetsAndClosesIt)
 {
-    Ring ring(2, 10);
+    TestBuffers ring(2, 10);
     auto capture = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     Queue(*capture, ring);
     capture->Start();
@@ -281,7 +275,7 @@ TEST_F(VirtualBackendTest, DestroyingAnOpenStreamResetsAndClosesIt)
 
 TEST_F(VirtualBackendTest, StreamAndBackendMayEndInEitherOrder)
 {
-    Ring ring(1, 4);
+    TestBuffers ring(1, 4);
     auto other = std::make_unique<VirtualBackend>();
     std::unique_ptr<IWaveStream> stream;
     ASSERT_EQ(other->Open(Direction::Playback, 0, Pcm(8000, 8, 1), &events, stream), MMSYSERR_NOERROR);

@@ -19,7 +19,7 @@ protected:
 
 TEST_F(VirtualFaultTest, OpenAndStartFaults)
 {
-    Ring ring(1, 4);
+    TestBuffers ring(1, 4);
     backend.SetDevices(Direction::Capture, {{.name = "Busy", .fault = VirtualFault::FailOpen}});
     std::unique_ptr<IWaveStream> stream;
     EXPECT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, Pcm(8000, 8, 1), &events, stream), MMSYSERR_ALLOCATED);
@@ -37,7 +37,7 @@ TEST_F(VirtualFaultTest, OpenAndStartFaults)
 
 TEST_F(VirtualFaultTest, CountedCallsFailAfterTheirAllowance)
 {
-    Ring ring(3, 4);
+    TestBuffers ring(3, 4);
     auto stream = OpenFaulty(Direction::Capture, VirtualFault::FailPrepare, 2);
     EXPECT_EQ(stream->Prepare(ring[0]), MMSYSERR_NOERROR);
     EXPECT_EQ(stream->Prepare(ring[1]), MMSYSERR_NOERROR);
@@ -60,7 +60,7 @@ TEST_F(VirtualFaultTest, CountedCallsFailAfterTheirAllowance)
 
 TEST_F(VirtualFaultTest, MidStreamCaptureFailureKeepsBuffersUntilReset)
 {
-    Ring ring(4, 10);
+    TestBuffers ring(4, 10);
     auto stream = OpenFaulty(Direction::Capture, VirtualFault::FailMidStream, 2);
     Queue(*stream, ring);
     stream->Start();
@@ -92,7 +92,7 @@ TEST_F(VirtualFaultTest, MidStreamCaptureFailureKeepsBuffersUntilReset)
 
 TEST_F(VirtualFaultTest, MidStreamPlaybackFailureStopsPlaying)
 {
-    Ring ring(2, 4);
+    TestBuffers ring(2, 4);
     auto stream = OpenFaulty(Direction::Playback, VirtualFault::FailMidStream, 1);
     Queue(*stream, ring);
     backend.Advance(8);
@@ -103,8 +103,8 @@ TEST_F(VirtualFaultTest, MidStreamPlaybackFailureStopsPlaying)
 
 TEST_F(VirtualFaultTest, FailOpenStreamsFailsEveryOpenStreamNow)
 {
-    Ring in(1, 4);
-    Ring out(1, 4);
+    TestBuffers in(1, 4);
+    TestBuffers out(1, 4);
     auto capture = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     auto playback = Open(Direction::Playback, 0, Pcm(8000, 8, 1));
     Queue(*capture, in);
@@ -125,7 +125,7 @@ TEST_F(VirtualFaultTest, FailOpenStreamsFailsEveryOpenStreamNow)
 
 TEST_F(VirtualFaultTest, ResetAndCloseFaultsStillDoTheirWork)
 {
-    Ring ring(2, 4);
+    TestBuffers ring(2, 4);
     auto stream = OpenFaulty(Direction::Capture, VirtualFault::FailReset);
     Queue(*stream, ring);
     EXPECT_EQ(stream->Reset(), MMSYSERR_ERROR);

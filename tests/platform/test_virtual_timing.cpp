@@ -23,7 +23,7 @@ protected:
 TEST_F(VirtualTimingTest, FractionalFramesAreNeitherLostNorInvented)
 {
     // 11025 Hz gives 11.025 frames a millisecond: flooring each step would lose 25 frames a second.
-    Ring ring(1, 40000);
+    TestBuffers ring(1, 40000);
     auto stream = Open(Direction::Capture, COUNTER, Pcm(11025, 8, 1));
     Queue(*stream, ring);
     backend.SetSpeed(1);
@@ -51,8 +51,8 @@ TEST_F(VirtualTimingTest, FractionalFramesAreNeitherLostNorInvented)
 
 TEST_F(VirtualTimingTest, TheTimerDrivesCaptureAndPlaybackBySpeedTimesTime)
 {
-    Ring in(11, 1600);
-    Ring out(3, 32000);
+    TestBuffers in(11, 1600);
+    TestBuffers out(3, 32000);
     auto capture = Open(Direction::Capture, COUNTER, Pcm(8000, 8, 1));
     auto playback = Open(Direction::Playback, 0, Pcm(8000, 16, 2));
     Queue(*capture, in);
@@ -75,7 +75,7 @@ TEST_F(VirtualTimingTest, TheTimerDrivesCaptureAndPlaybackBySpeedTimesTime)
 TEST_F(VirtualTimingTest, RealClockRunsStreamsByThemselves)
 {
     backend.SetClock(nullptr);
-    Ring ring(2, 4096);
+    TestBuffers ring(2, 4096);
     auto capture = Open(Direction::Capture, COUNTER, Pcm(48000, 16, 2));
     Queue(*capture, ring);
     capture->Start();

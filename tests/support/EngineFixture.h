@@ -1,29 +1,19 @@
 #pragma once
 // A fresh engine on the virtual backend for each test, with messages recorded.
 
-#include "engine/AudioPlayRec.h"
-#include "platform/ShowMessage.h"
-#include "platform/audio/virtual/VirtualBackend.h"
-#include "platform/mixer/memory/MemoryMixerBackend.h"
-#include "support/QStringPrinter.h"
+#include "support/VirtualAudioFixture.h"
+#include "support/WaveBytes.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QFile>
 
 #include <memory>
 #include <vector>
 
-class EngineFixture : public ::testing::Test {
+class EngineFixture : public VirtualAudioFixture {
 protected:
-    enum Device : std::uint32_t { SINE = 0, COUNTER = 1, SILENCE = 2 };
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::UseAudioBackend(&backend);
-        platform::UseMixerBackend(&mixers);
+        ASSERT_NO_FATAL_FAILURE(VirtualAudioFixture::SetUp());
         engine = std::make_unique<CAudioPlayRec>();
     }
 
@@ -31,14 +21,15 @@ protected:
     {
         engine.reset();
         Pump();
-        platform::UseAudioBackend(nullptr);
-        platform::UseMixerBackend(nullptr);
+        VirtualAudioFixture::TearDown();
     }
+
+    CAudioPlayRec& Engine() override { return *engine; }
 
     // Replaces the capture devices (before Create).
     void UseCaptureDevices(std::vector<platform::VirtualDeviceSpec> devices)
     {
-        backend.SetDevices(platform::Direction::Capture, std::move(devices));
+        audio.SetDevices(platform::Direction::Capture, std::move(devices));
     }
 
     int CreateEngine(std::uint32_t device)
@@ -63,46 +54,20 @@ protected:
         Pump();
     }
 
-    // Lets the device produce frames one buffer's worth at a time, handing each buffer back
-    // before the next is due, as a real device paced by the clock would.
-    void Feed(unsigned frames)
+    // Writes a file the engine is to read, replacing any at path.
+    static void WriteFile(const QString& path, const Bytes& bytes)
     {
-        const unsigned step = engine->m_wfx.nBlockAlign ? 4096u / engine->m_wfx.nBlockAlign : 1024u;
-        while (frames > 0) {
-            const unsigned now = frames < step ? frames : step;
-            backend.Advance(now);
-            Pump();
-            frames -= now;
-        }
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())),
+                  static_cast<qint64>(bytes.size()));
     }
-
-    // Delivers every posted notification, including those posted while delivering.
-    static void Pump()
-    {
-        for (int i = 0; i < 8; ++i)
-            QCoreApplication::sendPostedEvents();
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
 
     static void Notify(std::uint32_t message, void* owner)
     {
         static_cast<EngineFixture*>(owner)->notifications.push_back(message);
     }
 
-    QTemporaryDir dir;
-    platform::VirtualBackend backend;
-    platform::MemoryMixerBackend mixers;
-    platform::MessageRecorder messages;
     std::unique_ptr<CAudioPlayRec> engine;
     std::vector<std::uint32_t> notifications;
 };
-
-// The bytes the virtual counter device produces from the start of a stream.
-inline QByteArray CounterBytes(std::size_t count, std::size_t from = 0)
-{
-    QByteArray b(static_cast<qsizetype>(count), '\0');
-    for (std::size_t i = 0; i < count; ++i)
-        b[static_cast<qsizetype>(i)] = static_cast<char>((from + i) & 0xFF);
-    return b;
-}

@@ -8,31 +8,20 @@
 #include "platform/ControlId.h"
 #include "platform/DesktopOpen.h"
 #include "platform/FileDialog.h"
-#include "platform/ShowMessage.h"
-#include "platform/audio/virtual/VirtualBackend.h"
-#include "platform/mixer/memory/MemoryMixerBackend.h"
-#include "support/QStringPrinter.h"
+#include "support/VirtualAudioFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
-class WindowFixture : public ::testing::Test {
+class WindowFixture : public VirtualAudioFixture {
 protected:
-    enum Device : std::uint32_t { SINE = 0, COUNTER = 1, SILENCE = 2 };
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        platform::UseAudioBackend(&audio);
-        platform::UseMixerBackend(&mixer);
+        ASSERT_NO_FATAL_FAILURE(VirtualAudioFixture::SetUp());
         Reopen();
     }
 
@@ -41,8 +30,7 @@ protected:
         window.reset();
         Pump();
         SetMainWindow(nullptr);
-        platform::UseMixerBackend(nullptr);
-        platform::UseAudioBackend(nullptr);
+        VirtualAudioFixture::TearDown();
     }
 
     // A new window over the devices as they are now.
@@ -57,7 +45,7 @@ protected:
     }
 
     CDialogRecord& Page() { return window->m_pageRecord; }
-    CAudioPlayRec& Engine() { return window->m_pageRecord.m_engine; }
+    CAudioPlayRec& Engine() override { return window->m_pageRecord.m_engine; }
 
     // A control of the main window, or of the recording page.
     template <class T = QWidget>
@@ -109,31 +97,6 @@ protected:
     bool Enabled(int id) { return Main(id)->isEnabled(); }
     bool PageEnabled(int id) { return PageControl(id)->isEnabled(); }
 
-    // Lets the device produce frames one buffer's worth at a time, as a real device would.
-    void Feed(unsigned frames)
-    {
-        const unsigned step = Engine().m_wfx.nBlockAlign ? 4096u / Engine().m_wfx.nBlockAlign : 1024u;
-        while (frames > 0) {
-            const unsigned now = frames < step ? frames : step;
-            audio.Advance(now);
-            Pump();
-            frames -= now;
-        }
-    }
-
-    // Delivers every posted notification, including those posted while delivering.
-    static void Pump()
-    {
-        for (int i = 0; i < 8; ++i)
-            QCoreApplication::sendPostedEvents();
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    platform::VirtualBackend audio;
-    platform::MemoryMixerBackend mixer;
-    platform::MessageRecorder messages;
     platform::FileDialogScript dialogs;
     platform::DesktopOpenRecorder opened;
     std::unique_ptr<CTessavoxDlg> window;

@@ -31,6 +31,11 @@ inline Bytes Tag(const char* fourcc)
     return Bytes(fourcc, fourcc + 4);
 }
 
+inline Bytes Text(const char* text)
+{
+    return Bytes(text, text + std::strlen(text));
+}
+
 // id, size (the payload's unless declared says otherwise), payload, and a pad byte when the
 // payload is odd.
 inline Bytes Chunk(const char* id, const Bytes& payload, std::optional<std::uint32_t> declared = {})
@@ -57,6 +62,12 @@ inline Bytes FormatRecord(std::uint16_t channels, std::uint32_t rate, std::uint1
               Le16(bits) + Le16(extensible ? static_cast<std::uint16_t>(recordBytes - 18) : 0);
     b.resize(recordBytes, 0);
     return b;
+}
+
+// A plain PCM file as most programs write it: an 18-byte format record, then the samples.
+inline Bytes PcmWave(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const Bytes& samples)
+{
+    return Riff(Chunk("fmt ", FormatRecord(channels, rate, bits)) + Chunk("data", samples));
 }
 
 inline Bytes Samples(std::size_t count, std::uint8_t first = 1)

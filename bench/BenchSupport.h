@@ -1,0 +1,49 @@
+#pragma once
+// What the recording benchmarks share: CPU accounting for this process, its children and
+// the sound server; waiting on the event loop; child processes; and the engine's own run.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/types.h>
+
+namespace bench {
+
+struct Result {
+    double cpu = 0;
+    double serverCpu = 0;
+    double elapsed = 0;
+    double recorded = 0;
+};
+
+// user + system time in a getrusage or wait4 record, in seconds.
+double CpuOf(const rusage& u);
+
+// utime + stime of a process, from /proc/<pid>/stat; 0 when it cannot be read.
+double ProcessCpu(long pid);
+
+// Runs the event loop as the application does for ms milliseconds. (QTest::qWait polls
+// every 10 ms, which costs more than capturing does and would be counted as the engine's.)
+void RunFor(int ms);
+
+// Starts argv with its standard input and output on the given descriptors (-1: unchanged);
+// -1 when it cannot be started.
+pid_t Spawn(const char* const argv[], int in, int out);
+
+// Waits for a child and gives its CPU, its own and that of its children.
+double Reap(pid_t pid);
+
+// True when the private sound server is running; otherwise says how to start it.
+bool SoundServerRunning();
+
+// The sound server's process, for its share of the CPU (0 when not known).
+long SoundServerPid();
+
+// Records 16-bit stereo at rate from the default device into path through the engine, for
+// seconds; then waits for the capture to close. recordedSeconds measures the finished file.
+Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, long serverPid,
+                        const std::function<double(const QString&)>& recordedSeconds);
+
+} // namespace bench
