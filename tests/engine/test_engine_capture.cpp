@@ -17,6 +17,13 @@ struct RingCase {
     std::uint16_t buffers;
 };
 
+// Test names read "44100Hz_16bit_stereo" rather than raw bytes.
+void PrintTo(const RingCase& c, std::ostream* os)
+{
+    static const char* const modes[] = {"mono", "stereo", "split"};
+    *os << c.rate << "Hz_" << c.bits << "bit_" << modes[c.mode];
+}
+
 class RingSizeTest : public EngineFixture, public ::testing::WithParamInterface<RingCase> {};
 
 TEST_P(RingSizeTest, RingGrowsWithTheDataRate)
