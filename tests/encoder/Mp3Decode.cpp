@@ -62,13 +62,19 @@ std::optional<DecodedAudio> DecodeMp3(const std::string& path, std::string& erro
     }
 }
 
-double ToneFrequency(const DecodedAudio& audio, int channel)
+std::vector<int> DecodedChannel(const DecodedAudio& audio, int channel)
 {
     const auto step = static_cast<std::size_t>(audio.channels);
     std::vector<int> samples;
     samples.reserve(audio.Frames());
     for (std::size_t i = 0; i < audio.Frames(); ++i)
         samples.push_back(audio.samples[i * step + static_cast<std::size_t>(channel)]);
+    return samples;
+}
+
+double ToneFrequency(const DecodedAudio& audio, int channel)
+{
+    const std::vector<int> samples = DecodedChannel(audio, channel);
     // The middle 80 %: the tone's edges in the encoded stream are not the tone.
     return RisingCrossingFrequency(samples, audio.Frames() / 10, audio.Frames() - audio.Frames() / 10,
                                    static_cast<double>(audio.rate));

@@ -17,5 +17,8 @@ struct DecodedAudio {
 // nullopt when libmpg123 cannot open or decode the file; error says why.
 std::optional<DecodedAudio> DecodeMp3(const std::string& path, std::string& error);
 
+// One channel's samples.
+std::vector<int> DecodedChannel(const DecodedAudio& audio, int channel);
+
 // The frequency of one channel's tone from its rising zero crossings in the middle of it.
 double ToneFrequency(const DecodedAudio& audio, int channel);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 class ServerFixture : public ::testing::Test {
@@ -46,3 +47,7 @@ protected:
 
 // The frequency of a tone, from its rising zero crossings (signed 16-bit or unsigned 8-bit).
 double ToneFrequency(const QByteArray& data, int bits, int channels, int channel, int rate);
+
+// Where one channel's tone of hz breaks (sound lost, doubled or silent), described; empty
+// when it runs unbroken.
+std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz);

@@ -1,4 +1,5 @@
-// Recording through the real sound server: lengths, tones, channels, and a killed recorder.
+// Recording through the real sound server: lengths, unbroken tones, channels, and a killed
+// recorder.
 
 #include "ServerFixture.h"
 #include "support/WaveFile.h"
@@ -66,6 +67,8 @@ TEST_F(RecordTest, StereoSixteenBitLengthAndTone)
     const double seconds = r.left.dataSize / 4.0 / 44100.0;
     EXPECT_NEAR(seconds, r.seconds, RingSeconds(16, 2, 44100));
     EXPECT_NEAR(ToneFrequency(r.left.data, 16, 2, 0, 44100), EnvHz("TESSAVOX_SINE_HZ", 440), 5.0);
+    EXPECT_EQ(ToneBreaksIn(r.left.data, 16, 2, 0, 44100, EnvHz("TESSAVOX_SINE_HZ", 440)), "");
+    EXPECT_EQ(ToneBreaksIn(r.left.data, 16, 2, 1, 44100, EnvHz("TESSAVOX_SINE_HZ", 440)), "");
 }
 
 TEST_F(RecordTest, MonoEightBitLengthAndTone)
@@ -76,6 +79,7 @@ TEST_F(RecordTest, MonoEightBitLengthAndTone)
     const double seconds = r.left.dataSize / 8000.0;
     EXPECT_NEAR(seconds, r.seconds, RingSeconds(8, 1, 8000));
     EXPECT_NEAR(ToneFrequency(r.left.data, 8, 1, 0, 8000), EnvHz("TESSAVOX_SINE_HZ", 440), 5.0);
+    EXPECT_EQ(ToneBreaksIn(r.left.data, 8, 1, 0, 8000, EnvHz("TESSAVOX_SINE_HZ", 440)), "");
 }
 
 TEST_F(RecordTest, SplitChannelsTellLeftFromRight)
@@ -88,6 +92,8 @@ TEST_F(RecordTest, SplitChannelsTellLeftFromRight)
     EXPECT_EQ(r.left.dataSize, r.right.dataSize);
     EXPECT_NEAR(ToneFrequency(r.left.data, 16, 1, 0, 48000), EnvHz("TESSAVOX_LEFT_HZ", 440), 5.0);
     EXPECT_NEAR(ToneFrequency(r.right.data, 16, 1, 0, 48000), EnvHz("TESSAVOX_RIGHT_HZ", 660), 5.0);
+    EXPECT_EQ(ToneBreaksIn(r.left.data, 16, 1, 0, 48000, EnvHz("TESSAVOX_LEFT_HZ", 440)), "");
+    EXPECT_EQ(ToneBreaksIn(r.right.data, 16, 1, 0, 48000, EnvHz("TESSAVOX_RIGHT_HZ", 660)), "");
 }
 
 TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)
