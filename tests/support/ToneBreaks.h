@@ -13,17 +13,17 @@
 
 struct ToneBreak {
     std::size_t at = 0;        // first sample of the window where it shows
-    double phaseJump = 0.0;    // degrees against the window before; 0 for a hole
+    double phaseJump = 0.0;    // degrees against the windows before; 0 for a hole
     double amplitude = 0.0;    // of that window, as a share of the tone's usual amplitude
 };
 
 // The breaks of a tone of hz in samples, skipping `edge` samples at either end (a stream's
 // start and end are not the tone). The tone is measured in windows of whole periods, about
-// 10 ms each; a window whose phase differs from the last one's by more than maxJump degrees
-// (one lost sample moves a 440 Hz tone at 48000 Hz by 3.3) or whose amplitude is a tenth
-// below the usual is a break. Consecutive broken windows are one break. A loss of a whole number
-// of the tone's periods that is also a whole number of samples (2205 samples of 440 Hz at
-// 44100 Hz) leaves the phase as it was and is not seen.
+// 10 ms each; a window whose phase differs from either of the two before by more than
+// maxJump degrees (one lost sample moves a 440 Hz tone at 48000 Hz by 3.3) or whose
+// amplitude is a tenth below the usual is a break. Consecutive broken windows are one break.
+// A loss of a whole number of the tone's periods that is also a whole number of samples
+// (2205 samples of 440 Hz at 44100 Hz) leaves the phase as it was and is not seen.
 inline std::vector<ToneBreak> ToneBreaks(const std::vector<int>& samples, double rate, double hz, std::size_t edge,
                                          double maxJump = 2.0)
 {
