@@ -108,6 +108,22 @@ long SoundServerPid()
     return qEnvironmentVariableIntValue("TESSAVOX_SOUND_SERVER_PID");
 }
 
+std::uint32_t WaveDataBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray b = f.readAll();
+    // Both writers put "data" somewhere in the header; its size follows it.
+    const qsizetype at = b.indexOf("data");
+    if (at < 0 || at + 8 > b.size())
+        return 0;
+    std::uint32_t size = 0;
+    for (int i = 0; i < 4; ++i)
+        size |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 4 + i])) << (8 * i);
+    return size;
+}
+
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, long serverPid,
                         const std::function<double(const QString&)>& recordedSeconds)
 {

@@ -41,6 +41,10 @@ bool SoundServerRunning();
 // The sound server's process, for its share of the CPU (0 when not known).
 long SoundServerPid();
 
+// The size the "data" chunk of a WAV file gives (0 when there is none): the length the
+// writer recorded, whatever the file's size.
+std::uint32_t WaveDataBytes(const QString& path);
+
 // Records 16-bit stereo at rate from the default device into path through the engine, for
 // seconds; then waits for the capture to close. recordedSeconds measures the finished file.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, long serverPid,

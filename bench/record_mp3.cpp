@@ -108,11 +108,10 @@ Result EncodeRecordedWave(const QString& wav, const QString& mp3, int seconds)
     return r;
 }
 
-// The seconds a WAV file written by the engine holds (16-bit stereo at RATE).
+// The seconds a WAV file holds (16-bit stereo at RATE).
 double WaveSeconds(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? static_cast<double>(f.size() - 46) / (4.0 * RATE) : 0.0;
+    return bench::WaveDataBytes(path) / (4.0 * RATE);
 }
 
 // The breaks of the source's tone in both channels of an MP3; -1 when it cannot be decoded.

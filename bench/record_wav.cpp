@@ -24,25 +24,9 @@ constexpr int BLOCK = 4; // 16-bit stereo
 // The engine asks the server for fragments of this length.
 constexpr int FRAGMENT_MS = 20;
 
-std::uint32_t DataBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray b = f.readAll();
-    // Both writers put "data" somewhere in the header; its size follows it.
-    const qsizetype at = b.indexOf("data");
-    if (at < 0 || at + 8 > b.size())
-        return 0;
-    std::uint32_t size = 0;
-    for (int i = 0; i < 4; ++i)
-        size |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 4 + i])) << (8 * i);
-    return size;
-}
-
 double RecordedSeconds(const QString& path)
 {
-    return DataBytes(path) / static_cast<double>(BLOCK * RATE);
+    return bench::WaveDataBytes(path) / static_cast<double>(BLOCK * RATE);
 }
 
 Result RecordWithParecord(const QString& path, int seconds, long serverPid)
