@@ -8,13 +8,6 @@ namespace platform {
 
 namespace {
 
-using Clock = PulseMixerConnection::Clock;
-
-Clock::time_point Deadline()
-{
-    return Clock::now() + PulseMixerConnection::TIMEOUT;
-}
-
 bool IsVolumeControl(std::uint32_t id, std::uint32_t lines)
 {
     return id >= PulseMixer::VOLUME_CONTROL_BASE && id - PulseMixer::VOLUME_CONTROL_BASE < lines;
@@ -159,19 +152,16 @@ pa_cvolume PulseMixer::LineVolume(std::uint32_t line, const PulseSource& now) co
 MMRESULT PulseMixer::GetControlDetails(std::uint32_t controlId, std::uint32_t channels, std::uint32_t items,
                                        std::vector<std::uint32_t>& values)
 {
-    if (channels != 1 && channels != Channels())
-        return MMSYSERR_INVALPARAM;
-    const bool mux = controlId == MUX_CONTROL_ID && !m_source.ports.empty();
-    if (!mux && controlId != MUTE_CONTROL_ID && !IsVolumeControl(controlId, LineCount()))
-        return MIXERR_INVALCONTROL;
-    if (items != (mux ? m_source.ports.size() : 0))
-        return MMSYSERR_INVALPARAM;
+    bool mux = false;
+    if (const MMRESULT result = CheckRequest(controlId, channels, items, mux); result != MMSYSERR_NOERROR)
+        return result;
 
     PulseMixerConnection::Lock lock(*m_pConnection);
     pa_context* context = m_pConnection->Ready(m_nGeneration);
     if (!context)
         return MMSYSERR_NODRIVER;
-    const std::optional<PulseSource> now = m_pConnection->Source(context, m_source.index, Deadline());
+    const std::optional<PulseSource> now =
+        m_pConnection->Source(context, m_source.index, PulseMixerConnection::Deadline());
     if (!now)
         return MMSYSERR_NODRIVER;
 
@@ -193,7 +183,21 @@ MMRESULT PulseMixer::GetControlDetails(std::uint32_t controlId, std::uint32_t ch
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT PulseMixer::SelectPort(pa_context* context, std::uint32_t port, Clock::time_point deadline)
+MMRESULT PulseMixer::CheckRequest(std::uint32_t controlId, std::uint32_t channels, std::uint32_t items,
+                                  bool& mux) const
+{
+    if (channels != 1 && channels != Channels())
+        return MMSYSERR_INVALPARAM;
+    mux = controlId == MUX_CONTROL_ID && !m_source.ports.empty();
+    if (!mux && controlId != MUTE_CONTROL_ID && !IsVolumeControl(controlId, LineCount()))
+        return MIXERR_INVALCONTROL;
+    if (items != (mux ? m_source.ports.size() : 0))
+        return MMSYSERR_INVALPARAM;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseMixer::SelectPort(pa_context* context, std::uint32_t port,
+                                PulseMixerConnection::Clock::time_point deadline)
 {
     const std::optional<PulseSource> now = m_pConnection->Source(context, m_source.index, deadline);
     if (!now)
@@ -216,19 +220,17 @@ MMRESULT PulseMixer::SelectPort(pa_context* context, std::uint32_t port, Clock::
 MMRESULT PulseMixer::SetControlDetails(std::uint32_t controlId, std::uint32_t channels, std::uint32_t items,
                                        const std::vector<std::uint32_t>& values)
 {
-    if (channels != 1 && channels != Channels())
-        return MMSYSERR_INVALPARAM;
-    const bool mux = controlId == MUX_CONTROL_ID && !m_source.ports.empty();
-    if (!mux && controlId != MUTE_CONTROL_ID && !IsVolumeControl(controlId, LineCount()))
-        return MIXERR_INVALCONTROL;
-    if (items != (mux ? m_source.ports.size() : 0) || values.size() != ControlValueCount(channels, items))
+    bool mux = false;
+    if (const MMRESULT result = CheckRequest(controlId, channels, items, mux); result != MMSYSERR_NOERROR)
+        return result;
+    if (values.size() != ControlValueCount(channels, items))
         return MMSYSERR_INVALPARAM;
 
     PulseMixerConnection::Lock lock(*m_pConnection);
     pa_context* context = m_pConnection->Ready(m_nGeneration);
     if (!context)
         return MMSYSERR_NODRIVER;
-    const auto deadline = Deadline();
+    const auto deadline = PulseMixerConnection::Deadline();
 
     if (mux) {
         // A single select: the first item switched on (in the first channel) wins.

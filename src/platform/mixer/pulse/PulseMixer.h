@@ -48,6 +48,9 @@ private:
     pa_cvolume LineVolume(std::uint32_t line, const PulseSource& now) const;
     bool IsLive(std::uint32_t line, const PulseSource& now) const;
     MMRESULT SelectPort(pa_context* context, std::uint32_t port, PulseMixerConnection::Clock::time_point deadline);
+    // What reading and setting a control both check: the channel count, the control, and
+    // the items (one per port for the port list, none otherwise). mux: it is the port list.
+    MMRESULT CheckRequest(std::uint32_t controlId, std::uint32_t channels, std::uint32_t items, bool& mux) const;
 
     std::shared_ptr<PulseMixerConnection> m_pConnection;
     std::shared_ptr<PulsePortVolumes> m_pPortVolumes;

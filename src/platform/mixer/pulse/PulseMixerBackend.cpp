@@ -8,13 +8,6 @@
 
 namespace platform {
 
-namespace {
-PulseMixerConnection::Clock::time_point Deadline()
-{
-    return PulseMixerConnection::Clock::now() + PulseMixerConnection::TIMEOUT;
-}
-} // namespace
-
 PulseMixerBackend::PulseMixerBackend(QByteArray server)
     : m_pConnection(std::make_shared<PulseMixerConnection>(std::move(server))),
       m_pPortVolumes(std::make_shared<PulsePortVolumes>())
@@ -26,7 +19,7 @@ PulseMixerBackend::~PulseMixerBackend() = default;
 unsigned PulseMixerBackend::DeviceCount()
 {
     PulseMixerConnection::Lock lock(*m_pConnection);
-    const auto deadline = Deadline();
+    const auto deadline = PulseMixerConnection::Deadline();
     pa_context* context = m_pConnection->Connect(deadline);
     if (!context)
         return 0;
@@ -37,7 +30,7 @@ unsigned PulseMixerBackend::DeviceCount()
 MMRESULT PulseMixerBackend::GetMixerId(std::uint32_t waveInDevice, std::uint32_t& mixerId)
 {
     PulseMixerConnection::Lock lock(*m_pConnection);
-    const auto deadline = Deadline();
+    const auto deadline = PulseMixerConnection::Deadline();
     pa_context* context = m_pConnection->Connect(deadline);
     if (!context)
         return MMSYSERR_NODRIVER;
@@ -64,7 +57,7 @@ MMRESULT PulseMixerBackend::GetMixerId(std::uint32_t waveInDevice, std::uint32_t
 MMRESULT PulseMixerBackend::Open(std::uint32_t mixerId, QObject* target, std::unique_ptr<IMixer>& mixer)
 {
     PulseMixerConnection::Lock lock(*m_pConnection);
-    const auto deadline = Deadline();
+    const auto deadline = PulseMixerConnection::Deadline();
     pa_context* context = m_pConnection->Connect(deadline);
     if (!context)
         return MMSYSERR_NODRIVER;

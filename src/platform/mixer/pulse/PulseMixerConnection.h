@@ -40,6 +40,8 @@ class PulseMixerConnection {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds TIMEOUT{1000};
+    // When a request made now must have been answered.
+    static Clock::time_point Deadline() { return Clock::now() + TIMEOUT; }
 
     // server: where to connect; empty for the client's default (PULSE_SERVER, ...).
     explicit PulseMixerConnection(QByteArray server);
