@@ -13,6 +13,12 @@ namespace {
 
 constexpr std::uint32_t SERVER_CHOOSES = static_cast<std::uint32_t>(-1);
 
+// A sound-server error number as a result code.
+MMRESULT ServerError(int error)
+{
+    return SERVER_ERROR_BASE + static_cast<MMRESULT>(error);
+}
+
 std::uint32_t BytesFor(const WAVEFORMATEX& format, unsigned milliseconds)
 {
     const std::uint32_t frames = std::max<std::uint32_t>(1, format.nSamplesPerSec * milliseconds / 1000);
@@ -55,7 +61,7 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
     m_pStream =
         pa_stream_new(context, m_dir == Direction::Capture ? "Recording" : "Playback", &spec, nullptr);
     if (!m_pStream)
-        return SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(context));
+        return ServerError(pa_context_errno(context));
     pa_stream_set_state_callback(
         m_pStream, [](pa_stream*, void* self) { static_cast<PulseStream*>(self)->OnStateChanged(); }, this);
 
@@ -84,7 +90,7 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
         connected = pa_stream_connect_playback(m_pStream, device, &attr, flags, nullptr, nullptr);
     }
     if (connected < 0) {
-        const MMRESULT code = SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(context));
+        const MMRESULT code = ServerError(pa_context_errno(context));
         Release();
         return code;
     }
@@ -97,8 +103,7 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
         deadline);
     if (settled && Live())
         return MMSYSERR_NOERROR;
-    const MMRESULT code =
-        SERVER_ERROR_BASE + static_cast<MMRESULT>(settled ? pa_context_errno(context) : PA_ERR_TIMEOUT);
+    const MMRESULT code = ServerError(settled ? pa_context_errno(context) : PA_ERR_TIMEOUT);
     Release();
     return code;
 }
@@ -134,7 +139,7 @@ bool PulseStream::Live() const
 
 MMRESULT PulseStream::FailureCode() const
 {
-    return m_bFailed ? m_nFailure : SERVER_ERROR_BASE + PA_ERR_BADSTATE;
+    return m_bFailed ? m_nFailure : ServerError(PA_ERR_BADSTATE);
 }
 
 MMRESULT PulseStream::CheckOpen() const
@@ -239,8 +244,7 @@ MMRESULT PulseStream::Start()
     if (!m_bRunning) {
         pa_operation* uncork = pa_stream_cork(m_pStream, 0, nullptr, nullptr);
         if (!uncork)
-            return SERVER_ERROR_BASE +
-                   static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+            return ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
         Send(uncork);
         m_bRunning = true;
     }
@@ -303,8 +307,7 @@ void PulseStream::OnStateChanged()
 {
     if (pa_stream_get_state(m_pStream) == PA_STREAM_FAILED && m_bOpen && !m_bFailed) {
         m_bFailed = true;
-        m_nFailure =
-            SERVER_ERROR_BASE + static_cast<MMRESULT>(pa_context_errno(pa_stream_get_context(m_pStream)));
+        m_nFailure = ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
         Post(Message(MM_WIM_ERROR, MM_WOM_ERROR), nullptr, m_nFailure);
     }
     m_pConnection->Signal();
