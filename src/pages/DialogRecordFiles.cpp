@@ -99,11 +99,8 @@ bool CDialogRecord::StartOutputFiles()
 QString CDialogRecord::RecordingFilePath() const
 {
     for (int n = 0; n < 2; ++n) {
-        const QString wave = m_engine.OutputPath(n);
-        if (!wave.isEmpty())
-            return wave;
-        if (m_engine.m_fpMp3[n])
-            return m_engine.m_strMp3Path[n];
+        if (QString path = m_engine.OutputPath(n); !path.isEmpty())
+            return path;
     }
     return {};
 }
