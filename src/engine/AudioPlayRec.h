@@ -163,7 +163,7 @@ private:
     int LoadEncoder();
     void ClearEntryPoints();
     int OpenMp3Stream(const QString& path, int s);
-    void FeedMp3Streams(const WAVEHDR& header, int perChannelBytes);
+    void FeedMp3Streams(const char* const block[2], const std::uint32_t length[2]);
     void EncodeHeldChunks(int s);
     int EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes);
     bool EndMp3Stream(int s);

@@ -167,7 +167,7 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
             }
         }
         if (m_hEncoderLib)
-            FeedMp3Streams(header, n);
+            FeedMp3Streams(block, length);
     }
     // The display moves while paused too. What comes back after Stop is written but not
     // shown: the bands stay empty once the recording has stopped.

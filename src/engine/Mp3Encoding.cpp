@@ -142,26 +142,20 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     return 1;
 }
 
-void CAudioPlayRec::FeedMp3Streams(const WAVEHDR& header, int perChannelBytes)
+void CAudioPlayRec::FeedMp3Streams(const char* const block[2], const std::uint32_t length[2])
 {
     for (int s = 0; s < 2; ++s) {
         if (!m_fpMp3[s])
             continue;
-        const char* source = header.lpData;
-        std::uint32_t length = header.dwBytesRecorded;
-        if (m_nChannelMode == CHANNELS_SPLIT) {
-            source = s == 0 ? m_pLeft.data() : m_pRight.data();
-            length = static_cast<std::uint32_t>(perChannelBytes);
-        }
         // Gathered and encoded in turns until the block is used up, so that whatever the
         // ring and chunk sizes, at most one chunk is held between buffers: the close then
         // never has more than one chunk left to encode. The stream's own buffer sets the
         // room, whatever a later open set the shared size to.
         const auto capacity = static_cast<std::uint32_t>(m_pPcmBuffer[s].size());
         std::uint32_t used = 0;
-        while (m_fpMp3[s] && used < length && m_nPcmFill[s] < capacity) {
-            const std::uint32_t take = std::min(length - used, capacity - m_nPcmFill[s]);
-            std::memcpy(m_pPcmBuffer[s].data() + m_nPcmFill[s], source + used, take);
+        while (m_fpMp3[s] && used < length[s] && m_nPcmFill[s] < capacity) {
+            const std::uint32_t take = std::min(length[s] - used, capacity - m_nPcmFill[s]);
+            std::memcpy(m_pPcmBuffer[s].data() + m_nPcmFill[s], block[s] + used, take);
             m_nPcmFill[s] += take;
             used += take;
             EncodeHeldChunks(s);
