@@ -10,7 +10,6 @@
 
 #include "BenchSupport.h"
 #include "encoder/Mp3Decode.h"
-#include "platform/DynamicLibrary.h"
 #include "support/ToneBreaks.h"
 
 #include <QApplication>
@@ -192,8 +191,6 @@ int main(int argc, char** argv)
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
     if (!bench::SoundServerRunning())
         return 2;
-    // The encoder library is built next to the tests, not next to the benchmarks.
-    platform::SetProgramDirectory(QStringLiteral(TESSAVOX_ENCODER_DIR));
     const long serverPid = bench::SoundServerPid();
     QTemporaryDir dir;
     std::printf("recording %d s at %u Hz 16-bit stereo into 128 kbit/s MP3, fragments of %d ms, %d round(s)\n",
