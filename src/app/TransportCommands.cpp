@@ -7,12 +7,13 @@
 #include "app/TessavoxDlg.h"
 #include "platform/ShowMessage.h"
 
+#include <iterator>
+
 namespace {
 
 std::int32_t SampleRateAt(std::int32_t index)
 {
-    static constexpr std::int32_t RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
-    return index >= 0 && index < 9 ? RATES[index] : 22050;
+    return index >= 0 && index < std::ssize(SAMPLE_RATES) ? SAMPLE_RATES[index] : 22050;
 }
 
 } // namespace

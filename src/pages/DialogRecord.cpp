@@ -67,9 +67,8 @@ bool CDialogRecord::OnInitDialog()
     m_checkLeft->setEnabled(false);
     m_checkRight->setEnabled(false);
 
-    m_comboSampleRate->addItems({QStringLiteral("8000"), QStringLiteral("11025"), QStringLiteral("12000"),
-                                 QStringLiteral("16000"), QStringLiteral("22050"), QStringLiteral("24000"),
-                                 QStringLiteral("32000"), QStringLiteral("44100"), QStringLiteral("48000")});
+    for (const std::int32_t rate : SAMPLE_RATES)
+        m_comboSampleRate->addItem(QString::number(rate));
     m_comboSampleRate->setCurrentIndex(4);
     m_comboBits->addItems({QStringLiteral("8"), QStringLiteral("16")});
     m_comboBits->setCurrentIndex(1);

@@ -17,6 +17,9 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 
+// The sample rates of the rate list, in its order.
+inline constexpr std::int32_t SAMPLE_RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+
 class CDialogRecord : public QWidget {
     Q_OBJECT
 public:
