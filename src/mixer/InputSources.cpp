@@ -36,9 +36,9 @@ std::int32_t QueryInputVolume(const CAudioPlayRec& engine, bool lineInput, std::
 {
     CVolumeInXXX volume(engine.m_nDeviceID, SourceIndex(engine, lineInput));
     if (maximum)
-        *maximum = volume.m_bVolumeAvailable ? static_cast<std::int32_t>(volume.m_nMaximum) : -1;
+        *maximum = volume.GetMaximum();
     if (minimum)
-        *minimum = volume.m_bVolumeAvailable ? static_cast<std::int32_t>(volume.m_nMinimum) : -1;
+        *minimum = volume.GetMinimum();
     return volume.GetVolume();
 }
 
