@@ -3,6 +3,7 @@
 #include "platform/mixer/memory/MemoryMixerBackend.h"
 #include "platform/mixer/pulse/PulseMixerBackend.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -33,6 +34,19 @@ IMixerBackend& CurrentMixerBackend()
 void UseMixerBackend(IMixerBackend* backend)
 {
     g_pChosenMixer = backend;
+}
+
+MMRESULT IMixer::GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType, MIXERCONTROL& control)
+{
+    std::vector<MIXERCONTROL> controls;
+    if (const MMRESULT r = GetLineControls(lineId, controls); r != MMSYSERR_NOERROR)
+        return r;
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [controlType](const MIXERCONTROL& c) { return c.dwControlType == controlType; });
+    if (it == controls.end())
+        return MIXERR_INVALCONTROL;
+    control = *it;
+    return MMSYSERR_NOERROR;
 }
 
 } // namespace platform

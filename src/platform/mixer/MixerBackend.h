@@ -42,9 +42,8 @@ public:
     virtual MMRESULT GetDestinationByComponentType(std::uint32_t componentType, MIXERLINE& line) = 0;
     // Source line `source` of destination `destination`.
     virtual MMRESULT GetSourceLine(std::uint32_t destination, std::uint32_t source, MIXERLINE& line) = 0;
-    // The first control of this type on the line.
-    virtual MMRESULT GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType,
-                                          MIXERCONTROL& control) = 0;
+    // The first control of this type on the line, from GetLineControls.
+    MMRESULT GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType, MIXERCONTROL& control);
     // All of the line's controls, cControls of them.
     virtual MMRESULT GetLineControls(std::uint32_t lineId, std::vector<MIXERCONTROL>& controls) = 0;
     // Reads channels × items values (see Values above); items is 0 for a control that is

@@ -123,24 +123,6 @@ public:
         return MMSYSERR_NOERROR;
     }
 
-    MMRESULT GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType, MIXERCONTROL& control) override
-    {
-        MemoryMixerDevice* device = Device();
-        if (!device)
-            return MMSYSERR_NODRIVER;
-        const auto line = MemoryMixerBackend::State::FindLine(*device, lineId);
-        if (!line)
-            return MIXERR_INVALLINE;
-        const auto& controls = MemoryMixerBackend::State::Line(*device, *line).controls;
-        for (std::size_t c = 0; c < controls.size(); ++c) {
-            if (controls[c].type == controlType) {
-                control = Describe(controls[c], ControlId(*line, c));
-                return MMSYSERR_NOERROR;
-            }
-        }
-        return MIXERR_INVALCONTROL;
-    }
-
     MMRESULT GetLineControls(std::uint32_t lineId, std::vector<MIXERCONTROL>& controls) override
     {
         MemoryMixerDevice* device = Device();

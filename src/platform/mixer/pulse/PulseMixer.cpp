@@ -113,19 +113,6 @@ std::vector<MIXERCONTROL> PulseMixer::Controls(std::uint32_t lineId) const
     return controls;
 }
 
-MMRESULT PulseMixer::GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType, MIXERCONTROL& control)
-{
-    std::vector<MIXERCONTROL> controls;
-    if (const MMRESULT r = GetLineControls(lineId, controls); r != MMSYSERR_NOERROR)
-        return r;
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [controlType](const MIXERCONTROL& c) { return c.dwControlType == controlType; });
-    if (it == controls.end())
-        return MIXERR_INVALCONTROL;
-    control = *it;
-    return MMSYSERR_NOERROR;
-}
-
 MMRESULT PulseMixer::GetLineControls(std::uint32_t lineId, std::vector<MIXERCONTROL>& controls)
 {
     PulseMixerConnection::Lock lock(*m_pConnection);

@@ -30,7 +30,6 @@ public:
 
     MMRESULT GetDestinationByComponentType(std::uint32_t componentType, MIXERLINE& line) override;
     MMRESULT GetSourceLine(std::uint32_t destination, std::uint32_t source, MIXERLINE& line) override;
-    MMRESULT GetLineControlByType(std::uint32_t lineId, std::uint32_t controlType, MIXERCONTROL& control) override;
     MMRESULT GetLineControls(std::uint32_t lineId, std::vector<MIXERCONTROL>& controls) override;
     MMRESULT GetControlDetails(std::uint32_t controlId, std::uint32_t channels, std::uint32_t items,
                                std::vector<std::uint32_t>& values) override;
