@@ -15,8 +15,7 @@ IAudioBackend* g_pChosen = nullptr;
 IAudioBackend& DefaultBackend()
 {
     static std::unique_ptr<IAudioBackend> backend = [] () -> std::unique_ptr<IAudioBackend> {
-        const char* name = std::getenv("TESSAVOX_AUDIO");
-        if (name && std::strcmp(name, "virtual") == 0)
+        if (UsesVirtualDevices())
             return std::make_unique<VirtualBackend>();
         return std::make_unique<PulseBackend>();
     }();
@@ -32,6 +31,17 @@ IAudioBackend& CurrentAudioBackend()
 void UseAudioBackend(IAudioBackend* backend)
 {
     g_pChosen = backend;
+}
+
+bool UsesVirtualDevices()
+{
+    const char* name = std::getenv("TESSAVOX_AUDIO");
+    return name && std::strcmp(name, "virtual") == 0;
+}
+
+MMRESULT CheckHeader(const WAVEHDR* header)
+{
+    return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR : MMSYSERR_INVALPARAM;
 }
 
 bool IsSupportedFormat(const WAVEFORMATEX& f)

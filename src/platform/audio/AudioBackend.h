@@ -79,13 +79,18 @@ public:
     virtual QString ErrorText(MMRESULT code) = 0;
 };
 
-// The process's backend: the virtual one when TESSAVOX_AUDIO=virtual, else PulseAudio.
+// True when TESSAVOX_AUDIO=virtual: the virtual devices instead of PulseAudio's, for the
+// sound and the mixers alike.
+bool UsesVirtualDevices();
+// The process's backend: the virtual one when UsesVirtualDevices(), else PulseAudio.
 IAudioBackend& CurrentAudioBackend();
 // Tests choose a backend; nullptr goes back to the default. The caller keeps ownership.
 void UseAudioBackend(IAudioBackend* backend);
 
 // Checks shared by every backend.
 bool IsSupportedFormat(const WAVEFORMATEX& format);
+// A header handed to Prepare or AddBuffer: it must have a buffer of at least one byte.
+MMRESULT CheckHeader(const WAVEHDR* header);
 QString CommonErrorText(MMRESULT code);
 std::uint64_t NextStreamId();
 

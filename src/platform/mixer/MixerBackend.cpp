@@ -1,11 +1,10 @@
 #include "platform/mixer/MixerBackend.h"
 
+#include "platform/audio/AudioBackend.h"
 #include "platform/mixer/memory/MemoryMixerBackend.h"
 #include "platform/mixer/pulse/PulseMixerBackend.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 
 namespace platform {
 
@@ -17,8 +16,7 @@ IMixerBackend& DefaultMixerBackend()
     // Chosen by the same switch as the audio backend, so the virtual capture devices get
     // mixers that stand beside them.
     static std::unique_ptr<IMixerBackend> backend = []() -> std::unique_ptr<IMixerBackend> {
-        const char* name = std::getenv("TESSAVOX_AUDIO");
-        if (name && std::strcmp(name, "virtual") == 0)
+        if (UsesVirtualDevices())
             return std::make_unique<MemoryMixerBackend>();
         return std::make_unique<PulseMixerBackend>();
     }();

@@ -147,11 +147,6 @@ MMRESULT PulseStream::CheckOpen() const
     return m_bOpen ? MMSYSERR_NOERROR : MMSYSERR_INVALHANDLE;
 }
 
-MMRESULT PulseStream::CheckHeader(const WAVEHDR* header)
-{
-    return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR : MMSYSERR_INVALPARAM;
-}
-
 void PulseStream::Send(pa_operation* operation)
 {
     if (operation)

@@ -60,7 +60,6 @@ private:
     MMRESULT FailureCode() const;
     // The UI-thread calls that remain valid only while the stream is open.
     MMRESULT CheckOpen() const;
-    static MMRESULT CheckHeader(const WAVEHDR* header);
     // Sends a request the caller need not wait for.
     void Send(pa_operation* operation);
     void DropCaptured();

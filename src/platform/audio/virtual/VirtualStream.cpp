@@ -31,8 +31,8 @@ MMRESULT VirtualStream::Prepare(WAVEHDR* header)
 {
     if (!m_bOpen)
         return MMSYSERR_INVALHANDLE;
-    if (!header || !header->lpData || header->dwBufferLength == 0)
-        return MMSYSERR_INVALPARAM;
+    if (const MMRESULT result = CheckHeader(header); result != MMSYSERR_NOERROR)
+        return result;
     if (CountedCallFails(VirtualFault::FailPrepare, m_nPrepares))
         return MMSYSERR_NOMEM;
     header->dwFlags |= WHDR_PREPARED;
@@ -57,8 +57,8 @@ MMRESULT VirtualStream::AddBuffer(WAVEHDR* header)
 {
     if (!m_bOpen)
         return MMSYSERR_INVALHANDLE;
-    if (!header || !header->lpData || header->dwBufferLength == 0)
-        return MMSYSERR_INVALPARAM;
+    if (const MMRESULT result = CheckHeader(header); result != MMSYSERR_NOERROR)
+        return result;
     if (!(header->dwFlags & WHDR_PREPARED))
         return WAVERR_UNPREPARED;
     if (IsQueued(header))
