@@ -1,5 +1,7 @@
 #include "engine/RiffReader.h"
 
+#include "platform/LittleEndian.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -7,14 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using platform::Get32;
+
 namespace {
 constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;
-
-std::uint32_t Get32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 } // namespace
 
 RiffReader::~RiffReader()

@@ -1,6 +1,7 @@
 #include "engine/RiffWriter.h"
 
 #include "platform/FileSizeSignal.h"
+#include "platform/LittleEndian.h"
 
 #include <cerrno>
 #include <limits>
@@ -8,18 +9,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using platform::Put32;
+
 namespace {
 constexpr std::uint64_t MAX_CHUNK_SIZE = std::numeric_limits<std::uint32_t>::max();
 
 bool IsFormChunk(FOURCC id)
 {
     return id == FOURCC_RIFF || id == FOURCC_LIST;
-}
-
-void Put32(std::uint8_t* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 // All of length bytes at the current position, over partial writes and signals; returns

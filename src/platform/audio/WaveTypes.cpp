@@ -1,17 +1,11 @@
 #include "platform/audio/WaveTypes.h"
 
-namespace {
-void Put16(std::uint8_t* p, std::uint16_t v)
-{
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Put32(std::uint8_t* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-} // namespace
+#include "platform/LittleEndian.h"
+
+using platform::Get16;
+using platform::Get32;
+using platform::Put16;
+using platform::Put32;
 
 QEvent::Type WaveEvent::EventType()
 {
@@ -37,18 +31,13 @@ WAVEFORMATEX ParseFormat(const std::uint8_t* bytes, std::size_t length)
     std::uint8_t b[WAVEFORMATEX_BYTES] = {};
     for (std::size_t i = 0; i < length && i < WAVEFORMATEX_BYTES; ++i)
         b[i] = bytes[i];
-    auto get16 = [&](int o) { return static_cast<std::uint16_t>(b[o] | (b[o + 1] << 8)); };
-    auto get32 = [&](int o) {
-        return static_cast<std::uint32_t>(b[o]) | (static_cast<std::uint32_t>(b[o + 1]) << 8) |
-               (static_cast<std::uint32_t>(b[o + 2]) << 16) | (static_cast<std::uint32_t>(b[o + 3]) << 24);
-    };
     WAVEFORMATEX wfx;
-    wfx.wFormatTag = get16(0);
-    wfx.nChannels = get16(2);
-    wfx.nSamplesPerSec = get32(4);
-    wfx.nAvgBytesPerSec = get32(8);
-    wfx.nBlockAlign = get16(12);
-    wfx.wBitsPerSample = get16(14);
-    wfx.cbSize = get16(16);
+    wfx.wFormatTag = Get16(&b[0]);
+    wfx.nChannels = Get16(&b[2]);
+    wfx.nSamplesPerSec = Get32(&b[4]);
+    wfx.nAvgBytesPerSec = Get32(&b[8]);
+    wfx.nBlockAlign = Get16(&b[12]);
+    wfx.wBitsPerSample = Get16(&b[14]);
+    wfx.cbSize = Get16(&b[16]);
     return wfx;
 }
