@@ -40,18 +40,6 @@ protected:
     }
 };
 
-WAVEFORMATEX Format(std::uint32_t rate)
-{
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 2;
-    format.wBitsPerSample = 16;
-    format.nSamplesPerSec = rate;
-    format.nBlockAlign = 4;
-    format.nAvgBytesPerSec = rate * 4;
-    return format;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,7 +49,7 @@ int main(int argc, char** argv)
     PulseBackend backend;
     std::printf("%8s %10s %10s %8s\n", "rate", "elapsed", "recorded", "diff");
     for (std::uint32_t rate : {8000u, 11025u, 22050u, 44100u, 48000u}) {
-        const WAVEFORMATEX format = Format(rate);
+        const WAVEFORMATEX format = PcmFormat(rate, 16, 2);
         const unsigned count = rate / 11025 + format.wBitsPerSample / 8 + format.nChannels;
         std::vector<std::vector<char>> data(count, std::vector<char>(4096));
         std::vector<WAVEHDR> headers(count);

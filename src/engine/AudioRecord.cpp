@@ -11,13 +11,7 @@
 void CAudioPlayRec::SetFormat(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate)
 {
     m_nChannelMode = channelMode;
-    m_wfx.wFormatTag = WAVE_FORMAT_PCM;
-    m_wfx.nChannels = channelMode == CHANNELS_MONO ? 1 : 2;
-    m_wfx.nSamplesPerSec = rate;
-    m_wfx.wBitsPerSample = bits;
-    m_wfx.nBlockAlign = static_cast<std::uint16_t>(bits / 8 * m_wfx.nChannels);
-    m_wfx.nAvgBytesPerSec = rate * m_wfx.nBlockAlign;
-    m_wfx.cbSize = 0;
+    m_wfx = PcmFormat(rate, bits, channelMode == CHANNELS_MONO ? 1 : 2);
 }
 
 int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate)

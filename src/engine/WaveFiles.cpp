@@ -28,12 +28,9 @@ int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
 {
     if (m_hFile[n])
         return 1;
-    WAVEFORMATEX wfx = m_wfx;
-    if (m_nChannelMode == CHANNELS_SPLIT) {
-        wfx.nChannels = 1;
-        wfx.nBlockAlign = static_cast<std::uint16_t>(wfx.wBitsPerSample / 8);
-        wfx.nAvgBytesPerSec = wfx.nSamplesPerSec * wfx.nBlockAlign;
-    }
+    // One file per channel: each holds a mono stream.
+    const WAVEFORMATEX wfx =
+        m_nChannelMode == CHANNELS_SPLIT ? PcmFormat(m_wfx.nSamplesPerSec, m_wfx.wBitsPerSample, 1) : m_wfx;
     auto writer = std::make_unique<RiffWriter>();
     if (!writer->Open(QFile::encodeName(path).toStdString()) ||
         !BeginWaveFile(*writer, m_ckRiff[n], m_ckData[n], wfx)) {

@@ -9,14 +9,7 @@ namespace testsupport {
 
 inline WAVEFORMATEX Pcm(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
 {
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = channels;
-    format.nSamplesPerSec = rate;
-    format.wBitsPerSample = bits;
-    format.nBlockAlign = static_cast<std::uint16_t>(bits / 8 * channels);
-    format.nAvgBytesPerSec = rate * format.nBlockAlign;
-    return format;
+    return PcmFormat(rate, bits, channels);
 }
 
 // The bytes of whole frames that last `milliseconds`.

@@ -59,6 +59,19 @@ struct WAVEFORMATEX {
 };
 inline constexpr std::size_t WAVEFORMATEX_BYTES = 18;
 
+// Linear PCM: bits per sample 8 or 16, interleaved channels.
+inline WAVEFORMATEX PcmFormat(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
+{
+    WAVEFORMATEX format;
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = channels;
+    format.nSamplesPerSec = rate;
+    format.wBitsPerSample = bits;
+    format.nBlockAlign = static_cast<std::uint16_t>(bits / 8 * channels);
+    format.nAvgBytesPerSec = rate * format.nBlockAlign;
+    return format;
+}
+
 std::array<std::uint8_t, WAVEFORMATEX_BYTES> SerializeFormat(const WAVEFORMATEX& wfx);
 // Reads up to 18 bytes; fields the bytes do not reach stay 0 (a 16-byte PCM record has no cbSize).
 WAVEFORMATEX ParseFormat(const std::uint8_t* bytes, std::size_t length);
