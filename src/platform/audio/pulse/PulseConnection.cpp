@@ -1,8 +1,6 @@
 #include "platform/audio/pulse/PulseConnection.h"
 
 #include <pulse/introspect.h>
-#include <pulse/mainloop-api.h>
-#include <pulse/timeval.h>
 
 namespace platform {
 
@@ -33,41 +31,11 @@ void CollectDevice(pa_context*, const Info* info, int eol, void* userdata)
 
 } // namespace
 
-PulseConnection::PulseConnection() : m_pLoop(pa_threaded_mainloop_new())
-{
-    // Without a loop (no memory, no thread) the backend acts as if no server answered.
-    if (m_pLoop && pa_threaded_mainloop_start(m_pLoop) < 0) {
-        pa_threaded_mainloop_free(m_pLoop);
-        m_pLoop = nullptr;
-    }
-}
-
 PulseConnection::~PulseConnection()
 {
-    if (!m_pLoop)
-        return;
-    pa_threaded_mainloop_lock(m_pLoop);
-    Disconnect();
-    pa_threaded_mainloop_unlock(m_pLoop);
-    pa_threaded_mainloop_stop(m_pLoop);
-    pa_threaded_mainloop_free(m_pLoop);
-}
-
-PulseConnection::Lock::Lock(PulseConnection& connection) : m_pLoop(connection.m_pLoop)
-{
-    if (m_pLoop)
-        pa_threaded_mainloop_lock(m_pLoop);
-}
-
-PulseConnection::Lock::~Lock()
-{
-    if (m_pLoop)
-        pa_threaded_mainloop_unlock(m_pLoop);
-}
-
-void PulseConnection::Signal()
-{
-    pa_threaded_mainloop_signal(m_pLoop, 0);
+    PulseLoop::Lock lock(m_loop);
+    if (m_loop.Usable())
+        Disconnect();
 }
 
 void PulseConnection::Disconnect()
@@ -86,10 +54,11 @@ pa_context* PulseConnection::Context(Deadline deadline)
     if (m_pContext && pa_context_get_state(m_pContext) == PA_CONTEXT_READY)
         return m_pContext;
     Disconnect();
-    if (!m_pLoop)
+    // Without a loop the backend acts as if no server answered.
+    if (!m_loop.Usable())
         return nullptr;
 
-    m_pContext = pa_context_new(pa_threaded_mainloop_get_api(m_pLoop), "Tessavox");
+    m_pContext = pa_context_new(m_loop.Api(), "Tessavox");
     if (!m_pContext)
         return nullptr;
     pa_context_set_state_callback(
@@ -125,51 +94,6 @@ std::vector<PulseConnection::Device> PulseConnection::Devices(Direction dir, Dea
     if (!Finish(operation, deadline) || !query.done)
         return {};
     return std::move(query.devices);
-}
-
-bool PulseConnection::WaitUntil(const std::function<bool()>& done, Deadline deadline)
-{
-    if (done())
-        return true;
-    const auto timeout =
-        std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
-    if (timeout.count() <= 0)
-        return false;
-
-    // A timer on the loop wakes the wait at the deadline even if the server stays silent.
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pLoop);
-    timeval when{};
-    pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(timeout.count()));
-    pa_time_event* alarm = api->time_new(
-        api, &when,
-        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) { SignalLoop(userdata); }, this);
-
-    bool met = true;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            met = false;
-            break;
-        }
-        pa_threaded_mainloop_wait(m_pLoop);
-    }
-    api->time_free(alarm);
-    return met;
-}
-
-bool PulseConnection::Finish(pa_operation* operation, Deadline deadline)
-{
-    if (!operation)
-        return false;
-    pa_operation_set_state_callback(
-        operation, [](pa_operation*, void* userdata) { SignalLoop(userdata); }, this);
-    const bool finished = WaitUntil(
-        [operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, deadline);
-    const bool done = finished && pa_operation_get_state(operation) == PA_OPERATION_DONE;
-    if (!finished)
-        pa_operation_cancel(operation);
-    pa_operation_set_state_callback(operation, nullptr, nullptr);
-    pa_operation_unref(operation);
-    return done;
 }
 
 } // namespace platform

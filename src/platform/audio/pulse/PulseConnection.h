@@ -5,12 +5,11 @@
 // list empty, it does not freeze the window.
 
 #include "platform/audio/AudioBackend.h"
+#include "platform/pulse/PulseLoop.h"
 
 #include <QString>
 
 #include <pulse/context.h>
-#include <pulse/operation.h>
-#include <pulse/thread-mainloop.h>
 
 #include <chrono>
 #include <functional>
@@ -32,7 +31,7 @@ public:
     };
 
     // Starts the main loop; the server is first contacted when something is asked.
-    PulseConnection();
+    PulseConnection() = default;
     ~PulseConnection();
     PulseConnection(const PulseConnection&) = delete;
     PulseConnection& operator=(const PulseConnection&) = delete;
@@ -41,13 +40,10 @@ public:
     // destructor must be called with it held, from a thread other than the main loop's.
     class Lock {
     public:
-        explicit Lock(PulseConnection& connection);
-        ~Lock();
-        Lock(const Lock&) = delete;
-        Lock& operator=(const Lock&) = delete;
+        explicit Lock(PulseConnection& connection) : m_lock(connection.m_loop) {}
 
     private:
-        pa_threaded_mainloop* m_pLoop;
+        PulseLoop::Lock m_lock;
     };
 
     // A ready context: the current one, or a new one when there is none yet or the last one
@@ -61,19 +57,19 @@ public:
 
     // Waits on the main loop until done() holds or the deadline has passed; false on
     // timeout. Callbacks that change what done() looks at must call Signal().
-    bool WaitUntil(const std::function<bool()>& done, Deadline deadline);
+    bool WaitUntil(const std::function<bool()>& done, Deadline deadline) { return m_loop.WaitUntil(done, deadline); }
     // Waits for an operation to finish and releases it; a late one is cancelled, so its
     // callback never runs after this returns. nullptr (a request that could not be sent)
     // answers false.
-    bool Finish(pa_operation* operation, Deadline deadline);
+    bool Finish(pa_operation* operation, Deadline deadline) { return m_loop.Finish(operation, deadline); }
 
     // From main-loop callbacks: wakes WaitUntil.
-    void Signal();
+    void Signal() { m_loop.Signal(); }
 
 private:
     void Disconnect();
 
-    pa_threaded_mainloop* m_pLoop = nullptr;
+    PulseLoop m_loop;
     pa_context* m_pContext = nullptr;
 };
 

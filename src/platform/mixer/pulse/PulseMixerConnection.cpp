@@ -1,12 +1,8 @@
 #include "platform/mixer/pulse/PulseMixerConnection.h"
 
-#include <pulse/mainloop-api.h>
 #include <pulse/subscribe.h>
-#include <pulse/timeval.h>
 
 #include <algorithm>
-
-#include <unistd.h>
 
 namespace platform {
 
@@ -21,55 +17,20 @@ struct OneSource {
     std::optional<PulseSource> source;
 };
 
-void SignalLoop(pa_threaded_mainloop* loop)
-{
-    pa_threaded_mainloop_signal(loop, 0);
-}
-
 } // namespace
 
-PulseMixerConnection::PulseMixerConnection(QByteArray server)
-    : m_server(std::move(server)), m_nOwner(::getpid()), m_pLoop(pa_threaded_mainloop_new())
-{
-    // Without a loop (no memory, no thread) every call answers as if no server were there.
-    if (m_pLoop && pa_threaded_mainloop_start(m_pLoop) < 0) {
-        pa_threaded_mainloop_free(m_pLoop);
-        m_pLoop = nullptr;
-    }
-}
+PulseMixerConnection::PulseMixerConnection(QByteArray server) : m_server(std::move(server)) {}
 
 PulseMixerConnection::~PulseMixerConnection()
 {
-    if (!Usable())
-        return;
-    pa_threaded_mainloop_lock(m_pLoop);
-    Disconnect();
-    pa_threaded_mainloop_unlock(m_pLoop);
-    pa_threaded_mainloop_stop(m_pLoop);
-    pa_threaded_mainloop_free(m_pLoop);
-}
-
-bool PulseMixerConnection::Usable() const
-{
-    return m_pLoop && ::getpid() == m_nOwner;
-}
-
-PulseMixerConnection::Lock::Lock(PulseMixerConnection& connection)
-    : m_pLoop(connection.Usable() ? connection.m_pLoop : nullptr)
-{
-    if (m_pLoop)
-        pa_threaded_mainloop_lock(m_pLoop);
-}
-
-PulseMixerConnection::Lock::~Lock()
-{
-    if (m_pLoop)
-        pa_threaded_mainloop_unlock(m_pLoop);
+    PulseLoop::Lock lock(m_loop);
+    if (m_loop.Usable())
+        Disconnect();
 }
 
 void PulseMixerConnection::OnState(pa_context*, void* userdata)
 {
-    SignalLoop(static_cast<PulseMixerConnection*>(userdata)->m_pLoop);
+    static_cast<PulseMixerConnection*>(userdata)->m_loop.Signal();
 }
 
 void PulseMixerConnection::Disconnect()
@@ -85,12 +46,12 @@ void PulseMixerConnection::Disconnect()
 
 pa_context* PulseMixerConnection::Connect(Clock::time_point deadline)
 {
-    if (!Usable())
+    if (!m_loop.Usable())
         return nullptr;
     if (m_pContext && pa_context_get_state(m_pContext) == PA_CONTEXT_READY)
         return m_pContext;
     Disconnect();
-    m_pContext = pa_context_new(pa_threaded_mainloop_get_api(m_pLoop), "Tessavox mixer");
+    m_pContext = pa_context_new(m_loop.Api(), "Tessavox mixer");
     if (!m_pContext)
         return nullptr;
     ++m_nGeneration;
@@ -101,7 +62,7 @@ pa_context* PulseMixerConnection::Connect(Clock::time_point deadline)
         Disconnect();
         return nullptr;
     }
-    const bool settled = WaitUntil(
+    const bool settled = m_loop.WaitUntil(
         [this] {
             const pa_context_state_t s = pa_context_get_state(m_pContext);
             return !PA_CONTEXT_IS_GOOD(s) || s == PA_CONTEXT_READY;
@@ -121,56 +82,17 @@ pa_context* PulseMixerConnection::Connect(Clock::time_point deadline)
 
 pa_context* PulseMixerConnection::Ready(std::uint64_t generation)
 {
-    if (!Usable() || generation != m_nGeneration || !m_pContext ||
+    if (!m_loop.Usable() || generation != m_nGeneration || !m_pContext ||
         pa_context_get_state(m_pContext) != PA_CONTEXT_READY)
         return nullptr;
     return m_pContext;
 }
 
-bool PulseMixerConnection::WaitUntil(const std::function<bool()>& done, Clock::time_point deadline)
-{
-    if (done())
-        return true;
-    if (Clock::now() >= deadline)
-        return false;
-    // A timer on the loop wakes the wait at the deadline even if the server stays silent.
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pLoop);
-    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-    timeval when{};
-    pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(std::max<std::int64_t>(left.count(), 0)));
-    pa_time_event* alarm = api->time_new(
-        api, &when,
-        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
-            SignalLoop(static_cast<pa_threaded_mainloop*>(userdata));
-        },
-        m_pLoop);
-    bool met = true;
-    while (!done()) {
-        if (Clock::now() >= deadline) {
-            met = false;
-            break;
-        }
-        pa_threaded_mainloop_wait(m_pLoop);
-    }
-    api->time_free(alarm);
-    return met;
-}
-
 bool PulseMixerConnection::Finish(pa_operation* operation, Clock::time_point deadline)
 {
-    if (!operation)
-        return false;
-    pa_operation_set_state_callback(
-        operation, [](pa_operation*, void* userdata) { SignalLoop(static_cast<pa_threaded_mainloop*>(userdata)); },
-        m_pLoop);
-    const bool finished =
-        WaitUntil([operation] { return pa_operation_get_state(operation) != PA_OPERATION_RUNNING; }, deadline);
-    const bool done = finished && pa_operation_get_state(operation) == PA_OPERATION_DONE;
-    if (!finished)
-        pa_operation_cancel(operation);
-    pa_operation_set_state_callback(operation, nullptr, nullptr);
-    pa_operation_unref(operation);
-    if (!finished)
+    bool late = false;
+    const bool done = m_loop.Finish(operation, deadline, &late);
+    if (late)
         Disconnect();
     return done;
 }

@@ -8,18 +8,14 @@
 // once instead of waiting again, until an entry point of the backend connects anew.
 
 #include "platform/mixer/pulse/PulseSource.h"
+#include "platform/pulse/PulseLoop.h"
 
 #include <QByteArray>
 
 #include <pulse/context.h>
-#include <pulse/operation.h>
-#include <pulse/thread-mainloop.h>
-
-#include <sys/types.h>
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +34,7 @@ protected:
 
 class PulseMixerConnection {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Clock = PulseLoop::Clock;
     static constexpr std::chrono::milliseconds TIMEOUT{1000};
     // When a request made now must have been answered.
     static Clock::time_point Deadline() { return Clock::now() + TIMEOUT; }
@@ -53,13 +49,10 @@ public:
     // and destructor must be called with it held, from the UI thread.
     class Lock {
     public:
-        explicit Lock(PulseMixerConnection& connection);
-        ~Lock();
-        Lock(const Lock&) = delete;
-        Lock& operator=(const Lock&) = delete;
+        explicit Lock(PulseMixerConnection& connection) : m_lock(connection.m_loop) {}
 
     private:
-        pa_threaded_mainloop* m_pLoop;
+        PulseLoop::Lock m_lock;
     };
 
     // The ready context, connecting anew when there is none; nullptr when the server does
@@ -86,20 +79,14 @@ private:
     static void OnEvent(pa_context* context, pa_subscription_event_type_t type, std::uint32_t index, void* userdata);
     static void OnWatchedSource(pa_context* context, const pa_source_info* info, int eol, void* userdata);
 
-    // Waits for done() or the deadline; false on timeout.
-    bool WaitUntil(const std::function<bool()>& done, Clock::time_point deadline);
     // Waits for an operation and releases it. A request that could not be sent, or one not
     // finished by the deadline (the server is then dropped), answers false.
     bool Finish(pa_operation* operation, Clock::time_point deadline);
     bool FinishSuccess(pa_operation* operation, const bool& success, Clock::time_point deadline);
     void Disconnect();
-    // False without a loop, and in a child forked from this process: the loop's thread is
-    // not there, its lock may be held for ever and the context's socket is the parent's.
-    bool Usable() const;
 
     QByteArray m_server;
-    pid_t m_nOwner;
-    pa_threaded_mainloop* m_pLoop = nullptr;
+    PulseLoop m_loop;
     pa_context* m_pContext = nullptr;
     std::uint64_t m_nGeneration = 0;
     std::vector<PulseSourceWatcher*> m_watchers;
