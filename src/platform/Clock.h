@@ -1,0 +1,54 @@
+#pragma once
+// The one clock of the program's windows: "now" in seconds, and the ticks of their window
+// timers. A test puts a ManualClock in its place and runs hours of schedule in an instant.
+
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+class WindowTimers;
+
+// Seconds since 1970-01-01 00:00:00 UTC.
+std::int64_t CurrentTime();
+
+// While alive, CurrentTime answers this clock's time and window timers tick only when it
+// is advanced. Clocks nest, as message recorders do; window timers started before it came
+// keep their real ticks.
+class ManualClock {
+public:
+    explicit ManualClock(std::int64_t now);
+    ~ManualClock();
+    ManualClock(const ManualClock&) = delete;
+    ManualClock& operator=(const ManualClock&) = delete;
+
+    static ManualClock* Current();
+
+    std::int64_t Now() const { return m_nNowMs / 1000; }
+    // Moves time on, delivering every timer tick that falls due on the way, in order, each
+    // at its own moment.
+    void Advance(std::int64_t milliseconds);
+    void AdvanceSeconds(std::int64_t seconds) { Advance(seconds * 1000); }
+
+    // For WindowTimers.
+    void Start(WindowTimers* timers, int id, int milliseconds);
+    void Stop(WindowTimers* timers, int id);
+    bool IsRunning(const WindowTimers* timers, int id) const;
+    void Forget(const WindowTimers* timers);
+
+private:
+    struct Timer {
+        WindowTimers* timers;
+        int id;
+        std::int64_t periodMs;
+        std::int64_t dueMs;
+        std::uint64_t order; // ties go to the timer started first
+    };
+
+    std::int64_t m_nNowMs;
+    std::uint64_t m_nStarted = 0;
+    std::vector<Timer> m_timers;
+    ManualClock* m_pPrevious;
+};
+
+} // namespace platform
