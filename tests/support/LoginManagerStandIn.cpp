@@ -1,0 +1,157 @@
+#include "support/LoginManagerStandIn.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusUnixFileDescriptor>
+#include <QFile>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace tests {
+
+namespace {
+
+const char* const SERVICE_CONNECTION = "tessavox-login-manager-stand-in";
+
+// Lives in a thread of its own: the program asks for its lock with a blocking call from
+// the main thread, which could not also answer it.
+class LoginManagerService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    explicit LoginManagerService(LoginManagerStandIn* owner) : m_pOwner(owner) {}
+
+public slots:
+    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why, const QString& mode)
+    {
+        const int writeEnd = m_pOwner->Grant({what, who, why, mode});
+        QDBusUnixFileDescriptor lock(writeEnd); // a copy goes with the reply
+        ::close(writeEnd);
+        return lock;
+    }
+
+private:
+    LoginManagerStandIn* m_pOwner;
+};
+
+bool Closed(int readEnd)
+{
+    pollfd p{readEnd, POLLIN, 0};
+    return ::poll(&p, 1, 0) == 1 && (p.revents & POLLHUP);
+}
+
+} // namespace
+
+LoginManagerStandIn::LoginManagerStandIn(bool answer)
+{
+    m_bHadAddress = qEnvironmentVariableIsSet("DBUS_SYSTEM_BUS_ADDRESS");
+    m_previousAddress = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
+
+    QFile config(m_dir.filePath(QStringLiteral("bus.conf")));
+    if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly)) {
+        m_strFailure = QStringLiteral("cannot write the bus configuration");
+        return;
+    }
+    config.write(QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <listen>unix:path=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow own="*"/>
+    <allow send_destination="*"/>
+    <allow receive_sender="*"/>
+  </policy>
+</busconfig>
+)")
+                     .arg(m_dir.filePath(QStringLiteral("system_bus_socket")))
+                     .toUtf8());
+    config.close();
+
+    m_daemon.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+                    QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
+    if (!m_daemon.waitForStarted(10000)) {
+        m_strFailure = QStringLiteral("dbus-daemon did not start (scripts/install-deps installs it): ") +
+                       m_daemon.errorString();
+        return;
+    }
+    while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(10000)) {
+    }
+    const QByteArray address = m_daemon.readLine().trimmed();
+    if (address.isEmpty()) {
+        m_strFailure = QStringLiteral("dbus-daemon gave no address: ") +
+                       QString::fromLocal8Bit(m_daemon.readAllStandardError());
+        return;
+    }
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
+    if (!answer)
+        return;
+
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), QLatin1String(SERVICE_CONNECTION));
+    auto* service = new LoginManagerService(this);
+    service->moveToThread(&m_serviceThread);
+    QObject::connect(&m_serviceThread, &QThread::finished, service, &QObject::deleteLater);
+    m_serviceThread.start();
+    if (!bus.registerObject(QStringLiteral("/org/freedesktop/login1"), service, QDBusConnection::ExportAllSlots) ||
+        !bus.registerService(QStringLiteral("org.freedesktop.login1")))
+        m_strFailure = QStringLiteral("the stand-in could not take its name: ") + bus.lastError().message();
+}
+
+LoginManagerStandIn::~LoginManagerStandIn()
+{
+    QDBusConnection::disconnectFromBus(QLatin1String(SERVICE_CONNECTION));
+    m_serviceThread.quit();
+    m_serviceThread.wait();
+    if (m_daemon.state() != QProcess::NotRunning) {
+        m_daemon.terminate();
+        m_daemon.waitForFinished(10000);
+    }
+    for (const Lock& lock : m_locks)
+        ::close(lock.readEnd);
+    if (m_bHadAddress)
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_previousAddress);
+    else
+        qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+}
+
+int LoginManagerStandIn::Grant(const InhibitCall& call)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return -1;
+    std::lock_guard lock(m_mutex);
+    m_locks.push_back({call, ends[0]});
+    return ends[1];
+}
+
+std::vector<InhibitCall> LoginManagerStandIn::Calls() const
+{
+    std::lock_guard lock(m_mutex);
+    std::vector<InhibitCall> calls;
+    for (const Lock& l : m_locks)
+        calls.push_back(l.call);
+    return calls;
+}
+
+bool LoginManagerStandIn::Released(std::size_t index) const
+{
+    std::lock_guard lock(m_mutex);
+    return index < m_locks.size() && Closed(m_locks[index].readEnd);
+}
+
+std::vector<QString> LoginManagerStandIn::HeldReasons() const
+{
+    std::lock_guard lock(m_mutex);
+    std::vector<QString> reasons;
+    for (const Lock& l : m_locks)
+        if (!Closed(l.readEnd))
+            reasons.push_back(l.call.why);
+    return reasons;
+}
+
+} // namespace tests
+
+#include "LoginManagerStandIn.moc"

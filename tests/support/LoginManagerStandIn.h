@@ -1,0 +1,62 @@
+#pragma once
+// A login manager of our own on a private bus, for the sleep lock: a dbus-daemon started
+// for the test, reached through DBUS_SYSTEM_BUS_ADDRESS, where a stand-in owns
+// org.freedesktop.login1 and answers Inhibit with one end of a pipe. A lock counts as
+// released once every copy of that end is closed.
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace tests {
+
+struct InhibitCall {
+    QString what;
+    QString who;
+    QString why;
+    QString mode;
+};
+
+class LoginManagerStandIn {
+public:
+    // answer: a login manager takes the name; else the bus runs without one.
+    explicit LoginManagerStandIn(bool answer = true);
+    ~LoginManagerStandIn();
+    LoginManagerStandIn(const LoginManagerStandIn&) = delete;
+    LoginManagerStandIn& operator=(const LoginManagerStandIn&) = delete;
+
+    // Empty when the bus and the stand-in run; else what went wrong.
+    QString Failure() const { return m_strFailure; }
+
+    // Every Inhibit call answered, in order.
+    std::vector<InhibitCall> Calls() const;
+    // Whether the lock handed out by call index is released.
+    bool Released(std::size_t index) const;
+    // The reasons of the locks not yet released.
+    std::vector<QString> HeldReasons() const;
+
+    // For the service: a new lock for call, the descriptor to hand out.
+    int Grant(const InhibitCall& call);
+
+private:
+    struct Lock {
+        InhibitCall call;
+        int readEnd;
+    };
+
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    QThread m_serviceThread;
+    QByteArray m_previousAddress;
+    bool m_bHadAddress = false;
+    QString m_strFailure;
+    mutable std::mutex m_mutex;
+    std::vector<Lock> m_locks;
+};
+
+} // namespace tests
