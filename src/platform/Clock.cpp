@@ -67,12 +67,6 @@ void ManualClock::Stop(WindowTimers* timers, int id)
     std::erase_if(m_timers, [&](const Timer& t) { return t.timers == timers && t.id == id; });
 }
 
-bool ManualClock::IsRunning(const WindowTimers* timers, int id) const
-{
-    return std::any_of(m_timers.begin(), m_timers.end(),
-                       [&](const Timer& t) { return t.timers == timers && t.id == id; });
-}
-
 void ManualClock::Forget(const WindowTimers* timers)
 {
     std::erase_if(m_timers, [&](const Timer& t) { return t.timers == timers; });

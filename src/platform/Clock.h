@@ -33,7 +33,6 @@ public:
     // For WindowTimers.
     void Start(WindowTimers* timers, int id, int milliseconds);
     void Stop(WindowTimers* timers, int id);
-    bool IsRunning(const WindowTimers* timers, int id) const;
     void Forget(const WindowTimers* timers);
 
 private:

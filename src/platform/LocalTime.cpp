@@ -47,13 +47,6 @@ std::int64_t ComposeLocal(std::int64_t date, std::int64_t timeOfDay)
     return FromLocal(parts);
 }
 
-std::int64_t LocalMidnight(std::int64_t time)
-{
-    LocalParts parts = ToLocal(time);
-    parts.hour = parts.minute = parts.second = 0;
-    return FromLocal(parts);
-}
-
 std::int64_t SecondsOfDay(std::int64_t time)
 {
     const LocalParts parts = ToLocal(time);

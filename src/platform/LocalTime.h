@@ -23,8 +23,6 @@ std::int64_t FromLocal(const LocalParts& parts);
 
 // The moment of date's local day at the local time of day of timeOfDay.
 std::int64_t ComposeLocal(std::int64_t date, std::int64_t timeOfDay);
-// The start of time's local day.
-std::int64_t LocalMidnight(std::int64_t time);
 // Hours × 3600 + minutes × 60 + seconds of time's local time of day: a length that a
 // clock change on that day does not stretch.
 std::int64_t SecondsOfDay(std::int64_t time);
