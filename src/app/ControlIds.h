@@ -27,3 +27,17 @@ inline constexpr int IDC_RIGHT_CHANNEL = 1015;
 inline constexpr int IDC_FILE_TYPE = 1026;
 inline constexpr int IDC_SAMPLE_RATE = 1027;
 inline constexpr int IDC_BITS = 1028;
+
+// Schedule page
+inline constexpr int IDC_SCHEDULE_ENABLE = 1003;
+inline constexpr int IDC_SCHEDULE_START = 1039;
+inline constexpr int IDC_END_AFTER_DURATION = 1041;
+inline constexpr int IDC_END_AT_TIME = 1042;
+inline constexpr int IDC_START_TIME = 1048;
+inline constexpr int IDC_START_DATE = 1049;
+inline constexpr int IDC_DURATION = 1050;
+inline constexpr int IDC_END_DATE = 1051;
+inline constexpr int IDC_END_TIME = 1052;
+inline constexpr int IDC_END_LABEL = 1053;
+inline constexpr int IDC_CLOCK_LABEL = 1054;
+inline constexpr int IDC_CLOCK = 1055;

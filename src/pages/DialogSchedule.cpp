@@ -1,8 +1,140 @@
+// The schedule page: its fields, data exchange, enabled states and clock.
+
 #include "pages/DialogSchedule.h"
 
-#include "platform/ControlId.h"
+#include "platform/Clock.h"
+#include "platform/LocalTime.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QTimeEdit>
+#include <QTimerEvent>
+
+namespace {
+
+void ShowDate(QDateEdit* picker, std::int64_t time)
+{
+    const platform::LocalParts parts = platform::ToLocal(time);
+    picker->setDate(QDate(parts.year, parts.month, parts.day));
+}
+
+void ShowTime(QTimeEdit* picker, std::int64_t time)
+{
+    const platform::LocalParts parts = platform::ToLocal(time);
+    picker->setTime(QTime(parts.hour, parts.minute, parts.second));
+}
+
+// The picked date, keeping the time of day the field had.
+std::int64_t ReadDate(const QDateEdit* picker, std::int64_t field)
+{
+    const QDate date = picker->date();
+    return platform::OnDate(date.year(), date.month(), date.day(), field);
+}
+
+// The picked time of day, on the day the field had.
+std::int64_t ReadTime(const QTimeEdit* picker, std::int64_t field)
+{
+    const QTime time = picker->time();
+    return platform::AtTimeOfDay(field, time.hour(), time.minute(), time.second());
+}
+
+} // namespace
 
 CDialogSchedule::CDialogSchedule()
 {
-    platform::MarkControlWindow(this);
+    const std::int64_t now = platform::CurrentTime();
+    m_timeStartDate = m_timeEndDate = now;
+    m_timeStartTime = m_timeDuration = m_timeEndTime = platform::AtTimeOfDay(now, 0, 0, 0);
+    BuildControls();
+    ConnectControls();
+}
+
+bool CDialogSchedule::OnInitDialog()
+{
+    UpdateData(false);
+    UpdateScheduleControls(IsScheduleEnabled());
+    return true;
+}
+
+void CDialogSchedule::UpdateData(bool save)
+{
+    if (save) {
+        m_nEndMode = m_groupEndMode->checkedId();
+        m_timeStartDate = ReadDate(m_dateStart, m_timeStartDate);
+        m_timeStartTime = ReadTime(m_timeStart, m_timeStartTime);
+        m_timeDuration = ReadTime(m_timeLength, m_timeDuration);
+        m_timeEndDate = ReadDate(m_dateEnd, m_timeEndDate);
+        m_timeEndTime = ReadTime(m_timeEnd, m_timeEndTime);
+        return;
+    }
+    if (QAbstractButton* mode = m_groupEndMode->button(m_nEndMode))
+        mode->setChecked(true);
+    ShowDate(m_dateStart, m_timeStartDate);
+    ShowTime(m_timeStart, m_timeStartTime);
+    ShowTime(m_timeLength, m_timeDuration);
+    ShowDate(m_dateEnd, m_timeEndDate);
+    ShowTime(m_timeEnd, m_timeEndTime);
+}
+
+bool CDialogSchedule::IsScheduleEnabled() const
+{
+    return m_checkEnable->isChecked();
+}
+
+bool CDialogSchedule::IsStartTimeEnabled() const
+{
+    return m_checkStartTime->isChecked();
+}
+
+void CDialogSchedule::UpdateScheduleControls(bool enable)
+{
+    m_checkStartTime->setEnabled(enable);
+    const bool start = enable && IsStartTimeEnabled();
+    m_dateStart->setEnabled(start);
+    m_timeStart->setEnabled(start);
+    // Both ends are editable whichever is chosen.
+    for (QWidget* w : {static_cast<QWidget*>(m_labelEnd), static_cast<QWidget*>(m_groupEndMode->button(0)),
+                       static_cast<QWidget*>(m_timeLength), static_cast<QWidget*>(m_groupEndMode->button(1)),
+                       static_cast<QWidget*>(m_dateEnd), static_cast<QWidget*>(m_timeEnd)})
+        w->setEnabled(enable);
+    m_labelCurrent->setVisible(enable);
+    m_textCurrent->setVisible(enable);
+    if (enable) {
+        m_timers.Set(IDT_CLOCK, 1000);
+        OnTimer(IDT_CLOCK);
+    } else {
+        m_timers.Kill(IDT_CLOCK);
+    }
+}
+
+void CDialogSchedule::OnEnableSchedule()
+{
+    UpdateScheduleControls(IsScheduleEnabled());
+}
+
+void CDialogSchedule::OnStartTime()
+{
+    m_dateStart->setEnabled(IsStartTimeEnabled());
+    m_timeStart->setEnabled(IsStartTimeEnabled());
+}
+
+void CDialogSchedule::OnDuration()
+{
+    UpdateData(true);
+}
+
+void CDialogSchedule::OnTimer(int)
+{
+    m_textCurrent->setText(platform::FormatLocal(platform::CurrentTime(), "%Y-%m-%d %H:%M:%S"));
+}
+
+void CDialogSchedule::timerEvent(QTimerEvent* e)
+{
+    if (const int id = m_timers.IdOf(e))
+        OnTimer(id);
+    else
+        QWidget::timerEvent(e);
 }

@@ -1,12 +1,71 @@
 #pragma once
-// The page under the "Schedule" tab, where a recording is set to start and end by itself.
-// Its controls are not built yet: until they are, the tab shows an empty page and Record
-// always starts at once.
+// The page under the "Schedule" tab: whether a recording is scheduled, when it starts, and
+// whether it ends after a duration or at a date and time. The page only holds the values;
+// the main window reads them when Record is pressed and runs the countdowns. While
+// scheduling is enabled the page shows the current local time, refreshed every second.
+
+#include "platform/WindowTimers.h"
 
 #include <QWidget>
+
+#include <cstdint>
+
+class QButtonGroup;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QTimeEdit;
+
+// The page's clock, one tick a second.
+inline constexpr int IDT_CLOCK = 1001;
 
 class CDialogSchedule : public QWidget {
     Q_OBJECT
 public:
+    // Builds the controls and sets the fields from the current time.
     CDialogSchedule();
+
+    // Shows the fields in the controls and enables them as the check boxes say.
+    bool OnInitDialog();
+    // save: copy the controls into the fields; else show the fields in the controls.
+    void UpdateData(bool save);
+    void UpdateScheduleControls(bool enable);
+    // The check boxes " Enable scheduled task" and " Start time:", read where they stand.
+    bool IsScheduleEnabled() const;
+    bool IsStartTimeEnabled() const;
+    // A tick of the page's clock: the current local date and time.
+    void OnTimer(int id);
+
+    // 0: end after m_timeDuration; 1: at m_timeEndDate and m_timeEndTime; -1: neither chosen.
+    std::int32_t m_nEndMode = 0;
+    // Time values; of a date only its local year, month and day count, of a time or the
+    // duration only its local hour, minute and second.
+    std::int64_t m_timeStartDate = 0;
+    std::int64_t m_timeStartTime = 0;
+    std::int64_t m_timeDuration = 0;
+    std::int64_t m_timeEndDate = 0;
+    std::int64_t m_timeEndTime = 0;
+
+protected:
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void OnEnableSchedule();
+    void OnStartTime();
+    void OnDuration();
+
+    QCheckBox* m_checkEnable = nullptr;
+    QCheckBox* m_checkStartTime = nullptr;
+    QDateEdit* m_dateStart = nullptr;
+    QTimeEdit* m_timeStart = nullptr;
+    QLabel* m_labelEnd = nullptr;
+    QButtonGroup* m_groupEndMode = nullptr;
+    QTimeEdit* m_timeLength = nullptr;
+    QDateEdit* m_dateEnd = nullptr;
+    QTimeEdit* m_timeEnd = nullptr;
+    QLabel* m_labelCurrent = nullptr;
+    QLabel* m_textCurrent = nullptr;
+    platform::WindowTimers m_timers{this};
 };

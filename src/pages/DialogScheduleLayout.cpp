@@ -1,0 +1,142 @@
+// The schedule page's controls, in the order and groups of its template, and the one place
+// where their notifications are bound to the page's handlers.
+
+#include "app/ControlIds.h"
+#include "pages/DialogSchedule.h"
+#include "platform/ControlId.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// The locale's short date, with the year in full: a two-digit year in a picker that plans
+// ahead is easily read as the wrong century.
+QString DateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+// The locale's time, to the second: a schedule is set to the second.
+QString TimeFormat()
+{
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    const qsizetype minutes = format.indexOf(QLatin1String("mm"));
+    if (!format.contains(QLatin1Char('s')) && minutes > 0)
+        format.insert(minutes + 2, format.at(minutes - 1) + QLatin1String("ss"));
+    return format;
+}
+
+QDateEdit* DatePicker(int id, const QString& name)
+{
+    auto* picker = new QDateEdit;
+    platform::SetControlId(picker, id, name);
+    picker->setDisplayFormat(DateFormat());
+    picker->setCalendarPopup(true);
+    picker->setAlignment(Qt::AlignRight);
+    return picker;
+}
+
+QTimeEdit* TimePicker(int id, const QString& name, const QString& format)
+{
+    auto* picker = new QTimeEdit;
+    platform::SetControlId(picker, id, name);
+    picker->setDisplayFormat(format);
+    picker->setAlignment(Qt::AlignRight);
+    return picker;
+}
+
+QLabel* ClockIcon()
+{
+    QPixmap face(32, 32);
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(16, 16), 13, 13);
+    p.drawLine(QPointF(16, 16), QPointF(16, 7));
+    p.drawLine(QPointF(16, 16), QPointF(22, 19));
+    auto* icon = new QLabel;
+    icon->setPixmap(face);
+    icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    return icon;
+}
+
+template <class Control>
+Control* WithId(Control* control, int id)
+{
+    platform::SetControlId(control, id);
+    return control;
+}
+
+} // namespace
+
+void CDialogSchedule::BuildControls()
+{
+    platform::MarkControlWindow(this);
+
+    m_checkEnable = WithId(new QCheckBox(tr(" Enable scheduled task")), IDC_SCHEDULE_ENABLE);
+    m_checkStartTime = WithId(new QCheckBox(tr(" Start time:")), IDC_SCHEDULE_START);
+    m_dateStart = DatePicker(IDC_START_DATE, tr("Start date"));
+    m_timeStart = TimePicker(IDC_START_TIME, tr("Start time"), TimeFormat());
+    m_labelEnd = WithId(new QLabel(tr("End time:")), IDC_END_LABEL);
+    auto* afterDuration = WithId(new QRadioButton(tr("Duration")), IDC_END_AFTER_DURATION);
+    m_timeLength = TimePicker(IDC_DURATION, tr("Duration"), QStringLiteral("HH:mm:ss"));
+    auto* atTime = WithId(new QRadioButton(tr("Time")), IDC_END_AT_TIME);
+    m_dateEnd = DatePicker(IDC_END_DATE, tr("End date"));
+    m_timeEnd = TimePicker(IDC_END_TIME, tr("End time"), TimeFormat());
+    m_labelCurrent = WithId(new QLabel(tr("Current Time:")), IDC_CLOCK_LABEL);
+    m_textCurrent = WithId(new QLabel, IDC_CLOCK);
+    m_groupEndMode = new QButtonGroup(this);
+    m_groupEndMode->addButton(afterDuration, 0);
+    m_groupEndMode->addButton(atTime, 1);
+
+    auto* task = new QGroupBox(tr("Scheduled Task"));
+    auto* grid = new QGridLayout(task);
+    grid->addWidget(ClockIcon(), 0, 0, 6, 1);
+    grid->addWidget(m_checkEnable, 0, 1, 1, 3);
+    grid->addWidget(m_checkStartTime, 1, 1);
+    grid->addWidget(m_dateStart, 1, 2);
+    grid->addWidget(m_timeStart, 1, 3);
+    grid->addWidget(m_labelEnd, 2, 1);
+    grid->addWidget(afterDuration, 3, 1);
+    grid->addWidget(m_timeLength, 3, 3);
+    grid->addWidget(atTime, 4, 1);
+    grid->addWidget(m_dateEnd, 4, 2);
+    grid->addWidget(m_timeEnd, 4, 3);
+    grid->addWidget(m_labelCurrent, 5, 1);
+    grid->addWidget(m_textCurrent, 5, 2, 1, 2);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(1, 110);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addWidget(task);
+    page->addStretch(1);
+
+    // Keyboard users go through the page in the order it reads.
+    QWidget* const order[] = {m_checkEnable, m_checkStartTime, m_dateStart, m_timeStart, afterDuration,
+                              m_timeLength, atTime, m_dateEnd, m_timeEnd};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void CDialogSchedule::ConnectControls()
+{
+    connect(m_checkEnable, &QCheckBox::clicked, this, &CDialogSchedule::OnEnableSchedule);
+    connect(m_checkStartTime, &QCheckBox::clicked, this, &CDialogSchedule::OnStartTime);
+    connect(m_groupEndMode->button(0), &QAbstractButton::clicked, this, &CDialogSchedule::OnDuration);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The main window with its schedule page on a manual clock, in a time zone with daylight
+// saving: hours of schedule run in an instant, and "now" is whatever the test says.
+
+#include "platform/Clock.h"
+#include "platform/LocalTime.h"
+#include "support/ScopedTimeZone.h"
+#include "support/WindowFixture.h"
+
+#include <QDateEdit>
+#include <QTimeEdit>
+
+class ScheduleFixture : public WindowFixture {
+protected:
+    static std::int64_t Local(int year, int month, int day, int hour, int minute, int second)
+    {
+        return platform::FromLocal({year, month, day, hour, minute, second});
+    }
+
+    CDialogSchedule& Schedule() { return window->m_pageSchedule; }
+
+    template <class T = QWidget>
+    T* ScheduleControl(int id)
+    {
+        T* control = platform::FindControl<T>(&Schedule(), id);
+        EXPECT_NE(control, nullptr) << "schedule control " << id;
+        return control;
+    }
+
+    // Ticks a check box of the schedule page into the state wanted, as a user does.
+    void Tick(int id, bool ticked)
+    {
+        auto* box = ScheduleControl<QAbstractButton>(id);
+        if (box->isChecked() != ticked)
+            box->click();
+    }
+
+    void SetDate(int id, std::int64_t moment)
+    {
+        const platform::LocalParts p = platform::ToLocal(moment);
+        ScheduleControl<QDateEdit>(id)->setDate(QDate(p.year, p.month, p.day));
+    }
+    void SetTime(int id, int hour, int minute, int second)
+    {
+        ScheduleControl<QTimeEdit>(id)->setTime(QTime(hour, minute, second));
+    }
+    void SetTime(int id, std::int64_t moment)
+    {
+        const platform::LocalParts p = platform::ToLocal(moment);
+        SetTime(id, p.hour, p.minute, p.second);
+    }
+
+    // Scheduling on; a start at moment, or at once when moment is 0; the end after the
+    // duration given in seconds.
+    void Plan(std::int64_t start, int durationSeconds)
+    {
+        Tick(IDC_SCHEDULE_ENABLE, true);
+        Tick(IDC_SCHEDULE_START, start != 0);
+        if (start != 0) {
+            SetDate(IDC_START_DATE, start);
+            SetTime(IDC_START_TIME, start);
+        }
+        ScheduleControl<QAbstractButton>(IDC_END_AFTER_DURATION)->click();
+        SetTime(IDC_DURATION, durationSeconds / 3600, durationSeconds / 60 % 60, durationSeconds % 60);
+    }
+
+    // Scheduling on; a start at moment, or at once when moment is 0; the end at end.
+    void PlanUntil(std::int64_t start, std::int64_t end)
+    {
+        Plan(start, 0);
+        ScheduleControl<QAbstractButton>(IDC_END_AT_TIME)->click();
+        SetDate(IDC_END_DATE, end);
+        SetTime(IDC_END_TIME, end);
+    }
+
+    // Lets seconds pass on the clock in force, one timer tick at a time.
+    static void Wait(int seconds)
+    {
+        platform::ManualClock::Current()->AdvanceSeconds(seconds);
+        Pump();
+    }
+
+    QString Status(int part) const { return window->m_statusBar.Text(part); }
+
+    tests::ScopedTimeZone zone{tests::CENTRAL_EUROPE};
+    platform::ManualClock clock{Local(2024, 6, 12, 9, 59, 0)};
+};
