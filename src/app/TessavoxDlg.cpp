@@ -193,6 +193,7 @@ bool CTessavoxDlg::OnInitDialog()
     // display over the placeholder, which has its place only once the layout has run.
     layout()->activate();
     m_pageRecord.OnInitDialog();
+    m_pageSchedule.OnInitDialog();
 
     m_tab.setCurrentIndex(0);
     OnTabSelChange();
@@ -201,6 +202,7 @@ bool CTessavoxDlg::OnInitDialog()
     m_statusBar.SetText(1, QString());
     m_nSampleRate = 22050;
     m_nBitsPerSample = 16;
+    m_nCountdown = 0;
     m_tElapsed = 0;
     return true;
 }

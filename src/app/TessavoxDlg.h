@@ -7,6 +7,7 @@
 #include "pages/DialogAbout.h"
 #include "pages/DialogRecord.h"
 #include "pages/DialogSchedule.h"
+#include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
 #include <QDialog>
@@ -48,6 +49,13 @@ public:
     void OnTimer(int id);
     void OnTabSelChange();
 
+    // The schedule: a start armed for the page's start date and time, and the end of a
+    // recording armed after the page's duration or at its end date and time. Each arming
+    // shows what it planned in the status bar; a refused one says why and arms nothing.
+    void ScheduleStart();
+    bool ArmStopAfterDuration();
+    bool ArmStopAtEndTime();
+
     bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
 
     // Declared in the order the window is torn down in reverse: the recording page, which
@@ -59,6 +67,8 @@ public:
     CStatusBar m_statusBar;
     std::int32_t m_nSampleRate = 0;
     std::int32_t m_nBitsPerSample = 0;
+    // Seconds left on the schedule countdown that runs (start, or end of the recording).
+    std::int64_t m_nCountdown = 0;
     std::int64_t m_tElapsed = 0;
     QTabBar m_tab;
 
@@ -77,9 +87,20 @@ private:
     // The Pause button names what it will do next.
     void ShowPauseCaption();
     void SetControlText(int id, const QString& text);
+    // Starts the capture and its outputs with the last Record command's format, and shows
+    // the recording; false when either did not start (the engine has said why).
+    bool StartRecording();
+    // Arms the end the schedule page chose; false when it was refused.
+    bool ArmScheduledEnd();
+    // One tick of a schedule countdown, and the start it leads to.
+    void OnScheduleTimer(int id);
+    void OnScheduledStart();
+    // The machine stays awake while a recording runs or a scheduled one waits.
+    void UpdateSleepInhibitor();
 
     bool m_bCreated = false;
     platform::WindowTimers m_timers{this};
     QStackedWidget* m_pPages = nullptr;
     QMenu* m_pWindowMenu = nullptr;
+    platform::SleepInhibitor m_sleepInhibitor;
 };

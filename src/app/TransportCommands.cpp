@@ -1,5 +1,6 @@
 // The main window's commands: Record, Pause, Stop, Play and Help, the elapsed-time timer,
-// and the return to idle when the engine's device closes.
+// and the return to idle when the engine's device closes. The schedule's part of Record
+// and of the timers is in ScheduleCommands.cpp.
 
 #include "app/ControlIds.h"
 #include "app/ElapsedDisplay.h"
@@ -21,6 +22,7 @@ std::int32_t SampleRateAt(std::int32_t index)
 void CTessavoxDlg::OnRecord()
 {
     m_pageRecord.UpdateData(true);
+    m_pageSchedule.UpdateData(true);
     if (m_pageRecord.m_strFilePath.isEmpty()) {
         platform::ShowMessage(this, QStringLiteral("Please select the audio save path."), QStringLiteral("Hint"));
         return;
@@ -32,26 +34,52 @@ void CTessavoxDlg::OnRecord()
         return;
     }
 
-    CAudioPlayRec& engine = m_pageRecord.m_engine;
-    // A capture that does not start is caught by StartOutputFiles; the engine has said why.
-    engine.StartRecord(static_cast<std::uint16_t>(m_nBitsPerSample),
-                       static_cast<std::uint32_t>(m_pageRecord.m_nChannelIndex),
-                       static_cast<std::uint32_t>(m_nSampleRate));
-    ShowPauseCaption();
-    if (!m_pageRecord.StartOutputFiles()) {
-        // A capture with nowhere to write must not keep the device busy: it is stopped, as
-        // a scheduled start that cannot open its outputs stops it.
-        if (engine.m_nStatus == STATUS_RECORDING) {
-            m_statusBar.SetText(1, QString());
-            OnStop();
-        }
+    if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.IsStartTimeEnabled()) {
+        ScheduleStart(); // the recording begins when the countdown runs out
         return;
     }
+    // A recording that starts now replaces a start still waiting: that start would open
+    // this recording's files a second time.
+    if (m_timers.IsSet(IDT_START)) {
+        m_timers.Kill(IDT_START);
+        m_statusBar.SetText(1, QString());
+    }
+    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd()) {
+        UpdateSleepInhibitor();
+        return;
+    }
+    if (!StartRecording()) {
+        // A capture with nowhere to write must not keep the device busy: it is stopped, as
+        // a scheduled start that cannot open its outputs stops it.
+        if (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING) {
+            m_statusBar.SetText(1, QString());
+            OnStop();
+        } else if (m_timers.IsSet(IDT_END_DURATION) || m_timers.IsSet(IDT_END_TIME)) {
+            // Nothing records: an end left counting would stop the next recording instead.
+            m_timers.Kill(IDT_END_DURATION);
+            m_timers.Kill(IDT_END_TIME);
+            m_statusBar.SetText(1, QString());
+        }
+        UpdateSleepInhibitor();
+    }
+}
+
+bool CTessavoxDlg::StartRecording()
+{
+    // A capture that does not start is caught by StartOutputFiles; the engine has said why.
+    m_pageRecord.m_engine.StartRecord(static_cast<std::uint16_t>(m_nBitsPerSample),
+                                      static_cast<std::uint32_t>(m_pageRecord.m_nChannelIndex),
+                                      static_cast<std::uint32_t>(m_nSampleRate));
+    ShowPauseCaption();
+    if (!m_pageRecord.StartOutputFiles())
+        return false;
     m_timers.Set(IDT_ELAPSED, 1000);
     m_tElapsed = 0;
     m_pageRecord.UpdateControls();
     m_statusBar.SetText(0, tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strFilePath);
+    UpdateSleepInhibitor();
+    return true;
 }
 
 void CTessavoxDlg::OnStop()
@@ -65,6 +93,7 @@ void CTessavoxDlg::OnStop()
     m_pageRecord.UpdateControls();
     m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
+    UpdateSleepInhibitor();
 }
 
 void CTessavoxDlg::OnPlay()
@@ -98,6 +127,10 @@ void CTessavoxDlg::OnHelp()
 
 void CTessavoxDlg::OnTimer(int id)
 {
+    if (id == IDT_END_DURATION || id == IDT_END_TIME || id == IDT_START) {
+        OnScheduleTimer(id);
+        return;
+    }
     if (id != IDT_ELAPSED)
         return;
     // Paused time is not counted, and the size stands still with it.
@@ -112,9 +145,13 @@ void CTessavoxDlg::OnEngineDeviceClosed()
 {
     if (m_pageRecord.m_engine.m_nStatus != STATUS_READY)
         return;
-    m_timers.Kill(IDT_ELAPSED);
+    // A scheduled end has nothing left to stop; left counting it would stop the next
+    // recording. A start still waiting stays: a playback may end before it.
+    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_ELAPSED})
+        m_timers.Kill(id);
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
+    UpdateSleepInhibitor();
 }

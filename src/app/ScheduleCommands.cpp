@@ -1,0 +1,132 @@
+// The main window's schedule: the start countdown, the end countdowns after a duration or
+// at an end moment, their notices in the status bar, and the start they lead to.
+
+#include "app/TessavoxDlg.h"
+#include "platform/Clock.h"
+#include "platform/LocalTime.h"
+#include "platform/ShowMessage.h"
+
+#include <QApplication>
+
+namespace {
+
+const char* const DATE_FORMAT = "%Y-%m-%d";
+const char* const TIME_FORMAT = "%H:%M:%S";
+
+void ShowScheduleMessage(QWidget* window, const QString& text)
+{
+    platform::ShowMessage(window, text, QApplication::applicationName());
+}
+
+QString BadDuration()
+{
+    return QStringLiteral("Please check duration time in schedule panel, it's incorrect.");
+}
+
+} // namespace
+
+void CTessavoxDlg::ScheduleStart()
+{
+    const std::int64_t start = platform::ComposeLocal(m_pageSchedule.m_timeStartDate, m_pageSchedule.m_timeStartTime);
+    const std::int64_t countdown = start - platform::CurrentTime();
+    if (countdown <= 0) {
+        // A start already waiting keeps its own countdown: the refused time must not fire it.
+        ShowScheduleMessage(this, QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
+        return;
+    }
+    m_nCountdown = countdown;
+    m_timers.Set(IDT_START, 1000);
+    OnTimer(IDT_START);
+    m_statusBar.SetText(1, QStringLiteral("Your recording will be started at ") +
+                               platform::FormatLocal(m_pageSchedule.m_timeStartDate, DATE_FORMAT) + QLatin1Char(' ') +
+                               platform::FormatLocal(m_pageSchedule.m_timeStartTime, TIME_FORMAT));
+    UpdateSleepInhibitor();
+}
+
+bool CTessavoxDlg::ArmStopAfterDuration()
+{
+    // A length, counted from the picker's hours, minutes and seconds: a clock change on the
+    // day must not make two hours one or three.
+    const std::int64_t duration = platform::SecondsOfDay(m_pageSchedule.m_timeDuration);
+    if (duration <= 0) {
+        for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
+            m_timers.Kill(id);
+        ShowScheduleMessage(this, BadDuration());
+        return false;
+    }
+    const std::int64_t end = platform::CurrentTime() + duration;
+    m_nCountdown = duration;
+    m_timers.Set(IDT_END_DURATION, 1000);
+    OnTimer(IDT_END_DURATION);
+    m_statusBar.SetText(1, QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
+    return true;
+}
+
+bool CTessavoxDlg::ArmStopAtEndTime()
+{
+    const std::int64_t end = platform::ComposeLocal(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime);
+    const std::int64_t countdown = end - platform::CurrentTime();
+    if (countdown <= 0) {
+        // The countdowns stop before the message: none may run out while it is shown.
+        for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
+            m_timers.Kill(id);
+        ShowScheduleMessage(this, BadDuration());
+        return false;
+    }
+    m_nCountdown = countdown;
+    m_timers.Set(IDT_END_TIME, 1000);
+    OnTimer(IDT_END_TIME);
+    m_statusBar.SetText(1, QStringLiteral("Your recording will be ended at ") +
+                               platform::FormatLocal(m_pageSchedule.m_timeEndDate, DATE_FORMAT) + QLatin1Char(' ') +
+                               platform::FormatLocal(m_pageSchedule.m_timeEndTime, TIME_FORMAT));
+    return true;
+}
+
+bool CTessavoxDlg::ArmScheduledEnd()
+{
+    switch (m_pageSchedule.m_nEndMode) {
+    case 0:
+        return ArmStopAfterDuration();
+    case 1:
+        return ArmStopAtEndTime();
+    default:
+        return true; // no end chosen: the recording runs until Stop
+    }
+}
+
+void CTessavoxDlg::OnScheduleTimer(int id)
+{
+    if (--m_nCountdown >= 0)
+        return;
+    if (id == IDT_START) {
+        OnScheduledStart();
+        return;
+    }
+    OnStop();
+    m_timers.Kill(id);
+}
+
+void CTessavoxDlg::OnScheduledStart()
+{
+    m_timers.Kill(IDT_START);
+    if (!ArmScheduledEnd()) {
+        // Nothing will start: the start notice no longer holds.
+        m_statusBar.SetText(1, QString());
+        UpdateSleepInhibitor();
+        return;
+    }
+    if (!StartRecording()) {
+        m_statusBar.SetText(1, QString());
+        OnStop();
+    }
+}
+
+void CTessavoxDlg::UpdateSleepInhibitor()
+{
+    if (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING)
+        m_sleepInhibitor.Hold(QStringLiteral("Recording"));
+    else if (m_timers.IsSet(IDT_START))
+        m_sleepInhibitor.Hold(QStringLiteral("Waiting for a scheduled recording"));
+    else
+        m_sleepInhibitor.Release();
+}
