@@ -1,0 +1,93 @@
+// A scheduled recording on the real clock against the private sound server: it starts by
+// itself 3 s ahead and stops by itself 2 s later, and the file holds those 2 s.
+
+#include "ServerFixture.h"
+#include "app/ControlIds.h"
+#include "app/MainWindowPointer.h"
+#include "app/TessavoxDlg.h"
+#include "platform/Clock.h"
+#include "platform/ControlId.h"
+#include "platform/LocalTime.h"
+#include "support/WaveFile.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimeEdit>
+
+namespace {
+
+void Choose(CDialogRecord& page, int id, int index)
+{
+    auto* combo = platform::FindControl<QComboBox>(&page, id);
+    ASSERT_NE(combo, nullptr) << id;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void Click(QWidget* window, int id)
+{
+    auto* button = platform::FindControl<QAbstractButton>(window, id);
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+} // namespace
+
+using ScheduleServerTest = ServerFixture;
+
+TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
+{
+    const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
+    ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
+    const QString file = Path("scheduled.wav");
+
+    struct ForgetWindow {
+        ~ForgetWindow() { SetMainWindow(nullptr); }
+    } forget;
+    CTessavoxDlg window;
+    SetMainWindow(&window);
+    window.Create();
+    CDialogRecord& page = window.m_pageRecord;
+    CDialogSchedule& schedule = window.m_pageSchedule;
+    Choose(page, IDC_DEVICE, static_cast<int>(sine));
+    Choose(page, IDC_FILE_TYPE, 1);
+    Choose(page, IDC_CHANNEL, 1);
+    Choose(page, IDC_SAMPLE_RATE, 7);
+    platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(file);
+
+    const std::int64_t start = platform::CurrentTime() + 3;
+    const platform::LocalParts at = platform::ToLocal(start);
+    Click(&schedule, IDC_SCHEDULE_ENABLE);
+    Click(&schedule, IDC_SCHEDULE_START);
+    platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(at.year, at.month, at.day));
+    platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(at.hour, at.minute, at.second));
+    platform::FindControl<QTimeEdit>(&schedule, IDC_DURATION)->setTime(QTime(0, 0, 2));
+    Click(&window, IDC_RECORD);
+    EXPECT_EQ(window.m_statusBar.Text(1), "Your recording will be started at " +
+                                              platform::FormatLocal(start, "%Y-%m-%d %H:%M:%S"));
+
+    CAudioPlayRec& engine = page.m_engine;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_RECORDING; }, 6000));
+    QElapsedTimer recording;
+    recording.start();
+    EXPECT_GE(platform::CurrentTime(), start) << "not before its second";
+    EXPECT_EQ(window.m_statusBar.Text(0), "Recording");
+    EXPECT_EQ(window.m_statusBar.Text(1), file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus != STATUS_RECORDING; }, 6000));
+    const double seconds = static_cast<double>(recording.nsecsElapsed()) / 1e9;
+    EXPECT_EQ(window.m_statusBar.Text(0), "Stopped");
+    EXPECT_NEAR(seconds, 2.0, 0.5) << "stopped by its own countdown";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000));
+
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+    const auto wave = ReadRecordedWave(file);
+    ASSERT_TRUE(wave) << "not a WAV file as the recorder writes them";
+    // One ring of eight 4096-byte buffers may still be on its way when the stop comes.
+    const double ring = 8 * 4096.0 / (44100 * 4);
+    EXPECT_NEAR(wave->dataSize / 4.0 / 44100.0, seconds, ring + 0.1);
+    EXPECT_NEAR(wave->dataSize / 4.0 / 44100.0, 2.0, 0.5);
+}
