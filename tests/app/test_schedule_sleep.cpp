@@ -114,14 +114,3 @@ TEST_F(ScheduleSleep, EachWayOutLetsTheLockGo)
         EXPECT_TRUE(Held({})) << m.name;
     }
 }
-
-TEST_F(ScheduleSleep, ARefusedArmingTakesNothing)
-{
-    PrepareWave(Path("none.wav"));
-    Plan(Local(2024, 6, 12, 9, 59, 0), 10);
-    Click(IDC_RECORD);
-    Plan(0, 0);
-    Click(IDC_RECORD);
-    EXPECT_EQ(messages.Messages().size(), 2u);
-    EXPECT_TRUE(loginManager.Calls().empty());
-}

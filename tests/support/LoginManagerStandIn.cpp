@@ -136,12 +136,6 @@ std::vector<InhibitCall> LoginManagerStandIn::Calls() const
     return calls;
 }
 
-bool LoginManagerStandIn::Released(std::size_t index) const
-{
-    std::lock_guard lock(m_mutex);
-    return index < m_locks.size() && Closed(m_locks[index].readEnd);
-}
-
 std::vector<QString> LoginManagerStandIn::HeldReasons() const
 {
     std::lock_guard lock(m_mutex);

@@ -35,8 +35,6 @@ public:
 
     // Every Inhibit call answered, in order.
     std::vector<InhibitCall> Calls() const;
-    // Whether the lock handed out by call index is released.
-    bool Released(std::size_t index) const;
     // The reasons of the locks not yet released.
     std::vector<QString> HeldReasons() const;
 

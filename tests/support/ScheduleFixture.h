@@ -4,11 +4,35 @@
 
 #include "platform/Clock.h"
 #include "platform/LocalTime.h"
-#include "support/ScopedTimeZone.h"
 #include "support/WindowFixture.h"
 
 #include <QDateEdit>
 #include <QTimeEdit>
+
+#include <ctime>
+
+// Sets the process's local time zone for the life of the object, then puts back the one
+// before. A POSIX rule needs no time zone database on the machine.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone) : m_bHad(qEnvironmentVariableIsSet("TZ")), m_previous(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~ScopedTimeZone()
+    {
+        if (m_bHad)
+            qputenv("TZ", m_previous);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    bool m_bHad;
+    QByteArray m_previous;
+};
 
 class ScheduleFixture : public WindowFixture {
 protected:
@@ -82,6 +106,8 @@ protected:
 
     QString Status(int part) const { return window->m_statusBar.Text(part); }
 
-    tests::ScopedTimeZone zone{tests::CENTRAL_EUROPE};
+    // Central European time: the clock goes 02:00 → 03:00 on the last Sunday of March and
+    // 03:00 → 02:00 on the last Sunday of October.
+    ScopedTimeZone zone{"CET-1CEST,M3.5.0,M10.5.0/3"};
     platform::ManualClock clock{Local(2024, 6, 12, 9, 59, 0)};
 };
