@@ -18,12 +18,30 @@ void ShowScheduleMessage(QWidget* window, const QString& text)
     platform::ShowMessage(window, text, QApplication::applicationName());
 }
 
-QString BadDuration()
+// The day of date and the time of day of time, as the notices give a moment.
+QString DateAndTime(std::int64_t date, std::int64_t time)
 {
-    return QStringLiteral("Please check duration time in schedule panel, it's incorrect.");
+    return platform::FormatLocal(date, DATE_FORMAT) + QLatin1Char(' ') + platform::FormatLocal(time, TIME_FORMAT);
 }
 
 } // namespace
+
+void CTessavoxDlg::ArmCountdown(int id, std::int64_t seconds, const QString& notice)
+{
+    m_nCountdown = seconds;
+    m_timers.Set(id, 1000);
+    OnTimer(id); // the first tick is now: the countdown runs out on its seconds-th tick
+    m_statusBar.SetText(1, notice);
+}
+
+bool CTessavoxDlg::RefuseScheduledEnd()
+{
+    // The countdowns stop before the message: none may run out while it is shown.
+    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
+        m_timers.Kill(id);
+    ShowScheduleMessage(this, QStringLiteral("Please check duration time in schedule panel, it's incorrect."));
+    return false;
+}
 
 void CTessavoxDlg::ScheduleStart()
 {
@@ -34,12 +52,9 @@ void CTessavoxDlg::ScheduleStart()
         ShowScheduleMessage(this, QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
         return;
     }
-    m_nCountdown = countdown;
-    m_timers.Set(IDT_START, 1000);
-    OnTimer(IDT_START);
-    m_statusBar.SetText(1, QStringLiteral("Your recording will be started at ") +
-                               platform::FormatLocal(m_pageSchedule.m_timeStartDate, DATE_FORMAT) + QLatin1Char(' ') +
-                               platform::FormatLocal(m_pageSchedule.m_timeStartTime, TIME_FORMAT));
+    ArmCountdown(IDT_START, countdown,
+                 QStringLiteral("Your recording will be started at ") +
+                     DateAndTime(m_pageSchedule.m_timeStartDate, m_pageSchedule.m_timeStartTime));
     UpdateSleepInhibitor();
 }
 
@@ -48,17 +63,11 @@ bool CTessavoxDlg::ArmStopAfterDuration()
     // A length, counted from the picker's hours, minutes and seconds: a clock change on the
     // day must not make two hours one or three.
     const std::int64_t duration = platform::SecondsOfDay(m_pageSchedule.m_timeDuration);
-    if (duration <= 0) {
-        for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
-            m_timers.Kill(id);
-        ShowScheduleMessage(this, BadDuration());
-        return false;
-    }
+    if (duration <= 0)
+        return RefuseScheduledEnd();
     const std::int64_t end = platform::CurrentTime() + duration;
-    m_nCountdown = duration;
-    m_timers.Set(IDT_END_DURATION, 1000);
-    OnTimer(IDT_END_DURATION);
-    m_statusBar.SetText(1, QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
+    ArmCountdown(IDT_END_DURATION, duration,
+                 QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
     return true;
 }
 
@@ -66,19 +75,11 @@ bool CTessavoxDlg::ArmStopAtEndTime()
 {
     const std::int64_t end = platform::ComposeLocal(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime);
     const std::int64_t countdown = end - platform::CurrentTime();
-    if (countdown <= 0) {
-        // The countdowns stop before the message: none may run out while it is shown.
-        for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
-            m_timers.Kill(id);
-        ShowScheduleMessage(this, BadDuration());
-        return false;
-    }
-    m_nCountdown = countdown;
-    m_timers.Set(IDT_END_TIME, 1000);
-    OnTimer(IDT_END_TIME);
-    m_statusBar.SetText(1, QStringLiteral("Your recording will be ended at ") +
-                               platform::FormatLocal(m_pageSchedule.m_timeEndDate, DATE_FORMAT) + QLatin1Char(' ') +
-                               platform::FormatLocal(m_pageSchedule.m_timeEndTime, TIME_FORMAT));
+    if (countdown <= 0)
+        return RefuseScheduledEnd();
+    ArmCountdown(IDT_END_TIME, countdown,
+                 QStringLiteral("Your recording will be ended at ") +
+                     DateAndTime(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime));
     return true;
 }
 

@@ -92,6 +92,10 @@ private:
     bool StartRecording();
     // Arms the end the schedule page chose; false when it was refused.
     bool ArmScheduledEnd();
+    // Starts countdown id at seconds, with its notice in the status bar.
+    void ArmCountdown(int id, std::int64_t seconds, const QString& notice);
+    // An end that is not in the future: every countdown stops, the user is told; false.
+    bool RefuseScheduledEnd();
     // One tick of a schedule countdown, and the start it leads to.
     void OnScheduleTimer(int id);
     void OnScheduledStart();

@@ -89,10 +89,7 @@ TEST_F(ScheduledRecording, ARecordingStartedAtOnceStopsAfterTheDurationOrAtTheEn
 // fails: at a capture that cannot start.
 TEST_F(ScheduledRecording, EndNoticesSayWhenTheRecordingWillEnd)
 {
-    audio.SetDevices(platform::Direction::Capture, {{"Broken", platform::VirtualSignal::Sine,
-                                                     platform::VirtualFault::FailOpen}});
-    mixer.SetDevices({});
-    Reopen();
+    ReopenWithBrokenCapture();
     TypePath(Path("x.wav"));
     Choose(IDC_FILE_TYPE, 1);
     PlanUntil(0, Local(2024, 6, 14, 7, 30, 0));

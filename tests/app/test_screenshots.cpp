@@ -24,6 +24,10 @@ TEST_F(Screenshots, MainWindowOnEachTabAndRecording)
         window->m_tab.setCurrentIndex(tab);
         EXPECT_TRUE(Save(window.get(), names[tab])) << names[tab];
     }
+    window->m_tab.setCurrentIndex(1);
+    for (int box : {IDC_SCHEDULE_ENABLE, IDC_SCHEDULE_START})
+        platform::FindControl<QAbstractButton>(&window->m_pageSchedule, box)->click();
+    EXPECT_TRUE(Save(window.get(), "main-schedule-enabled.png"));
 
     window->m_tab.setCurrentIndex(0);
     Choose(IDC_FILE_TYPE, 1);

@@ -180,10 +180,7 @@ TEST_F(Transport, AnMp3NameAt8BitsIsRefusedByTheEngineAndTheCaptureStopped)
 
 TEST_F(Transport, ACaptureThatCannotStartChangesNothing)
 {
-    audio.SetDevices(platform::Direction::Capture, {{"Broken", platform::VirtualSignal::Sine,
-                                                     platform::VirtualFault::FailOpen}});
-    mixer.SetDevices({});
-    Reopen();
+    ReopenWithBrokenCapture();
     TypePath(Path("x.wav"));
     Choose(IDC_FILE_TYPE, 1);
     Click(IDC_RECORD);

@@ -2,6 +2,7 @@
 // engine, driven through the window's controls as a user drives them.
 
 #include "ServerFixture.h"
+#include "WindowControls.h"
 #include "app/ControlIds.h"
 #include "app/MainWindowPointer.h"
 #include "app/TessavoxApp.h"
@@ -9,33 +10,10 @@
 #include "platform/ControlId.h"
 #include "support/WaveFile.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-void Choose(CDialogRecord& page, int id, int index)
-{
-    auto* combo = platform::FindControl<QComboBox>(&page, id);
-    ASSERT_NE(combo, nullptr) << id;
-    ASSERT_LT(index, combo->count()) << id;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-void Click(CTessavoxDlg& window, int id)
-{
-    auto* button = platform::FindControl<QAbstractButton>(&window, id);
-    ASSERT_NE(button, nullptr) << id;
-    ASSERT_TRUE(button->isEnabled()) << id;
-    button->click();
-}
-
-} // namespace
 
 using ProgramTest = ServerFixture;
 
@@ -59,11 +37,11 @@ TEST_F(ProgramTest, RecordsTwoSecondsOfStereoFromTheWindow)
         platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(file);
 
         QElapsedTimer clock;
-        Click(*window, IDC_RECORD);
+        Click(window, IDC_RECORD);
         clock.start();
         statusWhileRecording = window->m_statusBar.Text(0);
         QTest::qWait(2000);
-        Click(*window, IDC_STOP);
+        Click(window, IDC_STOP);
         seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         EXPECT_TRUE(QTest::qWaitFor([&] { return page.m_engine.m_nStatus == STATUS_READY; }, 5000));
         EXPECT_TRUE(QTest::qWaitFor([&] { return platform::FindControl(window, IDC_RECORD)->isEnabled(); }, 5000));

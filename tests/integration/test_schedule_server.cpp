@@ -2,6 +2,7 @@
 // itself 3 s ahead and stops by itself 2 s later, and the file holds those 2 s.
 
 #include "ServerFixture.h"
+#include "WindowControls.h"
 #include "app/ControlIds.h"
 #include "app/MainWindowPointer.h"
 #include "app/TessavoxDlg.h"
@@ -10,32 +11,11 @@
 #include "platform/LocalTime.h"
 #include "support/WaveFile.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimeEdit>
-
-namespace {
-
-void Choose(CDialogRecord& page, int id, int index)
-{
-    auto* combo = platform::FindControl<QComboBox>(&page, id);
-    ASSERT_NE(combo, nullptr) << id;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-void Click(QWidget* window, int id)
-{
-    auto* button = platform::FindControl<QAbstractButton>(window, id);
-    ASSERT_NE(button, nullptr) << id;
-    button->click();
-}
-
-} // namespace
 
 using ScheduleServerTest = ServerFixture;
 

@@ -44,6 +44,15 @@ protected:
         window->Create();
     }
 
+    // A new window whose only capture device fails to open, with no mixer.
+    void ReopenWithBrokenCapture()
+    {
+        audio.SetDevices(platform::Direction::Capture,
+                         {{"Broken", platform::VirtualSignal::Sine, platform::VirtualFault::FailOpen}});
+        mixer.SetDevices({});
+        Reopen();
+    }
+
     CDialogRecord& Page() { return window->m_pageRecord; }
     CAudioPlayRec& Engine() override { return window->m_pageRecord.m_engine; }
 
