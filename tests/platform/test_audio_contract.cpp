@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -63,11 +64,25 @@ public:
         QCoreApplication::sendPostedEvents();
     }
 
-    int DoomedDevice(Direction) { return 0; }
-    void BreakDoomedDevice() { m_backend.FailOpenStreams(VIRTUAL_STREAM_FAILED); }
+    // A device of this test's own (the others keep their names and ids, not their
+    // signals); removing it fails its streams, as unplugging a sound card does.
+    int DoomedDevice(Direction dir)
+    {
+        m_doomedDir = dir;
+        m_survivors.clear();
+        for (const DeviceInfo& device : m_backend.Devices(dir))
+            m_survivors.push_back({.name = device.name, .id = device.id});
+        std::vector<VirtualDeviceSpec> devices = m_survivors;
+        devices.push_back({.name = QStringLiteral("Virtual Doomed")});
+        m_backend.SetDevices(dir, devices);
+        return static_cast<int>(devices.size()) - 1;
+    }
+    void BreakDoomedDevice() { m_backend.SetDevices(m_doomedDir, m_survivors); }
 
 private:
     VirtualBackend m_backend;
+    Direction m_doomedDir = Direction::Capture;
+    std::vector<VirtualDeviceSpec> m_survivors;
 };
 
 class PulseUnderTest {
@@ -224,6 +239,10 @@ TYPED_TEST(AudioContract, ListsEveryDeviceByTheNameUsersKnow)
             EXPECT_FALSE(names.back().isEmpty()) << "device " << i;
         }
         EXPECT_TRUE(this->Backend().DeviceName(dir, count).isEmpty());
+        // A choice is kept by id: every device has its own.
+        std::set<QString> ids;
+        for (const DeviceInfo& device : this->Backend().Devices(dir))
+            EXPECT_TRUE(!device.id.isEmpty() && ids.insert(device.id).second) << device.id.toStdString();
         const QStringList expected =
             dir == Direction::Capture ? this->m_under.CaptureNames() : this->m_under.PlaybackNames();
         for (const QString& name : expected)
@@ -511,6 +530,40 @@ TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
         EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
         EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1u);
     }
+}
+
+// Two watchers, so that the one left watching shows when a change has been told, and the
+// one that stopped can be seen to hear nothing of it.
+TYPED_TEST(AudioContract, TellsWatchersWhenACaptureDeviceComesAndGoes)
+{
+    EventCollector kept;
+    EventCollector dropped;
+    tests::ScopedDeviceWatch keeping(this->Backend(), &kept);
+    std::optional<tests::ScopedDeviceWatch> dropping(std::in_place, this->Backend(), &dropped);
+    const auto told = [&](std::size_t changes) {
+        return this->m_under.WaitFor(
+            [&] { return kept.DeviceListChanges() >= changes && dropped.DeviceListChanges() >= changes; });
+    };
+    const auto listed = [&](const QString& id) {
+        const std::vector<DeviceInfo> devices = this->Backend().Devices(Direction::Capture);
+        return std::any_of(devices.begin(), devices.end(), [&](const DeviceInfo& d) { return d.id == id; });
+    };
+
+    const int device = this->m_under.DoomedDevice(Direction::Capture);
+    ASSERT_GE(device, 0);
+    const QString id = this->Backend().Devices(Direction::Capture).at(static_cast<std::size_t>(device)).id;
+    ASSERT_TRUE(told(1)) << "not told of the new device";
+    this->m_under.BreakDoomedDevice();
+    ASSERT_TRUE(told(2)) << "not told of the device gone";
+    EXPECT_FALSE(listed(id));
+
+    QCoreApplication::sendPostedEvents();
+    dropping.reset();
+    const std::size_t heard = dropped.DeviceListChanges();
+    ASSERT_GE(this->m_under.DoomedDevice(Direction::Capture), 0);
+    ASSERT_TRUE(this->m_under.WaitFor([&] { return kept.DeviceListChanges() >= 3; }));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(dropped.DeviceListChanges(), heard);
 }
 
 } // namespace
