@@ -6,7 +6,6 @@
 
 #include "engine/AudioPlayRec.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -117,10 +116,6 @@ private:
     platform::IAudioBackend* m_pWatchedAudio = nullptr;
     bool m_bDeviceListStale = false;
 };
-
-// The device list's entries, entry i for device i: each device's name, or where two would
-// read the same, the name followed by the device's id.
-QStringList DeviceEntries(const std::vector<platform::DeviceInfo>& devices);
 
 // The file to play: initialPath when it names an existing file, else the one the user
 // picks in an open dialog with this filter ("text|pattern||"); empty when cancelled.

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QHash>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -37,8 +38,8 @@ QString ChangeNotice(const QString& before, const QString& after)
     return CDialogRecord::tr("\"%1\" is gone; the audio device is now \"%2\"").arg(before, after);
 }
 
-} // namespace
-
+// The list's entries, entry i for device i: each device's name, or where two would read
+// the same, the name followed by the device's id.
 QStringList DeviceEntries(const std::vector<platform::DeviceInfo>& devices)
 {
     QHash<QString, int> uses;
@@ -55,6 +56,8 @@ QStringList DeviceEntries(const std::vector<platform::DeviceInfo>& devices)
     }
     return entries;
 }
+
+} // namespace
 
 void CDialogRecord::ListDevices()
 {
