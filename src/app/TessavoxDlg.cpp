@@ -175,6 +175,8 @@ void CTessavoxDlg::ConnectControls()
     clicked(IDC_PLAY, &CTessavoxDlg::OnPlay);
     clicked(IDC_HELP, &CTessavoxDlg::OnHelp);
     connect(&m_pageRecord, &CDialogRecord::EngineDeviceClosed, this, &CTessavoxDlg::OnEngineDeviceClosed);
+    connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
+            [this](const QString& text) { m_statusBar.SetText(1, text); });
 }
 
 bool CTessavoxDlg::OnInitDialog()

@@ -66,6 +66,8 @@ void CTessavoxDlg::OnRecord()
 
 bool CTessavoxDlg::StartRecording()
 {
+    // Device numbers move as devices come and go: the chosen one's is looked up now.
+    m_pageRecord.UpdateDeviceList();
     // A capture that does not start is caught by StartOutputFiles; the engine has said why.
     m_pageRecord.m_engine.StartRecord(static_cast<std::uint16_t>(m_nBitsPerSample),
                                       static_cast<std::uint32_t>(m_pageRecord.m_nChannelIndex),

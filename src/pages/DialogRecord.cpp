@@ -28,18 +28,16 @@ CDialogRecord::CDialogRecord()
     ConnectControls();
 }
 
-CDialogRecord::~CDialogRecord() = default;
+CDialogRecord::~CDialogRecord()
+{
+    if (m_pWatchedAudio)
+        m_pWatchedAudio->UnwatchCaptureDevices(this);
+}
 
 bool CDialogRecord::OnInitDialog()
 {
     UpdateData(false);
-
-    // Entry i is device i; the count is asked again after each entry, as devices may come
-    // and go while the list is filled.
-    for (unsigned i = 0; i < platform::CurrentAudioBackend().DeviceCount(platform::Direction::Capture); ++i)
-        m_comboDevice->addItem(GetWaveInDeviceName(i));
-    m_nDevice = FindMixerCapableDevice();
-    m_comboDevice->setCurrentIndex(m_nDevice);
+    ListDevices();
 
     QWidget* mainWindow = GetMainWindow();
     m_pPlaceholder = mainWindow ? platform::FindControl(mainWindow, IDC_WAVE) : nullptr;
@@ -125,11 +123,16 @@ void CDialogRecord::UpdateData(bool save)
     m_comboBits->setCurrentIndex(m_nBitsIndex);
 }
 
+bool CDialogRecord::IsBusy() const
+{
+    return m_engine.m_nStatus == STATUS_PLAYING || m_engine.m_nStatus == STATUS_RECORDING ||
+           m_engine.m_nStatus == STATUS_STOPPING;
+}
+
 void CDialogRecord::UpdateControls()
 {
     UpdateData(true);
-    const bool busy = m_engine.m_nStatus == STATUS_PLAYING || m_engine.m_nStatus == STATUS_RECORDING ||
-                      m_engine.m_nStatus == STATUS_STOPPING;
+    const bool busy = IsBusy();
     m_comboChannel->setEnabled(!busy);
     m_comboDevice->setEnabled(!busy);
     if (QWidget* mainWindow = GetMainWindow()) {
@@ -146,17 +149,11 @@ void CDialogRecord::OnEngineNotify(std::uint32_t message, void* owner)
     if (message != MM_WOM_CLOSE && message != MM_WIM_CLOSE)
         return;
     auto* page = static_cast<CDialogRecord*>(owner);
+    // Device changes seen during the recording or playback are taken up now.
+    if (page->m_bDeviceListStale)
+        page->UpdateDeviceList();
     page->UpdateControls();
     emit page->EngineDeviceClosed();
-}
-
-void CDialogRecord::OnSelChangeDevice()
-{
-    const int selected = m_comboDevice->currentIndex();
-    if (selected == m_nDevice)
-        return;
-    m_engine.SelectDevice(static_cast<std::uint32_t>(selected));
-    m_nDevice = selected;
 }
 
 void CDialogRecord::OnSource()

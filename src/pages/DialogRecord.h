@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -37,6 +38,12 @@ public:
     // when it is not capturing or an output cannot be opened (the engine has said why).
     bool StartOutputFiles();
     void UpdateControls();
+    // Follows the server's capture devices: refills the device list when it changed, finds
+    // the chosen device again by its id and gives the engine its current number; when it
+    // is gone, chooses as start-up does and says so (DeviceNotice). While the engine is
+    // busy it waits for the device to close. Also called just before a recording opens
+    // the device, so the number the engine opens is current.
+    void UpdateDeviceList();
     // Finishes the outputs that no longer match the file type or the channel boxes.
     void CloseUnusedOutputs();
     // The file the recording is writing now (it moves on past the size limit), or empty.
@@ -58,17 +65,27 @@ public:
     QString m_strFolder;
     std::int32_t m_nSampleRateIndex = 0;
     std::int32_t m_nBitsIndex = 0;
+    // The id of the device the user chose (or the page chose for them). Kept while the
+    // device is missing from an empty list, so that a server that restarts finds it again.
+    QString m_strDeviceId;
 
 signals:
     // The engine's capture or playback device has closed; the page's controls are refreshed.
     void EngineDeviceClosed();
+    // The chosen capture device changed without the user's doing; text says to what.
+    void DeviceNotice(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void customEvent(QEvent* event) override;
 
 private:
     void BuildControls();
     void ConnectControls();
+    // Lists the capture devices at start-up, chooses one, and starts following the server.
+    void ListDevices();
+    void FillDeviceList(const std::vector<platform::DeviceInfo>& devices);
+    bool IsBusy() const;
     void FillLists();
     void SetUpSlider(QSlider* slider, bool lineInput);
 
@@ -94,6 +111,10 @@ private:
     QComboBox* m_comboBits = nullptr;
     // The main window's display placeholder, over which the engine's window lies.
     QWidget* m_pPlaceholder = nullptr;
+    // The backend whose capture devices the page follows, and whether they changed while
+    // the engine was busy.
+    platform::IAudioBackend* m_pWatchedAudio = nullptr;
+    bool m_bDeviceListStale = false;
 };
 
 // The file to play: initialPath when it names an existing file, else the one the user

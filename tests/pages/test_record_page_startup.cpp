@@ -9,14 +9,6 @@
 
 namespace {
 
-QStringList Entries(QComboBox* combo)
-{
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries << combo->itemText(i);
-    return entries;
-}
-
 constexpr std::uint32_t NORM = 65536;
 
 } // namespace

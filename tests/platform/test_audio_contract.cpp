@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -63,11 +64,25 @@ public:
         QCoreApplication::sendPostedEvents();
     }
 
-    int DoomedDevice(Direction) { return 0; }
-    void BreakDoomedDevice() { m_backend.FailOpenStreams(VIRTUAL_STREAM_FAILED); }
+    // A device of this test's own (the others keep their names and ids, not their
+    // signals); removing it fails its streams, as unplugging a sound card does.
+    int DoomedDevice(Direction dir)
+    {
+        m_doomedDir = dir;
+        m_survivors.clear();
+        for (const DeviceInfo& device : m_backend.Devices(dir))
+            m_survivors.push_back({.name = device.name, .id = device.id});
+        std::vector<VirtualDeviceSpec> devices = m_survivors;
+        devices.push_back({.name = QStringLiteral("Virtual Doomed")});
+        m_backend.SetDevices(dir, devices);
+        return static_cast<int>(devices.size()) - 1;
+    }
+    void BreakDoomedDevice() { m_backend.SetDevices(m_doomedDir, m_survivors); }
 
 private:
     VirtualBackend m_backend;
+    Direction m_doomedDir = Direction::Capture;
+    std::vector<VirtualDeviceSpec> m_survivors;
 };
 
 class PulseUnderTest {
@@ -224,6 +239,10 @@ TYPED_TEST(AudioContract, ListsEveryDeviceByTheNameUsersKnow)
             EXPECT_FALSE(names.back().isEmpty()) << "device " << i;
         }
         EXPECT_TRUE(this->Backend().DeviceName(dir, count).isEmpty());
+        // A choice is kept by id: every device has its own.
+        std::set<QString> ids;
+        for (const DeviceInfo& device : this->Backend().Devices(dir))
+            EXPECT_TRUE(!device.id.isEmpty() && ids.insert(device.id).second) << device.id.toStdString();
         const QStringList expected =
             dir == Direction::Capture ? this->m_under.CaptureNames() : this->m_under.PlaybackNames();
         for (const QString& name : expected)
@@ -511,6 +530,27 @@ TYPED_TEST(AudioContract, ReportsAStreamFailureAsItsOwnNotification)
         EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
         EXPECT_EQ(s.log.Count(FailedMsg(dir)), 1u);
     }
+}
+
+TYPED_TEST(AudioContract, TellsWatchersWhenACaptureDeviceComesAndGoes)
+{
+    EventCollector watcher;
+    {
+        tests::ScopedDeviceWatch watching(this->Backend(), &watcher);
+        const int device = this->m_under.DoomedDevice(Direction::Capture);
+        ASSERT_GE(device, 0);
+        const DeviceInfo plugged = this->Backend().Devices(Direction::Capture).at(static_cast<std::size_t>(device));
+        ASSERT_TRUE(this->m_under.WaitFor([&] { return watcher.DeviceListChanges() >= 1; }));
+        this->m_under.BreakDoomedDevice();
+        ASSERT_TRUE(this->m_under.WaitFor([&] { return watcher.DeviceListChanges() >= 2; }));
+        const std::vector<DeviceInfo> left = this->Backend().Devices(Direction::Capture);
+        EXPECT_TRUE(std::find(left.begin(), left.end(), plugged) == left.end()) << plugged.id.toStdString();
+    }
+    QCoreApplication::sendPostedEvents();
+    const std::size_t told = watcher.DeviceListChanges();
+    ASSERT_GE(this->m_under.DoomedDevice(Direction::Capture), 0);
+    this->m_under.LetTimePass(Pcm(48000, 16, 2), 100);
+    EXPECT_EQ(watcher.DeviceListChanges(), told) << "told after it stopped watching";
 }
 
 } // namespace

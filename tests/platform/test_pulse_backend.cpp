@@ -1,5 +1,5 @@
 // What only the PulseAudio backend does: find no server, hear the private server's tones on
-// the right channels, and outlive a server that goes away.
+// the right channels, and outlive a server that goes away, finding the next by itself.
 
 #include "platform/audio/pulse/PulseBackend.h"
 #include "support/AudioFormats.h"
@@ -228,6 +228,9 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     ScopedPulseServer useFirst(first.Address());
     PulseBackend backend;
     ASSERT_GT(backend.DeviceCount(Direction::Capture), 0u);
+    // Watched, the backend notices by itself that the server went and that the next came.
+    EventCollector watcher;
+    tests::ScopedDeviceWatch watching(backend, &watcher);
 
     const WAVEFORMATEX format = Pcm(44100, 16, 2);
     TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
@@ -239,6 +242,7 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
 
     first.Stop();
     ASSERT_TRUE(QTest::qWaitFor([&] { return log.Count(MM_WIM_ERROR) == 1u; }, WAIT_MS));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.DeviceListChanges() == 1u; }, WAIT_MS));
     const MMRESULT failure = log.Events().back().error;
     EXPECT_GE(failure, SERVER_ERROR_BASE);
     EXPECT_FALSE(backend.ErrorText(failure).isEmpty());
@@ -257,6 +261,7 @@ TEST(PulseBackend, ReportsAServerThatWentAwayAndFindsTheNextOne)
     SoundServer second;
     ASSERT_TRUE(second.Start()) << second.Failure().toStdString();
     ScopedPulseServer useSecond(second.Address());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.DeviceListChanges() == 2u; }, WAIT_MS));
     EXPECT_GT(backend.DeviceCount(Direction::Capture), 0u);
     ASSERT_EQ(backend.Open(Direction::Capture, DEFAULT_DEVICE, format, &log, stream), MMSYSERR_NOERROR);
     ASSERT_EQ(stream->Close(), MMSYSERR_NOERROR);

@@ -43,6 +43,10 @@ bool EventCollector::WaitFor(std::uint32_t message, std::size_t count, int timeo
 
 bool EventCollector::event(QEvent* e)
 {
+    if (e->type() == platform::DeviceListEvent::EventType()) {
+        ++m_nDeviceListChanges;
+        return true;
+    }
     if (e->type() != WaveEvent::EventType())
         return QObject::event(e);
     const auto* wave = static_cast<const WaveEvent*>(e);

@@ -1,9 +1,9 @@
 #pragma once
 // Stands in for the engine as the target of a wave stream: keeps every WaveEvent it is
 // given, with the thread it arrived on, so tests can check what a backend posted and in
-// which order.
+// which order. As a watcher of a backend's capture devices it counts the changes told.
 
-#include "platform/audio/WaveTypes.h"
+#include "platform/audio/AudioBackend.h"
 
 #include <QObject>
 
@@ -33,6 +33,7 @@ public:
     // Headers of the events carrying `message`, in arrival order.
     std::vector<WAVEHDR*> Headers(std::uint32_t message) const;
     void Clear() { m_events.clear(); }
+    std::size_t DeviceListChanges() const { return m_nDeviceListChanges; }
 
     // Delivers the events already posted to this object, without running anything else.
     void DeliverPosted();
@@ -44,6 +45,24 @@ protected:
 
 private:
     std::vector<CollectedEvent> m_events;
+    std::size_t m_nDeviceListChanges = 0;
+};
+
+// Watches a backend's capture devices for one scope, so a failed assertion cannot leave a
+// collector that is gone still watched.
+class ScopedDeviceWatch {
+public:
+    ScopedDeviceWatch(platform::IAudioBackend& backend, QObject* target) : m_backend(backend), m_pTarget(target)
+    {
+        m_backend.WatchCaptureDevices(m_pTarget);
+    }
+    ~ScopedDeviceWatch() { m_backend.UnwatchCaptureDevices(m_pTarget); }
+    ScopedDeviceWatch(const ScopedDeviceWatch&) = delete;
+    ScopedDeviceWatch& operator=(const ScopedDeviceWatch&) = delete;
+
+private:
+    platform::IAudioBackend& m_backend;
+    QObject* m_pTarget;
 };
 
 } // namespace tests

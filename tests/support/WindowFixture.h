@@ -90,6 +90,14 @@ protected:
         emit combo->activated(index);
     }
 
+    static QStringList Entries(const QComboBox* combo)
+    {
+        QStringList entries;
+        for (int i = 0; i < combo->count(); ++i)
+            entries << combo->itemText(i);
+        return entries;
+    }
+
     void TypePath(const QString& path) { PageControl<QLineEdit>(IDC_FILE_PATH)->setText(path); }
 
     // Sets the page up for a WAV recording into path on the counter device, so the bytes

@@ -39,6 +39,23 @@ bool UsesVirtualDevices()
     return name && std::strcmp(name, "virtual") == 0;
 }
 
+QEvent::Type DeviceListEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+unsigned IAudioBackend::DeviceCount(Direction dir)
+{
+    return static_cast<unsigned>(Devices(dir).size());
+}
+
+QString IAudioBackend::DeviceName(Direction dir, unsigned index)
+{
+    const std::vector<DeviceInfo> devices = Devices(dir);
+    return index < devices.size() ? devices[index].name : QString();
+}
+
 MMRESULT CheckHeader(const WAVEHDR* header)
 {
     return header && header->lpData && header->dwBufferLength > 0 ? MMSYSERR_NOERROR : MMSYSERR_INVALPARAM;

@@ -26,14 +26,26 @@
 // follows. Destroying an open stream is Reset followed by Close.
 //
 // Failure. A stream that fails while open (server gone, device removed) posts one
-// MM_WIM_ERROR / MM_WOM_ERROR with the code; its buffers stay queued until Reset.
+// MM_WIM_ERROR / MM_WOM_ERROR with the code; its buffers stay queued until Reset. A stream
+// opened on a numbered device fails when that device goes away; it never moves to another.
+//
+// Devices come and go. Device numbers are positions in the backend's list at the moment of
+// the call, so the same number may name another device after a change; a caller keeps a
+// choice by the device's id and looks its number up again just before opening it. Between
+// WatchCaptureDevices and UnwatchCaptureDevices a backend posts a DeviceListEvent to the
+// target after each change of the capture list (a device added, removed or renamed, the
+// server gone or back), possibly from a thread of its own; events may be merged, and one
+// may come for a change already seen. After UnwatchCaptureDevices returns nothing more is
+// posted to that target.
 
 #include "platform/audio/WaveTypes.h"
 
+#include <QEvent>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QObject;
 
@@ -43,6 +55,23 @@ enum class Direction { Capture, Playback };
 
 // −1 (the classic "wave mapper") opens the default device of that direction.
 inline constexpr int DEFAULT_DEVICE = -1;
+
+// One device as the backend lists it.
+struct DeviceInfo {
+    // The server's own name for it: unique, and the same for as long as the device exists.
+    QString id;
+    // What the user knows it by (the server's description); two devices may share it.
+    QString name;
+
+    bool operator==(const DeviceInfo&) const = default;
+};
+
+// The capture devices have changed: the target asks for the list again.
+class DeviceListEvent : public QEvent {
+public:
+    static QEvent::Type EventType();
+    DeviceListEvent() : QEvent(EventType()) {}
+};
 
 class IWaveStream {
 public:
@@ -68,15 +97,21 @@ class IAudioBackend {
 public:
     virtual ~IAudioBackend() = default;
 
-    virtual unsigned DeviceCount(Direction dir) = 0;
-    // The name a user knows the device by (the server's description); empty when out of range.
-    virtual QString DeviceName(Direction dir, unsigned index) = 0;
+    // The devices in the backend's order: device i is entry i. Empty when no server answers.
+    virtual std::vector<DeviceInfo> Devices(Direction dir) = 0;
+    unsigned DeviceCount(Direction dir);
+    // The name a user knows the device by; empty when out of range.
+    QString DeviceName(Direction dir, unsigned index);
     // Accepts PCM, 8 or 16 bits, 1 or 2 channels, 8000–48000 Hz; else WAVERR_BADFORMAT.
     // On success sets stream and posts MM_WIM_OPEN / MM_WOM_OPEN to target; on failure
     // leaves stream as it was.
     virtual MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
                           std::unique_ptr<IWaveStream>& stream) = 0;
     virtual QString ErrorText(MMRESULT code) = 0;
+
+    // See "Devices come and go" above. Watching the same target twice watches it once.
+    virtual void WatchCaptureDevices(QObject* target) = 0;
+    virtual void UnwatchCaptureDevices(QObject* target) = 0;
 };
 
 // True when TESSAVOX_AUDIO=virtual: the virtual devices instead of PulseAudio's, for the

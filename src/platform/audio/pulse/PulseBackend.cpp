@@ -17,17 +17,10 @@ PulseBackend::PulseBackend() : m_pImpl(std::make_unique<Impl>()) {}
 
 PulseBackend::~PulseBackend() = default;
 
-unsigned PulseBackend::DeviceCount(Direction dir)
+std::vector<DeviceInfo> PulseBackend::Devices(Direction dir)
 {
     PulseConnection::Lock lock(*m_pImpl->connection);
-    return static_cast<unsigned>(m_pImpl->connection->Devices(dir, PulseConnection::ReplyDeadline()).size());
-}
-
-QString PulseBackend::DeviceName(Direction dir, unsigned index)
-{
-    PulseConnection::Lock lock(*m_pImpl->connection);
-    const auto devices = m_pImpl->connection->Devices(dir, PulseConnection::ReplyDeadline());
-    return index < devices.size() ? devices[index].description : QString();
+    return m_pImpl->connection->Devices(dir, PulseConnection::ReplyDeadline());
 }
 
 MMRESULT PulseBackend::Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
@@ -46,15 +39,15 @@ MMRESULT PulseBackend::Open(Direction dir, int device, const WAVEFORMATEX& forma
     pa_context* context = connection.Context(deadline);
     if (!context)
         return MMSYSERR_NODRIVER;
-    std::string name;
+    QByteArray name;
     if (device != DEFAULT_DEVICE) {
         const auto devices = connection.Devices(dir, deadline);
         if (static_cast<std::size_t>(device) >= devices.size())
             return MMSYSERR_BADDEVICEID;
-        name = devices[static_cast<std::size_t>(device)].name;
+        name = devices[static_cast<std::size_t>(device)].id.toUtf8();
     }
     return PulseStream::Open(m_pImpl->connection, context, deadline, dir,
-                             device == DEFAULT_DEVICE ? nullptr : name.c_str(), format, target, stream);
+                             device == DEFAULT_DEVICE ? nullptr : name.constData(), format, target, stream);
 }
 
 QString PulseBackend::ErrorText(MMRESULT code)
@@ -64,6 +57,18 @@ QString PulseBackend::ErrorText(MMRESULT code)
             return QString::fromUtf8(text);
     }
     return CommonErrorText(code);
+}
+
+void PulseBackend::WatchCaptureDevices(QObject* target)
+{
+    PulseConnection::Lock lock(*m_pImpl->connection);
+    m_pImpl->connection->Watch(target);
+}
+
+void PulseBackend::UnwatchCaptureDevices(QObject* target)
+{
+    PulseConnection::Lock lock(*m_pImpl->connection);
+    m_pImpl->connection->Unwatch(target);
 }
 
 } // namespace platform

@@ -14,11 +14,12 @@ public:
     PulseBackend();
     ~PulseBackend() override;
 
-    unsigned DeviceCount(Direction dir) override;
-    QString DeviceName(Direction dir, unsigned index) override;
+    std::vector<DeviceInfo> Devices(Direction dir) override;
     MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
                   std::unique_ptr<IWaveStream>& stream) override;
     QString ErrorText(MMRESULT code) override;
+    void WatchCaptureDevices(QObject* target) override;
+    void UnwatchCaptureDevices(QObject* target) override;
 
 private:
     struct Impl;

@@ -3,6 +3,11 @@
 // The UI thread asks the server questions synchronously, but one call of the backend never
 // waits longer than REPLY_TIMEOUT in all: a server that does not answer makes a device
 // list empty, it does not freeze the window.
+//
+// While someone watches the capture devices, the main-loop thread follows the server's
+// source events on the same context, compares the list with the one the watchers were last
+// told of, and posts a DeviceListEvent when it differs. A server that goes away is looked
+// for again every RETRY_INTERVAL, so the list comes back when the server does.
 
 #include "platform/audio/AudioBackend.h"
 #include "platform/pulse/PulseLoop.h"
@@ -21,14 +26,10 @@ namespace platform {
 class PulseConnection {
 public:
     static constexpr std::chrono::milliseconds REPLY_TIMEOUT{1000};
+    static constexpr std::chrono::milliseconds RETRY_INTERVAL{1000};
     using Deadline = std::chrono::steady_clock::time_point;
     // The deadline of a backend call that starts now.
     static Deadline ReplyDeadline() { return std::chrono::steady_clock::now() + REPLY_TIMEOUT; }
-
-    struct Device {
-        std::string name;    // the server's name, what a stream connects to
-        QString description; // what the user knows it by
-    };
 
     // Starts the main loop; the server is first contacted when something is asked.
     PulseConnection() = default;
@@ -51,9 +52,12 @@ public:
     // by the deadline.
     pa_context* Context(Deadline deadline);
 
-    // The sources (capture, monitors included) or sinks (playback), in the server's order.
-    // Empty when no server answers.
-    std::vector<Device> Devices(Direction dir, Deadline deadline);
+    // The sources (capture, monitors included) or sinks (playback), in the server's order;
+    // the id is the server's name, what a stream connects to. Empty when no server answers.
+    std::vector<DeviceInfo> Devices(Direction dir, Deadline deadline);
+
+    void Watch(QObject* target);
+    void Unwatch(QObject* target);
 
     // Waits on the main loop until done() holds or the deadline has passed; false on
     // timeout. Callbacks that change what done() looks at must call Signal().
@@ -67,10 +71,35 @@ public:
     void Signal() { m_loop.Signal(); }
 
 private:
+    bool Ready() const;
+    bool Connecting() const;
+    // Starts connecting a new context without waiting for it.
+    bool BeginConnect();
     void Disconnect();
+
+    // Main-loop callbacks (and the UI thread, with the lock held).
+    void OnState();
+    void Subscribe();
+    void ListSources();
+    void OnSourcesListed(int eol);
+    void Tell(std::vector<DeviceInfo> devices);
+    void ScheduleRetry();
+    void OnRetry();
+    void CancelRetry();
 
     PulseLoop m_loop;
     pa_context* m_pContext = nullptr;
+
+    std::vector<QObject*> m_watchers;
+    // The capture devices the watchers were last told of.
+    std::vector<DeviceInfo> m_told;
+    // Per context: the source events are asked for, a list is on its way (and another is
+    // wanted after it, as the sources changed meanwhile).
+    bool m_bSubscribed = false;
+    bool m_bListing = false;
+    bool m_bListAgain = false;
+    std::vector<DeviceInfo> m_listing;
+    pa_time_event* m_pRetry = nullptr;
 };
 
 } // namespace platform

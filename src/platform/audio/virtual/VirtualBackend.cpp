@@ -3,6 +3,9 @@
 #include "platform/audio/virtual/VirtualBackendState.h"
 #include "platform/audio/virtual/VirtualStream.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -32,18 +35,37 @@ VirtualBackend::~VirtualBackend()
 
 void VirtualBackend::SetDevices(Direction dir, std::vector<VirtualDeviceSpec> devices)
 {
+    const std::vector<DeviceInfo> before = m_pState->Listed(dir);
     m_pState->Devices(dir) = std::move(devices);
+    const std::vector<DeviceInfo> after = m_pState->Listed(dir);
+
+    // A stream goes with its device, as a sound card's does when it is unplugged.
+    const std::vector<VirtualStream*> open = m_pState->streams;
+    for (VirtualStream* stream : open) {
+        const bool listed = std::any_of(after.begin(), after.end(),
+                                        [&](const DeviceInfo& device) { return device.id == stream->Device().Id(); });
+        if (stream->Dir() == dir && !listed)
+            stream->Fail(VIRTUAL_STREAM_FAILED);
+    }
+    if (dir == Direction::Capture && after != before)
+        for (QObject* watcher : m_pState->watchers)
+            QCoreApplication::postEvent(watcher, new DeviceListEvent);
 }
 
-unsigned VirtualBackend::DeviceCount(Direction dir)
+std::vector<DeviceInfo> VirtualBackend::Devices(Direction dir)
 {
-    return static_cast<unsigned>(m_pState->Devices(dir).size());
+    return m_pState->Listed(dir);
 }
 
-QString VirtualBackend::DeviceName(Direction dir, unsigned index)
+void VirtualBackend::WatchCaptureDevices(QObject* target)
 {
-    const auto& devices = m_pState->Devices(dir);
-    return index < devices.size() ? devices[index].name : QString();
+    if (target && std::find(m_pState->watchers.begin(), m_pState->watchers.end(), target) == m_pState->watchers.end())
+        m_pState->watchers.push_back(target);
+}
+
+void VirtualBackend::UnwatchCaptureDevices(QObject* target)
+{
+    std::erase(m_pState->watchers, target);
 }
 
 MMRESULT VirtualBackend::Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,

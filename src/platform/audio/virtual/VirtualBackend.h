@@ -42,9 +42,13 @@ struct VirtualDeviceSpec {
     unsigned failAfter = 0;
     double leftHz = 440.0;
     double rightHz = 660.0;
+    // The device's id; empty: the same as its name.
+    QString id = {};
+
+    QString Id() const { return id.isEmpty() ? name : id; }
 };
 
-// Code posted by FailMidStream.
+// Code posted by FailMidStream, and to the streams of a device SetDevices removes.
 inline constexpr MMRESULT VIRTUAL_STREAM_FAILED = SERVER_ERROR_BASE + 6;
 
 class VirtualStream;
@@ -55,13 +59,17 @@ public:
     VirtualBackend();
     ~VirtualBackend() override;
 
+    // Devices plugged in, unplugged or renamed: open streams whose device (by id) is no
+    // longer listed fail with VIRTUAL_STREAM_FAILED, and watchers of the capture devices are
+    // told when those changed.
     void SetDevices(Direction dir, std::vector<VirtualDeviceSpec> devices);
 
-    unsigned DeviceCount(Direction dir) override;
-    QString DeviceName(Direction dir, unsigned index) override;
+    std::vector<DeviceInfo> Devices(Direction dir) override;
     MMRESULT Open(Direction dir, int device, const WAVEFORMATEX& format, QObject* target,
                   std::unique_ptr<IWaveStream>& stream) override;
     QString ErrorText(MMRESULT code) override;
+    void WatchCaptureDevices(QObject* target) override;
+    void UnwatchCaptureDevices(QObject* target) override;
 
     // 0: manual. Otherwise running streams advance by themselves at speed × real time.
     void SetSpeed(double speed);

@@ -6,6 +6,14 @@
 
 namespace platform {
 
+std::vector<DeviceInfo> VirtualBackend::State::Listed(Direction dir)
+{
+    std::vector<DeviceInfo> listed;
+    for (const VirtualDeviceSpec& device : Devices(dir))
+        listed.push_back({device.Id(), device.name});
+    return listed;
+}
+
 void VirtualBackend::State::Register(VirtualStream* stream)
 {
     streams.push_back(stream);

@@ -21,12 +21,15 @@ struct VirtualBackend::State {
     std::vector<VirtualStream*> streams;
     VirtualStream* pLast = nullptr;
     QByteArray played;
+    // Told when the capture devices change.
+    std::vector<QObject*> watchers;
     VirtualClock clock;
     // Exists only while a speed is set; made on first use so that a backend can be built
     // before the application object.
     std::unique_ptr<QTimer> pTimer;
 
     std::vector<VirtualDeviceSpec>& Devices(Direction dir) { return dir == Direction::Capture ? capture : playback; }
+    std::vector<DeviceInfo> Listed(Direction dir);
     void Register(VirtualStream* stream);
     void Unregister(VirtualStream* stream);
     // Brings every open stream up to the clock's present.

@@ -40,6 +40,7 @@ public:
     // Posts the device error once and produces nothing more.
     void Fail(MMRESULT code);
     unsigned Queued() const { return static_cast<unsigned>(m_queue.size()); }
+    const VirtualDeviceSpec& Device() const { return m_device; }
 
 private:
     void Capture(std::uint64_t bytes);
