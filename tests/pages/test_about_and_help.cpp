@@ -1,4 +1,4 @@
-// The about page and the about box: their texts, the links followed by mouse and keyboard,
+// The about page and the about box: their texts, the links followed from the keyboard,
 // Help from either window, and the about box from the window's menu.
 
 #include "pages/AboutDlg.h"
@@ -65,23 +65,6 @@ TEST_F(AboutPage, ShowsTheProductItsVersionAndBothAddresses)
     auto* frame = About().findChild<QGroupBox*>();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->title().isEmpty());
-}
-
-TEST_F(AboutPage, LinksOpenTheSiteAndANewMessageFromTheMouse)
-{
-    ShowAboutPage();
-    const QUrl expected[] = {QUrl("https://tessavox.example.org"),
-                             QUrl("mailto:support@tessavox.example.org?subject=Tessavox")};
-    int i = 0;
-    for (int id : {IDC_WEBSITE, IDC_EMAIL}) {
-        QLabel* link = Link(id);
-        const QPoint onText(link->contentsRect().left() + 6, link->height() / 2);
-        QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, onText);
-        ASSERT_EQ(opened.Opened().size(), static_cast<std::size_t>(i + 1)) << id;
-        EXPECT_EQ(opened.Opened()[i], expected[i]);
-        ++i;
-    }
-    EXPECT_TRUE(messages.Messages().empty());
 }
 
 // Tab reaches each link and Enter follows it; the Enter does not go on to close the window.
