@@ -1,6 +1,6 @@
 #pragma once
-// The recorder's icon, drawn rather than shipped as an image: a red record button with a
-// trace across it.
+// The recorder's icon: a red record button with a trace across it. One SVG drawing serves
+// the windows, the about page and box, and the desktop's application menu.
 
 #include <QIcon>
 

@@ -13,6 +13,10 @@ inline constexpr int IDC_HELP = 1025;
 inline constexpr int IDC_TIME = 1056;
 inline constexpr int IDC_SIZE = 1057;
 
+// About page (its Help button is IDC_HELP too)
+inline constexpr int IDC_EMAIL = 1029;
+inline constexpr int IDC_WEBSITE = 1030;
+
 // Recording options page
 inline constexpr int IDC_FILE_PATH = 1005;
 inline constexpr int IDC_BROWSE = 1006;

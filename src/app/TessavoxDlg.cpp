@@ -5,6 +5,7 @@
 
 #include "app/AppIcon.h"
 #include "app/ControlIds.h"
+#include "pages/AboutDlg.h"
 #include "platform/ControlId.h"
 
 #include <QContextMenuEvent>
@@ -161,6 +162,11 @@ void CTessavoxDlg::BuildControls()
     root->addWidget(&m_statusBar);
     // The window keeps the size its controls ask for, as the template's window did.
     root->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Desktops keep the window menu to themselves: the about entry lives in the window's
+    // context menu.
+    m_pWindowMenu = new QMenu(this);
+    m_pWindowMenu->addAction(tr("&About Tessavox..."));
 }
 
 void CTessavoxDlg::ConnectControls()
@@ -177,15 +183,11 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_pageRecord, &CDialogRecord::EngineDeviceClosed, this, &CTessavoxDlg::OnEngineDeviceClosed);
     connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
             [this](const QString& text) { m_statusBar.SetText(1, text); });
+    connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
 }
 
 bool CTessavoxDlg::OnInitDialog()
 {
-    // Desktops keep the window menu to themselves: the about entry lives in the window's
-    // context menu. The about box is not built yet, so the entry is shown greyed.
-    m_pWindowMenu = new QMenu(this);
-    m_pWindowMenu->addAction(tr("&About Tessavox..."))->setEnabled(false);
-
     setWindowIcon(m_hIcon);
     m_tab.addTab(tr("Record"));
     m_tab.addTab(tr("Schedule"));
@@ -237,6 +239,12 @@ void CTessavoxDlg::contextMenuEvent(QContextMenuEvent* e)
 {
     if (m_pWindowMenu)
         m_pWindowMenu->exec(e->globalPos());
+}
+
+void CTessavoxDlg::OnAboutBox()
+{
+    CAboutDlg box(this);
+    box.exec();
 }
 
 // Enter where no push button takes it closes the window, as the dialog's OK command does;

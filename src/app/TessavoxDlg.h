@@ -45,6 +45,8 @@ public:
     void OnStop();
     void OnPlay();
     void OnHelp();
+    // The about box, from the window's menu.
+    void OnAboutBox();
     // A tick of the window timer with this id; the arming code also calls it directly.
     void OnTimer(int id);
     void OnTabSelChange();

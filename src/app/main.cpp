@@ -1,15 +1,30 @@
 // Tessavox: a desktop sound recorder.
 
+#include "ProductInfo.h"
 #include "app/TessavoxApp.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Answered before the application exists, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Tessavox %s\n", TESSAVOX_VERSION);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     // The application's standard message boxes are captioned with the program file's name.
     QApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    QApplication::setApplicationVersion(QLatin1String(TESSAVOX_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(TESSAVOX_APP_ID));
     CTessavoxApp theApp;
     theApp.InitInstance();
     return 0;

@@ -24,7 +24,8 @@ private:
     void* m_pHandle;
 };
 
-// The folder the program runs from, ending with '/'.
+// The folder of the program file, links followed (an installed bin/tessavox is a link into
+// lib/tessavox/), ending with '/'.
 QString ProgramDirectory();
 // Tests stand another folder in for the program's (empty: the real one again).
 void SetProgramDirectory(const QString& dir);

@@ -1,9 +1,7 @@
-// The main window as start-up leaves it, its tabs, its Help button and the Enter key.
+// The main window as start-up leaves it, its tabs and the Enter key.
 
 #include "support/WindowFixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -57,48 +55,6 @@ TEST_F(MainWindow, ControlIdsBelongToTheirOwnWindow)
     EXPECT_EQ(platform::FindControl(window.get(), IDC_FILE_PATH), nullptr) << "a page's control is not the window's";
     EXPECT_NE(platform::FindControl(&Page(), IDC_FILE_PATH), nullptr);
     EXPECT_EQ(platform::FindControl(&Page(), IDC_RECORD), nullptr);
-}
-
-class HelpButton : public MainWindow {
-protected:
-    void SetUp() override
-    {
-        MainWindow::SetUp();
-        previous = QDir::currentPath();
-        QDir(dir.path()).mkdir("cwd");
-        QDir(dir.path()).mkdir("program");
-        ASSERT_TRUE(QDir::setCurrent(Path("cwd")));
-        platform::SetProgramDirectory(Path("program"));
-    }
-    void TearDown() override
-    {
-        platform::SetProgramDirectory({});
-        QDir::setCurrent(previous);
-        MainWindow::TearDown();
-    }
-    void Touch(const QString& path)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    QString previous;
-};
-
-TEST_F(HelpButton, OpensTheHelpFileFromTheCurrentFolderFirstThenBesideTheProgram)
-{
-    Click(IDC_HELP);
-    EXPECT_TRUE(opened.Opened().empty()) << "no help file: nothing happens";
-
-    Touch(Path("program/Tessavox.html"));
-    Click(IDC_HELP);
-    ASSERT_EQ(opened.Opened().size(), 1u);
-    EXPECT_EQ(opened.Opened()[0], QUrl::fromLocalFile(Path("program/Tessavox.html")));
-
-    Touch(Path("cwd/Tessavox.html"));
-    Click(IDC_HELP);
-    ASSERT_EQ(opened.Opened().size(), 2u);
-    EXPECT_EQ(opened.Opened()[1], QUrl::fromLocalFile(Path("cwd/Tessavox.html")));
-    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST_F(MainWindow, EnterOutsideAButtonClosesTheWindowAsOk)

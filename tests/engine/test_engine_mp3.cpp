@@ -68,8 +68,9 @@ void ExpectFinishedMp3(const QString& path, long rate, int channels, std::size_t
     ASSERT_EQ(audio->channels, channels);
     EXPECT_EQ(audio->Frames(), frames);
     EXPECT_NEAR(ToneFrequency(*audio, 0), hz0, 2.0);
-    if (channels == 2)
+    if (channels == 2) {
         EXPECT_NEAR(ToneFrequency(*audio, 1), hz1, 2.0);
+    }
 }
 
 } // namespace
@@ -95,8 +96,9 @@ TEST_P(Mp3ModeTest, FileHoldsEverySampleFedAndTheSourceTones)
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(16, c.mode, c.rate));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
-    if (c.mode == CHANNELS_SPLIT)
+    if (c.mode == CHANNELS_SPLIT) {
         ASSERT_TRUE(engine->OpenRecordFile(1, Path("b.mp3")));
+    }
     // Ends inside a chunk and inside a buffer: the last sound is what is held at the close.
     const unsigned frames = c.rate + 777;
     Feed(frames);

@@ -26,8 +26,9 @@ protected:
         clock.start();
         EXPECT_TRUE(engine.StartRecord(16, mode, rate));
         EXPECT_TRUE(engine.OpenRecordFile(0, Path("a.mp3")));
-        if (mode == CHANNELS_SPLIT)
+        if (mode == CHANNELS_SPLIT) {
             EXPECT_TRUE(engine.OpenRecordFile(1, Path(right)));
+        }
         QTest::qWait(ms);
         engine.Stop();
         const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;

@@ -31,8 +31,9 @@ protected:
         clock.start();
         EXPECT_TRUE(engine.StartRecord(bits, mode, rate));
         EXPECT_TRUE(engine.OpenRecordFile(0, Path("a.wav")));
-        if (mode == CHANNELS_SPLIT)
+        if (mode == CHANNELS_SPLIT) {
             EXPECT_TRUE(engine.OpenRecordFile(1, Path("b.wav")));
+        }
         QTest::qWait(ms);
         engine.Stop();
         r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;

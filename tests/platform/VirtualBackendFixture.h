@@ -34,8 +34,9 @@ protected:
     static void Queue(platform::IWaveStream& stream, TestBuffers& buffers)
     {
         for (WAVEHDR* h : buffers.All()) {
-            if (!(h->dwFlags & WHDR_PREPARED))
+            if (!(h->dwFlags & WHDR_PREPARED)) {
                 ASSERT_EQ(stream.Prepare(h), MMSYSERR_NOERROR);
+            }
             ASSERT_EQ(stream.AddBuffer(h), MMSYSERR_NOERROR);
         }
     }

@@ -178,8 +178,9 @@ protected:
                     int device = DEFAULT_DEVICE)
     {
         ASSERT_NO_FATAL_FAILURE(OpenAndQueue(session, dir, format, buffers, device));
-        if (dir == Direction::Capture)
+        if (dir == Direction::Capture) {
             ASSERT_EQ(session.stream->Start(), MMSYSERR_NOERROR);
+        }
     }
     bool WaitForCount(const Session& session, std::uint32_t message, std::size_t count)
     {
@@ -366,8 +367,9 @@ TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
 
     EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
     for (const auto& e : s.log.Events())
-        if (e.message == MM_WIM_DATA)
+        if (e.message == MM_WIM_DATA) {
             EXPECT_EQ(e.streamId, s.stream->Id());
+        }
     for (WAVEHDR* header : buffers.All()) {
         EXPECT_EQ(header->dwBytesRecorded, header->dwBufferLength) << "a buffer came back before it was full";
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
@@ -392,8 +394,9 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
     bool sawPartial = false;
     for (WAVEHDR* header : buffers.All()) {
         EXPECT_EQ(header->dwBytesRecorded % format.nBlockAlign, 0u);
-        if (sawPartial)
+        if (sawPartial) {
             EXPECT_EQ(header->dwBytesRecorded, 0u) << "buffer " << header->dwUser << " filled out of order";
+        }
         sawPartial = sawPartial || header->dwBytesRecorded < header->dwBufferLength;
         EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
     }

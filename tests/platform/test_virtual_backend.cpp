@@ -138,8 +138,9 @@ TEST_F(VirtualBackendTest, SineHasItsFrequencyPerChannelAtBothSampleSizes)
             const std::vector<int> left = Samples(bytes, bits, channels, 0);
             EXPECT_NEAR(SignChanges(left), 880, 2);
             EXPECT_NEAR(Peak(left), bits == 8 ? 64 : 16384, bits == 8 ? 1 : 2) << "about half of full scale";
-            if (channels == 2)
+            if (channels == 2) {
                 EXPECT_NEAR(SignChanges(Samples(bytes, bits, channels, 1)), 1320, 2);
+            }
         }
     }
 }

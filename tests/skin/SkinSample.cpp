@@ -1,5 +1,7 @@
 #include "skin/SkinSample.h"
 
+#include "pages/DialogAbout.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -145,17 +147,6 @@ QWidget* SchedulePage()
     return page;
 }
 
-QWidget* AboutPage()
-{
-    auto* page = new QWidget;
-    auto* v = new QVBoxLayout(page);
-    v->addWidget(new QLabel(QStringLiteral("Tessavox 1.0")));
-    v->addWidget(new QLabel(QStringLiteral("A sound recorder for the Linux desktop.")));
-    v->addWidget(Button(QStringLiteral("Help")), 0, Qt::AlignLeft);
-    v->addStretch();
-    return page;
-}
-
 } // namespace
 
 SkinSample::SkinSample()
@@ -164,7 +155,7 @@ SkinSample::SkinSample()
     m_pTabs = new QTabWidget;
     m_pTabs->addTab(RecordPage(), QStringLiteral("Record"));
     m_pTabs->addTab(SchedulePage(), QStringLiteral("Schedule"));
-    m_pTabs->addTab(AboutPage(), QStringLiteral("About"));
+    m_pTabs->addTab(new CDialogAbout, QStringLiteral("About"));
 
     auto* texts = new QHBoxLayout;
     texts->setSpacing(16);
