@@ -42,6 +42,13 @@ struct VirtualDeviceSpec {
     unsigned failAfter = 0;
     double leftHz = 440.0;
     double rightHz = 660.0;
+    // How a capture device hands its sound over, as a sound server does: in fragments of
+    // this many frames (0: each frame as soon as it is captured); beginning with this many
+    // frames from before Start (negative: beginning that long after Start); and with timing
+    // that places its sound in time, or without (then the edges are what arrived).
+    unsigned fragmentFrames = 0;
+    int leadFrames = 0;
+    bool timing = true;
 };
 
 // Code posted by FailMidStream.
