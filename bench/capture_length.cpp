@@ -1,5 +1,5 @@
-// How long a recording through the sound server is, against the time between Start and
-// Finish, at each sample rate, from the default source: the edges of a capture. Uses the
+// How long a recording through the sound server is, against the time between its Open
+// and its Finish, at each sample rate, from the default source: the edges of a capture. Uses the
 // engine's ring (4096-byte buffers, as many as the rate asks for), each given back when it
 // comes back, and ends as the engine's Stop does: Finish, and buffers that come back full
 // go back for the rest. Also how long after Finish the last buffer came back. Rounds go
@@ -66,6 +66,9 @@ bool RecordOnce(PulseBackend& backend, std::uint32_t rate, int milliseconds, Edg
     std::vector<WAVEHDR> headers(count);
     Ring ring;
     std::unique_ptr<IWaveStream> stream;
+    // From the Open, as the engine's Record opens and starts at once.
+    QElapsedTimer clock;
+    clock.start();
     if (const MMRESULT result = backend.Open(Direction::Capture, DEFAULT_DEVICE, format, &ring, stream)) {
         std::printf("%8u open failed: %s\n", rate, qPrintable(backend.ErrorText(result)));
         return false;
@@ -77,8 +80,6 @@ bool RecordOnce(PulseBackend& backend, std::uint32_t rate, int milliseconds, Edg
         stream->Prepare(&headers[i]);
         stream->AddBuffer(&headers[i]);
     }
-    QElapsedTimer clock;
-    clock.start();
     stream->Start();
     bench::RunFor(milliseconds);
     ring.finishing = true;

@@ -28,15 +28,18 @@
 // sometimes beginning with sound from before Start. Its timing says where in the stream
 // each moment lies, so a capture holds exactly the sound between two moments: Start, and
 // Finish. From Start the backend leaves out sound that the timing places before the call
-// (none when the device began late: what it never captured cannot be had). Finish returns
-// at once; the backend goes on filling buffers until the sound up to the moment of the call
-// has arrived, hands back the buffer that holds its last byte (and every buffer queued
-// after it, empty), then captures no more. A buffer added after that comes straight back
-// empty. Sound already handed back is never taken back: a device that hands over sound
-// before its moment (a monitor of an output that renders ahead) may end a little late.
-// Where the device gives no usable timing, Start leaves nothing out and Finish ends with
-// the sound that has arrived, as Reset does. The caller bounds the wait: Reset ends a
-// Finish that has not ended.
+// (none when the device began late: what it never captured cannot be had); the first
+// Start of a stream counts from its Open, so the time a server takes to open one is not
+// lost to a caller that opens and starts at once. Finish returns at once; the backend goes
+// on filling buffers until the sound up to the moment of the call has arrived, hands back
+// the buffer that holds its last byte (and every buffer queued after it, empty), then
+// captures no more. A buffer added after that comes straight back empty. Sound already
+// handed back is never taken back: a device that hands over sound before its moment (a
+// monitor of an output that renders ahead) may end a little late. Where the device gives
+// no usable timing, Start leaves nothing out and Finish ends with the sound that has
+// arrived, as Reset does. The caller bounds the wait: Reset ends a Finish that has not
+// ended.
+//
 // Close fails with WAVERR_STILLPLAYING while buffers are queued; otherwise it posts
 // MM_WIM_CLOSE / MM_WOM_CLOSE after every other notification of the stream, and nothing
 // follows. Destroying an open stream is Reset followed by Close.

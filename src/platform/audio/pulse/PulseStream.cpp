@@ -67,6 +67,7 @@ MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_conte
                            const WAVEFORMATEX& format, QObject* target, std::unique_ptr<IWaveStream>& stream)
 {
     std::unique_ptr<PulseStream> opened(new PulseStream(std::move(connection), dir, format, target));
+    opened->m_tStart = Now();
     const MMRESULT result = opened->Connect(context, deadline, device);
     if (result != MMSYSERR_NOERROR)
         return result;
@@ -272,7 +273,11 @@ MMRESULT PulseStream::Start()
         Send(uncork);
         m_bRunning = true;
         if (m_dir == Direction::Capture) {
-            m_tStart = Now();
+            // The first round holds the sound from the Open on: the time the server takes
+            // to open a stream is not the user's loss.
+            if (m_bStartedBefore)
+                m_tStart = Now();
+            m_bStartedBefore = true;
             m_bFirstSound = false;
             m_records.clear();
             m_window.Restart();

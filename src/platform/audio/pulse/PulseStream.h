@@ -128,7 +128,8 @@ private:
     std::size_t m_nFragmentTaken = 0;
     // Capture: the part of the stream that is the recording, and the moments bounding it.
     CaptureWindow m_window;
-    timeval m_tStart{};
+    timeval m_tStart{}; // of the Open for the first Start, else of the Start
+    bool m_bStartedBefore = false;
     bool m_bFirstSound = false; // sound has come since Start, and records are being taken
     timeval m_tFirstSound{};
     timeval m_tFinish{};
