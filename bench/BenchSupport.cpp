@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTimer>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -31,11 +33,37 @@ void RunEventLoop(int ms, QEventLoop& loop)
     loop.exec();
 }
 
-// The engine's owner callback: the capture device has closed, the file is finished.
-void QuitOnClose(std::uint32_t message, void* loop)
+// What the engine tells its owner during a benchmark's recording.
+struct EngineWatch {
+    QEventLoop closed;
+    QElapsedTimer clock;
+    qint64 stopNs = -1;
+    qint64 closedNs = -1;
+    qint64 lastUpdateNs = -1;
+    qint64 longestGapNs = 0;
+    int updates = 0;
+};
+
+// Buffers that come back within this of each other are drawn as one picture.
+constexpr qint64 ONE_REDRAW_NS = 10'000'000;
+
+// The engine's owner callback: each buffer that comes back while recording is drawn; the
+// capture device closing means every file is finished.
+void Watch(std::uint32_t message, void* owner)
 {
-    if (message == MM_WIM_CLOSE)
-        static_cast<QEventLoop*>(loop)->quit();
+    auto* watch = static_cast<EngineWatch*>(owner);
+    const qint64 now = watch->clock.nsecsElapsed();
+    if (message == MM_WIM_DATA && watch->stopNs < 0) {
+        if (watch->lastUpdateNs < 0 || now - watch->lastUpdateNs >= ONE_REDRAW_NS) {
+            if (watch->lastUpdateNs >= 0)
+                watch->longestGapNs = std::max(watch->longestGapNs, now - watch->lastUpdateNs);
+            watch->lastUpdateNs = now;
+            ++watch->updates;
+        }
+    } else if (message == MM_WIM_CLOSE) {
+        watch->closedNs = now;
+        watch->closed.quit();
+    }
 }
 
 void PrintMessages(const platform::MessageRecorder& messages)
@@ -45,6 +73,23 @@ void PrintMessages(const platform::MessageRecorder& messages)
 }
 
 } // namespace
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+double Spread(const std::vector<double>& values)
+{
+    if (values.empty())
+        return 0.0;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return *high - *low;
+}
 
 double CpuOf(const rusage& u)
 {
@@ -103,9 +148,36 @@ bool SoundServerRunning()
     return false;
 }
 
-long SoundServerPid()
+QString SoundServerName()
 {
-    return qEnvironmentVariableIntValue("TESSAVOX_SOUND_SERVER_PID");
+    return qEnvironmentVariable("TESSAVOX_SOUND_FLAVOUR") == QLatin1String("pipewire") ? QStringLiteral("PipeWire")
+                                                                                       : QStringLiteral("PulseAudio");
+}
+
+double SoundServerCpu()
+{
+    double cpu = 0.0;
+    for (const QString& pid : qEnvironmentVariable("TESSAVOX_SOUND_SERVER_PIDS").split(u' ', Qt::SkipEmptyParts))
+        cpu += ProcessCpu(pid.toLong());
+    return cpu;
+}
+
+BusyCores::BusyCores(bool busy)
+{
+    if (!busy)
+        return;
+    const char* const spin[] = {"sh", "-c", "while :; do :; done", nullptr};
+    for (long core = 0; core < sysconf(_SC_NPROCESSORS_ONLN); ++core)
+        if (const pid_t pid = Spawn(spin, -1, -1); pid > 0)
+            m_pids.push_back(pid);
+}
+
+BusyCores::~BusyCores()
+{
+    for (const pid_t pid : m_pids) {
+        kill(pid, SIGKILL);
+        Reap(pid);
+    }
 }
 
 std::uint32_t WaveDataBytes(const QString& path)
@@ -124,7 +196,7 @@ std::uint32_t WaveDataBytes(const QString& path)
     return size;
 }
 
-Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, long serverPid,
+Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
                         const std::function<double(const QString&)>& recordedSeconds)
 {
     Result r;
@@ -132,26 +204,29 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, lo
     CAudioPlayRec engine;
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
-    const double server0 = ProcessCpu(serverPid);
-    QElapsedTimer clock;
-    QEventLoop closed;
-    if (!engine.Create(WAVE_MAPPER, nullptr, nullptr, &QuitOnClose, &closed))
+    const double server0 = SoundServerCpu();
+    EngineWatch watch;
+    if (!engine.Create(WAVE_MAPPER, nullptr, nullptr, &Watch, &watch))
         return r;
-    clock.start();
+    watch.clock.start();
     if (!engine.StartRecord(16, CHANNELS_STEREO, rate) || !engine.OpenRecordFile(0, path)) {
         PrintMessages(messages);
         return r;
     }
     RunFor(seconds * 1000);
     engine.Stop();
-    r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    RunEventLoop(5000, closed);
+    watch.stopNs = watch.clock.nsecsElapsed();
+    r.elapsed = static_cast<double>(watch.stopNs) / 1e9;
+    RunEventLoop(5000, watch.closed);
     if (engine.m_nStatus != STATUS_READY)
         std::fprintf(stderr, "engine: the capture did not close\n");
     getrusage(RUSAGE_SELF, &after);
     r.cpu = CpuOf(after) - CpuOf(before);
-    r.serverCpu = ProcessCpu(serverPid) - server0;
+    r.serverCpu = SoundServerCpu() - server0;
     r.recorded = recordedSeconds(path);
+    r.finalAfterStop = watch.closedNs >= 0 ? static_cast<double>(watch.closedNs - watch.stopNs) / 1e9 : -1.0;
+    r.traceUpdatesPerSecond = watch.updates / r.elapsed;
+    r.longestTraceGap = static_cast<double>(watch.longestGapNs) / 1e9;
     PrintMessages(messages);
     return r;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 #include <sys/resource.h>
 #include <sys/types.h>
 
@@ -16,7 +17,18 @@ struct Result {
     double serverCpu = 0;
     double elapsed = 0;
     double recorded = 0;
+    // The engine only: from Stop until the capture closed with every file finished, in
+    // seconds; and how often the trace was redrawn (buffers that came back together are
+    // one redraw), with the longest time it stood still.
+    double finalAfterStop = 0;
+    double traceUpdatesPerSecond = 0;
+    double longestTraceGap = 0;
 };
+
+// The middle value (the mean of the two middle ones for an even count); 0 for none.
+double Median(std::vector<double> values);
+// Largest less smallest; 0 for none.
+double Spread(const std::vector<double>& values);
 
 // user + system time in a getrusage or wait4 record, in seconds.
 double CpuOf(const rusage& u);
@@ -38,8 +50,25 @@ double Reap(pid_t pid);
 // True when the private sound server is running; otherwise says how to start it.
 bool SoundServerRunning();
 
-// The sound server's process, for its share of the CPU (0 when not known).
-long SoundServerPid();
+// "PulseAudio" or "PipeWire": the flavour of the private server.
+QString SoundServerName();
+
+// The CPU the sound server's processes have used so far (pipewire-pulse and pipewire
+// for PipeWire); 0 when they are not known.
+double SoundServerCpu();
+
+// Keeps both cores busy while it exists, with processes of its own (their CPU is not this
+// process's). Does nothing when made with busy false.
+class BusyCores {
+public:
+    explicit BusyCores(bool busy);
+    ~BusyCores();
+    BusyCores(const BusyCores&) = delete;
+    BusyCores& operator=(const BusyCores&) = delete;
+
+private:
+    std::vector<pid_t> m_pids;
+};
 
 // The size the "data" chunk of a WAV file gives (0 when there is none): the length the
 // writer recorded, whatever the file's size.
@@ -47,7 +76,7 @@ std::uint32_t WaveDataBytes(const QString& path);
 
 // Records 16-bit stereo at rate from the default device into path through the engine, for
 // seconds; then waits for the capture to close. recordedSeconds measures the finished file.
-Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds, long serverPid,
+Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
                         const std::function<double(const QString&)>& recordedSeconds);
 
 } // namespace bench

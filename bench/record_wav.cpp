@@ -1,10 +1,14 @@
-// Records from the private sound server through the engine and through parecord, one after
-// the other, and prints what each cost in CPU (with the server's own share), how long the
-// file is against the time between start and stop, and the samples the engine dropped.
+// Records from the private sound server through the engine and through parecord, in rounds
+// that alternate the two, and prints for each what it cost in CPU (with the server's own
+// share), how long the file is against the time between start and stop, and where the
+// source's tone breaks in it; for the engine also how often the trace was redrawn and how
+// long after Stop the file was final. The medians of the rounds come last, each with its
+// target. --busy keeps both cores busy meanwhile.
 //
-//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds]
+//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy]
 
 #include "BenchSupport.h"
+#include "support/ToneBreaks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +18,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using bench::Result;
 
@@ -21,22 +26,22 @@ namespace {
 
 constexpr std::uint32_t RATE = 48000;
 constexpr int BLOCK = 4; // 16-bit stereo
-// The engine asks the server for fragments of this length.
-constexpr int FRAGMENT_MS = 20;
+// parecord is asked for fragments this long, as a low-latency recorder would.
+constexpr int PEER_FRAGMENT_MS = 20;
 
 double RecordedSeconds(const QString& path)
 {
     return bench::WaveDataBytes(path) / static_cast<double>(BLOCK * RATE);
 }
 
-Result RecordWithParecord(const QString& path, int seconds, long serverPid)
+Result RecordWithParecord(const QString& path, int seconds)
 {
     Result r;
     const QByteArray file = QFile::encodeName(path);
-    const QByteArray latency = "--latency-msec=" + QByteArray::number(FRAGMENT_MS);
+    const QByteArray latency = "--latency-msec=" + QByteArray::number(PEER_FRAGMENT_MS);
     const char* argv[] = {"parecord", "--rate=48000", "--channels=2", "--format=s16le", "--file-format=wav",
                           latency.constData(), file.constData(), nullptr};
-    const double server0 = bench::ProcessCpu(serverPid);
+    const double server0 = bench::SoundServerCpu();
     QElapsedTimer clock;
     clock.start();
     const pid_t pid = bench::Spawn(argv, -1, -1);
@@ -46,9 +51,36 @@ Result RecordWithParecord(const QString& path, int seconds, long serverPid)
     kill(pid, SIGINT);
     r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     r.cpu = bench::Reap(pid);
-    r.serverCpu = bench::ProcessCpu(serverPid) - server0;
+    r.serverCpu = bench::SoundServerCpu() - server0;
     r.recorded = RecordedSeconds(path);
     return r;
+}
+
+// Breaks in the default source's tone, both channels of a 16-bit stereo WAV file.
+int ToneBreaksOf(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = f.readAll();
+    const qsizetype at = bytes.indexOf("data");
+    if (at < 0)
+        return -1;
+    const QByteArray data = bytes.mid(at + 8, bench::WaveDataBytes(path));
+    const double hz = qEnvironmentVariableIsSet("TESSAVOX_SINE_HZ") ? qEnvironmentVariable("TESSAVOX_SINE_HZ").toDouble() : 440.0;
+    std::size_t breaks = 0;
+    for (unsigned channel = 0; channel < 2; ++channel) {
+        std::vector<int> samples;
+        for (qsizetype i = channel * 2; i + 1 < data.size(); i += BLOCK)
+            samples.push_back(static_cast<std::int16_t>(static_cast<std::uint8_t>(data[i]) |
+                                                        static_cast<std::uint8_t>(data[i + 1]) << 8));
+        const auto found = ToneBreaks(samples, RATE, hz, RATE / 10);
+        if (!found.empty())
+            std::printf("  %s, channel %u: %s\n", qPrintable(path.section(u'/', -1)), channel,
+                        DescribeBreaks(found, RATE).c_str());
+        breaks += found.size();
+    }
+    return static_cast<int>(breaks);
 }
 
 void Print(const char* name, const Result& r)
@@ -57,28 +89,78 @@ void Print(const char* name, const Result& r)
                 r.serverCpu, r.cpu + r.serverCpu, r.recorded, r.elapsed, (r.recorded - r.elapsed) * 1000.0);
 }
 
+struct Figures {
+    std::vector<double> cpu, serverCpu, error, updates, gap, final;
+    int breaks = 0;
+
+    void Add(const Result& r, int toneBreaks)
+    {
+        cpu.push_back(r.cpu);
+        serverCpu.push_back(r.serverCpu);
+        error.push_back((r.recorded - r.elapsed) * 1000.0);
+        updates.push_back(r.traceUpdatesPerSecond);
+        gap.push_back(r.longestTraceGap * 1000.0);
+        final.push_back(r.finalAfterStop * 1000.0);
+        breaks += toneBreaks < 0 ? 1000 : toneBreaks;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+    bool busy = false;
+    std::vector<int> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--busy") == 0)
+            busy = true;
+        else
+            numbers.push_back(std::atoi(argv[i]));
+    }
+    const int seconds = numbers.size() > 0 ? std::max(1, numbers[0]) : 20;
+    const int rounds = numbers.size() > 1 ? std::max(1, numbers[1]) : 5;
     if (!bench::SoundServerRunning())
         return 2;
-    const long serverPid = bench::SoundServerPid();
     QTemporaryDir dir;
-    std::printf("recording %d s at %u Hz 16-bit stereo, fragments of %d ms\n", seconds, RATE, FRAGMENT_MS);
-    const Result engine =
-        bench::RecordWithEngine(dir.filePath(QStringLiteral("engine.wav")), RATE, seconds, serverPid, &RecordedSeconds);
-    const Result parecord = RecordWithParecord(dir.filePath(QStringLiteral("parecord.wav")), seconds, serverPid);
-    Print("engine", engine);
-    Print("parecord", parecord);
-    const double ratio = (engine.cpu + engine.serverCpu) / (parecord.cpu + parecord.serverCpu);
-    const double ringSeconds = (RATE / 11025 + 2 + 2) * 4096.0 / (RATE * BLOCK);
-    const double dropped = RATE * engine.elapsed - engine.recorded * RATE;
-    std::printf("cpu ratio engine/parecord: %.2f (target at most 1.0)\n", ratio);
-    std::printf("engine length error: %.1f ms (target within 50 ms)\n", (engine.recorded - engine.elapsed) * 1000.0);
-    std::printf("engine dropped samples: %.0f (one ring is %.0f)\n", dropped, ringSeconds * RATE);
+    std::printf("%s server: recording %d s at %u Hz 16-bit stereo, %d round(s)%s; parecord asks for %d ms\n",
+                qPrintable(bench::SoundServerName()), seconds, RATE, rounds, busy ? ", both cores busy" : "",
+                PEER_FRAGMENT_MS);
+    Figures engine, peer;
+    for (int round = 1; round <= rounds; ++round) {
+        std::printf("-- round %d\n", round);
+        const bench::BusyCores load(busy);
+        const QString enginePath = dir.filePath(QStringLiteral("engine.wav"));
+        const QString peerPath = dir.filePath(QStringLiteral("parecord.wav"));
+        const Result e = bench::RecordWithEngine(enginePath, RATE, seconds, &RecordedSeconds);
+        const Result p = RecordWithParecord(peerPath, seconds);
+        Print("engine", e);
+        Print("parecord", p);
+        const int engineBreaks = ToneBreaksOf(enginePath);
+        const int peerBreaks = ToneBreaksOf(peerPath);
+        std::printf("engine length error: %.1f ms (target within 10 ms)\n", (e.recorded - e.elapsed) * 1000.0);
+        std::printf("engine trace redrawn %.1f times a second, still for at most %.0f ms; final %.0f ms after Stop\n",
+                    e.traceUpdatesPerSecond, e.longestTraceGap * 1000.0, e.finalAfterStop * 1000.0);
+        std::printf("breaks in the tone: engine %d, parecord %d\n", engineBreaks, peerBreaks);
+        engine.Add(e, engineBreaks);
+        peer.Add(p, peerBreaks);
+        std::fflush(stdout);
+    }
+
+    using bench::Median;
+    std::printf("-- medians of %d round(s), %s server%s\n", rounds, qPrintable(bench::SoundServerName()),
+                busy ? ", both cores busy" : "");
+    std::printf("goal 1, edges: engine length error %+.1f ms (target within 10 ms; parecord %+.1f ms)\n",
+                Median(engine.error), Median(peer.error));
+    std::printf("goal 2, cpu: engine %.3f s, parecord %.3f s: ratio %.2f (target at most 0.6)\n", Median(engine.cpu),
+                Median(peer.cpu), Median(engine.cpu) / Median(peer.cpu));
+    std::printf("goal 2, server cpu: for the engine %.3f s, for parecord %.3f s: ratio %.2f (target at most 1.0)\n",
+                Median(engine.serverCpu), Median(peer.serverCpu), Median(engine.serverCpu) / Median(peer.serverCpu));
+    std::printf("goal 4, breaks in the tone over all rounds: engine %d, parecord %d (target 0)\n", engine.breaks,
+                peer.breaks);
+    std::printf("goal 4, trace: redrawn %.1f times a second, still for at most %.0f ms (target at least 10 a second)\n",
+                Median(engine.updates), Median(engine.gap));
+    std::printf("goal 4, files final %.0f ms after Stop (target within 250 ms)\n", Median(engine.final));
     return 0;
 }

@@ -3,14 +3,15 @@
 #include "engine/AudioPlayRec.h"
 
 #include "engine/RiffReader.h"
-#include "platform/ShowMessage.h"
+
+#include <cstring>
 
 int CAudioPlayRec::Play(const QString& path)
 {
     m_bPause = 0;
     m_bInput = 0;
     if (m_nStatus != STATUS_READY) {
-        platform::ShowMessage(QStringLiteral("Class status error"));
+        ShowFailure(QStringLiteral("Class status error"));
         return 0;
     }
     if (!OpenWaveForRead(path))
@@ -25,22 +26,38 @@ int CAudioPlayRec::Play(const QString& path)
         return 0;
     }
     for (int i = 0; i < m_nBufferCount; ++i) {
-        const std::size_t got = m_hReadFile->Read(m_pBuffers[static_cast<std::size_t>(i)].data(),
-                                                  static_cast<std::size_t>(m_nBufferSize));
+        const std::uint32_t got = ReadPlayback(m_pBuffers[static_cast<std::size_t>(i)].data());
         if (got == 0 && i == 0) {
-            platform::ShowMessage(QStringLiteral("Read sound data from file failed"));
-            m_hWaveOut.reset();
-            m_hReadFile.reset();
+            EndFailedPlay();
+            ShowFailure(QStringLiteral("Read sound data from file failed"));
             return 0;
         }
-        if (!WriteOutputBuffer(i, static_cast<std::uint32_t>(got))) {
-            m_hWaveOut.reset();
-            m_hReadFile.reset();
+        if (!WriteOutputBuffer(i, got)) {
+            EndFailedPlay();
             return 0;
         }
     }
     m_nStatus = STATUS_PLAYING;
     return 1;
+}
+
+// Reads the next buffer of sound from the source; the rest of the buffer, which is played
+// too, is silence rather than what an earlier read left there.
+std::uint32_t CAudioPlayRec::ReadPlayback(char* buffer)
+{
+    const auto size = static_cast<std::size_t>(m_nBufferSize);
+    const std::size_t got = m_hReadFile->Read(buffer, size);
+    std::memset(buffer + got, m_wfx.wBitsPerSample == 8 ? 0x80 : 0, size - got);
+    return static_cast<std::uint32_t>(got);
+}
+
+// A Play that failed after opening the device: the device goes with every buffer it was
+// given, so none is counted any more.
+void CAudioPlayRec::EndFailedPlay()
+{
+    m_hWaveOut.reset();
+    m_hReadFile.reset();
+    m_nQueued = 0;
 }
 
 int CAudioPlayRec::WriteOutputBuffer(int i, std::uint32_t count)
@@ -74,9 +91,9 @@ void CAudioPlayRec::OnOutputBufferDone(WAVEHDR* header)
     }
     --m_nQueued;
     if (m_nStatus == STATUS_PLAYING) {
-        const std::size_t got = m_hReadFile->Read(header->lpData, static_cast<std::size_t>(m_nBufferSize));
+        const std::uint32_t got = ReadPlayback(header->lpData);
         if (got > 0) {
-            WriteOutputBuffer(static_cast<int>(header->dwUser), static_cast<std::uint32_t>(got));
+            WriteOutputBuffer(static_cast<int>(header->dwUser), got);
             return;
         }
         // The end of the file: the buffers still queued hold its last sound, so they are
@@ -96,8 +113,10 @@ void CAudioPlayRec::ClosePlay()
     m_timerClosePlay.stop();
     m_hWaveOut->Pause();
     const MMRESULT rc = m_hWaveOut->Close();
-    // Given up whatever Close says; destroying the stream lets go of any buffer left.
+    // Given up whatever Close says; destroying the stream lets go of any buffer left, so
+    // none is counted any more (the fallback closes with buffers still out).
     m_hWaveOut.reset();
+    m_nQueued = 0;
     if (rc != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveOutClose() failed"), rc);
     m_hReadFile.reset();

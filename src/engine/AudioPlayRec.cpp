@@ -19,12 +19,8 @@ CAudioPlayRec::CAudioPlayRec()
 
 CAudioPlayRec::~CAudioPlayRec()
 {
-    // Closing the window while recording ends the recording as Stop does: the buffers the
-    // device hands back, the last one partly filled, are written before the files close.
-    if (m_nStatus == STATUS_RECORDING && m_hWaveIn)
-        Stop();
-    if (m_nStatus == STATUS_STOPPING && m_hWaveIn)
-        QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
+    // Closing the window while recording ends the recording at once: the buffers the device
+    // hands back, the last one partly filled, are written before the files close.
     if (m_hWaveIn)
         CloseRecord();
     // Destruction may come in any status: whatever is still open is finished here, so an
@@ -49,7 +45,7 @@ int CAudioPlayRec::Create(std::uint32_t deviceId, QWidget* parent, const QRect* 
     // Playback goes to the default output here, so only the capture count limits the choice.
     if (m_nDeviceID != WAVE_MAPPER &&
         m_nDeviceID > platform::CurrentAudioBackend().DeviceCount(platform::Direction::Capture)) {
-        platform::ShowMessage(QStringLiteral("Error audio device"));
+        ShowFailure(QStringLiteral("Error audio device"));
         return 0;
     }
     m_nBufferSize = 4096;
@@ -126,9 +122,9 @@ void CAudioPlayRec::FreeBuffers()
 void CAudioPlayRec::Stop()
 {
     if (m_nStatus == STATUS_RECORDING) {
-        // The device hands every buffer back at once, holding what it captured up to now;
-        // so the file ends where Stop was pressed, not a ring's length later.
-        const MMRESULT rc = m_hWaveIn ? m_hWaveIn->Reset() : MMSYSERR_INVALHANDLE;
+        // The device goes on until the sound up to this moment has come, then hands every
+        // buffer back: the file ends where Stop was pressed. The timer bounds the wait.
+        const MMRESULT rc = m_hWaveIn ? m_hWaveIn->Finish() : MMSYSERR_INVALHANDLE;
         if (rc != MMSYSERR_NOERROR)
             ReportError(QStringLiteral("waveInReset() failed"), rc);
         m_timerCloseRecord.start(1000, this);
@@ -170,7 +166,23 @@ void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
 {
     // The device's own text for the code: the wave-in text while capturing, else wave-out's.
     const QString deviceText = platform::CurrentAudioBackend().ErrorText(code).left(99);
-    platform::ShowMessage(QStringLiteral("WAVEIN:%1:%2 %3").arg(code, 0, 16).arg(deviceText, text));
+    ShowFailure(QStringLiteral("WAVEIN:%1:%2 %3").arg(code, 0, 16).arg(deviceText, text));
+}
+
+void CAudioPlayRec::ShowFailure(const QString& text)
+{
+    SettleOutputs();
+    platform::ShowMessage(text);
+}
+
+void CAudioPlayRec::SettleOutputs()
+{
+    for (int n = 0; n < 2; ++n) {
+        if (m_hFile[n] && m_hFile[n]->UpdateSizes())
+            m_nUnsizedBytes[n] = 0;
+        if (m_fpMp3[n])
+            std::fflush(m_fpMp3[n]);
+    }
 }
 
 bool CAudioPlayRec::event(QEvent* e)
@@ -202,7 +214,8 @@ void CAudioPlayRec::PreTranslateMessage(const WaveEvent& ev)
         m_nStatus = STATUS_READY;
         break;
     case MM_WIM_ERROR:
-        if (fromCapture)
+        // A failure while the recording is being closed changes nothing: it is ending.
+        if (fromCapture && !m_bClosing)
             OnDeviceFailed(ev.Error());
         return;
     case MM_WOM_DONE:

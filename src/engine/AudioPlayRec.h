@@ -145,9 +145,15 @@ private:
     int QueueInputBuffer(int i);
     void OnInputBufferDone(WAVEHDR* header);
     bool ConsumeInput(const WAVEHDR& header);
+    bool GiveBackInput(WAVEHDR* header);
     void CloseRecord();
+    void EndCaptureNow();
     void OnDeviceFailed(MMRESULT code);
     void ReportError(const QString& text, MMRESULT code);
+    // Every failure is told through here: each open output is made whole first, so the
+    // files are valid whatever happens while the message is shown.
+    void ShowFailure(const QString& text);
+    void SettleOutputs();
     void PreTranslateMessage(const WaveEvent& ev);
     void OnTimer(int id);
 
@@ -184,6 +190,8 @@ private:
     void RequestRepaint(const QRect& area);
 
     // Playback
+    std::uint32_t ReadPlayback(char* buffer);
+    void EndFailedPlay();
     int WriteOutputBuffer(int i, std::uint32_t count);
     void OnOutputBufferDone(WAVEHDR* header);
     void ClosePlay();
@@ -195,8 +203,12 @@ private:
     int m_nOutputPart[2] = {1, 1};
     std::uint64_t m_nUnsizedBytes[2] = {0, 0};
     std::uint64_t m_nMaxFileBytes = MAX_WAVE_FILE_BYTES;
-    // A write has failed in this recording: it was reported once, nothing more is written.
+    // A write has failed in this recording: nothing more is written, and it is reported
+    // once, when the files have been finished.
     bool m_bWriteFailed = false;
+    bool m_bWriteFailureToReport = false;
+    // CloseRecord is taking in the buffers its reset handed back: none goes back to the device.
+    bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;
 
     // The trace of the last buffer shown, per band, kept for paintEvent. The storage is taken

@@ -3,8 +3,8 @@
 #include "engine/AudioPlayRec.h"
 
 #include "engine/RiffWriter.h"
-#include "platform/ShowMessage.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QThread>
 
@@ -23,7 +23,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     if (bits > 16)
         bits = 16;
     if (m_nStatus != STATUS_READY) {
-        platform::ShowMessage(QStringLiteral("Class status error"));
+        ShowFailure(QStringLiteral("Class status error"));
         return 0;
     }
     // Only now: while stopping, the MP3 streams of the recording being finished are still open.
@@ -31,6 +31,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     SetFormat(bits, channelMode, rate);
     PrepareBuffers();
     m_bWriteFailed = false;
+    m_bWriteFailureToReport = false;
 
     const int device = m_nDeviceID == WAVE_MAPPER ? platform::DEFAULT_DEVICE : static_cast<int>(m_nDeviceID);
     const MMRESULT rc =
@@ -95,7 +96,7 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
     bool ok = false;
     if (mp3 >= 0 && mp3 + 4 == lower.size()) {
         if (m_wfx.wBitsPerSample == 8)
-            platform::ShowMessage(QStringLiteral("Cannot record 8 bits mp3"));
+            ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
         else
             ok = LoadEncoder() && OpenMp3Stream(target, n);
     } else {
@@ -109,16 +110,30 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
 
 void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
 {
-    MMRESULT rc = m_hWaveIn->Unprepare(header);
+    const MMRESULT rc = m_hWaveIn->Unprepare(header);
     if (rc != MMSYSERR_NOERROR) {
         ReportError(QStringLiteral("waveInUnprepareHeader() failed"), rc);
         return;
     }
+    if (m_bClosing) {
+        // Handed back by the reset of CloseRecord: its sound is written, and that is all.
+        ConsumeInput(*header);
+        --m_nQueued;
+        return;
+    }
     if (m_nStatus != STATUS_RECORDING) {
-        // After Stop the device hands back what it captured before the stop: that sound
-        // belongs to the recording. Nothing is captured after it.
-        if (m_nStatus == STATUS_STOPPING)
-            ConsumeInput(*header);
+        // After Stop the device hands back the sound up to the moment of Stop: it belongs to
+        // the recording. A buffer that comes back full goes back for the rest of it; the
+        // device ends by handing back the one that holds its last byte, and the others empty.
+        if (m_nStatus == STATUS_STOPPING) {
+            if (!ConsumeInput(*header)) {
+                --m_nQueued;
+                EndCaptureNow();
+                return;
+            }
+            if (header->dwBytesRecorded == header->dwBufferLength && GiveBackInput(header))
+                return;
+        }
         if (m_nQueued == 1)
             CloseRecord();
         else
@@ -127,19 +142,29 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
     }
     if (!ConsumeInput(*header)) {
         --m_nQueued;
+        EndCaptureNow();
         return;
     }
-    rc = m_hWaveIn->Prepare(header);
-    if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInPrepareHeader() failed"), rc);
-        return;
-    }
-    rc = m_hWaveIn->AddBuffer(header);
-    if (rc != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveInAddBuffer() failed"), rc);
+    GiveBackInput(header);
 }
 
-// Writes and encodes one filled buffer; false when a write failed and the recording stops.
+// Hands a consumed buffer back to the device; false (reported) when it leaves the ring.
+bool CAudioPlayRec::GiveBackInput(WAVEHDR* header)
+{
+    MMRESULT rc = m_hWaveIn->Prepare(header);
+    if (rc != MMSYSERR_NOERROR) {
+        ReportError(QStringLiteral("waveInPrepareHeader() failed"), rc);
+        return false;
+    }
+    rc = m_hWaveIn->AddBuffer(header);
+    if (rc != MMSYSERR_NOERROR) {
+        ReportError(QStringLiteral("waveInAddBuffer() failed"), rc);
+        return false;
+    }
+    return true;
+}
+
+// Writes and encodes one filled buffer; false when a write failed and the recording must end.
 bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
 {
     const auto recorded = static_cast<std::int32_t>(header.dwBytesRecorded);
@@ -155,51 +180,69 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         for (int out = 0; out < 2; ++out) {
             if (m_hFile[out] && length[out] > 0 && !WriteWave(out, block[out], length[out])) {
                 m_bWriteFailed = true;
-                Stop();
-                platform::ShowMessage(QStringLiteral("Write file failed"));
+                m_bWriteFailureToReport = true;
                 return false;
             }
         }
         if (m_hEncoderLib)
             FeedMp3Streams(block, length);
     }
-    // The display moves while paused too. What comes back after Stop is written but not
-    // shown: the bands stay empty once the recording has stopped.
-    if (m_nStatus == STATUS_RECORDING)
+    // The display moves while paused too. What comes back after Stop, or at a close, is
+    // written but not shown: the bands stay as they are once the recording has ended.
+    if (m_nStatus == STATUS_RECORDING && !m_bClosing)
         DrawWave(n);
     return true;
 }
 
 void CAudioPlayRec::CloseRecord()
 {
-    if (!m_hWaveIn || (m_nStatus != STATUS_RECORDING && m_nStatus != STATUS_STOPPING))
+    if (!m_hWaveIn || (m_nStatus != STATUS_RECORDING && m_nStatus != STATUS_STOPPING) || m_bClosing)
         return;
     // Closing now: a fallback still pending would close the next capture.
     m_timerCloseRecord.stop();
-    MMRESULT rc = m_hWaveIn->Reset();
-    if (rc != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveInReset() failed"), rc);
+    // The buffers the reset hands back hold sound of this recording: they are written
+    // before the files are finished.
+    m_bClosing = true;
+    const MMRESULT reset = m_hWaveIn->Reset();
+    QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
+    m_bClosing = false;
     QThread::msleep(10);
     for (int n = 0; n < 2; ++n) {
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
     }
-    rc = m_hWaveIn->Close();
+    const MMRESULT closed = m_hWaveIn->Close();
     // The device is given up whatever Close says; destroying it releases anything left.
     m_hWaveIn.reset();
-    if (rc != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveInClose() failed"), rc);
     UnloadEncoder();
     ResetMp3State();
+    // Told only now that every file is finished.
+    if (m_bWriteFailureToReport) {
+        m_bWriteFailureToReport = false;
+        ShowFailure(QStringLiteral("Write file failed"));
+    }
+    if (reset != MMSYSERR_NOERROR)
+        ReportError(QStringLiteral("waveInReset() failed"), reset);
+    if (closed != MMSYSERR_NOERROR)
+        ReportError(QStringLiteral("waveInClose() failed"), closed);
 }
 
-// The server went away or the device was removed: say so, then end the recording as Stop
-// does, so every buffer already captured is written and every file is finished.
+// Ends the recording at once, without waiting for the sound up to this moment: the device
+// hands back what it holds, which is written, and the files are finished.
+void CAudioPlayRec::EndCaptureNow()
+{
+    if (m_nStatus == STATUS_RECORDING) {
+        InvalidateDisplay(rect());
+        m_nStatus = STATUS_STOPPING;
+        m_bPause = 0;
+    }
+    CloseRecord();
+}
+
+// The server went away or the device was removed: the recording ends with every buffer
+// already captured written and every file finished, and only then is the failure told.
 void CAudioPlayRec::OnDeviceFailed(MMRESULT code)
 {
+    EndCaptureNow();
     ReportError(QStringLiteral("Recording device failed"), code);
-    if (m_nStatus == STATUS_RECORDING)
-        Stop();
-    else
-        CloseRecord();
 }

@@ -4,7 +4,6 @@
 #include "engine/AudioPlayRec.h"
 
 #include "platform/FileSizeSignal.h"
-#include "platform/ShowMessage.h"
 
 #include <QFile>
 
@@ -53,7 +52,7 @@ int CAudioPlayRec::LoadEncoder()
         return 1;
     auto library = platform::DynamicLibrary::Load(QStringLiteral("liblame_enc.so"));
     if (!library) {
-        platform::ShowMessage(QStringLiteral("Error loading lame_enc.DLL"));
+        ShowFailure(QStringLiteral("Error loading lame_enc.DLL"));
         return 0;
     }
     beInitStream = reinterpret_cast<BEINITSTREAM>(library->Resolve("beInitStream"));
@@ -65,7 +64,7 @@ int CAudioPlayRec::LoadEncoder()
     beWriteInfoTag = reinterpret_cast<BEWRITEINFOTAG>(library->Resolve("beWriteInfoTag"));
     if (!beInitStream || !beEncodeChunk || !beDeinitStream || !beCloseStream || !beVersion ||
         !beWriteVBRHeader) {
-        platform::ShowMessage(QStringLiteral("Unable to get LAME interfaces"));
+        ShowFailure(QStringLiteral("Unable to get LAME interfaces"));
         ClearEntryPoints();
         return 0;
     }
@@ -107,7 +106,7 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     const std::uint64_t capacity = std::uint64_t{m_nBufferCount} * static_cast<std::uint64_t>(m_nBufferSize);
     m_nPcmBufferSize = static_cast<std::uint32_t>(std::min<std::uint64_t>(capacity, UINT32_MAX));
     if (rc != BE_ERR_SUCCESSFUL) {
-        platform::ShowMessage(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
+        ShowFailure(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
         return 0;
     }
     m_dwChunkSamples = chunkSamples;
@@ -120,7 +119,7 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
     if (!m_fpMp3[s]) {
         // Nothing would ever close the encoder stream otherwise.
         beCloseStream(stream);
-        platform::ShowMessage(QStringLiteral("Error creating file %1").arg(path));
+        ShowFailure(QStringLiteral("Error creating file %1").arg(path));
         return 0;
     }
     bool allocated = capacity <= UINT32_MAX;
@@ -136,7 +135,7 @@ int CAudioPlayRec::OpenMp3Stream(const QString& path, int s)
         // The file stays, empty; the stream is not half open.
         beCloseStream(stream);
         EndMp3Stream(s);
-        platform::ShowMessage(QStringLiteral("Out of memory"));
+        ShowFailure(QStringLiteral("Out of memory"));
         return 0;
     }
     return 1;
@@ -188,12 +187,12 @@ int CAudioPlayRec::EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes)
                                     m_pMp3Buffer[s].data(), &produced);
     if (rc != BE_ERR_SUCCESSFUL) {
         beCloseStream(m_hMp3Stream[s]);
-        platform::ShowMessage(QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (%1)").arg(rc));
+        ShowFailure(QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (%1)").arg(rc));
         return 0;
     }
     if (std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
         beCloseStream(m_hMp3Stream[s]);
-        platform::ShowMessage(QStringLiteral("Output file write error"));
+        ShowFailure(QStringLiteral("Output file write error"));
         return 0;
     }
     return 1;
@@ -227,20 +226,20 @@ void CAudioPlayRec::CloseMp3Stream(int s)
     const BE_ERR rc = beDeinitStream(m_hMp3Stream[s], m_pMp3Buffer[s].data(), &produced);
     if (rc != BE_ERR_SUCCESSFUL) {
         beCloseStream(m_hMp3Stream[s]);
-        platform::ShowMessage(QStringLiteral("beExitStream failed (%1)").arg(rc));
+        ShowFailure(QStringLiteral("beExitStream failed (%1)").arg(rc));
         EndMp3Stream(s);
         return;
     }
     if (produced != 0 && std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
         beCloseStream(m_hMp3Stream[s]);
-        platform::ShowMessage(QStringLiteral("Output file write error"));
+        ShowFailure(QStringLiteral("Output file write error"));
         EndMp3Stream(s);
         return;
     }
     beCloseStream(m_hMp3Stream[s]);
     if (!EndMp3Stream(s)) {
         // The file lacks its last frames: a tag would count frames that are not there.
-        platform::ShowMessage(QStringLiteral("Output file write error"));
+        ShowFailure(QStringLiteral("Output file write error"));
         return;
     }
     const QByteArray narrow = QFile::encodeName(m_strMp3Path[s]);

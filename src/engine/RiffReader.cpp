@@ -54,6 +54,7 @@ void RiffReader::Close()
     m_fd = -1;
     m_nFileSize = 0;
     m_nPosition = 0;
+    m_nEnd = UINT64_MAX;
 }
 
 bool RiffReader::DescendRiff(MMCKINFO& riff)
@@ -113,9 +114,10 @@ bool RiffReader::Ascend(const MMCKINFO& ck)
 
 std::size_t RiffReader::Read(void* data, std::size_t length)
 {
-    if (!IsOpen() || m_nPosition >= m_nFileSize)
+    const std::uint64_t end = std::min(m_nFileSize, m_nEnd);
+    if (!IsOpen() || m_nPosition >= end)
         return 0;
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(length, m_nFileSize - m_nPosition));
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(length, end - m_nPosition));
     auto* bytes = static_cast<std::uint8_t*>(data);
     std::size_t done = 0;
     while (done < wanted) {

@@ -33,8 +33,11 @@ public:
     bool FindChunk(MMCKINFO& ck, const MMCKINFO& parent);
     // To the end of ck, past its pad byte. False when that lies beyond the file.
     bool Ascend(const MMCKINFO& ck);
-    // Up to length bytes from the current position; 0 at the end of the file or on error.
+    // Up to length bytes from the current position; 0 at the end of the file (or of the
+    // limit) or on error.
     std::size_t Read(void* data, std::size_t length);
+    // Read stops at this offset from now on, as at the end of the file.
+    void LimitTo(std::uint64_t end) { m_nEnd = end; }
 
     std::uint64_t FileSize() const { return m_nFileSize; }
     std::uint64_t Position() const { return m_nPosition; }
@@ -45,4 +48,5 @@ private:
     int m_fd = -1;
     std::uint64_t m_nFileSize = 0;
     std::uint64_t m_nPosition = 0;
+    std::uint64_t m_nEnd = UINT64_MAX;
 };

@@ -3,7 +3,6 @@
 #include "engine/AudioPlayRec.h"
 
 #include "engine/WaveHeader.h"
-#include "platform/ShowMessage.h"
 
 #include <QFile>
 
@@ -34,7 +33,7 @@ int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
     auto writer = std::make_unique<RiffWriter>();
     if (!writer->Open(QFile::encodeName(path).toStdString()) ||
         !BeginWaveFile(*writer, m_ckRiff[n], m_ckData[n], wfx)) {
-        platform::ShowMessage(QStringLiteral("Open wave file failed"));
+        ShowFailure(QStringLiteral("Open wave file failed"));
         return 0;
     }
     m_hFile[n] = std::move(writer);
@@ -134,7 +133,7 @@ int CAudioPlayRec::OpenWaveForRead(const QString& path)
         return 0;
     auto reader = std::make_unique<RiffReader>();
     if (!reader->Open(QFile::encodeName(path).toStdString())) {
-        platform::ShowMessage(QStringLiteral("Open wave file failed"));
+        ShowFailure(QStringLiteral("Open wave file failed"));
         return 0;
     }
     WAVEFORMATEX wfx;
@@ -142,18 +141,23 @@ int CAudioPlayRec::OpenWaveForRead(const QString& path)
     case WaveReadError::None:
         break;
     case WaveReadError::NoRiffWave:
-        platform::ShowMessage(QStringLiteral("Error descending into file"));
+        ShowFailure(QStringLiteral("Error descending into file"));
         return 0;
     case WaveReadError::NoFormat:
-        platform::ShowMessage(QStringLiteral("Error descending in wave file"));
+        ShowFailure(QStringLiteral("Error descending in wave file"));
         return 0;
     case WaveReadError::AscendFormat:
-        platform::ShowMessage(QStringLiteral("Error ascending in File"));
+        ShowFailure(QStringLiteral("Error ascending in File"));
         return 0;
     case WaveReadError::NoData:
-        platform::ShowMessage(QStringLiteral("error reading data chunk"));
+        ShowFailure(QStringLiteral("error reading data chunk"));
         return 0;
     }
+    // Only the "data" chunk is sound: a chunk after it (tags other tools write) would play
+    // as noise. A size of 0 is a writer that never came back to it (the sound runs to the
+    // end of the file).
+    if (m_ckData[0].cksize > 0)
+        reader->LimitTo(m_ckData[0].dwDataOffset + m_ckData[0].cksize);
     m_wfx = wfx;
     PrepareBuffers();
     m_hReadFile = std::move(reader);

@@ -43,6 +43,13 @@ MessageRecorder::~MessageRecorder()
     g_pRecorder = m_pPrevious;
 }
 
+void MessageRecorder::Record(const QString& text, const QString& caption)
+{
+    m_messages.push_back({text, caption});
+    if (m_seen)
+        m_seen(m_messages.back());
+}
+
 std::vector<QString> MessageRecorder::Texts() const
 {
     std::vector<QString> texts;

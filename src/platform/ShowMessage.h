@@ -32,10 +32,14 @@ public:
     const std::vector<ShownMessage>& Messages() const { return m_messages; }
     std::vector<QString> Texts() const;
     void Clear() { m_messages.clear(); }
-    void Record(const QString& text, const QString& caption) { m_messages.push_back({text, caption}); }
+    void Record(const QString& text, const QString& caption);
+    // Called as each message is recorded, as the user would see it: tests look at what the
+    // program has done by the time its message shows.
+    void OnRecord(std::function<void(const ShownMessage&)> seen) { m_seen = std::move(seen); }
 
 private:
     std::vector<ShownMessage> m_messages;
+    std::function<void(const ShownMessage&)> m_seen;
     MessageRecorder* m_pPrevious;
 };
 

@@ -114,6 +114,78 @@ TEST_F(CaptureTest, FileHoldsExactlyTheSoundUntilStop)
     EXPECT_TRUE(messages.Messages().empty());
 }
 
+// A counter device that hands its sound over in fragments, as a sound server does.
+platform::VirtualDeviceSpec Fragmented(unsigned fragment, int lead = 0, bool timing = true)
+{
+    platform::VirtualDeviceSpec device{.name = QStringLiteral("Fragmented"), .signal = platform::VirtualSignal::Counter};
+    device.fragmentFrames = fragment;
+    device.leadFrames = lead;
+    device.timing = timing;
+    return device;
+}
+
+struct EdgeCase {
+    int lead;           // frames of sound from before Start the device begins with (< 0: it begins late)
+    bool timing;        // whether the device says where its sound lies in time
+    unsigned first;     // the counter frame the file begins with
+    unsigned frames;    // and how many it holds
+};
+
+void PrintTo(const EdgeCase& c, std::ostream* os)
+{
+    *os << (c.lead < 0 ? "late" : c.lead > 0 ? "early" : "prompt") << (c.timing ? "_timed" : "_untimed");
+}
+
+class EdgeTest : public EngineFixture, public ::testing::WithParamInterface<EdgeCase> {};
+
+// 3172 frames pass between Record and Stop; the device hands its sound over in fragments of
+// 1000 frames, so at Stop part of the sound up to that moment is still to come.
+TEST_P(EdgeTest, FileHoldsTheSoundBetweenRecordAndStopAsTheTimingPlacesIt)
+{
+    const EdgeCase c = GetParam();
+    UseCaptureDevices({Fragmented(1000, c.lead, c.timing)});
+    ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("edge.wav")));
+    Feed(3172);
+    engine->Stop();
+    Pump();
+    audio.Advance(1000); // the fragment that holds the moment of Stop
+    Pump();
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    const auto wave = ReadRecordedWave(Path("edge.wav"));
+    ASSERT_TRUE(wave);
+    EXPECT_EQ(wave->dataSize, c.frames * 4);
+    EXPECT_EQ(wave->data, CounterBytes(c.frames * 4, c.first * 4));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, EdgeTest,
+                         ::testing::Values(EdgeCase{0, true, 0, 3172},
+                                           // Sound from before Record is left out.
+                                           EdgeCase{300, true, 300, 3172},
+                                           // What a late device never captured cannot be had.
+                                           EdgeCase{-300, true, 0, 2872},
+                                           // Without timing: all that came, up to what had come at Stop.
+                                           EdgeCase{300, false, 0, 3000}, EdgeCase{-300, false, 0, 2000}));
+
+// A ring of two buffers at 8000 Hz 8-bit mono, fragments of 4000 frames: when Stop comes,
+// one buffer is on its way back full and the other cannot hold the rest of the sound up to
+// Stop. The full one goes back to the device for it.
+TEST_F(CaptureTest, BuffersThatComeBackFullAfterStopGoBackForTheRestOfTheSound)
+{
+    UseCaptureDevices({Fragmented(4000)});
+    ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("slow.wav")));
+    audio.Advance(11999);
+    engine->Stop();
+    Pump();
+    EXPECT_EQ(engine->m_nStatus, STATUS_STOPPING);
+    audio.Advance(1);
+    Pump();
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    const auto wave = ReadRecordedWave(Path("slow.wav"));
+    ASSERT_TRUE(wave);
+    EXPECT_EQ(wave->data, CounterBytes(11999));
+}
+
 TEST_F(CaptureTest, PauseKeepsTheRingCyclingButWritesNothing)
 {
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("pause.wav")));
@@ -222,10 +294,15 @@ TEST_F(CaptureTest, FallbackTimerClosesWhenBuffersNeverComeBack)
     // Every re-queue fails, so buffers leave the ring and the last one never returns.
     UseCaptureDevices({{QStringLiteral("Lossy"), platform::VirtualSignal::Counter, platform::VirtualFault::FailAdd, 2}});
     ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("lossy.wav")));
+    // The recording goes on, but while the message is shown the file already tells its length.
+    bool sizedFirst = false;
+    messages.OnRecord([&](const platform::ShownMessage&) { sizedFirst = HasTrueSizes(Path("lossy.wav")); });
     audio.Advance(4096);
     Pump();
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 waveInAddBuffer() failed")
                                                          .arg(audio.ErrorText(MMSYSERR_NOMEM))});
+    EXPECT_TRUE(sizedFirst);
+    messages.OnRecord(nullptr);
     engine->Stop();
     Pump();
     EXPECT_TRUE(QTest::qWaitFor([&] { return engine->m_nStatus == STATUS_READY; }, 3000));

@@ -100,8 +100,15 @@ TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 22050));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.wav")));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.wav")));
+    // By the time the user reads of the failure, both files are finished.
+    bool finishedFirst = false;
+    messages.OnRecord([&](const platform::ShownMessage&) {
+        finishedFirst = !engine->IsOutputOpen(0) && !engine->IsOutputOpen(1) && HasTrueSizes(Path("l.wav")) &&
+                        HasTrueSizes(Path("r.wav"));
+    });
     audio.Advance(10 * 1024);
     Pump();
+    EXPECT_TRUE(finishedFirst);
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0], QStringLiteral("WAVEIN:%1:%2 Recording device failed")
                                        .arg(platform::VIRTUAL_STREAM_FAILED, 0, 16)

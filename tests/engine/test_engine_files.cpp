@@ -143,6 +143,11 @@ TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
         rlimit rl{limit, limit};
         setrlimit(RLIMIT_FSIZE, &rl);
         int code = 0;
+        // The file is finished before the user is told.
+        messages.OnRecord([&](const platform::ShownMessage&) {
+            if (engine->IsOutputOpen(0) || !HasTrueSizes(path))
+                code = 13;
+        });
         if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
             code = 10;
         Feed(6 * 4096);

@@ -3,6 +3,8 @@
 
 #include "support/EngineFixture.h"
 
+#include <QTest>
+
 namespace {
 
 class PlaybackTest : public EngineFixture {
@@ -26,20 +28,58 @@ protected:
 
 } // namespace
 
-TEST_F(PlaybackTest, TheWholeFileIsHeardBeforePlaybackEnds)
+// The file ends with a chunk of tags after its sound, as other tools write them: the sound is
+// heard whole, and after it only silence, neither the tags nor what an earlier buffer held.
+TEST_F(PlaybackTest, TheWholeSoundIsHeardAndNothingAfterIt)
 {
     ASSERT_TRUE(CreateEngine(SINE));
     const Bytes samples = Samples(3 * 4096 + 100);
-    ASSERT_EQ(engine->Play(MonoFile("three.wav", samples)), 1);
+    WriteFile(Path("three.wav"), Riff(Chunk("fmt ", FormatRecord(1, 8000, 8)) + Chunk("data", samples) +
+                                      Chunk("LIST", Tag("INFO") + Bytes(3000, 0x11))));
+    ASSERT_EQ(engine->Play(Path("three.wav")), 1);
     EXPECT_EQ(engine->m_nStatus, STATUS_PLAYING);
     EXPECT_EQ(engine->m_nBufferCount, 2);
     PlayOut(6);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WOM_CLOSE);
     const QByteArray played = audio.Played();
-    ASSERT_GE(played.size(), static_cast<qsizetype>(samples.size()));
-    EXPECT_EQ(played.left(static_cast<qsizetype>(samples.size())),
-              QByteArray(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(samples.size())));
+    const auto heard = static_cast<qsizetype>(samples.size());
+    ASSERT_GE(played.size(), heard);
+    EXPECT_EQ(played.left(heard), QByteArray(reinterpret_cast<const char*>(samples.data()), heard));
+    EXPECT_EQ(played.mid(heard), QByteArray(played.size() - heard, '\x80'));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// Buffers a failed Play had queued, or that never came back before the close fallback, are
+// gone with their device: the next playback must still end by itself at the end of its file.
+TEST_F(PlaybackTest, BuffersOfAnEndedPlaybackAreNotCountedByTheNext)
+{
+    using platform::VirtualFault;
+    ASSERT_TRUE(CreateEngine(SINE));
+    const QString file = MonoFile("short.wav", Samples(100));
+    const QString longer = MonoFile("long.wav", Samples(10 * 4096));
+    const platform::VirtualDeviceSpec good{QStringLiteral("Good"), platform::VirtualSignal::Silence};
+    // The second buffer of the first fill cannot be prepared.
+    audio.SetDevices(platform::Direction::Playback,
+                     {{QStringLiteral("Half"), platform::VirtualSignal::Silence, VirtualFault::FailPrepare, 1}});
+    EXPECT_EQ(engine->Play(longer), 0);
+    audio.SetDevices(platform::Direction::Playback, {good});
+    ASSERT_EQ(engine->Play(file), 1);
+    PlayOut(3);
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+
+    // No buffer ever comes back whole: Stop ends through the fallback.
+    audio.SetDevices(platform::Direction::Playback,
+                     {{QStringLiteral("Stuck"), platform::VirtualSignal::Silence, VirtualFault::FailUnprepare, 0}});
+    ASSERT_EQ(engine->Play(longer), 1);
+    PlayOut(1);
+    engine->Stop();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine->m_nStatus == STATUS_READY; }, 3000));
+    audio.SetDevices(platform::Direction::Playback, {good});
+    messages.Clear();
+    ASSERT_EQ(engine->Play(file), 1);
+    PlayOut(3);
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_TRUE(messages.Messages().empty());
 }
 

@@ -88,11 +88,12 @@ protected:
     // A sine source of our own, described as `description`; its device number.
     std::uint32_t AddSource(const QString& name, const QString& description)
     {
+        // A source of its own over the monitor, which both servers can make.
         const QString props = QStringLiteral("source_properties=\"device.description='%1'\"").arg(description);
-        modules.push_back(
-            Pactl({QStringLiteral("load-module"), QStringLiteral("module-sine-source"),
-                   QStringLiteral("source_name=") + name, props})
-                .trimmed());
+        modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
+                                 QStringLiteral("master=") + Env("TESSAVOX_MONITOR_SOURCE"),
+                                 QStringLiteral("source_name=") + name, props})
+                              .trimmed());
         return CaptureDeviceNamed(description);
     }
 

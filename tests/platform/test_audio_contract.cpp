@@ -12,6 +12,7 @@
 #include "support/TestBuffers.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,12 @@ public:
     }
     void BreakDoomedDevice() { m_backend.SetDevices(m_doomedDir, m_survivors); }
 
+    // Between Start and Finish exactly the time let pass goes by.
+    static double Elapsed(unsigned milliseconds, const QElapsedTimer&) { return milliseconds; }
+    // How far a capture ended by Finish may fall short of that time, or run over it.
+    static constexpr double SHORT_MS = 0;
+    static constexpr double OVER_MS = 0;
+
 private:
     VirtualBackend m_backend;
     Direction m_doomedDir = Direction::Capture;
@@ -119,6 +126,12 @@ public:
             m_backend, dir, dir == Direction::Capture ? m_doomed->MonitorDescription() : m_doomed->SinkDescription());
     }
     void BreakDoomedDevice() { m_doomed->Remove(); }
+
+    static double Elapsed(unsigned, const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
+    // A server's monitor renders ahead: a stream begins with the next block it renders after
+    // Start, up to one block (the private PulseAudio's are 80 ms) later.
+    static constexpr double SHORT_MS = 100;
+    static constexpr double OVER_MS = 15;
 
 private:
     PulseBackend m_backend;
@@ -402,6 +415,44 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
     }
     this->CloseAndExpectCloseLast(s);
     EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3u) << "a buffer came back twice";
+}
+
+TYPED_TEST(AudioContract, CaptureFinishEndsWithTheSoundUpToItsMoment)
+{
+    const WAVEFORMATEX format = Pcm(8000, 16, 1);
+    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+    Session s;
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
+    this->m_under.LetTimePass(format, 400);
+    ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
+    const double elapsed = TypeParam::Elapsed(400, clock);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+
+    // The first buffer holds it all; the others come back empty.
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+    const double recorded = buffers[0]->dwBytesRecorded * 1000.0 / format.nAvgBytesPerSec;
+    EXPECT_GE(recorded, elapsed - TypeParam::SHORT_MS);
+    EXPECT_LE(recorded, elapsed + TypeParam::OVER_MS);
+    EXPECT_EQ(buffers[1]->dwBytesRecorded + buffers[2]->dwBytesRecorded, 0u);
+
+    // Finished: a buffer given now comes straight back empty, and nothing more is captured.
+    ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
+    ASSERT_EQ(s.stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
+    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 4));
+    EXPECT_EQ(s.log.Headers(MM_WIM_DATA).back(), buffers[0]);
+    EXPECT_EQ(buffers[0]->dwBytesRecorded, 0u);
+    this->CloseAndExpectCloseLast(s);
+    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 4u);
+}
+
+TYPED_TEST(AudioContract, FinishIsForCaptureOnly)
+{
+    Session s;
+    ASSERT_EQ(this->Open(s, Direction::Playback, Pcm(44100, 16, 2)), MMSYSERR_NOERROR);
+    EXPECT_EQ(s.stream->Finish(), MMSYSERR_NOTSUPPORTED);
+    this->CloseAndExpectCloseLast(s);
 }
 
 TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)

@@ -38,10 +38,15 @@ namespace {
 
 constexpr int WAIT_MS = 10000;
 
-// One channel's samples, centred on zero.
+// One channel's samples, centred on zero, without the first 100 ms: a stream may begin
+// with a server cycle of silence (PipeWire's first cycle of a monitor is empty).
 std::vector<int> Channel(const WAVEFORMATEX& format, const WAVEHDR& header, unsigned channel)
 {
-    return ChannelSamples(header.lpData, header.dwBytesRecorded, format.wBitsPerSample, format.nChannels, channel);
+    std::vector<int> samples =
+        ChannelSamples(header.lpData, header.dwBytesRecorded, format.wBitsPerSample, format.nChannels, channel);
+    samples.erase(samples.begin(), samples.begin() + std::min<std::ptrdiff_t>(format.nSamplesPerSec / 10,
+                                                                              static_cast<std::ptrdiff_t>(samples.size())));
+    return samples;
 }
 
 // The frequency of a steady tone, from how often it rises through zero.

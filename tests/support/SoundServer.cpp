@@ -56,7 +56,9 @@ SoundServer::~SoundServer()
 bool SoundServer::Start()
 {
     QString output;
-    if (!RunScript({}, &output, &m_failure))
+    // The same kind of server as the run's own.
+    const bool pipewire = qEnvironmentVariable("TESSAVOX_SOUND_FLAVOUR") == QLatin1String("pipewire");
+    if (!RunScript(pipewire ? QStringList{QStringLiteral("--pipewire")} : QStringList{}, &output, &m_failure))
         return false;
     static const QRegularExpression line(QStringLiteral("^export (\\w+)='?([^']*)'?$"),
                                          QRegularExpression::MultilineOption);

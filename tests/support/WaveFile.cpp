@@ -33,3 +33,10 @@ std::optional<ParsedWave> ReadRecordedWave(const QString& path)
     w.data = b.mid(46, static_cast<qsizetype>(w.dataSize));
     return w;
 }
+
+bool HasTrueSizes(const QString& path)
+{
+    const auto w = ReadRecordedWave(path);
+    const auto size = w ? static_cast<std::uint64_t>(w->bytes.size()) : 0;
+    return w && w->riffSize == size - 8 && 46u + w->dataSize + (w->dataSize & 1u) == size;
+}

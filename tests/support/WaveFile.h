@@ -22,5 +22,8 @@ struct ParsedWave {
 // Parses the recorder's own 46-byte layout strictly; nullopt when the file is not one.
 std::optional<ParsedWave> ReadRecordedWave(const QString& path);
 
+// The file at path is a finished recording: its two sizes tell the length it has.
+bool HasTrueSizes(const QString& path);
+
 std::uint16_t Le16(const QByteArray& b, int offset);
 std::uint32_t Le32(const QByteArray& b, int offset);

@@ -17,10 +17,29 @@
 // handed back at once with MM_WIM_DATA. Playback plays each queued buffer's whole
 // dwBufferLength, in order, and hands it back with MM_WOM_DONE once the device has taken
 // its last byte: a device may hold a short latency of sound not yet heard (the PulseAudio
-// backend about 150 ms), which Reset and Close drop. Start resumes a playback held by Pause.
+// backend about 150 ms), which Reset and Close drop. The last buffer queued comes back
+// only once that sound has been heard too, so when a stream holds no buffer, its sound is
+// over. Start resumes a playback held by Pause.
 // Reset hands every queued buffer back, in order, each with the bytes it holds. Capture
 // first takes in everything the server has captured up to the call, so a recording that
 // ends with Reset loses nothing that came before it, then captures no more.
+//
+// Capture edges. A device hands sound over in fragments, late by up to a fragment and
+// sometimes beginning with sound from before Start. Its timing says where in the stream
+// each moment lies, so a capture holds exactly the sound between two moments: Start, and
+// Finish. From Start the backend leaves out sound that the timing places before the call
+// (none when the device began late: what it never captured cannot be had); the first
+// Start of a stream counts from its Open, so the time a server takes to open one is not
+// lost to a caller that opens and starts at once. Finish returns at once; the backend goes
+// on filling buffers until the sound up to the moment of the call has arrived, hands back
+// the buffer that holds its last byte (and every buffer queued after it, empty), then
+// captures no more. A buffer added after that comes straight back empty. Sound already
+// handed back is never taken back: a device that hands over sound before its moment (a
+// monitor of an output that renders ahead) may end a little late. Where the device gives
+// no usable timing, Start leaves nothing out and Finish ends with the sound that has
+// arrived, as Reset does. The caller bounds the wait: Reset ends a Finish that has not
+// ended.
+//
 // Close fails with WAVERR_STILLPLAYING while buffers are queued; otherwise it posts
 // MM_WIM_CLOSE / MM_WOM_CLOSE after every other notification of the stream, and nothing
 // follows. Destroying an open stream is Reset followed by Close.
@@ -88,6 +107,8 @@ public:
     // Capture: begin filling. Playback starts with its first buffer and needs no Start.
     virtual MMRESULT Start() = 0;
     virtual MMRESULT Reset() = 0;
+    // Capture only: end at the moment of the call (see "Capture edges" above).
+    virtual MMRESULT Finish() = 0;
     // Playback only: hold the sound where it is.
     virtual MMRESULT Pause() = 0;
     virtual MMRESULT Close() = 0;

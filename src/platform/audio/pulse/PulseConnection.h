@@ -69,6 +69,8 @@ public:
 
     // From main-loop callbacks: wakes WaitUntil.
     void Signal() { m_loop.Signal(); }
+    // For timer events on the main loop (freed through it too).
+    pa_mainloop_api* Api() const { return m_loop.Api(); }
 
 private:
     bool Ready() const;

@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 
 #include <pulse/error.h>
+#include <pulse/rtclock.h>
+#include <pulse/timeval.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace platform {
@@ -31,6 +34,25 @@ std::uint32_t CaptureCapacity(const WAVEHDR& header, const WAVEFORMATEX& format)
     return header.dwBufferLength - header.dwBufferLength % format.nBlockAlign;
 }
 
+// Timing records at an edge are asked for this far apart, until they have seen the server
+// take a step (a fragment, a graph cycle) and span a few of their own, or until so long has
+// passed that what there is must do.
+constexpr pa_usec_t TIMING_STEP_USEC = 7 * PA_USEC_PER_MSEC;
+constexpr double TIMING_SPAN_USEC = 30e3;
+constexpr double TIMING_PATIENCE_USEC = 300e3;
+
+timeval Now()
+{
+    timeval now{};
+    pa_gettimeofday(&now);
+    return now;
+}
+
+double Microseconds(const timeval& t)
+{
+    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_usec);
+}
+
 } // namespace
 
 PulseStream::PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir,
@@ -45,6 +67,7 @@ MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_conte
                            const WAVEFORMATEX& format, QObject* target, std::unique_ptr<IWaveStream>& stream)
 {
     std::unique_ptr<PulseStream> opened(new PulseStream(std::move(connection), dir, format, target));
+    opened->m_tStart = Now();
     const MMRESULT result = opened->Connect(context, deadline, device);
     if (result != MMSYSERR_NOERROR)
         return result;
@@ -125,6 +148,8 @@ void PulseStream::Release()
     pa_stream_set_state_callback(m_pStream, nullptr, nullptr);
     pa_stream_set_read_callback(m_pStream, nullptr, nullptr);
     pa_stream_set_write_callback(m_pStream, nullptr, nullptr);
+    CancelTiming();
+    CancelDrain();
     if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_pStream)))
         pa_stream_disconnect(m_pStream);
     pa_stream_unref(m_pStream);
@@ -171,6 +196,7 @@ void PulseStream::HandBack(WAVEHDR* header)
 
 void PulseStream::HandBackAll()
 {
+    CancelDrain();
     while (!m_queue.empty()) {
         WAVEHDR* header = m_queue.front();
         m_queue.pop_front();
@@ -218,6 +244,10 @@ MMRESULT PulseStream::AddBuffer(WAVEHDR* header)
         if (CaptureCapacity(*header, m_format) == 0)
             return MMSYSERR_INVALPARAM; // not even one frame fits
         header->dwBytesRecorded = 0;
+        if (m_bFinished) {
+            HandBack(header); // empty: the capture has ended
+            return MMSYSERR_NOERROR;
+        }
     }
     header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
     m_queue.push_back(header);
@@ -242,6 +272,18 @@ MMRESULT PulseStream::Start()
             return ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
         Send(uncork);
         m_bRunning = true;
+        if (m_dir == Direction::Capture) {
+            // The first round holds the sound from the Open on: the time the server takes
+            // to open a stream is not the user's loss.
+            if (m_bStartedBefore)
+                m_tStart = Now();
+            m_bStartedBefore = true;
+            m_bFirstSound = false;
+            m_records.clear();
+            m_window.Restart();
+            m_bFinishing = false;
+            m_bFinished = false;
+        }
     }
     return MMSYSERR_NOERROR;
 }
@@ -268,7 +310,12 @@ MMRESULT PulseStream::Reset()
     if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
         return result;
     if (m_dir == Direction::Capture) {
-        if (Live() && m_bRunning) {
+        // Reset does not wait for timing: everything that has arrived is the recording's.
+        CancelTiming();
+        m_bFinishing = false;
+        if (!m_window.StartKnown())
+            m_window.SetStart(0);
+        if (Live() && m_bRunning && !m_bFinished) {
             // While the server confirms the stop, the main loop takes in the sound it sent
             // before; what is left over is taken here. Nothing captured before this call
             // is lost.
@@ -277,11 +324,38 @@ MMRESULT PulseStream::Reset()
             TakeCaptured();
         }
         m_bRunning = false;
+        m_bFinished = false;
         DropCaptured();
     } else if (Live()) {
         Send(pa_stream_flush(m_pStream, nullptr, nullptr));
     }
     HandBackAll();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT PulseStream::Finish()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (const MMRESULT result = CheckOpen(); result != MMSYSERR_NOERROR)
+        return result;
+    if (m_dir != Direction::Capture)
+        return MMSYSERR_NOTSUPPORTED;
+    if (m_bFinishing || m_bFinished)
+        return MMSYSERR_NOERROR;
+    if (!Live() || !m_bRunning) {
+        // Nothing is coming: what the buffers hold is all there is.
+        m_bFinished = true;
+        HandBackAll();
+        return MMSYSERR_NOERROR;
+    }
+    m_tFinish = Now();
+    m_bFinishing = true;
+    if (!m_bFirstSound) {
+        // No sound has come yet: the records for the stop place the start too.
+        m_bFirstSound = true;
+        m_tFirstSound = m_tFinish;
+    }
+    RequestTiming();
     return MMSYSERR_NOERROR;
 }
 
@@ -310,7 +384,22 @@ void PulseStream::OnStateChanged()
 
 void PulseStream::TakeCaptured()
 {
+    if (m_bFinished) {
+        DropCaptured();
+        return;
+    }
     while (!m_queue.empty() && Live()) {
+        if (!m_window.StartKnown()) {
+            // The first sound is here: where the start lies is found before any is taken.
+            if (!m_bFirstSound && pa_stream_readable_size(m_pStream) > 0) {
+                m_bFirstSound = true;
+                m_tFirstSound = Now();
+                RequestTiming();
+            }
+            return;
+        }
+        if (m_window.Reached())
+            break;
         if (!m_bPeeked) {
             const void* data = nullptr;
             std::size_t size = 0;
@@ -321,17 +410,21 @@ void PulseStream::TakeCaptured()
             m_nFragmentSize = size;
             m_nFragmentTaken = 0;
         }
+        const CaptureWindow::Share share = m_window.Next(m_nFragmentSize - m_nFragmentTaken);
         WAVEHDR* header = m_queue.front();
         const std::uint32_t capacity = CaptureCapacity(*header, m_format);
-        const std::size_t take =
-            std::min<std::size_t>(capacity - header->dwBytesRecorded, m_nFragmentSize - m_nFragmentTaken);
+        const std::size_t take = std::min<std::size_t>(capacity - header->dwBytesRecorded, share.keep);
+        if (share.skip == 0 && take == 0)
+            return; // the stop is ahead, and its sound has not come yet
         char* into = header->lpData + header->dwBytesRecorded;
+        const std::size_t from = m_nFragmentTaken + share.skip;
         if (m_pFragment)
-            std::memcpy(into, static_cast<const char*>(m_pFragment) + m_nFragmentTaken, take);
+            std::memcpy(into, static_cast<const char*>(m_pFragment) + from, take);
         else // a hole the server left: keep the time it stands for, as silence
             std::memset(into, m_format.wBitsPerSample == 8 ? 0x80 : 0, take);
         header->dwBytesRecorded += static_cast<std::uint32_t>(take);
-        m_nFragmentTaken += take;
+        m_nFragmentTaken += share.skip + take;
+        m_window.Advance(share.skip + take);
         if (m_nFragmentTaken == m_nFragmentSize) {
             pa_stream_drop(m_pStream);
             m_bPeeked = false;
@@ -341,6 +434,147 @@ void PulseStream::TakeCaptured()
             HandBack(header);
         }
     }
+    if (m_window.Reached())
+        EndCapture();
+}
+
+void PulseStream::RequestTiming()
+{
+    if (m_pTiming || !Live())
+        return;
+    m_pTiming = pa_stream_update_timing_info(
+        m_pStream, [](pa_stream*, int success, void* self) { static_cast<PulseStream*>(self)->OnTiming(success != 0); },
+        this);
+    if (!m_pTiming)
+        OnTiming(false);
+}
+
+void PulseStream::RequestTimingSoon()
+{
+    pa_context* context = pa_stream_get_context(m_pStream);
+    const pa_usec_t when = pa_rtclock_now() + TIMING_STEP_USEC;
+    if (m_pNextTiming) {
+        pa_context_rttime_restart(context, m_pNextTiming, when);
+        return;
+    }
+    m_pNextTiming = pa_context_rttime_new(
+        context, when,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+            static_cast<PulseStream*>(self)->RequestTiming();
+        },
+        this);
+    if (!m_pNextTiming)
+        RequestTiming();
+}
+
+void PulseStream::CancelTiming()
+{
+    if (m_pTiming) {
+        pa_operation_cancel(m_pTiming);
+        pa_operation_unref(m_pTiming);
+        m_pTiming = nullptr;
+    }
+    if (m_pNextTiming) {
+        m_pConnection->Api()->time_free(m_pNextTiming);
+        m_pNextTiming = nullptr;
+    }
+}
+
+void PulseStream::OnTiming(bool success)
+{
+    if (m_pTiming) {
+        pa_operation_unref(m_pTiming);
+        m_pTiming = nullptr;
+    }
+    // A stream that is not running (its device suspended, say) has no rate to count by.
+    const pa_timing_info* info = success && Live() ? pa_stream_get_timing_info(m_pStream) : nullptr;
+    if (info && info->playing && info->write_index >= 0) {
+        const double rate = m_format.nSamplesPerSec;
+        const double frames = static_cast<double>(info->write_index / m_format.nBlockAlign) +
+                              (static_cast<double>(info->source_usec) - static_cast<double>(info->sink_usec) -
+                               Microseconds(info->timestamp)) *
+                                  rate / 1e6;
+        m_records.push_back({info->timestamp, info->write_index, frames});
+    }
+
+    const double now = Microseconds(Now());
+    bool more = false;
+    if (!m_window.StartKnown()) {
+        const bool settle = now - Microseconds(m_tFirstSound) >= TIMING_PATIENCE_USEC || !success;
+        if (const auto start = PositionAt(m_tStart, m_tFirstSound, settle))
+            m_window.SetStart(*start);
+        else if (settle)
+            m_window.SetStart(0); // no usable timing: everything that arrives is kept
+        else
+            more = true;
+    }
+    if (m_bFinishing && !m_window.StopKnown()) {
+        const bool settle = now - Microseconds(m_tFinish) >= TIMING_PATIENCE_USEC || !success;
+        if (const auto stop = PositionAt(m_tFinish, m_tFinish, settle))
+            m_window.SetStop(*stop);
+        else if (settle)
+            m_window.SetStop(ArrivedPosition()); // no usable timing: what has arrived
+        else
+            more = true;
+    }
+    if (more)
+        RequestTimingSoon();
+    else
+        m_records.clear();
+    TakeCaptured();
+}
+
+std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, const timeval& since, bool settle) const
+{
+    const double from = Microseconds(since);
+    const TimingRecord* first = nullptr;
+    double lead = 0;
+    bool stepped = false;
+    double span = 0;
+    for (const TimingRecord& record : m_records) {
+        if (Microseconds(record.when) < from)
+            continue;
+        if (!first) {
+            first = &record;
+            lead = record.lead;
+        }
+        // The stream never stands behind a record of it: the most advanced one is nearest,
+        // and one taken just after a step is among them.
+        lead = std::max(lead, record.lead);
+        stepped = stepped || record.index != first->index;
+        span = Microseconds(record.when) - Microseconds(first->when);
+    }
+    if (!first || (!settle && (!stepped || span < TIMING_SPAN_USEC)))
+        return std::nullopt;
+    const double frames = std::floor(Microseconds(moment) * m_format.nSamplesPerSec / 1e6 + lead + 0.5);
+    return frames <= 0 ? 0 : static_cast<std::uint64_t>(frames) * m_format.nBlockAlign;
+}
+
+// The stream position up to which the server has sent sound.
+std::uint64_t PulseStream::ArrivedPosition() const
+{
+    const std::size_t readable = Live() ? pa_stream_readable_size(m_pStream) : 0;
+    const std::size_t queued = readable == static_cast<std::size_t>(-1) ? 0 : readable;
+    // The fragment in hand is still counted by the server; its taken part is in the window.
+    return m_window.Position() + queued - (m_bPeeked ? m_nFragmentTaken : 0);
+}
+
+void PulseStream::EndCapture()
+{
+    // Sound taken before the stop was placed, and lying after it, leaves the buffer it is
+    // in; sound already handed back stays handed back.
+    if (const std::uint64_t over = m_window.Overshoot(); over > 0 && !m_queue.empty()) {
+        WAVEHDR* front = m_queue.front();
+        front->dwBytesRecorded -= static_cast<std::uint32_t>(std::min<std::uint64_t>(over, front->dwBytesRecorded));
+    }
+    CancelTiming();
+    m_bFinishing = false;
+    m_bFinished = true;
+    HandBackAll();
+    if (Live() && m_bRunning)
+        Send(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
+    m_bRunning = false;
+    DropCaptured();
 }
 
 void PulseStream::DropCaptured()
@@ -361,6 +595,14 @@ void PulseStream::FeedServer()
 {
     if (!Live())
         return;
+    if (m_pDrain && m_queue.size() > 1) {
+        // More sound came: the buffer held for the end need not wait for it any more.
+        CancelDrain();
+        WAVEHDR* held = m_queue.front();
+        m_queue.pop_front();
+        m_nFrontSent = 0;
+        HandBack(held);
+    }
     const std::size_t frame = m_format.nBlockAlign;
     for (;;) {
         std::size_t pending = 0;
@@ -404,13 +646,54 @@ void PulseStream::FeedServer()
         }
         if (pa_stream_write(m_pStream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0)
             return;
-        for (; index > 0; --index) {
+        // The last buffer queued goes back only once the server has played all it holds:
+        // when no buffer is left with the stream, the sound has been heard.
+        const bool allSent = index == m_queue.size();
+        for (std::size_t n = allSent ? index - 1 : index; n > 0; --n) {
             WAVEHDR* header = m_queue.front();
             m_queue.pop_front();
             HandBack(header);
         }
+        if (allSent) {
+            m_nFrontSent = m_queue.front()->dwBufferLength;
+            Drain();
+            return;
+        }
         m_nFrontSent = offset;
     }
+}
+
+void PulseStream::Drain()
+{
+    if (m_pDrain)
+        return;
+    m_pDrain = pa_stream_drain(
+        m_pStream, [](pa_stream*, int, void* self) { static_cast<PulseStream*>(self)->OnDrained(); }, this);
+    if (!m_pDrain)
+        OnDrained();
+}
+
+void PulseStream::OnDrained()
+{
+    if (m_pDrain) {
+        pa_operation_unref(m_pDrain);
+        m_pDrain = nullptr;
+    }
+    if (m_queue.size() == 1 && m_nFrontSent == m_queue.front()->dwBufferLength) {
+        WAVEHDR* last = m_queue.front();
+        m_queue.pop_front();
+        m_nFrontSent = 0;
+        HandBack(last);
+    }
+}
+
+void PulseStream::CancelDrain()
+{
+    if (!m_pDrain)
+        return;
+    pa_operation_cancel(m_pDrain);
+    pa_operation_unref(m_pDrain);
+    m_pDrain = nullptr;
 }
 
 } // namespace platform

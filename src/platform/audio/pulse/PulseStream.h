@@ -10,24 +10,42 @@
 // Playback hands a buffer back (MM_WOM_DONE) as soon as its last byte has been handed to
 // the server, which then holds at most PLAYBACK_LATENCY_MS of sound ahead of the speaker.
 // So a caller that refills on DONE keeps the server fed; Reset and Close drop the sound
-// the server has not played yet.
+// the server has not played yet. The one exception is the last buffer queued: it goes
+// back once the server has played everything, so a caller that ends when its last buffer
+// comes back ends after the sound (a buffer queued meanwhile lets it go at once).
+//
+// Capture places its edges with the server's timing. A timing record places the stream at
+// one moment: the bytes the server has queued for us, plus what its device holds, less what
+// a monitored output has yet to play. Between records the stream runs at its rate, so each
+// record says where the stream stands against the clock. The server counts in steps (a
+// fragment, a graph cycle), so one record may lag by up to a step; several records taken a
+// few milliseconds apart, the most advanced of them, place it within a few milliseconds.
+// Records are taken when the first sound arrives after Start (sound waits in the server
+// meanwhile) and after Finish, and at no other time: each costs a round trip.
 
 #include "platform/audio/AudioBackend.h"
+#include "platform/audio/CaptureWindow.h"
 #include "platform/audio/pulse/PulseConnection.h"
 
+#include <pulse/mainloop-api.h>
 #include <pulse/stream.h>
 
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
+
+#include <sys/time.h>
 
 namespace platform {
 
 class PulseStream final : public IWaveStream {
 public:
-    // Captured sound reaches us in fragments this long, so a buffer is handed back soon
-    // after it is full, and at Reset at most this much is still on its way.
-    static constexpr unsigned CAPTURE_FRAGMENT_MS = 20;
+    // Captured sound reaches us in fragments this long: each wakes this process, so they
+    // are as long as a live trace allows (it is redrawn once a fragment, more than ten
+    // times a second). The edges of a recording come from the server's timing, not from
+    // the fragments' length.
+    static constexpr unsigned CAPTURE_FRAGMENT_MS = 90;
     static constexpr unsigned PLAYBACK_LATENCY_MS = 150;
 
     // Connects a stream to the named device (nullptr: the server's default) and posts
@@ -49,6 +67,7 @@ public:
     MMRESULT Reset() override;
     MMRESULT Pause() override;
     MMRESULT Close() override;
+    MMRESULT Finish() override;
 
 private:
     PulseStream(std::shared_ptr<PulseConnection> connection, Direction dir, const WAVEFORMATEX& format,
@@ -63,11 +82,26 @@ private:
     // Sends a request the caller need not wait for.
     void Send(pa_operation* operation);
     void DropCaptured();
+    // Capture edges: timing records are asked for one at a time, a few milliseconds apart,
+    // until the moments still unplaced can be placed; then the capture ends at the stop.
+    void RequestTiming();
+    void RequestTimingSoon();
+    void CancelTiming();
+    void OnTiming(bool success);
+    // Where the stream stood at a moment, by the records taken since `since`; nothing when
+    // there are too few of them yet (unless `settle`, which takes what there is).
+    std::optional<std::uint64_t> PositionAt(const timeval& moment, const timeval& since, bool settle) const;
+    std::uint64_t ArrivedPosition() const;
+    void EndCapture();
 
     // Main-loop callbacks (also called from UI-thread calls, with the lock held).
     void OnStateChanged();
     void TakeCaptured();
     void FeedServer();
+    // Playback: the last buffer is held until the server has played everything.
+    void Drain();
+    void OnDrained();
+    void CancelDrain();
 
     void HandBack(WAVEHDR* header);
     void HandBackAll();
@@ -92,9 +126,29 @@ private:
     const void* m_pFragment = nullptr;
     std::size_t m_nFragmentSize = 0;
     std::size_t m_nFragmentTaken = 0;
+    // Capture: the part of the stream that is the recording, and the moments bounding it.
+    CaptureWindow m_window;
+    timeval m_tStart{}; // of the Open for the first Start, else of the Start
+    bool m_bStartedBefore = false;
+    bool m_bFirstSound = false; // sound has come since Start, and records are being taken
+    timeval m_tFirstSound{};
+    timeval m_tFinish{};
+    bool m_bFinishing = false; // Finish called; the sound up to its moment is still coming
+    bool m_bFinished = false;  // every buffer up to the stop handed back
+    pa_operation* m_pTiming = nullptr;
+    pa_time_event* m_pNextTiming = nullptr;
+    // Timing records: when each was current, and where the stream stood then against the
+    // clock (its position in frames, less the moment in frames).
+    struct TimingRecord {
+        timeval when;
+        std::int64_t index; // the server's count of bytes queued for us
+        double lead;
+    };
+    std::deque<TimingRecord> m_records;
 
     // Playback: bytes of the front buffer already handed to the server.
     std::size_t m_nFrontSent = 0;
+    pa_operation* m_pDrain = nullptr;
 };
 
 } // namespace platform

@@ -46,6 +46,13 @@ struct VirtualDeviceSpec {
     QString id = {};
 
     QString Id() const { return id.isEmpty() ? name : id; }
+    // How a capture device hands its sound over, as a sound server does: in fragments of
+    // this many frames (0: each frame as soon as it is captured); beginning with this many
+    // frames from before Start (negative: beginning that long after Start); and with timing
+    // that places its sound in time, or without (then the edges are what arrived).
+    unsigned fragmentFrames = 0;
+    int leadFrames = 0;
+    bool timing = true;
 };
 
 // Code posted by FailMidStream, and to the streams of a device SetDevices removes.

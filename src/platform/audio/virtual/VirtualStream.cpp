@@ -67,9 +67,13 @@ MMRESULT VirtualStream::AddBuffer(WAVEHDR* header)
         return MMSYSERR_NOMEM;
     // Time that passed while the queue was empty belongs to no buffer, this one included.
     CatchUp();
-    header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
     if (m_dir == Direction::Capture)
         header->dwBytesRecorded = 0;
+    if (m_bFinished) {
+        HandBack(header); // empty: the capture has ended
+        return MMSYSERR_NOERROR;
+    }
+    header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
     m_queue.push_back(header);
     return MMSYSERR_NOERROR;
 }
@@ -83,10 +87,22 @@ MMRESULT VirtualStream::Start()
     // Time before the start is not captured (or, paused, not played).
     CatchUp();
     // For playback this is the classic restart: the only way out of Pause.
-    if (m_dir == Direction::Capture)
-        m_bStarted = true;
-    else
+    if (m_dir == Direction::Capture) {
+        if (!m_bStarted) {
+            m_bStarted = true;
+            m_bFinished = false;
+            m_nProduced = 0;
+            m_nHandedOver = 0;
+            m_window.Restart();
+            m_nStartPosition = m_window.Position();
+            // The device's timing places the sound it had before Start, which is left out.
+            const int lead = m_device.timing ? std::max(0, m_device.leadFrames) : 0;
+            m_window.SetStart(m_nStartPosition + static_cast<std::uint64_t>(lead) * m_format.nBlockAlign);
+            Deliver();
+        }
+    } else {
         m_bPaused = false;
+    }
     return MMSYSERR_NOERROR;
 }
 
@@ -96,8 +112,10 @@ MMRESULT VirtualStream::Reset()
         return MMSYSERR_INVALHANDLE;
     // Everything captured up to this call reaches the buffers before they come back.
     CatchUp();
-    if (m_dir == Direction::Capture)
+    if (m_dir == Direction::Capture) {
         m_bStarted = false;
+        m_bFinished = false;
+    }
     m_nPlayedInFront = 0;
     while (!m_queue.empty()) {
         WAVEHDR* header = m_queue.front();
@@ -118,6 +136,30 @@ MMRESULT VirtualStream::Pause()
     return MMSYSERR_NOERROR;
 }
 
+MMRESULT VirtualStream::Finish()
+{
+    if (!m_bOpen)
+        return MMSYSERR_INVALHANDLE;
+    if (m_dir != Direction::Capture)
+        return MMSYSERR_NOTSUPPORTED;
+    CatchUp();
+    if (m_bFinished || m_window.StopKnown())
+        return MMSYSERR_NOERROR;
+    if (!m_bStarted || m_bFailed) {
+        EndCapture();
+        return MMSYSERR_NOERROR;
+    }
+    // With timing, the stop is the frame captured at this moment, wherever the device's
+    // fragments stand; without, it is what has been handed over.
+    const std::int64_t frame = static_cast<std::int64_t>(m_nProduced) + m_device.leadFrames;
+    m_window.SetStop(m_device.timing ? m_nStartPosition + static_cast<std::uint64_t>(std::max<std::int64_t>(0, frame)) *
+                                                              m_format.nBlockAlign
+                                     : m_window.Position());
+    if (m_window.Reached())
+        EndCapture();
+    return MMSYSERR_NOERROR;
+}
+
 MMRESULT VirtualStream::Close()
 {
     if (!m_bOpen)
@@ -135,11 +177,27 @@ void VirtualStream::Run(std::uint64_t frames)
     const bool running = m_dir == Direction::Capture ? m_bStarted : !m_bPaused;
     if (!m_bOpen || !running || FailsNow())
         return;
-    const std::uint64_t bytes = frames * m_format.nBlockAlign;
-    if (m_dir == Direction::Capture)
-        Capture(bytes);
-    else
-        Play(bytes);
+    if (m_dir == Direction::Capture) {
+        m_nProduced += frames;
+        Deliver();
+    } else {
+        Play(frames * m_format.nBlockAlign);
+    }
+}
+
+void VirtualStream::Deliver()
+{
+    std::int64_t ready = static_cast<std::int64_t>(m_nProduced) + m_device.leadFrames;
+    if (ready <= 0)
+        return;
+    auto frames = static_cast<std::uint64_t>(ready);
+    if (m_device.fragmentFrames > 0)
+        frames -= frames % m_device.fragmentFrames;
+    if (frames <= m_nHandedOver)
+        return;
+    const std::uint64_t bytes = (frames - m_nHandedOver) * m_format.nBlockAlign;
+    m_nHandedOver = frames;
+    Capture(bytes);
 }
 
 void VirtualStream::CatchUp()
@@ -164,26 +222,44 @@ void VirtualStream::Fail(MMRESULT code)
 
 void VirtualStream::Capture(std::uint64_t bytes)
 {
-    while (bytes > 0) {
-        if (m_queue.empty()) {
+    while (bytes > 0 && !m_window.Reached()) {
+        const CaptureWindow::Share share = m_window.Next(static_cast<std::size_t>(bytes));
+        if (share.skip == 0 && share.keep == 0)
+            break;
+        std::uint64_t n = share.skip;
+        if (n == 0 && m_queue.empty()) {
             // An overrun: the device went on, and what it captured is gone.
-            m_nCaptured += bytes;
-            return;
+            n = share.keep;
+        } else if (n == 0) {
+            WAVEHDR* header = m_queue.front();
+            n = std::min<std::uint64_t>(share.keep, header->dwBufferLength - header->dwBytesRecorded);
+            m_generator.Fill(m_nCaptured, header->lpData + header->dwBytesRecorded, static_cast<std::size_t>(n));
+            header->dwBytesRecorded += static_cast<std::uint32_t>(n);
+            if (header->dwBytesRecorded == header->dwBufferLength) {
+                m_queue.pop_front();
+                HandBack(header);
+                ++m_nHandedBack;
+            }
         }
-        WAVEHDR* header = m_queue.front();
-        const std::uint32_t n =
-            static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, header->dwBufferLength - header->dwBytesRecorded));
-        m_generator.Fill(m_nCaptured, header->lpData + header->dwBytesRecorded, n);
-        header->dwBytesRecorded += n;
+        // Sound left out (from before Start) or lost still moves the signal on.
         m_nCaptured += n;
+        m_window.Advance(static_cast<std::size_t>(n));
         bytes -= n;
-        if (header->dwBytesRecorded == header->dwBufferLength) {
-            m_queue.pop_front();
-            HandBack(header);
-            ++m_nHandedBack;
-            if (FailsNow())
-                return;
-        }
+        if (FailsNow())
+            return;
+    }
+    if (m_window.Reached())
+        EndCapture();
+}
+
+void VirtualStream::EndCapture()
+{
+    m_bStarted = false;
+    m_bFinished = true;
+    while (!m_queue.empty()) {
+        WAVEHDR* header = m_queue.front();
+        m_queue.pop_front();
+        HandBack(header);
     }
 }
 

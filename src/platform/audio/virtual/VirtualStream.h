@@ -2,6 +2,7 @@
 // One open virtual device. Everything runs on the caller's (UI) thread: buffers are filled
 // or played only inside Advance and the backend's timer, never behind the caller's back.
 
+#include "platform/audio/CaptureWindow.h"
 #include "platform/audio/virtual/SignalGenerator.h"
 #include "platform/audio/virtual/VirtualBackend.h"
 
@@ -31,6 +32,7 @@ public:
     MMRESULT Reset() override;
     MMRESULT Pause() override;
     MMRESULT Close() override;
+    MMRESULT Finish() override;
 
     // Moves `frames` frames: capture fills, playback plays. Time passes for a stream that is
     // not running too; its frames are simply not captured or played.
@@ -43,7 +45,10 @@ public:
     const VirtualDeviceSpec& Device() const { return m_device; }
 
 private:
+    // Hands over the fragments completed by now.
+    void Deliver();
     void Capture(std::uint64_t bytes);
+    void EndCapture();
     void Play(std::uint64_t bytes);
     void HandBack(WAVEHDR* header);
     // FailMidStream: true once the stream has failed (posting the error when it happens now).
@@ -63,12 +68,18 @@ private:
 
     bool m_bOpen = true;
     bool m_bStarted = false; // capture
+    bool m_bFinished = false; // capture: ended at the stop of Finish
     bool m_bPaused = false;  // playback
     bool m_bFailed = false;
     std::deque<WAVEHDR*> m_queue;
     // Capture: bytes produced since the first Start, lost ones included, so that the signal
     // runs on across Reset and Start and an overrun shows as a gap.
     std::uint64_t m_nCaptured = 0;
+    // Capture since the last Start: frames captured, and frames handed over (in fragments).
+    std::uint64_t m_nProduced = 0;
+    std::uint64_t m_nHandedOver = 0;
+    CaptureWindow m_window;
+    std::uint64_t m_nStartPosition = 0; // the window's position at the last Start
     // Playback: bytes of the front buffer already played.
     std::uint32_t m_nPlayedInFront = 0;
     unsigned m_nHandedBack = 0;

@@ -1,0 +1,178 @@
+// Playing through the real sound server: a file is heard to its end and nothing after it,
+// and a server that goes away ends the playback with a message.
+
+#include "ServerFixture.h"
+#include "support/AudioFormats.h"
+#include "support/EventCollector.h"
+#include "support/FindDevice.h"
+#include "support/PcmChannel.h"
+#include "support/SoundServer.h"
+#include "support/TestBuffers.h"
+#include "support/WaveBytes.h"
+
+#include "platform/audio/pulse/PulseBackend.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+using namespace platform;
+using testsupport::ScopedNullSink;
+
+namespace {
+
+constexpr std::uint32_t FILE_RATE = 22050;
+constexpr std::uint32_t HEARD_RATE = 48000;
+constexpr int WINDOW = HEARD_RATE / 100; // 10 ms
+
+// Stereo 16-bit PCM of a tone on both channels.
+Bytes Tone(double hz, double seconds)
+{
+    Bytes pcm;
+    const auto frames = static_cast<std::size_t>(seconds * FILE_RATE);
+    for (std::size_t i = 0; i < frames; ++i) {
+        const auto v = static_cast<std::uint16_t>(
+            static_cast<std::int16_t>(12000 * std::sin(2 * std::numbers::pi * hz * static_cast<double>(i) / FILE_RATE)));
+        for (int channel = 0; channel < 2; ++channel) {
+            pcm.push_back(static_cast<std::uint8_t>(v));
+            pcm.push_back(static_cast<std::uint8_t>(v >> 8));
+        }
+    }
+    return pcm;
+}
+
+// The power of one frequency in a window of samples, against the window's whole power.
+double Share(const std::vector<int>& samples, std::size_t at, double hz)
+{
+    double i = 0, q = 0, all = 0;
+    for (std::size_t n = at; n < at + WINDOW; ++n) {
+        const double angle = 2 * std::numbers::pi * hz * static_cast<double>(n - at) / HEARD_RATE;
+        i += samples[n] * std::cos(angle);
+        q += samples[n] * std::sin(angle);
+        all += static_cast<double>(samples[n]) * samples[n];
+    }
+    return all > 0 ? 2 * (i * i + q * q) / WINDOW / all : 0;
+}
+
+double Rms(const std::vector<int>& samples, std::size_t at)
+{
+    double all = 0;
+    for (std::size_t n = at; n < at + WINDOW; ++n)
+        all += static_cast<double>(samples[n]) * samples[n];
+    return std::sqrt(all / WINDOW);
+}
+
+class PlaybackServerTest : public ServerFixture {
+protected:
+    static void Notify(std::uint32_t message, void* owner)
+    {
+        static_cast<PlaybackServerTest*>(owner)->notifications.push_back(message);
+    }
+
+    std::vector<std::uint32_t> notifications;
+};
+
+} // namespace
+
+// A 22050 Hz stereo file: a second of 1000 Hz, then 300 ms of 2000 Hz, then a chunk of
+// noise such as tags other tools write after the sound. Played into a sink of this test's
+// own while its monitor is recorded: the 2000 Hz is heard whole, and after it silence.
+TEST_F(PlaybackServerTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
+{
+    ScopedNullSink sink(QStringLiteral("TessavoxPlayedTo"));
+    ASSERT_TRUE(sink.Loaded());
+    // The engine plays to the default output: this sink, for a backend made from now on.
+    qputenv("PULSE_SINK", sink.SinkDescription().toUtf8());
+    PulseBackend backend;
+    UseAudioBackend(&backend);
+
+    std::mt19937 noise(11);
+    Bytes tags(30000);
+    for (auto& b : tags)
+        b = static_cast<std::uint8_t>(noise());
+    QFile file(Path(QStringLiteral("ending.wav")));
+    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) +
+                             Chunk("data", Tone(1000, 1.0) + Tone(2000, 0.3)) + Chunk("LIST", Tag("INFO") + tags));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+
+    const WAVEFORMATEX heard = testsupport::Pcm(HEARD_RATE, 16, 1);
+    const int monitor = testsupport::FindDevice(backend, Direction::Capture, sink.MonitorDescription());
+    ASSERT_GE(monitor, 0);
+    testsupport::TestBuffers recording(1, testsupport::BytesFor(heard, 3000));
+    tests::EventCollector log;
+    std::unique_ptr<IWaveStream> ears;
+    ASSERT_EQ(backend.Open(Direction::Capture, monitor, heard, &log, ears), MMSYSERR_NOERROR);
+    ASSERT_EQ(ears->Prepare(recording[0]), MMSYSERR_NOERROR);
+    ASSERT_EQ(ears->AddBuffer(recording[0]), MMSYSERR_NOERROR);
+    ASSERT_EQ(ears->Start(), MMSYSERR_NOERROR);
+    QTest::qWait(200);
+
+    {
+        CAudioPlayRec engine;
+        ASSERT_TRUE(engine.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
+        ASSERT_EQ(engine.Play(file.fileName()), 1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !notifications.empty() && notifications.back() == MM_WOM_CLOSE; }, 2000));
+    }
+    QTest::qWait(500);
+    ASSERT_EQ(ears->Reset(), MMSYSERR_NOERROR);
+    ASSERT_EQ(ears->Close(), MMSYSERR_NOERROR);
+    UseAudioBackend(nullptr);
+    qunsetenv("PULSE_SINK");
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+
+    const std::vector<int> samples =
+        ChannelSamples(recording[0]->lpData, recording[0]->dwBytesRecorded, 16, 1, 0);
+    ASSERT_GT(samples.size(), static_cast<std::size_t>(HEARD_RATE));
+    std::size_t second = 0; // windows where the 2000 Hz tone is what is heard
+    std::size_t lastSecond = 0;
+    std::size_t lastSound = 0;
+    for (std::size_t at = 0; at + WINDOW <= samples.size(); at += WINDOW) {
+        if (Rms(samples, at) > 100)
+            lastSound = at;
+        if (Share(samples, at, 2000) > 0.8) {
+            ++second;
+            lastSecond = at;
+        }
+    }
+    // 300 ms of it, less a window at either edge.
+    EXPECT_GE(second, 27u) << "the end of the sound was not heard";
+    // Nothing is heard after it (a window of its edge at most).
+    EXPECT_LE(lastSound, lastSecond + WINDOW) << "sound heard " << (lastSound - lastSecond) * 1000 / HEARD_RATE
+                                              << " ms after the end of the file";
+}
+
+TEST_F(PlaybackServerTest, AServerThatGoesAwayEndsThePlaybackWithAMessage)
+{
+    testsupport::SoundServer own;
+    ASSERT_TRUE(own.Start()) << own.Failure().toStdString();
+    testsupport::ScopedPulseServer useOwn(own.Address());
+    PulseBackend backend;
+    UseAudioBackend(&backend);
+
+    const QString path = Path(QStringLiteral("long.wav"));
+    QFile file(path);
+    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) + Chunk("data", Tone(1000, 5.0)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+    {
+        CAudioPlayRec engine;
+        ASSERT_TRUE(engine.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
+        ASSERT_EQ(engine.Play(path), 1);
+        QTest::qWait(300);
+        own.Stop();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !notifications.empty() && notifications.back() == MM_WOM_CLOSE; }, 2000));
+        EXPECT_EQ(engine.m_hWaveOut, nullptr);
+    }
+    UseAudioBackend(nullptr);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" Playback device failed")))
+        << messages.Texts()[0].toStdString();
+}
