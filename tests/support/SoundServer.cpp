@@ -1,6 +1,7 @@
 #include "support/SoundServer.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,6 +12,8 @@ namespace testsupport {
 namespace {
 
 constexpr int SCRIPT_TIMEOUT_MS = 30000;
+// Longer than any test keeps its sink.
+constexpr int TURN_TIMEOUT_MS = 120000;
 
 QString Script()
 {
@@ -44,6 +47,14 @@ QString Pactl(const QStringList& arguments)
     pactl.start(QStringLiteral("pactl"), arguments);
     pactl.waitForFinished(SCRIPT_TIMEOUT_MS);
     return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
+}
+
+// One lock file per server address, shared by every test process that reaches it.
+QString TurnFile()
+{
+    const QByteArray address = qgetenv("PULSE_SERVER");
+    const QByteArray key = QCryptographicHash::hash(address, QCryptographicHash::Sha1).toHex().left(16);
+    return QDir::temp().filePath(QStringLiteral("tessavox-test-sink-%1.lock").arg(QString::fromLatin1(key)));
 }
 
 } // namespace
@@ -87,8 +98,13 @@ void SoundServer::Stop()
 }
 
 ScopedNullSink::ScopedNullSink(const QString& name)
-    : m_name(name + QString::number(QCoreApplication::applicationPid()))
+    : m_name(name + QString::number(QCoreApplication::applicationPid())),
+      m_turn(TurnFile())
 {
+    // Stale only once its process is gone, however long a test keeps its sink.
+    m_turn.setStaleLockTime(0);
+    if (!m_turn.tryLock(TURN_TIMEOUT_MS))
+        return;
     m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                       QStringLiteral("sink_name=") + m_name,
                       QStringLiteral("sink_properties=device.description=") + m_name});
@@ -105,6 +121,7 @@ void ScopedNullSink::Remove()
         return;
     Pactl({QStringLiteral("unload-module"), m_module});
     m_module.clear();
+    m_turn.unlock();
 }
 
 ScopedPulseServer::ScopedPulseServer(const QString& address)

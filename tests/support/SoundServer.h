@@ -4,6 +4,7 @@
 // server use the one scripts/test starts for the whole run.
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 
 namespace testsupport {
@@ -31,6 +32,8 @@ private:
 // A null sink of this process's own on the server that PULSE_SERVER names, so that tests
 // sharing that server do not meet: playback goes to the sink, capture records its monitor.
 // Removing it takes both away, as when a sound card is unplugged.
+// Tests in other processes open devices by their position in the server's list, which a
+// sink removed under them would shift: one such sink per server exists at a time.
 class ScopedNullSink {
 public:
     // The name is also its description; it is made unique to this process.
@@ -47,6 +50,7 @@ public:
 private:
     QString m_name;
     QString m_module;
+    QLockFile m_turn;
 };
 
 // Points new sound-server connections of this process at an address for one scope.
