@@ -115,12 +115,13 @@ TEST_F(CaptureTest, FileHoldsExactlyTheSoundUntilStop)
 }
 
 // A counter device that hands its sound over in fragments, as a sound server does.
-platform::VirtualDeviceSpec Fragmented(unsigned fragment, int lead = 0, bool timing = true)
+platform::VirtualDeviceSpec Fragmented(unsigned fragment, int lead = 0, bool timing = true, unsigned lag = 0)
 {
     platform::VirtualDeviceSpec device{.name = QStringLiteral("Fragmented"), .signal = platform::VirtualSignal::Counter};
     device.fragmentFrames = fragment;
     device.leadFrames = lead;
     device.timing = timing;
+    device.timingLagFrames = lag;
     return device;
 }
 
@@ -129,27 +130,29 @@ struct EdgeCase {
     bool timing;        // whether the device says where its sound lies in time
     unsigned first;     // the counter frame the file begins with
     unsigned frames;    // and how many it holds
+    unsigned lag = 0;   // frames after each edge before its timing is known
 };
 
 void PrintTo(const EdgeCase& c, std::ostream* os)
 {
-    *os << (c.lead < 0 ? "late" : c.lead > 0 ? "early" : "prompt") << (c.timing ? "_timed" : "_untimed");
+    *os << (c.lead < 0 ? "late" : c.lead > 0 ? "early" : "prompt") << (c.timing ? "_timed" : "_untimed")
+        << (c.lag ? "_lagging" : "");
 }
 
 class EdgeTest : public EngineFixture, public ::testing::WithParamInterface<EdgeCase> {};
 
 // 3172 frames pass between Record and Stop; the device hands its sound over in fragments of
-// 1000 frames, so at Stop part of the sound up to that moment is still to come.
+// 1000 frames, so at Stop part of the sound up to that moment is still to come. A lagging
+// device's timing comes after more fragments than the ring's 1024-frame buffers hold.
 TEST_P(EdgeTest, FileHoldsTheSoundBetweenRecordAndStopAsTheTimingPlacesIt)
 {
     const EdgeCase c = GetParam();
-    UseCaptureDevices({Fragmented(1000, c.lead, c.timing)});
+    UseCaptureDevices({Fragmented(1000, c.lead, c.timing, c.lag)});
     ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("edge.wav")));
     Feed(3172);
     engine->Stop();
     Pump();
-    audio.Advance(1000); // the fragment that holds the moment of Stop
-    Pump();
+    Feed(1000 + c.lag); // the fragment that holds the moment of Stop, and the timing for it
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     const auto wave = ReadRecordedWave(Path("edge.wav"));
     ASSERT_TRUE(wave);
@@ -164,6 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Devices, EdgeTest,
                                            EdgeCase{300, true, 300, 3172},
                                            // What a late device never captured cannot be had.
                                            EdgeCase{-300, true, 0, 2872},
+                                           // Sound that comes before the timing for its edge waits for it.
+                                           EdgeCase{300, true, 300, 3172, 2500}, EdgeCase{-300, true, 0, 2872, 2500},
                                            // Without timing: all that came, up to what had come at Stop.
                                            EdgeCase{300, false, 0, 3000}, EdgeCase{-300, false, 0, 2000}));
 

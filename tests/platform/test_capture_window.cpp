@@ -19,7 +19,7 @@ std::size_t Walk(CaptureWindow& window, std::size_t available)
 
 } // namespace
 
-TEST(CaptureWindow, NothingIsTakenUntilTheStartIsPlaced)
+TEST(CaptureWindow, NothingIsTakenWhileAnEdgeIsAwaited)
 {
     CaptureWindow window;
     window.Restart();
@@ -28,11 +28,25 @@ TEST(CaptureWindow, NothingIsTakenUntilTheStartIsPlaced)
     window.SetStart(40);
     EXPECT_EQ(window.Next(100).skip, 40u);
     EXPECT_EQ(Walk(window, 100), 60u);
+    // Asked to finish: what comes next may lie after the stop, so it waits for it.
+    window.AwaitStop();
+    EXPECT_EQ(Walk(window, 100), 0u);
+    EXPECT_FALSE(window.Reached());
     window.SetStop(130);
     EXPECT_EQ(Walk(window, 100), 30u);
     EXPECT_TRUE(window.Reached());
     EXPECT_EQ(window.Overshoot(), 0u);
     EXPECT_EQ(Walk(window, 100), 0u);
+    // A stop given up (a reset) keeps what arrives; a new round forgets an awaited stop.
+    window.Restart();
+    window.SetStart(0);
+    window.AwaitStop();
+    window.CancelStop();
+    EXPECT_EQ(Walk(window, 100), 100u);
+    window.AwaitStop();
+    window.Restart();
+    window.SetStart(0);
+    EXPECT_EQ(Walk(window, 100), 100u);
 }
 
 TEST(CaptureWindow, EdgesPlacedBehindTheWalkKeepWhatWasTaken)

@@ -8,6 +8,7 @@ void CaptureWindow::Restart()
 {
     m_start.reset();
     m_stop.reset();
+    m_bStopAwaited = false;
 }
 
 void CaptureWindow::SetStart(std::uint64_t position)
@@ -18,6 +19,7 @@ void CaptureWindow::SetStart(std::uint64_t position)
 void CaptureWindow::SetStop(std::uint64_t position)
 {
     m_stop = m_start ? std::max(position, *m_start) : position;
+    m_bStopAwaited = false;
 }
 
 CaptureWindow::Share CaptureWindow::Next(std::size_t available) const
@@ -33,6 +35,8 @@ CaptureWindow::Share CaptureWindow::Next(std::size_t available) const
     std::uint64_t keep = available - share.skip;
     if (m_stop)
         keep = at < *m_stop ? std::min(keep, *m_stop - at) : 0;
+    else if (m_bStopAwaited)
+        keep = 0;
     share.keep = static_cast<std::size_t>(keep);
     return share;
 }

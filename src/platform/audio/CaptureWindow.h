@@ -22,13 +22,19 @@ public:
     void SetStart(std::uint64_t position);
     bool StartKnown() const { return m_start.has_value(); }
 
+    // Capture was asked to finish, and the position of that moment is not known yet: any
+    // byte from here on may lie after it, so none is kept until SetStop places it. (Bytes
+    // kept meanwhile would be handed back before the stop could trim them.)
+    void AwaitStop() { m_bStopAwaited = true; }
     // The stream position of the moment capture was asked to finish; never before the start.
     void SetStop(std::uint64_t position);
     bool StopKnown() const { return m_stop.has_value(); }
+    // The stop will not be placed after all (the capture is reset): what arrives is kept.
+    void CancelStop() { m_bStopAwaited = false; }
 
     // Of `available` bytes at the present position: how many to leave out, and then how many
-    // to keep. Nothing is kept while the start is unknown (the caller should wait), nor from
-    // the stop on.
+    // to keep. Nothing is kept while the start is unknown or the stop awaited (the caller
+    // should wait), nor from the stop on.
     struct Share {
         std::size_t skip = 0;
         std::size_t keep = 0;
@@ -47,6 +53,7 @@ private:
     std::uint64_t m_nPosition = 0;
     std::optional<std::uint64_t> m_start;
     std::optional<std::uint64_t> m_stop;
+    bool m_bStopAwaited = false;
 };
 
 } // namespace platform

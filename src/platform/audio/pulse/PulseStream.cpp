@@ -313,6 +313,7 @@ MMRESULT PulseStream::Reset()
         // Reset does not wait for timing: everything that has arrived is the recording's.
         CancelTiming();
         m_bFinishing = false;
+        m_window.CancelStop();
         if (!m_window.StartKnown())
             m_window.SetStart(0);
         if (Live() && m_bRunning && !m_bFinished) {
@@ -350,6 +351,7 @@ MMRESULT PulseStream::Finish()
     }
     m_tFinish = Now();
     m_bFinishing = true;
+    m_window.AwaitStop();
     if (!m_bFirstSound) {
         // No sound has come yet: the records for the stop place the start too.
         m_bFirstSound = true;

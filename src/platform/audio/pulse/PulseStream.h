@@ -20,8 +20,10 @@
 // record says where the stream stands against the clock. The server counts in steps (a
 // fragment, a graph cycle), so one record may lag by up to a step; several records taken a
 // few milliseconds apart, the most advanced of them, place it within a few milliseconds.
-// Records are taken when the first sound arrives after Start (sound waits in the server
-// meanwhile) and after Finish, and at no other time: each costs a round trip.
+// Records are taken when the first sound arrives after Start and after Finish, and at no
+// other time: each costs a round trip. Sound that arrives while they are taken waits in the
+// server: before the start is placed it may come from before Start, and after Finish it may
+// lie after the stop, where a buffer already handed back could not be trimmed.
 
 #include "platform/audio/AudioBackend.h"
 #include "platform/audio/CaptureWindow.h"

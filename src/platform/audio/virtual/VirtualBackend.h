@@ -48,11 +48,14 @@ struct VirtualDeviceSpec {
     QString Id() const { return id.isEmpty() ? name : id; }
     // How a capture device hands its sound over, as a sound server does: in fragments of
     // this many frames (0: each frame as soon as it is captured); beginning with this many
-    // frames from before Start (negative: beginning that long after Start); and with timing
-    // that places its sound in time, or without (then the edges are what arrived).
+    // frames from before Start (negative: beginning that long after Start); with timing
+    // that places its sound in time, or without (then the edges are what arrived); and
+    // with that timing known only this many frames after the moment it places (a server
+    // answers after a round trip, and a record is exact only just after the device's step).
     unsigned fragmentFrames = 0;
     int leadFrames = 0;
     bool timing = true;
+    unsigned timingLagFrames = 0;
 };
 
 // Code posted by FailMidStream, and to the streams of a device SetDevices removes.

@@ -94,10 +94,15 @@ MMRESULT VirtualStream::Start()
             m_nProduced = 0;
             m_nHandedOver = 0;
             m_window.Restart();
+            m_pendingStop.reset();
             m_nStartPosition = m_window.Position();
             // The device's timing places the sound it had before Start, which is left out.
             const int lead = m_device.timing ? std::max(0, m_device.leadFrames) : 0;
-            m_window.SetStart(m_nStartPosition + static_cast<std::uint64_t>(lead) * m_format.nBlockAlign);
+            const std::uint64_t start = m_nStartPosition + static_cast<std::uint64_t>(lead) * m_format.nBlockAlign;
+            if (m_device.timing && m_device.timingLagFrames > 0)
+                m_pendingStart = PendingEdge{start, m_device.timingLagFrames};
+            else
+                m_window.SetStart(start);
             Deliver();
         }
     } else {
@@ -113,6 +118,15 @@ MMRESULT VirtualStream::Reset()
     // Everything captured up to this call reaches the buffers before they come back.
     CatchUp();
     if (m_dir == Direction::Capture) {
+        if (m_bStarted && !m_bFailed) {
+            // Reset does not wait for timing: everything that has arrived is the recording's.
+            if (!m_window.StartKnown())
+                m_window.SetStart(0);
+            m_pendingStart.reset();
+            m_pendingStop.reset();
+            m_window.CancelStop();
+            Capture();
+        }
         m_bStarted = false;
         m_bFinished = false;
     }
@@ -143,7 +157,7 @@ MMRESULT VirtualStream::Finish()
     if (m_dir != Direction::Capture)
         return MMSYSERR_NOTSUPPORTED;
     CatchUp();
-    if (m_bFinished || m_window.StopKnown())
+    if (m_bFinished || m_window.StopKnown() || m_pendingStop)
         return MMSYSERR_NOERROR;
     if (!m_bStarted || m_bFailed) {
         EndCapture();
@@ -152,11 +166,17 @@ MMRESULT VirtualStream::Finish()
     // With timing, the stop is the frame captured at this moment, wherever the device's
     // fragments stand; without, it is what has been handed over.
     const std::int64_t frame = static_cast<std::int64_t>(m_nProduced) + m_device.leadFrames;
-    m_window.SetStop(m_device.timing ? m_nStartPosition + static_cast<std::uint64_t>(std::max<std::int64_t>(0, frame)) *
-                                                              m_format.nBlockAlign
-                                     : m_window.Position());
-    if (m_window.Reached())
-        EndCapture();
+    const std::uint64_t stop =
+        m_nStartPosition + static_cast<std::uint64_t>(std::max<std::int64_t>(0, frame)) * m_format.nBlockAlign;
+    if (!m_device.timing) {
+        m_window.SetStop(m_nStartPosition + m_nHandedOver * m_format.nBlockAlign);
+    } else if (m_device.timingLagFrames > 0) {
+        m_pendingStop = PendingEdge{stop, m_nProduced + m_device.timingLagFrames};
+        m_window.AwaitStop();
+    } else {
+        m_window.SetStop(stop);
+    }
+    Capture();
     return MMSYSERR_NOERROR;
 }
 
@@ -179,6 +199,7 @@ void VirtualStream::Run(std::uint64_t frames)
         return;
     if (m_dir == Direction::Capture) {
         m_nProduced += frames;
+        PlaceEdges();
         Deliver();
     } else {
         Play(frames * m_format.nBlockAlign);
@@ -187,17 +208,26 @@ void VirtualStream::Run(std::uint64_t frames)
 
 void VirtualStream::Deliver()
 {
-    std::int64_t ready = static_cast<std::int64_t>(m_nProduced) + m_device.leadFrames;
-    if (ready <= 0)
-        return;
-    auto frames = static_cast<std::uint64_t>(ready);
-    if (m_device.fragmentFrames > 0)
-        frames -= frames % m_device.fragmentFrames;
-    if (frames <= m_nHandedOver)
-        return;
-    const std::uint64_t bytes = (frames - m_nHandedOver) * m_format.nBlockAlign;
-    m_nHandedOver = frames;
-    Capture(bytes);
+    const std::int64_t ready = static_cast<std::int64_t>(m_nProduced) + m_device.leadFrames;
+    if (ready > 0) {
+        auto frames = static_cast<std::uint64_t>(ready);
+        if (m_device.fragmentFrames > 0)
+            frames -= frames % m_device.fragmentFrames;
+        m_nHandedOver = std::max(m_nHandedOver, frames);
+    }
+    Capture();
+}
+
+void VirtualStream::PlaceEdges()
+{
+    if (m_pendingStart && m_nProduced >= m_pendingStart->placedAt) {
+        m_window.SetStart(m_pendingStart->position);
+        m_pendingStart.reset();
+    }
+    if (m_pendingStop && m_nProduced >= m_pendingStop->placedAt) {
+        m_window.SetStop(m_pendingStop->position);
+        m_pendingStop.reset();
+    }
 }
 
 void VirtualStream::CatchUp()
@@ -220,10 +250,11 @@ void VirtualStream::Fail(MMRESULT code)
     Post(m_dir == Direction::Capture ? MM_WIM_ERROR : MM_WOM_ERROR, nullptr, code);
 }
 
-void VirtualStream::Capture(std::uint64_t bytes)
+void VirtualStream::Capture()
 {
-    while (bytes > 0 && !m_window.Reached()) {
-        const CaptureWindow::Share share = m_window.Next(static_cast<std::size_t>(bytes));
+    const std::uint64_t arrived = m_nStartPosition + m_nHandedOver * m_format.nBlockAlign;
+    while (m_window.Position() < arrived && !m_window.Reached()) {
+        const CaptureWindow::Share share = m_window.Next(static_cast<std::size_t>(arrived - m_window.Position()));
         if (share.skip == 0 && share.keep == 0)
             break;
         std::uint64_t n = share.skip;
@@ -244,7 +275,6 @@ void VirtualStream::Capture(std::uint64_t bytes)
         // Sound left out (from before Start) or lost still moves the signal on.
         m_nCaptured += n;
         m_window.Advance(static_cast<std::size_t>(n));
-        bytes -= n;
         if (FailsNow())
             return;
     }
@@ -256,6 +286,8 @@ void VirtualStream::EndCapture()
 {
     m_bStarted = false;
     m_bFinished = true;
+    m_pendingStart.reset();
+    m_pendingStop.reset();
     while (!m_queue.empty()) {
         WAVEHDR* header = m_queue.front();
         m_queue.pop_front();

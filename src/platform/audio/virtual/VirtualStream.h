@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -47,7 +48,10 @@ public:
 private:
     // Hands over the fragments completed by now.
     void Deliver();
-    void Capture(std::uint64_t bytes);
+    // Places the edges whose timing has come by now.
+    void PlaceEdges();
+    // Walks what has been handed over into the buffers, as far as the edges allow.
+    void Capture();
     void EndCapture();
     void Play(std::uint64_t bytes);
     void HandBack(WAVEHDR* header);
@@ -80,6 +84,14 @@ private:
     std::uint64_t m_nHandedOver = 0;
     CaptureWindow m_window;
     std::uint64_t m_nStartPosition = 0; // the window's position at the last Start
+    // An edge whose timing is still to come: its position, and the frame produced since
+    // Start at which it is placed.
+    struct PendingEdge {
+        std::uint64_t position = 0;
+        std::uint64_t placedAt = 0;
+    };
+    std::optional<PendingEdge> m_pendingStart;
+    std::optional<PendingEdge> m_pendingStop;
     // Playback: bytes of the front buffer already played.
     std::uint32_t m_nPlayedInFront = 0;
     unsigned m_nHandedBack = 0;
