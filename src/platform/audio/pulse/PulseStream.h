@@ -84,8 +84,10 @@ private:
     // Sends a request the caller need not wait for.
     void Send(pa_operation* operation);
     void DropCaptured();
-    // Capture edges: timing records are asked for one at a time, a few milliseconds apart,
-    // until the moments still unplaced can be placed; then the capture ends at the stop.
+    // Capture edges (PulseCaptureTiming.cpp): timing records are asked for one at a time, a
+    // few milliseconds apart, until the moments still unplaced can be placed; then the
+    // capture ends at the stop. Moments are read from the clock the records are stamped by.
+    static timeval Now();
     void RequestTiming();
     void RequestTimingSoon();
     void CancelTiming();
