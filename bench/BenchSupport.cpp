@@ -140,18 +140,62 @@ double Reap(pid_t pid)
     return CpuOf(usage);
 }
 
-bool SoundServerRunning()
+int Arguments::Number(std::size_t i, int fallback, int minimum) const
 {
-    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+    return std::max(minimum, i < numbers.size() ? numbers[i] : fallback);
+}
+
+Arguments ParseArguments(int argc, char** argv)
+{
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--busy")
+            args.busy = true;
+        else if (arg == "--paced")
+            args.paced = true;
+        else {
+            bool number = false;
+            args.numbers.push_back(arg.toInt(&number));
+            args.unknown = args.unknown || !number;
+        }
+    }
+    return args;
+}
+
+bool SoundServerRunning(const Arguments& args)
+{
+    if (args.unknown) {
+        std::fprintf(stderr, "arguments: numbers, then --busy or --paced where the benchmark takes them\n");
+        return false;
+    }
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+        std::fprintf(stderr, "start the private server first: eval \"$(scripts/start-sound-server)\"\n");
+        return false;
+    }
+    if (!args.paced)
         return true;
-    std::fprintf(stderr, "start the private server first: eval \"$(scripts/start-sound-server)\"\n");
-    return false;
+    const QByteArray paced = qgetenv("TESSAVOX_PACED_SOURCE");
+    if (paced.isEmpty()) {
+        std::fprintf(stderr, "--paced: start the server with its paced source: "
+                             "eval \"$(scripts/start-sound-server --paced)\"\n");
+        return false;
+    }
+    // The client library's default source, for this process and the peers it starts.
+    qputenv("PULSE_SOURCE", paced);
+    return true;
 }
 
 QString SoundServerName()
 {
     return qEnvironmentVariable("TESSAVOX_SOUND_FLAVOUR") == QLatin1String("pipewire") ? QStringLiteral("PipeWire")
                                                                                        : QStringLiteral("PulseAudio");
+}
+
+QString SourceName()
+{
+    const QString source = qEnvironmentVariable("PULSE_SOURCE");
+    return source.isEmpty() ? QStringLiteral("default source") : QStringLiteral("source ") + source;
 }
 
 double SoundServerCpu()

@@ -47,11 +47,27 @@ pid_t Spawn(const char* const argv[], int in, int out);
 // Waits for a child and gives its CPU, its own and that of its children.
 double Reap(pid_t pid);
 
-// True when the private sound server is running; otherwise says how to start it.
-bool SoundServerRunning();
+// A benchmark's arguments: its numbers in order, and its flags.
+struct Arguments {
+    std::vector<int> numbers;
+    bool busy = false;  // --busy: both cores kept busy meanwhile
+    bool paced = false; // --paced: record from the server's paced source
+    bool unknown = false;
+
+    // Number i, or fallback when it was not given; never less than minimum.
+    int Number(std::size_t i, int fallback, int minimum = 1) const;
+};
+Arguments ParseArguments(int argc, char** argv);
+
+// True when the private sound server is running, with the paced source if it is asked for
+// (the recordings, parecord's too, then come from it rather than the default source);
+// otherwise says how to start it. Called before anything connects to the server.
+bool SoundServerRunning(const Arguments& args);
 
 // "PulseAudio" or "PipeWire": the flavour of the private server.
 QString SoundServerName();
+// "default source", or "source NAME": what the recordings come from.
+QString SourceName();
 
 // The CPU the sound server's processes have used so far (pipewire-pulse and pipewire
 // for PipeWire); 0 when they are not known.

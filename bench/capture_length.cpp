@@ -5,7 +5,10 @@
 // go back for the rest. Also how long after Finish the last buffer came back. Rounds go
 // through every rate in turn; the medians of the rounds are printed last.
 //
-//   eval "$(scripts/start-sound-server)"; build/bench/capture_length [milliseconds [rounds]]
+//   eval "$(scripts/start-sound-server)"; build/bench/capture_length [milliseconds [rounds]] [--paced]
+//
+// --paced records from the server's paced source (scripts/start-sound-server --paced), which
+// captures in real time as a sound card does, instead of the default source.
 
 #include "BenchSupport.h"
 
@@ -15,8 +18,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <vector>
@@ -105,14 +108,15 @@ bool RecordOnce(PulseBackend& backend, std::uint32_t rate, int milliseconds, Edg
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int milliseconds = argc > 1 ? std::atoi(argv[1]) : 2000;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    if (!bench::SoundServerRunning())
+    const bench::Arguments args = bench::ParseArguments(argc, argv);
+    const int milliseconds = args.Number(0, 2000);
+    const int rounds = args.Number(1, 5);
+    if (!bench::SoundServerRunning(args))
         return 2;
     PulseBackend backend;
     std::map<std::uint32_t, std::vector<double>> errors, finishes;
-    std::printf("%s server, %d ms per recording, %d round(s)\n", qPrintable(bench::SoundServerName()), milliseconds,
-                rounds);
+    std::printf("%s server, %s, %d ms per recording, %d round(s)\n", qPrintable(bench::SoundServerName()),
+                qPrintable(bench::SourceName()), milliseconds, rounds);
     std::printf("%5s %8s %10s %12s\n", "round", "rate", "error", "final after");
     for (int round = 1; round <= rounds; ++round) {
         for (std::uint32_t rate : RATES) {

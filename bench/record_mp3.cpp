@@ -7,7 +7,7 @@
 // source's tone breaks in each MP3: a sample lost or doubled anywhere shows as a break.
 // The rounds take the four in turn; the medians of the rounds come last, with the targets.
 //
-//   eval "$(scripts/start-sound-server)"; build/bench/record_mp3 [seconds [rounds]]
+//   eval "$(scripts/start-sound-server)"; build/bench/record_mp3 [seconds [rounds]] [--paced]
 
 #include "BenchSupport.h"
 #include "encoder/Mp3Decode.h"
@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -186,14 +185,16 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    if (!bench::SoundServerRunning())
+    const bench::Arguments args = bench::ParseArguments(argc, argv);
+    const int seconds = args.Number(0, 20);
+    const int rounds = args.Number(1, 5);
+    if (!bench::SoundServerRunning(args))
         return 2;
     QTemporaryDir dir;
-    std::printf("%s server: recording %d s at %u Hz 16-bit stereo into 128 kbit/s MP3, %d round(s); parecord asks "
-                "for %d ms\n",
-                qPrintable(bench::SoundServerName()), seconds, RATE, rounds, PEER_FRAGMENT_MS);
+    std::printf("%s server, %s: recording %d s at %u Hz 16-bit stereo into 128 kbit/s MP3, %d round(s); parecord "
+                "asks for %d ms\n",
+                qPrintable(bench::SoundServerName()), qPrintable(bench::SourceName()), seconds, RATE, rounds,
+                PEER_FRAGMENT_MS);
     // A process is charged here for time the machine spends elsewhere, differently from one
     // run to the next: the medians of several rounds are the figures to go by.
     std::vector<double> engine, pipeline, floor, capture;

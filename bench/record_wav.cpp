@@ -5,7 +5,10 @@
 // long after Stop the file was final. The medians of the rounds come last, each with its
 // target. --busy keeps both cores busy meanwhile.
 //
-//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy]
+//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy] [--paced]
+//
+// --paced records from the server's paced source (scripts/start-sound-server --paced), which
+// captures in real time as a sound card does, instead of the default source.
 
 #include "BenchSupport.h"
 #include "support/ToneBreaks.h"
@@ -17,8 +20,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 using bench::Result;
 
@@ -111,22 +112,16 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bool busy = false;
-    std::vector<int> numbers;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--busy") == 0)
-            busy = true;
-        else
-            numbers.push_back(std::atoi(argv[i]));
-    }
-    const int seconds = numbers.size() > 0 ? std::max(1, numbers[0]) : 20;
-    const int rounds = numbers.size() > 1 ? std::max(1, numbers[1]) : 5;
-    if (!bench::SoundServerRunning())
+    const bench::Arguments args = bench::ParseArguments(argc, argv);
+    const bool busy = args.busy;
+    const int seconds = args.Number(0, 20);
+    const int rounds = args.Number(1, 5);
+    if (!bench::SoundServerRunning(args))
         return 2;
     QTemporaryDir dir;
-    std::printf("%s server: recording %d s at %u Hz 16-bit stereo, %d round(s)%s; parecord asks for %d ms\n",
-                qPrintable(bench::SoundServerName()), seconds, RATE, rounds, busy ? ", both cores busy" : "",
-                PEER_FRAGMENT_MS);
+    std::printf("%s server, %s: recording %d s at %u Hz 16-bit stereo, %d round(s)%s; parecord asks for %d ms\n",
+                qPrintable(bench::SoundServerName()), qPrintable(bench::SourceName()), seconds, RATE, rounds,
+                busy ? ", both cores busy" : "", PEER_FRAGMENT_MS);
     Figures engine, peer;
     for (int round = 1; round <= rounds; ++round) {
         std::printf("-- round %d\n", round);
@@ -149,8 +144,8 @@ int main(int argc, char** argv)
     }
 
     using bench::Median;
-    std::printf("-- medians of %d round(s), %s server%s\n", rounds, qPrintable(bench::SoundServerName()),
-                busy ? ", both cores busy" : "");
+    std::printf("-- medians of %d round(s), %s server, %s%s\n", rounds, qPrintable(bench::SoundServerName()),
+                qPrintable(bench::SourceName()), busy ? ", both cores busy" : "");
     std::printf("goal 1, edges: engine length error %+.1f ms (target within 10 ms; parecord %+.1f ms)\n",
                 Median(engine.error), Median(peer.error));
     std::printf("goal 2, cpu: engine %.3f s, parecord %.3f s: ratio %.2f (target at most 0.6)\n", Median(engine.cpu),
