@@ -187,6 +187,8 @@ private:
     void DrawWave(int n);
     void DrawWave16(std::uint32_t count, const char* samples, Band band);
     void DrawWave8(std::uint32_t count, const char* samples, Band band);
+    // The x of each of count points across the width, as both walks place them.
+    const int* WalkPositions(std::uint32_t count);
     void RequestRepaint(const QRect& area);
 
     // Playback
@@ -216,6 +218,12 @@ private:
     static constexpr int WAVE_POINTS_MAX = 2048;
     std::vector<QPoint> m_ptWave[2] = {std::vector<QPoint>(WAVE_POINTS_MAX), std::vector<QPoint>(WAVE_POINTS_MAX)};
     int m_nWavePoints[2] = {0, 0};
+    // The x of each point, kept for the count and width they were found for (the same for
+    // every full buffer): the running sum that places them would cost as much again as the
+    // rest of the trace if it were done for every buffer.
+    std::vector<int> m_xWalk = std::vector<int>(WAVE_POINTS_MAX);
+    std::uint32_t m_nWalkCount = 0;
+    int m_nWalkWidth = -1;
     // The band names, laid out once rather than on every repaint.
     QFont m_fontLabel;
     QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};

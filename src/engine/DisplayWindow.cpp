@@ -16,18 +16,12 @@ const QColor AXIS_COLOUR(0x00, 0x00, 0xFF);
 const QColor LABEL_COLOUR(0x60, 0x60, 0x60);
 constexpr int LABEL_PIXELS = 9;
 
-// The walk shared by both sample sizes: point i at x = i steps of width / count, the steps
-// added up in single precision and the sum truncated.
+// The walk shared by both sample sizes: point i at the x found for it, and the y of sample i.
 template <typename YOf>
-void WalkBand(QPoint* points, std::uint32_t count, int width, YOf yOf)
+void WalkBand(QPoint* points, const int* xs, std::uint32_t count, YOf yOf)
 {
-    points[0] = QPoint(0, yOf(0));
-    const float step = static_cast<float>(width) / static_cast<float>(count);
-    float x = 0.0f;
-    for (std::uint32_t i = 1; i < count; ++i) {
-        x += step;
-        points[i] = QPoint(static_cast<int>(x), yOf(i));
-    }
+    for (std::uint32_t i = 0; i < count; ++i)
+        points[i] = QPoint(xs[i], yOf(i));
 }
 
 } // namespace
@@ -144,6 +138,25 @@ void CAudioPlayRec::DrawWave(int n)
     RequestRepaint(m_rcClient);
 }
 
+// Point i at x = i steps of width / count, the steps added up in single precision and the
+// sum truncated.
+const int* CAudioPlayRec::WalkPositions(std::uint32_t count)
+{
+    const int width = m_rcClient.width();
+    if (count != m_nWalkCount || width != m_nWalkWidth) {
+        m_nWalkCount = count;
+        m_nWalkWidth = width;
+        const float step = static_cast<float>(width) / static_cast<float>(count);
+        float x = 0.0f;
+        m_xWalk[0] = 0;
+        for (std::uint32_t i = 1; i < count; ++i) {
+            x += step;
+            m_xWalk[i] = static_cast<int>(x);
+        }
+    }
+    return m_xWalk.data();
+}
+
 // Signed 16-bit samples, little-endian as captured; full scale spans half the band each way
 // from its middle, a positive sample below it.
 void CAudioPlayRec::DrawWave16(std::uint32_t count, const char* samples, Band band)
@@ -156,7 +169,7 @@ void CAudioPlayRec::DrawWave16(std::uint32_t count, const char* samples, Band ba
     const std::int32_t h = b - t;
     const std::int32_t mid = (b + t) / 2;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples);
-    WalkBand(m_ptWave[band].data(), count, m_rcClient.width(), [&](std::uint32_t i) {
+    WalkBand(m_ptWave[band].data(), WalkPositions(count), count, [&](std::uint32_t i) {
         const auto sample = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
         return mid + sample * h / 65535;
     });
@@ -172,7 +185,7 @@ void CAudioPlayRec::DrawWave8(std::uint32_t count, const char* samples, Band ban
     const std::int32_t t = area.top();
     const std::int32_t h = area.height();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples);
-    WalkBand(m_ptWave[band].data(), count, m_rcClient.width(),
+    WalkBand(m_ptWave[band].data(), WalkPositions(count), count,
              [&](std::uint32_t i) { return t + bytes[i] * h / 255; });
     m_nWavePoints[band] = static_cast<int>(count);
 }
