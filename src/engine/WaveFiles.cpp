@@ -21,6 +21,24 @@ QString PartPath(const QString& path, int part)
     return path.left(at) + QStringLiteral("-%1").arg(part) + path.mid(at);
 }
 
+// Two channels of b bytes a sample into one buffer each; bytes per channel. Whole frames
+// only: a trailing part-frame would read past the data. B is b when known when compiling,
+// so that each sample moves in one instruction rather than a call (this runs for every
+// buffer); 0 for any other size.
+template <int B>
+std::int32_t SplitFrames(const char* data, std::int32_t length, std::int32_t b, char* left, char* right)
+{
+    const auto size = static_cast<std::size_t>(B > 0 ? B : b);
+    const auto frame = static_cast<std::int32_t>(2 * size);
+    std::size_t out = 0;
+    for (std::int32_t p = 0; p + frame <= length; p += frame) {
+        std::memcpy(left + out, data + p, size);
+        std::memcpy(right + out, data + p + size, size);
+        out += size;
+    }
+    return static_cast<std::int32_t>(out);
+}
+
 } // namespace
 
 int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
@@ -115,16 +133,14 @@ int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int3
         return length;
     }
     const std::int32_t b = bits / 8;
-    if (b <= 0)
-        return 0;
-    std::int32_t out = 0;
-    // Whole frames only: a trailing part-frame would read past the data.
-    for (std::int32_t p = 0; p + 2 * b <= length; p += 2 * b) {
-        std::memcpy(&m_pLeft[static_cast<std::size_t>(out)], data + p, static_cast<std::size_t>(b));
-        std::memcpy(&m_pRight[static_cast<std::size_t>(out)], data + p + b, static_cast<std::size_t>(b));
-        out += b;
+    switch (b) {
+    case 1:
+        return SplitFrames<1>(data, length, b, m_pLeft.data(), m_pRight.data());
+    case 2:
+        return SplitFrames<2>(data, length, b, m_pLeft.data(), m_pRight.data());
+    default:
+        return b > 0 ? SplitFrames<0>(data, length, b, m_pLeft.data(), m_pRight.data()) : 0;
     }
-    return out;
 }
 
 int CAudioPlayRec::OpenWaveForRead(const QString& path)
