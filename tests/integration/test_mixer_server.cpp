@@ -85,8 +85,9 @@ protected:
         EXPECT_TRUE(messages.Messages().empty());
     }
 
-    // A sine source of our own, described as `description`; its device number.
-    std::uint32_t AddSource(const QString& name, const QString& description)
+    // A sine source of our own, described as `description`; whether the server lists it in
+    // time (PipeWire makes it after load-module has answered).
+    bool AddSource(const QString& name, const QString& description)
     {
         // A source of its own over the monitor, which both servers can make.
         const QString props = QStringLiteral("source_properties=\"device.description='%1'\"").arg(description);
@@ -94,7 +95,7 @@ protected:
                                  QStringLiteral("master=") + Env("TESSAVOX_MONITOR_SOURCE"),
                                  QStringLiteral("source_name=") + name, props})
                               .trimmed());
-        return CaptureDeviceNamed(description);
+        return QTest::qWaitFor([&] { return CaptureDeviceNamed(description) != WAVE_MAPPER; }, 5000);
     }
 
     platform::PulseMixerBackend mixer;
@@ -163,10 +164,13 @@ TEST_F(MixerServerTest, ApplyInputSourceSetsTheVolumeAndUnmutes)
 
 TEST_F(MixerServerTest, SelectDeviceWalksTheServersSources)
 {
-    const std::uint32_t mic = AddSource(QStringLiteral("tessavox_mixer_mic"), QStringLiteral("Tessavox Test Microphone"));
-    const std::uint32_t line = AddSource(QStringLiteral("tessavox_mixer_line"), QStringLiteral("Tessavox Test Line In"));
-    ASSERT_NE(mic, WAVE_MAPPER);
-    ASSERT_NE(line, WAVE_MAPPER);
+    ASSERT_TRUE(AddSource(QStringLiteral("tessavox_mixer_mic"), QStringLiteral("Tessavox Test Microphone")));
+    ASSERT_TRUE(AddSource(QStringLiteral("tessavox_mixer_line"), QStringLiteral("Tessavox Test Line In")));
+    // Numbers are positions, taken once both are listed: PipeWire may give the second source
+    // an id freed earlier, ahead of the first.
+    sine = CaptureDeviceNamed(Env("TESSAVOX_SINE_DESCRIPTION"));
+    const std::uint32_t mic = CaptureDeviceNamed(QStringLiteral("Tessavox Test Microphone"));
+    const std::uint32_t line = CaptureDeviceNamed(QStringLiteral("Tessavox Test Line In"));
 
     engine.m_nMicSource = 5;
     engine.m_nLineSource = 6;

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 namespace testsupport {
 
@@ -14,6 +16,7 @@ namespace {
 constexpr int SCRIPT_TIMEOUT_MS = 30000;
 // Longer than any test keeps its sink.
 constexpr int TURN_TIMEOUT_MS = 120000;
+constexpr int LISTED_TIMEOUT_MS = 5000;
 
 QString Script()
 {
@@ -108,6 +111,14 @@ ScopedNullSink::ScopedNullSink(const QString& name)
     m_module = Pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                       QStringLiteral("sink_name=") + m_name,
                       QStringLiteral("sink_properties=device.description=") + m_name});
+    // PipeWire makes the sink after load-module has answered: wait until its monitor is listed.
+    const QString monitor = m_name + QStringLiteral(".monitor");
+    const auto listed = [&] {
+        return Pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sources")}).contains(monitor);
+    };
+    QDeadlineTimer deadline(LISTED_TIMEOUT_MS);
+    while (!m_module.isEmpty() && !listed() && !deadline.hasExpired())
+        QThread::msleep(20);
 }
 
 ScopedNullSink::~ScopedNullSink()
