@@ -31,7 +31,9 @@ void WindowTimers::Set(int id, int milliseconds)
         timer.pClock = clock;
         return;
     }
-    timer.real.start(milliseconds, m_pOwner);
+    // Precise: a coarse tick may come up to 5% early, and a schedule counted in ticks
+    // would then start its recording before the second it was set for.
+    timer.real.start(milliseconds, Qt::PreciseTimer, m_pOwner);
 }
 
 void WindowTimers::Kill(int id)
