@@ -9,12 +9,27 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+// The manual page lists the same options.
+const char* const USAGE =
+    "Usage: tessavox [--help | --version]\n"
+    "Records the sound card to WAV or MP3 files. Without an option it opens its window.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n";
+} // namespace
+
 int main(int argc, char** argv)
 {
-    // Answered before the application exists, so it works without a display.
+    // Answered before the application exists, so they work without a display. Any other
+    // argument goes to Qt, as before.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Tessavox %s\n", TESSAVOX_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(USAGE, stdout);
             return 0;
         }
     }
