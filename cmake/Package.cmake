@@ -1,5 +1,6 @@
 # `cpack -G DEB` in the build folder: a Debian package of what `cmake --install` lays out,
-# under /usr, with its dependencies read from the binaries it holds.
+# under /usr, with its dependencies read from the binaries it holds. Its copyright, changelog
+# and manual page come from data/.
 set(CPACK_PACKAGE_NAME tessavox)
 set(CPACK_PACKAGE_VENDOR Korrin)
 set(CPACK_PACKAGE_CONTACT "Korrin <${TESSAVOX_EMAIL}>")
@@ -14,7 +15,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Dependencies on shared libraries come from cmake/ShlibDepends.cmake, not from
+# CPACK_DEBIAN_PACKAGE_SHLIBDEPS: the package then has no maintainer scripts at all.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ShlibDepends.cmake)
 # Qt's platform plugins are only recommended by its GUI library, and without them no window
 # opens; the sound server is what the program records through.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
