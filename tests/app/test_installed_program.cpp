@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,18 @@ int RunToEnd(QProcess& process, const QString& program, const QStringList& argum
         return -1;
     }
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// A program's output, run with no display of any kind; a failure when it does not end with 0.
+QString OutputOf(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    process.setProcessEnvironment(env);
+    EXPECT_EQ(RunToEnd(process, program, arguments), 0) << program.toStdString() << " " << arguments.join(' ').toStdString();
+    return QString::fromLocal8Bit(process.readAll());
 }
 
 // The driver's report: one "key: value" per line.
@@ -121,13 +134,33 @@ TEST_F(InstalledProgram, StartedFromAnotherFolderFindsItsSkinEncoderAndHelp)
     EXPECT_TRUE(QFileInfo(elsewhere.filePath(QStringLiteral("installed.mp3"))).isFile());
 }
 
-TEST(ProgramVersion, AnsweredWithoutADisplay)
+TEST(ProgramOptions, VersionAndHelpAnsweredWithoutADisplay)
 {
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QLatin1String(name));
-    program.setProcessEnvironment(env);
-    EXPECT_EQ(RunToEnd(program, QStringLiteral(PROGRAM), {QStringLiteral("--version")}), 0);
-    EXPECT_EQ(QString::fromLocal8Bit(program.readAll()), "Tessavox 1.203\n");
+    EXPECT_EQ(OutputOf(QStringLiteral(PROGRAM), {"--version"}), "Tessavox 1.203\n");
+    const QString help = OutputOf(QStringLiteral(PROGRAM), {"--help"});
+    EXPECT_TRUE(help.startsWith("Usage: tessavox") && help.contains("\n  --help ") && help.contains("\n  --version "))
+        << help.toStdString();
+}
+
+// The Debian package made as the README makes it, of this build, in a folder of its own.
+TEST(DebianPackage, HoldsCopyrightChangelogManualPageDesktopEntryAndNoMaintainerScripts)
+{
+    if (QLatin1String(DPKG_DEB).isEmpty())
+        GTEST_SKIP() << "dpkg-deb is not installed";
+    QTemporaryDir out;
+    OutputOf(QStringLiteral(CPACK_COMMAND), {"-G", "DEB", "-B", out.path(), "--config", BUILD_DIR "/CPackConfig.cmake"});
+    const QString deb = out.filePath(QDir(out.path()).entryList({QStringLiteral("*.deb")}).value(0));
+    const QString root = out.filePath("root"), control = out.filePath("control");
+    OutputOf(QStringLiteral(DPKG_DEB), {"-x", deb, root});
+    OutputOf(QStringLiteral(DPKG_DEB), {"-e", deb, control});
+    // No maintainer script and no trigger: nothing needs to run as root, ldconfig least of all.
+    EXPECT_EQ(QDir(control).entryList(QDir::Files), (QStringList{"control", "md5sums"}));
+    for (const QString& file : QStringList{"usr/share/doc/tessavox/copyright", "usr/share/doc/tessavox/changelog.gz",
+                                           "usr/share/applications/" + APP_ID + ".desktop"})
+        EXPECT_TRUE(QFileInfo(root + '/' + file).isFile()) << file.toStdString();
+    // The manual page documents every option that --help lists.
+    const QString manual = OutputOf(QStringLiteral(GZIP_PROGRAM), {"-dc", root + "/usr/share/man/man1/tessavox.1.gz"});
+    const QRegularExpression option(QStringLiteral("^  (--[a-z-]+)"), QRegularExpression::MultilineOption);
+    for (const auto& match : option.globalMatch(OutputOf(QStringLiteral(PROGRAM), {"--help"})))
+        EXPECT_TRUE(manual.contains(".B " + match.captured(1).replace('-', "\\-") + '\n')) << match.captured(1).toStdString();
 }
