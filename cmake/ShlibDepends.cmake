@@ -22,6 +22,6 @@ execute_process(COMMAND dpkg-shlibdeps -O ${elf_files}
     WORKING_DIRECTORY "${work}"
     OUTPUT_VARIABLE substvars ERROR_VARIABLE errors RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT substvars MATCHES "shlibs:Depends=([^\n]+)")
-  message(FATAL_ERROR "dpkg-shlibdeps found no dependencies: ${errors}")
+  message(FATAL_ERROR "dpkg-shlibdeps gave no dependencies for ${elf_files}: ${errors}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, ${CMAKE_MATCH_1}")
