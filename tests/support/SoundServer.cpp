@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
@@ -18,10 +17,11 @@ constexpr int SCRIPT_TIMEOUT_MS = 30000;
 constexpr int TURN_TIMEOUT_MS = 120000;
 constexpr int LISTED_TIMEOUT_MS = 5000;
 
+// From the build, not from __FILE__: a compiler cache with a base folder makes __FILE__
+// relative to it.
 QString Script()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath())
-        .filePath(QStringLiteral("../../scripts/start-sound-server"));
+    return QStringLiteral(SOUND_SERVER_SCRIPT);
 }
 
 // Runs the script without the variables that name the run's shared server, so that
