@@ -1,5 +1,7 @@
 // The main window's schedule: the start countdown, the end countdowns after a duration or
-// at an end moment, their notices in the status bar, and the start they lead to.
+// at an end moment, their notices in the status bar, and the start they lead to. Each
+// countdown aims at a moment on the wall clock and looks at the clock at every tick: ticks
+// stand still while the computer sleeps, and a clock set right is no tick at all.
 
 #include "app/TessavoxDlg.h"
 #include "platform/Clock.h"
@@ -12,6 +14,9 @@ namespace {
 
 const char* const DATE_FORMAT = "%Y-%m-%d";
 const char* const TIME_FORMAT = "%H:%M:%S";
+// A start found this many seconds past its moment began late; one second less is only the
+// step between two ticks.
+constexpr std::int64_t LATE_AFTER = 2;
 
 void ShowScheduleMessage(QWidget* window, const QString& text)
 {
@@ -24,13 +29,18 @@ QString DateAndTime(std::int64_t date, std::int64_t time)
     return platform::FormatLocal(date, DATE_FORMAT) + QLatin1Char(' ') + platform::FormatLocal(time, TIME_FORMAT);
 }
 
+QString Moment(std::int64_t moment)
+{
+    return DateAndTime(moment, moment);
+}
+
 } // namespace
 
-void CTessavoxDlg::ArmCountdown(int id, std::int64_t seconds, const QString& notice)
+void CTessavoxDlg::ArmCountdown(int id, std::int64_t moment, const QString& notice)
 {
-    m_nCountdown = seconds;
+    (id == IDT_START ? m_timeStartAt : m_timeEndAt) = moment;
     m_timers.Set(id, 1000);
-    OnTimer(id); // the first tick is now: the countdown runs out on its seconds-th tick
+    OnTimer(id); // the first tick is now
     m_statusBar.SetText(1, notice);
 }
 
@@ -46,13 +56,12 @@ bool CTessavoxDlg::RefuseScheduledEnd()
 void CTessavoxDlg::ScheduleStart()
 {
     const std::int64_t start = platform::ComposeLocal(m_pageSchedule.m_timeStartDate, m_pageSchedule.m_timeStartTime);
-    const std::int64_t countdown = start - platform::CurrentTime();
-    if (countdown <= 0) {
-        // A start already waiting keeps its own countdown: the refused time must not fire it.
+    if (start <= platform::CurrentTime()) {
+        // A start already waiting keeps its own moment: the refused time must not fire it.
         ShowScheduleMessage(this, QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
         return;
     }
-    ArmCountdown(IDT_START, countdown,
+    ArmCountdown(IDT_START, start,
                  QStringLiteral("Your recording will be started at ") +
                      DateAndTime(m_pageSchedule.m_timeStartDate, m_pageSchedule.m_timeStartTime));
     UpdateSleepInhibitor();
@@ -65,8 +74,9 @@ bool CTessavoxDlg::ArmStopAfterDuration()
     const std::int64_t duration = platform::SecondsOfDay(m_pageSchedule.m_timeDuration);
     if (duration <= 0)
         return RefuseScheduledEnd();
+    // Armed as the recording starts: the end is that moment and the duration.
     const std::int64_t end = platform::CurrentTime() + duration;
-    ArmCountdown(IDT_END_DURATION, duration,
+    ArmCountdown(IDT_END_DURATION, end,
                  QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
     return true;
 }
@@ -74,10 +84,9 @@ bool CTessavoxDlg::ArmStopAfterDuration()
 bool CTessavoxDlg::ArmStopAtEndTime()
 {
     const std::int64_t end = platform::ComposeLocal(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime);
-    const std::int64_t countdown = end - platform::CurrentTime();
-    if (countdown <= 0)
+    if (end <= platform::CurrentTime())
         return RefuseScheduledEnd();
-    ArmCountdown(IDT_END_TIME, countdown,
+    ArmCountdown(IDT_END_TIME, end,
                  QStringLiteral("Your recording will be ended at ") +
                      DateAndTime(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime));
     return true;
@@ -95,9 +104,23 @@ bool CTessavoxDlg::ArmScheduledEnd()
     }
 }
 
+std::int64_t CTessavoxDlg::PlannedEnd() const
+{
+    switch (m_pageSchedule.m_nEndMode) {
+    case 0:
+        return m_timeStartAt + platform::SecondsOfDay(m_pageSchedule.m_timeDuration);
+    case 1:
+        return platform::ComposeLocal(m_pageSchedule.m_timeEndDate, m_pageSchedule.m_timeEndTime);
+    default:
+        return 0;
+    }
+}
+
 void CTessavoxDlg::OnScheduleTimer(int id)
 {
-    if (--m_nCountdown >= 0)
+    const std::int64_t moment = id == IDT_START ? m_timeStartAt : m_timeEndAt;
+    m_nCountdown = moment - platform::CurrentTime() - 1;
+    if (m_nCountdown >= 0)
         return;
     if (id == IDT_START) {
         OnScheduledStart();
@@ -107,9 +130,24 @@ void CTessavoxDlg::OnScheduleTimer(int id)
     m_timers.Kill(id);
 }
 
+void CTessavoxDlg::CheckCountdowns()
+{
+    for (int id : {IDT_START, IDT_END_DURATION, IDT_END_TIME})
+        if (m_timers.IsSet(id))
+            OnScheduleTimer(id);
+}
+
 void CTessavoxDlg::OnScheduledStart()
 {
     m_timers.Kill(IDT_START);
+    const std::int64_t now = platform::CurrentTime();
+    const bool late = now - m_timeStartAt >= LATE_AFTER;
+    const std::int64_t end = PlannedEnd();
+    // An end before the start is the page's mistake, refused below as at any start.
+    if (late && end > m_timeStartAt && end <= now) {
+        RefuseMissedStart(end);
+        return;
+    }
     if (!ArmScheduledEnd()) {
         // Nothing will start: the start notice no longer holds.
         m_statusBar.SetText(1, QString());
@@ -119,7 +157,21 @@ void CTessavoxDlg::OnScheduledStart()
     if (!StartRecording()) {
         m_statusBar.SetText(1, QString());
         OnStop();
+        return;
     }
+    if (late)
+        m_statusBar.SetText(1, m_pageRecord.m_strFilePath + QStringLiteral(" (started late: it was due at ") +
+                                   Moment(m_timeStartAt) + QLatin1Char(')'));
+}
+
+void CTessavoxDlg::RefuseMissedStart(std::int64_t end)
+{
+    // Told last: the box waits for the user, and nothing may still wait with it.
+    m_statusBar.SetText(1, QString());
+    UpdateSleepInhibitor();
+    ShowScheduleMessage(this, QStringLiteral("The recording planned from %1 to %2 was not made: the computer was "
+                                       "asleep, or its clock was set, past its end.")
+                            .arg(Moment(m_timeStartAt), Moment(end)));
 }
 
 void CTessavoxDlg::UpdateSleepInhibitor()

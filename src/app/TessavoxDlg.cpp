@@ -184,6 +184,7 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
             [this](const QString& text) { m_statusBar.SetText(1, text); });
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
+    connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
 }
 
 bool CTessavoxDlg::OnInitDialog()

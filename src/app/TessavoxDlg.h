@@ -7,6 +7,7 @@
 #include "pages/DialogAbout.h"
 #include "pages/DialogRecord.h"
 #include "pages/DialogSchedule.h"
+#include "platform/ResumeWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -69,7 +70,8 @@ public:
     CStatusBar m_statusBar;
     std::int32_t m_nSampleRate = 0;
     std::int32_t m_nBitsPerSample = 0;
-    // Seconds left on the schedule countdown that runs (start, or end of the recording).
+    // Seconds left on the schedule countdown that runs (start, or end of the recording),
+    // as its ticks count them: below 0 once its moment has come.
     std::int64_t m_nCountdown = 0;
     std::int64_t m_tElapsed = 0;
     QTabBar m_tab;
@@ -94,13 +96,20 @@ private:
     bool StartRecording();
     // Arms the end the schedule page chose; false when it was refused.
     bool ArmScheduledEnd();
-    // Starts countdown id at seconds, with its notice in the status bar.
-    void ArmCountdown(int id, std::int64_t seconds, const QString& notice);
+    // Starts countdown id towards moment, with its notice in the status bar.
+    void ArmCountdown(int id, std::int64_t moment, const QString& notice);
     // An end that is not in the future: every countdown stops, the user is told; false.
     bool RefuseScheduledEnd();
     // One tick of a schedule countdown, and the start it leads to.
     void OnScheduleTimer(int id);
     void OnScheduledStart();
+    // Every countdown looks at the clock now, as after a suspend its ticks have stood still.
+    void CheckCountdowns();
+    // The end the waiting start was planned with, or 0 when the recording has none.
+    std::int64_t PlannedEnd() const;
+    // A start whose whole recording was missed (the computer slept, or the clock was
+    // moved past it): nothing records, the user is told.
+    void RefuseMissedStart(std::int64_t end);
     // The machine stays awake while a recording runs or a scheduled one waits.
     void UpdateSleepInhibitor();
 
@@ -109,4 +118,9 @@ private:
     QStackedWidget* m_pPages = nullptr;
     QMenu* m_pWindowMenu = nullptr;
     platform::SleepInhibitor m_sleepInhibitor;
+    platform::ResumeWatcher m_resumeWatcher;
+    // The moments, in seconds since the epoch, that the start waiting and the end of the
+    // recording aim at.
+    std::int64_t m_timeStartAt = 0;
+    std::int64_t m_timeEndAt = 0;
 };

@@ -156,6 +156,43 @@ TEST_F(ScheduledRecording, AnEndAlreadyPastIsRefusedOnlyWhenTheStartComesDue)
     EXPECT_EQ(Status(1), "") << "the start notice no longer holds";
 }
 
+// The wall clock moved while the ticks stood still (a suspend, a clock set right or back) is
+// seen at the next tick: a start passed is made late, its end counted from then, unless that
+// has passed too; set back, it waits for its moment where ticks counted would not (at 60).
+TEST_F(ScheduledRecording, AStartKeepsToTheWallClock)
+{
+    const std::int64_t ten = Local(2024, 6, 12, 10, 0, 0);
+    const QString late = Path("moved.wav") + " (started late: it was due at 2024-06-12 10:00:00)";
+    const QString missed = QStringLiteral("The recording planned from 2024-06-12 10:00:00 to 2024-06-12 %1 was not "
+                                          "made: the computer was asleep, or its clock was set, past its end.");
+    struct Case {
+        const char* name;
+        int duration;
+        std::int64_t end; // 0: after the duration
+        int jump;
+        QString status;
+        std::vector<QString> messages;
+    } const cases[] = {
+        {"60 s, 90 s late: ends at 10:01:31", 60, 0, 90, late, {}},
+        {"10 s, an hour late", 10, 0, 3600, {}, {missed.arg("10:00:10")}},
+        {"until 10:01, an hour late", 0, ten + 60, 3600, {}, {missed.arg("10:01:00")}},
+        {"set back an hour", 10, 0, -3600, "Your recording will be started at 2024-06-12 10:00:00", {}},
+    };
+    for (const Case& c : cases) {
+        platform::ManualClock at(Local(2024, 6, 12, 9, 59, 0));
+        Reopen();
+        messages.Clear();
+        PrepareWave(Path("moved.wav"));
+        c.end ? PlanUntil(ten, c.end) : Plan(ten, c.duration);
+        Click(IDC_RECORD);
+        at.Jump(c.jump);
+        Wait(60);
+        EXPECT_EQ(Status(1), c.status) << c.name;
+        EXPECT_EQ(Engine().m_nStatus, c.status == late ? STATUS_RECORDING : STATUS_READY) << c.name;
+        EXPECT_EQ(messages.Texts(), c.messages) << c.name;
+    }
+}
+
 TEST_F(ScheduledRecording, StopCancelsAPendingStartAndClearingTheEnableBoxDoesNot)
 {
     PrepareWave(Path("cancel.wav"));

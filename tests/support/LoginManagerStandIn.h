@@ -32,6 +32,8 @@ public:
 
     // Empty when the bus and the stand-in run; else what went wrong.
     QString Failure() const { return m_strFailure; }
+    // Sends the wake from a suspend, PrepareForSleep(false).
+    void Resume();
 
     // Every Inhibit call answered, in order.
     std::vector<InhibitCall> Calls() const;
