@@ -6,9 +6,6 @@
 #include "app/TessavoxDlg.h"
 #include "platform/Clock.h"
 #include "platform/LocalTime.h"
-#include "platform/ShowMessage.h"
-
-#include <QApplication>
 
 namespace {
 
@@ -17,11 +14,6 @@ const char* const TIME_FORMAT = "%H:%M:%S";
 // A start found this many seconds past its moment began late; one second less is only the
 // step between two ticks.
 constexpr std::int64_t LATE_AFTER = 2;
-
-void ShowScheduleMessage(QWidget* window, const QString& text)
-{
-    platform::ShowMessage(window, text, QApplication::applicationName());
-}
 
 // The day of date and the time of day of time, as the notices give a moment.
 QString DateAndTime(std::int64_t date, std::int64_t time)
@@ -49,7 +41,7 @@ bool CTessavoxDlg::RefuseScheduledEnd()
     // The countdowns stop before the message: none may run out while it is shown.
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
         m_timers.Kill(id);
-    ShowScheduleMessage(this, QStringLiteral("Please check duration time in schedule panel, it's incorrect."));
+    ShowScheduleMessage(QStringLiteral("Please check duration time in schedule panel, it's incorrect."));
     return false;
 }
 
@@ -58,7 +50,7 @@ void CTessavoxDlg::ScheduleStart()
     const std::int64_t start = platform::ComposeLocal(m_pageSchedule.m_timeStartDate, m_pageSchedule.m_timeStartTime);
     if (start <= platform::CurrentTime()) {
         // A start already waiting keeps its own moment: the refused time must not fire it.
-        ShowScheduleMessage(this, QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
+        ShowScheduleMessage(QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
         return;
     }
     ArmCountdown(IDT_START, start,
@@ -126,6 +118,7 @@ void CTessavoxDlg::OnScheduleTimer(int id)
         OnScheduledStart();
         return;
     }
+    m_bEndedBySchedule = m_bScheduledRecording;
     OnStop();
     m_timers.Kill(id);
 }
@@ -140,6 +133,8 @@ void CTessavoxDlg::CheckCountdowns()
 void CTessavoxDlg::OnScheduledStart()
 {
     m_timers.Kill(IDT_START);
+    m_bScheduledRecording = true;
+    m_bEndedBySchedule = false;
     const std::int64_t now = platform::CurrentTime();
     const bool late = now - m_timeStartAt >= LATE_AFTER;
     const std::int64_t end = PlannedEnd();
@@ -150,18 +145,21 @@ void CTessavoxDlg::OnScheduledStart()
     }
     if (!ArmScheduledEnd()) {
         // Nothing will start: the start notice no longer holds.
+        m_bScheduledRecording = false;
         m_statusBar.SetText(1, QString());
         UpdateSleepInhibitor();
         return;
     }
     if (!StartRecording()) {
+        m_bScheduledRecording = false;
         m_statusBar.SetText(1, QString());
         OnStop();
         return;
     }
+    const QString lateNote = late ? QStringLiteral("started late: it was due at ") + Moment(m_timeStartAt) : QString();
     if (late)
-        m_statusBar.SetText(1, m_pageRecord.m_strFilePath + QStringLiteral(" (started late: it was due at ") +
-                                   Moment(m_timeStartAt) + QLatin1Char(')'));
+        m_statusBar.SetText(1, m_pageRecord.m_strFilePath + QStringLiteral(" (") + lateNote + QLatin1Char(')'));
+    NotifyScheduledStart(lateNote);
 }
 
 void CTessavoxDlg::RefuseMissedStart(std::int64_t end)
@@ -169,9 +167,10 @@ void CTessavoxDlg::RefuseMissedStart(std::int64_t end)
     // Told last: the box waits for the user, and nothing may still wait with it.
     m_statusBar.SetText(1, QString());
     UpdateSleepInhibitor();
-    ShowScheduleMessage(this, QStringLiteral("The recording planned from %1 to %2 was not made: the computer was "
+    ShowScheduleMessage(QStringLiteral("The recording planned from %1 to %2 was not made: the computer was "
                                        "asleep, or its clock was set, past its end.")
                             .arg(Moment(m_timeStartAt), Moment(end)));
+    m_bScheduledRecording = false;
 }
 
 void CTessavoxDlg::UpdateSleepInhibitor()

@@ -7,6 +7,7 @@
 #include "pages/DialogAbout.h"
 #include "pages/DialogRecord.h"
 #include "pages/DialogSchedule.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
@@ -110,6 +111,13 @@ private:
     // A start whose whole recording was missed (the computer slept, or the clock was
     // moved past it): nothing records, the user is told.
     void RefuseMissedStart(std::int64_t end);
+
+    // What the desktop is told of a recording the schedule started (ScheduleNotices.cpp).
+    // A message of the schedule, told to the desktop too while the recording is its own.
+    void ShowScheduleMessage(const QString& text);
+    void NotifyScheduledStart(const QString& lateNote);
+    void NotifyScheduledEnd();
+    void NotifyFailure(const QString& text);
     // The machine stays awake while a recording runs or a scheduled one waits.
     void UpdateSleepInhibitor();
 
@@ -119,8 +127,15 @@ private:
     QMenu* m_pWindowMenu = nullptr;
     platform::SleepInhibitor m_sleepInhibitor;
     platform::ResumeWatcher m_resumeWatcher;
+    platform::DesktopNotifier m_notifier;
     // The moments, in seconds since the epoch, that the start waiting and the end of the
     // recording aim at.
     std::int64_t m_timeStartAt = 0;
     std::int64_t m_timeEndAt = 0;
+    // The recording being started or made is the schedule's: the desktop hears how it goes.
+    bool m_bScheduledRecording = false;
+    // Its schedule has ended it: the desktop hears once its files are finished.
+    bool m_bEndedBySchedule = false;
+    // The files it writes to, as it started.
+    QString m_strScheduledFiles;
 };

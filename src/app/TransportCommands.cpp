@@ -151,6 +151,11 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     // recording. A start still waiting stays: a playback may end before it.
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_ELAPSED})
         m_timers.Kill(id);
+    // The files are finished only now: the desktop hears of the end once they are.
+    if (m_bScheduledRecording && m_bEndedBySchedule)
+        NotifyScheduledEnd();
+    m_bScheduledRecording = false;
+    m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));

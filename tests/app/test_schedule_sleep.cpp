@@ -1,11 +1,8 @@
 // The computer stays awake while a scheduled recording waits and while any recording runs:
 // the lock each moment takes from a login manager of our own, and each moment that lets it go.
 
-#include "support/LoginManagerStandIn.h"
 #include "support/ScheduleFixture.h"
 #include "support/WaveFile.h"
-
-#include <QTest>
 
 #include <functional>
 
@@ -16,20 +13,12 @@ const QString RECORDING = QStringLiteral("Recording");
 
 class ScheduleSleep : public ScheduleFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(loginManager.Failure(), "");
-        ScheduleFixture::SetUp();
-    }
-
     // The locks still held settle to reasons (the bus may keep a copy of a closed one for
     // a moment).
     bool Held(const std::vector<QString>& reasons)
     {
         return QTest::qWaitFor([&] { return loginManager.HeldReasons() == reasons; }, 5000);
     }
-
-    tests::LoginManagerStandIn loginManager;
 };
 
 TEST_F(ScheduleSleep, AScheduledRecordingKeepsTheMachineAwakeFromRecordToItsStop)

@@ -88,6 +88,7 @@ LoginManagerStandIn::LoginManagerStandIn(bool answer)
         return;
     }
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
+    m_strAddress = QString::fromUtf8(address);
     if (!answer)
         return;
 
