@@ -59,15 +59,14 @@ void CTessavoxDlg::ScheduleStart()
     UpdateSleepInhibitor();
 }
 
-bool CTessavoxDlg::ArmStopAfterDuration()
+bool CTessavoxDlg::ArmStopAfterDuration(std::int64_t from)
 {
     // A length, counted from the picker's hours, minutes and seconds: a clock change on the
     // day must not make two hours one or three.
     const std::int64_t duration = platform::SecondsOfDay(m_pageSchedule.m_timeDuration);
     if (duration <= 0)
         return RefuseScheduledEnd();
-    // Armed as the recording starts: the end is that moment and the duration.
-    const std::int64_t end = platform::CurrentTime() + duration;
+    const std::int64_t end = from + duration;
     ArmCountdown(IDT_END_DURATION, end,
                  QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
     return true;
@@ -84,11 +83,11 @@ bool CTessavoxDlg::ArmStopAtEndTime()
     return true;
 }
 
-bool CTessavoxDlg::ArmScheduledEnd()
+bool CTessavoxDlg::ArmScheduledEnd(std::int64_t from)
 {
     switch (m_pageSchedule.m_nEndMode) {
     case 0:
-        return ArmStopAfterDuration();
+        return ArmStopAfterDuration(from);
     case 1:
         return ArmStopAtEndTime();
     default:
@@ -143,7 +142,9 @@ void CTessavoxDlg::OnScheduledStart()
         RefuseMissedStart(end);
         return;
     }
-    if (!ArmScheduledEnd()) {
+    // A start made late keeps the end it was planned with: an hour's programme due at 9:00
+    // still ends at 10:00, however late the computer woke.
+    if (!ArmScheduledEnd(late ? m_timeStartAt : now)) {
         // Nothing will start: the start notice no longer holds.
         m_bScheduledRecording = false;
         m_statusBar.SetText(1, QString());

@@ -57,7 +57,8 @@ public:
     // recording armed after the page's duration or at its end date and time. Each arming
     // shows what it planned in the status bar; a refused one says why and arms nothing.
     void ScheduleStart();
-    bool ArmStopAfterDuration();
+    // The end after the page's duration, counted from the moment the recording started.
+    bool ArmStopAfterDuration(std::int64_t from);
     bool ArmStopAtEndTime();
 
     bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
@@ -95,8 +96,9 @@ private:
     // Starts the capture and its outputs with the last Record command's format, and shows
     // the recording; false when either did not start (the engine has said why).
     bool StartRecording();
-    // Arms the end the schedule page chose; false when it was refused.
-    bool ArmScheduledEnd();
+    // Arms the end the schedule page chose for a recording started at from; false when it
+    // was refused.
+    bool ArmScheduledEnd(std::int64_t from);
     // Starts countdown id towards moment, with its notice in the status bar.
     void ArmCountdown(int id, std::int64_t moment, const QString& notice);
     // An end that is not in the future: every countdown stops, the user is told; false.

@@ -6,6 +6,7 @@
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
 #include "app/TessavoxDlg.h"
+#include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
 #include <iterator>
@@ -44,7 +45,7 @@ void CTessavoxDlg::OnRecord()
         m_timers.Kill(IDT_START);
         m_statusBar.SetText(1, QString());
     }
-    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd()) {
+    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd(platform::CurrentTime())) {
         UpdateSleepInhibitor();
         return;
     }
