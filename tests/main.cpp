@@ -6,9 +6,10 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    // The machine's own login manager is never asked for a sleep lock: the system bus the
-    // tests see is not there, unless a test starts a stand-in of its own.
+    // The machine's own login manager is never asked for a sleep lock, nor its desktop told
+    // anything: the buses the tests see are not there, unless a test starts stand-ins.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/tessavox-tests/system_bus_socket");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tessavox-tests/session_bus_socket");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavox"));
     ::testing::InitGoogleTest(&argc, argv);

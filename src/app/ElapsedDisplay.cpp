@@ -5,11 +5,24 @@
 #include <filesystem>
 #include <system_error>
 
-QString ElapsedTimeText(std::int64_t seconds)
+namespace {
+
+QString HoursMinutesSeconds(std::int64_t hours, std::int64_t seconds)
 {
     const auto two = [](std::int64_t v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
-    return QStringLiteral("Time: ") + two(seconds / 3600 % 24) + QLatin1Char(':') + two(seconds / 60 % 60) +
-           QLatin1Char(':') + two(seconds % 60);
+    return two(hours) + QLatin1Char(':') + two(seconds / 60 % 60) + QLatin1Char(':') + two(seconds % 60);
+}
+
+} // namespace
+
+QString ElapsedTimeText(std::int64_t seconds)
+{
+    return QStringLiteral("Time: ") + HoursMinutesSeconds(seconds / 3600 % 24, seconds);
+}
+
+QString LengthText(std::int64_t seconds)
+{
+    return HoursMinutesSeconds(seconds / 3600, seconds);
 }
 
 QString FileSizeText(const QString& path)

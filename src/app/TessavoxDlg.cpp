@@ -3,6 +3,7 @@
 
 #include "app/TessavoxDlg.h"
 
+#include "ProductInfo.h"
 #include "app/AppIcon.h"
 #include "app/ControlIds.h"
 #include "pages/AboutDlg.h"
@@ -61,9 +62,17 @@ private:
 
 } // namespace
 
-CTessavoxDlg::CTessavoxDlg() : m_hIcon(ApplicationIcon()) {}
+CTessavoxDlg::CTessavoxDlg()
+    : m_hIcon(ApplicationIcon()), m_notifier(QStringLiteral("Tessavox"), QLatin1String(TESSAVOX_APP_ID))
+{
+}
 
-CTessavoxDlg::~CTessavoxDlg() = default;
+CTessavoxDlg::~CTessavoxDlg()
+{
+    // The engine goes last and may still report as it closes its files: by then the
+    // notifier it would reach is gone.
+    disconnect(&m_pageRecord.m_engine, nullptr, this, nullptr);
+}
 
 void CTessavoxDlg::Create()
 {
@@ -184,6 +193,8 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
             [this](const QString& text) { m_statusBar.SetText(1, text); });
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
+    connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, this, &CTessavoxDlg::NotifyFailure);
+    connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
 }
 
 bool CTessavoxDlg::OnInitDialog()

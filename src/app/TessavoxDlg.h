@@ -7,6 +7,8 @@
 #include "pages/DialogAbout.h"
 #include "pages/DialogRecord.h"
 #include "pages/DialogSchedule.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/ResumeWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -55,7 +57,8 @@ public:
     // recording armed after the page's duration or at its end date and time. Each arming
     // shows what it planned in the status bar; a refused one says why and arms nothing.
     void ScheduleStart();
-    bool ArmStopAfterDuration();
+    // The end after the page's duration, counted from the moment the recording started.
+    bool ArmStopAfterDuration(std::int64_t from);
     bool ArmStopAtEndTime();
 
     bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
@@ -69,7 +72,8 @@ public:
     CStatusBar m_statusBar;
     std::int32_t m_nSampleRate = 0;
     std::int32_t m_nBitsPerSample = 0;
-    // Seconds left on the schedule countdown that runs (start, or end of the recording).
+    // Seconds left on the schedule countdown that runs (start, or end of the recording),
+    // as its ticks count them: below 0 once its moment has come.
     std::int64_t m_nCountdown = 0;
     std::int64_t m_tElapsed = 0;
     QTabBar m_tab;
@@ -92,15 +96,30 @@ private:
     // Starts the capture and its outputs with the last Record command's format, and shows
     // the recording; false when either did not start (the engine has said why).
     bool StartRecording();
-    // Arms the end the schedule page chose; false when it was refused.
-    bool ArmScheduledEnd();
-    // Starts countdown id at seconds, with its notice in the status bar.
-    void ArmCountdown(int id, std::int64_t seconds, const QString& notice);
+    // Arms the end the schedule page chose for a recording started at from; false when it
+    // was refused.
+    bool ArmScheduledEnd(std::int64_t from);
+    // Starts countdown id towards moment, with its notice in the status bar.
+    void ArmCountdown(int id, std::int64_t moment, const QString& notice);
     // An end that is not in the future: every countdown stops, the user is told; false.
     bool RefuseScheduledEnd();
     // One tick of a schedule countdown, and the start it leads to.
     void OnScheduleTimer(int id);
     void OnScheduledStart();
+    // Every countdown looks at the clock now, as after a suspend its ticks have stood still.
+    void CheckCountdowns();
+    // The end the waiting start was planned with, or 0 when the recording has none.
+    std::int64_t PlannedEnd() const;
+    // A start whose whole recording was missed (the computer slept, or the clock was
+    // moved past it): nothing records, the user is told.
+    void RefuseMissedStart(std::int64_t end);
+
+    // What the desktop is told of a recording the schedule started (ScheduleNotices.cpp).
+    // A message of the schedule, told to the desktop too while the recording is its own.
+    void ShowScheduleMessage(const QString& text);
+    void NotifyScheduledStart(const QString& lateNote);
+    void NotifyScheduledEnd();
+    void NotifyFailure(const QString& text);
     // The machine stays awake while a recording runs or a scheduled one waits.
     void UpdateSleepInhibitor();
 
@@ -109,4 +128,16 @@ private:
     QStackedWidget* m_pPages = nullptr;
     QMenu* m_pWindowMenu = nullptr;
     platform::SleepInhibitor m_sleepInhibitor;
+    platform::ResumeWatcher m_resumeWatcher;
+    platform::DesktopNotifier m_notifier;
+    // The moments, in seconds since the epoch, that the start waiting and the end of the
+    // recording aim at.
+    std::int64_t m_timeStartAt = 0;
+    std::int64_t m_timeEndAt = 0;
+    // The recording being started or made is the schedule's: the desktop hears how it goes.
+    bool m_bScheduledRecording = false;
+    // Its schedule has ended it: the desktop hears once its files are finished.
+    bool m_bEndedBySchedule = false;
+    // The files it writes to, as it started.
+    QString m_strScheduledFiles;
 };

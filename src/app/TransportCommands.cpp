@@ -6,6 +6,7 @@
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
 #include "app/TessavoxDlg.h"
+#include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
 #include <iterator>
@@ -44,7 +45,7 @@ void CTessavoxDlg::OnRecord()
         m_timers.Kill(IDT_START);
         m_statusBar.SetText(1, QString());
     }
-    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd()) {
+    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd(platform::CurrentTime())) {
         UpdateSleepInhibitor();
         return;
     }
@@ -151,6 +152,11 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     // recording. A start still waiting stays: a playback may end before it.
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_ELAPSED})
         m_timers.Kill(id);
+    // The files are finished only now: the desktop hears of the end once they are.
+    if (m_bScheduledRecording && m_bEndedBySchedule)
+        NotifyScheduledEnd();
+    m_bScheduledRecording = false;
+    m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));

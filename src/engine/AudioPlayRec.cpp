@@ -172,6 +172,7 @@ void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
 void CAudioPlayRec::ShowFailure(const QString& text)
 {
     SettleOutputs();
+    emit Failure(text);
     platform::ShowMessage(text);
 }
 

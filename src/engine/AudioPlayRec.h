@@ -79,6 +79,9 @@ public:
     bool IsOutputOpen(int n) const;
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
+    // The sound written since the recording started, in bytes of the captured format; paused
+    // sound is not counted.
+    std::uint64_t RecordedBytes() const { return m_nRecordedBytes; }
 
     void SetBackColor(const QColor& colour);
 
@@ -128,6 +131,11 @@ public:
     HBE_STREAM m_hMp3Stream[2] = {0, 0};
     std::uint32_t m_nPcmBufferSize = 0;
     std::uint32_t m_dwChunkSamples = 0;
+
+signals:
+    // A failure about to be told in a message box, in its words: the box waits for the
+    // user, and someone away should not have to.
+    void Failure(const QString& text);
 
 protected:
     bool event(QEvent* e) override;
@@ -209,6 +217,7 @@ private:
     // once, when the files have been finished.
     bool m_bWriteFailed = false;
     bool m_bWriteFailureToReport = false;
+    std::uint64_t m_nRecordedBytes = 0;
     // CloseRecord is taking in the buffers its reset handed back: none goes back to the device.
     bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;

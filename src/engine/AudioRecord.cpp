@@ -32,6 +32,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     PrepareBuffers();
     m_bWriteFailed = false;
     m_bWriteFailureToReport = false;
+    m_nRecordedBytes = 0;
 
     const int device = m_nDeviceID == WAVE_MAPPER ? platform::DEFAULT_DEVICE : static_cast<int>(m_nDeviceID);
     const MMRESULT rc =
@@ -186,6 +187,7 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         }
         if (m_hEncoderLib)
             FeedMp3Streams(block, length);
+        m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too. What comes back after Stop, or at a close, is
     // written but not shown: the bands stay as they are once the recording has ended.

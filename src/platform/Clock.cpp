@@ -9,13 +9,14 @@ namespace platform {
 
 namespace {
 ManualClock* g_pManualClock = nullptr;
+std::int64_t g_nShift = 0;
 } // namespace
 
 std::int64_t CurrentTime()
 {
     if (g_pManualClock)
         return g_pManualClock->Now();
-    return static_cast<std::int64_t>(std::time(nullptr));
+    return static_cast<std::int64_t>(std::time(nullptr)) + g_nShift;
 }
 
 ManualClock::ManualClock(std::int64_t now) : m_nNowMs(now * 1000), m_pPrevious(g_pManualClock)
@@ -55,6 +56,13 @@ void ManualClock::Advance(std::int64_t milliseconds)
     m_nNowMs = target;
 }
 
+void ManualClock::Jump(std::int64_t seconds)
+{
+    m_nNowMs += seconds * 1000;
+    for (Timer& t : m_timers)
+        t.dueMs += seconds * 1000;
+}
+
 void ManualClock::Start(WindowTimers* timers, int id, int milliseconds)
 {
     Stop(timers, id);
@@ -70,6 +78,21 @@ void ManualClock::Stop(WindowTimers* timers, int id)
 void ManualClock::Forget(const WindowTimers* timers)
 {
     std::erase_if(m_timers, [&](const Timer& t) { return t.timers == timers; });
+}
+
+ShiftedClock::ShiftedClock()
+{
+    g_nShift = 0;
+}
+
+ShiftedClock::~ShiftedClock()
+{
+    g_nShift = 0;
+}
+
+void ShiftedClock::Jump(std::int64_t seconds)
+{
+    g_nShift += seconds;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // The one clock of the program's windows: "now" in seconds, and the ticks of their window
-// timers. A test puts a ManualClock in its place and runs hours of schedule in an instant.
+// timers. A test puts a ManualClock in its place and runs hours of schedule in an instant,
+// or a ShiftedClock to move the wall clock while the real timers tick on.
 
 #include <cstdint>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     // at its own moment.
     void Advance(std::int64_t milliseconds);
     void AdvanceSeconds(std::int64_t seconds) { Advance(seconds * 1000); }
+    // Moves the wall clock by seconds, either way, with no tick: timers measure intervals,
+    // not the time of day, so they stand still through a corrected clock or a suspend.
+    void Jump(std::int64_t seconds);
 
     // For WindowTimers.
     void Start(WindowTimers* timers, int id, int milliseconds);
@@ -48,6 +52,18 @@ private:
     std::uint64_t m_nStarted = 0;
     std::vector<Timer> m_timers;
     ManualClock* m_pPrevious;
+};
+
+// While alive, CurrentTime answers the system clock moved by the seconds Jump gave it,
+// and window timers keep their real ticks: a clock corrected while the program runs.
+class ShiftedClock {
+public:
+    ShiftedClock();
+    ~ShiftedClock();
+    ShiftedClock(const ShiftedClock&) = delete;
+    ShiftedClock& operator=(const ShiftedClock&) = delete;
+
+    void Jump(std::int64_t seconds);
 };
 
 } // namespace platform

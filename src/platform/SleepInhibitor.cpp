@@ -1,5 +1,7 @@
 #include "platform/SleepInhibitor.h"
 
+#include "platform/BusAddress.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
@@ -11,18 +13,15 @@ namespace platform {
 
 namespace {
 
-const char* const DEFAULT_SYSTEM_BUS = "unix:path=/var/run/dbus/system_bus_socket";
 const char* const CONNECTION_NAME = "tessavox-sleep-inhibitor";
 // The login manager answers at once; one that does not must not hold up a recording.
 constexpr int CALL_TIMEOUT_MS = 2000;
 
-// A lock from the login manager, or -1. The system bus is looked up afresh each time
-// (DBUS_SYSTEM_BUS_ADDRESS, else the standard socket) and left again: the lock lives in
-// the descriptor, not in the connection.
+// A lock from the login manager, or -1. The system bus is looked up afresh each time and
+// left again: the lock lives in the descriptor, not in the connection.
 int TakeLock(const QString& why)
 {
-    const QByteArray configured = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
-    const QString address = QString::fromUtf8(configured.isEmpty() ? QByteArray(DEFAULT_SYSTEM_BUS) : configured);
+    const QString address = SystemBusAddress();
     const QString name = QString::fromLatin1(CONNECTION_NAME);
     int lock = -1;
     {

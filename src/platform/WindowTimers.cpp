@@ -31,8 +31,8 @@ void WindowTimers::Set(int id, int milliseconds)
         timer.pClock = clock;
         return;
     }
-    // Precise: a coarse tick may come up to 5% early, and a schedule counted in ticks
-    // would then start its recording before the second it was set for.
+    // Precise: a coarse tick may come up to 5% early, and drift across the second the
+    // schedule looks for, leaving its start a whole tick late.
     timer.real.start(milliseconds, Qt::PreciseTimer, m_pOwner);
 }
 

@@ -2,6 +2,7 @@
 // moments, the refusals, what Stop, Record and Pause do to a pending schedule, and the
 // lengths on the days the clock changes.
 
+#include "ProductInfo.h"
 #include "support/ScheduleFixture.h"
 #include "support/WaveFile.h"
 
@@ -32,6 +33,10 @@ TEST_F(ScheduledRecording, StartsAMinuteAheadAndStopsAfterTheDuration)
     ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
     EXPECT_EQ(Status(0), "Recording");
     EXPECT_EQ(Status(1), Path("planned.wav"));
+    ASSERT_TRUE(desktop.WaitFor(1));
+    const tests::Notification& told = desktop.Received()[0];
+    EXPECT_EQ((QStringList{told.app, told.icon, told.summary, told.body}),
+              (QStringList{"Tessavox", TESSAVOX_APP_ID, "Scheduled recording started", Path("planned.wav")}));
     EXPECT_FALSE(window->IsTimerSet(IDT_START));
     EXPECT_TRUE(window->IsTimerSet(IDT_END_DURATION));
     EXPECT_TRUE(window->IsTimerSet(IDT_ELAPSED));
@@ -40,12 +45,12 @@ TEST_F(ScheduledRecording, StartsAMinuteAheadAndStopsAfterTheDuration)
     // Only the stop countdown runs now: one count a second.
     for (int left = 9; left > 0; --left) {
         EXPECT_EQ(window->m_nCountdown, left);
-        Feed(1000);
+        Feed(22050);
         Wait(1);
         ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING) << left;
     }
     EXPECT_EQ(MainText(IDC_TIME), "Time: 00:00:09");
-    Feed(1000);
+    Feed(22050);
     Wait(1);
     EXPECT_EQ(Status(0), "Stopped");
     EXPECT_NE(Engine().m_nStatus, STATUS_RECORDING);
@@ -55,8 +60,11 @@ TEST_F(ScheduledRecording, StartsAMinuteAheadAndStopsAfterTheDuration)
     EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
     const auto wave = ReadRecordedWave(Path("planned.wav"));
     ASSERT_TRUE(wave);
-    EXPECT_EQ(wave->dataSize, 10u * 1000 * 2);
+    EXPECT_EQ(wave->dataSize, 10u * 22050 * 2);
     EXPECT_TRUE(messages.Messages().empty());
+    ASSERT_TRUE(desktop.WaitFor(2));
+    EXPECT_EQ((QStringList{desktop.Received()[1].summary, desktop.Received()[1].body}),
+              (QStringList{"Scheduled recording finished", Path("planned.wav") + "\n00:00:10 recorded"}));
 }
 
 TEST_F(ScheduledRecording, ARecordingStartedAtOnceStopsAfterTheDurationOrAtTheEndTime)
@@ -83,6 +91,12 @@ TEST_F(ScheduledRecording, ARecordingStartedAtOnceStopsAfterTheDurationOrAtTheEn
     EXPECT_EQ(platform::CurrentTime(), Local(2024, 6, 12, 10, 1, 0));
     EXPECT_EQ(Status(0), "Stopped");
     EXPECT_TRUE(messages.Messages().empty());
+    // Those were started by hand: the first news the desktop has is of a scheduled start.
+    Plan(Local(2024, 6, 12, 10, 2, 0), 5);
+    Click(IDC_RECORD);
+    Wait(60);
+    ASSERT_TRUE(desktop.WaitFor(1));
+    EXPECT_EQ(desktop.Received()[0].summary, "Scheduled recording started");
 }
 
 // The notice of an end shows only while nothing records, so it is checked where a start
@@ -98,7 +112,7 @@ TEST_F(ScheduledRecording, EndNoticesSayWhenTheRecordingWillEnd)
     EXPECT_EQ(Status(1), "Your recording will be ended at 2024-06-14 07:30:00");
     Plan(0, 3600 + 30);
     Schedule().UpdateData(true);
-    EXPECT_TRUE(window->ArmStopAfterDuration());
+    EXPECT_TRUE(window->ArmStopAfterDuration(platform::CurrentTime()));
     EXPECT_EQ(Status(1), "Your recording will be ended at 10:59:30");
 
     // A Record whose capture does not start leaves no end counting to stop a later one.
@@ -154,6 +168,58 @@ TEST_F(ScheduledRecording, AnEndAlreadyPastIsRefusedOnlyWhenTheStartComesDue)
     EXPECT_EQ(audio.OpenStreamCount(), 0u);
     EXPECT_FALSE(QFileInfo::exists(Path("late.wav")));
     EXPECT_EQ(Status(1), "") << "the start notice no longer holds";
+    ExpectToldFailure(BAD_END);
+}
+
+// The wall clock moved while the ticks stood still (a suspend, a clock set right or back) is
+// seen at the next tick: a start passed is made late, its end counted from then, unless that
+// has passed too; set back, it waits for its moment where ticks counted would not (at 60).
+TEST_F(ScheduledRecording, AStartKeepsToTheWallClock)
+{
+    const std::int64_t ten = Local(2024, 6, 12, 10, 0, 0);
+    const QString late = Path("moved.wav") + " (started late: it was due at 2024-06-12 10:00:00)";
+    const QString missed = QStringLiteral("The recording planned from 2024-06-12 10:00:00 to 2024-06-12 %1 was not "
+                                          "made: the computer was asleep, or its clock was set, past its end.");
+    struct Case {
+        const char* name;
+        int duration;
+        std::int64_t end; // 0: after the duration
+        int jump;
+        QString status;
+        std::vector<QString> messages;
+    } const cases[] = {
+        {"60 s, 30 s late: ends at 10:01:00 as planned", 60, 0, 90, late, {}},
+        {"10 s, an hour late", 10, 0, 3600, {}, {missed.arg("10:00:10")}},
+        {"until 10:01, an hour late", 0, ten + 60, 3600, {}, {missed.arg("10:01:00")}},
+        {"set back an hour", 10, 0, -3600, "Your recording will be started at 2024-06-12 10:00:00", {}},
+    };
+    for (const Case& c : cases) {
+        platform::ManualClock at(Local(2024, 6, 12, 9, 59, 0));
+        Reopen();
+        messages.Clear();
+        PrepareWave(Path("moved.wav"));
+        c.end ? PlanUntil(ten, c.end) : Plan(ten, c.duration);
+        Click(IDC_RECORD);
+        at.Jump(c.jump);
+        Wait(1);
+        EXPECT_EQ(Status(1), c.status) << c.name;
+        EXPECT_EQ(Engine().m_nStatus, c.status == late ? STATUS_RECORDING : STATUS_READY) << c.name;
+        EXPECT_EQ(messages.Texts(), c.messages) << c.name;
+        if (!c.messages.empty())
+            ExpectToldFailure(c.messages[0]);
+        if (c.status == late) {
+            Wait(28);
+            EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << c.name;
+            Wait(1);
+            EXPECT_NE(Engine().m_nStatus, STATUS_RECORDING) << c.name;
+        }
+        if (c.jump < 0) {
+            Wait(3600 + 58);
+            EXPECT_EQ(Engine().m_nStatus, STATUS_READY) << c.name;
+            Wait(1);
+            EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << c.name << ": at 10:00 on the clock set back";
+        }
+    }
 }
 
 TEST_F(ScheduledRecording, StopCancelsAPendingStartAndClearingTheEnableBoxDoesNot)
@@ -277,6 +343,7 @@ TEST_F(ScheduledRecording, AStartWhileAFilePlaysStopsThePlayback)
     ASSERT_EQ(Engine().m_nStatus, STATUS_PLAYING);
     Wait(60);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Class status error")});
+    ExpectToldFailure(QStringLiteral("Class status error"));
     EXPECT_EQ(Status(0), "Stopped");
     EXPECT_EQ(Status(1), "");
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START, IDT_ELAPSED})
@@ -287,17 +354,18 @@ TEST_F(ScheduledRecording, AStartWhileAFilePlaysStopsThePlayback)
 }
 
 // A capture the device ends on its own takes its planned end with it: that end must not
-// stop the next recording.
+// stop the next recording. The desktop hears of the failure, and of no end.
 TEST_F(ScheduledRecording, ACaptureEndedByTheDeviceTakesItsEndWithIt)
 {
     PrepareWave(Path("failing.wav"));
-    Plan(0, 10);
+    Plan(Local(2024, 6, 12, 10, 0, 0), 10);
     Click(IDC_RECORD);
-    Wait(3);
+    Wait(63);
     audio.FailOpenStreams(platform::VIRTUAL_STREAM_FAILED);
     Pump();
     ASSERT_EQ(Engine().m_nStatus, STATUS_READY);
     EXPECT_FALSE(window->IsTimerSet(IDT_END_DURATION));
+    ExpectToldFailure(messages.Texts().back());
 
     messages.Clear();
     Tick(IDC_SCHEDULE_ENABLE, false);

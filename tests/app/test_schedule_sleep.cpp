@@ -1,10 +1,8 @@
 // The computer stays awake while a scheduled recording waits and while any recording runs:
 // the lock each moment takes from a login manager of our own, and each moment that lets it go.
 
-#include "support/LoginManagerStandIn.h"
 #include "support/ScheduleFixture.h"
-
-#include <QTest>
+#include "support/WaveFile.h"
 
 #include <functional>
 
@@ -15,20 +13,12 @@ const QString RECORDING = QStringLiteral("Recording");
 
 class ScheduleSleep : public ScheduleFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(loginManager.Failure(), "");
-        ScheduleFixture::SetUp();
-    }
-
     // The locks still held settle to reasons (the bus may keep a copy of a closed one for
     // a moment).
     bool Held(const std::vector<QString>& reasons)
     {
         return QTest::qWaitFor([&] { return loginManager.HeldReasons() == reasons; }, 5000);
     }
-
-    tests::LoginManagerStandIn loginManager;
 };
 
 TEST_F(ScheduleSleep, AScheduledRecordingKeepsTheMachineAwakeFromRecordToItsStop)
@@ -113,4 +103,26 @@ TEST_F(ScheduleSleep, EachWayOutLetsTheLockGo)
         m.leave();
         EXPECT_TRUE(Held({})) << m.name;
     }
+}
+
+// The wake from a suspend looks at every countdown at once, as ticks stood still. An end keeps
+// to the wall clock set back, and once past ends the recording with the sound captured, none
+// for the time asleep. The wake is sent until seen: the window may listen only after the first.
+TEST_F(ScheduleSleep, WakingFromASuspendChecksEveryCountdownAtOnce)
+{
+    const auto wakeUntil = [this](const std::function<bool()>& done) {
+        return QTest::qWaitFor([&] { return loginManager.Resume(), done(); }, 5000);
+    };
+    PrepareWave(Path("woken.wav"));
+    PlanUntil(Local(2024, 6, 12, 10, 0, 0), Local(2024, 6, 12, 11, 0, 0));
+    Click(IDC_RECORD);
+    clock.Jump(1800);
+    EXPECT_TRUE(wakeUntil([this] { return Engine().m_nStatus == STATUS_RECORDING; }));
+    Feed(3000);
+    clock.Jump(-60);
+    Wait(1900);
+    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+    clock.Jump(3600);
+    EXPECT_TRUE(wakeUntil([this] { return Engine().m_nStatus == STATUS_READY; }));
+    EXPECT_EQ(ReadRecordedWave(Path("woken.wav"))->dataSize, 3000u * 2);
 }

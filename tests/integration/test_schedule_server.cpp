@@ -1,5 +1,6 @@
 // A scheduled recording on the real clock against the private sound server: it starts by
-// itself 3 s ahead and stops by itself 2 s later, and the file holds those 2 s.
+// itself 3 s ahead and stops by itself 2 s later, and the file holds those 2 s. Then the wall
+// clock is set ahead past a start that waits, which is made at once.
 
 #include "ServerFixture.h"
 #include "WindowControls.h"
@@ -70,4 +71,23 @@ TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
     const double ring = 8 * 4096.0 / (44100 * 4);
     EXPECT_NEAR(wave->dataSize / 4.0 / 44100.0, seconds, ring + 0.1);
     EXPECT_NEAR(wave->dataSize / 4.0 / 44100.0, 2.0, 0.5);
+
+    // A start 60 s away, the clock set 90 s ahead: the start comes at the next tick, late,
+    // not a minute on, and ends at its end time, 3 s after the clock then showed.
+    platform::ShiftedClock clock;
+    const std::int64_t due = platform::CurrentTime() + 60;
+    const platform::LocalParts d = platform::ToLocal(due), e = platform::ToLocal(due + 33);
+    platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(d.year, d.month, d.day));
+    platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(d.hour, d.minute, d.second));
+    Click(&schedule, IDC_END_AT_TIME);
+    platform::FindControl<QDateEdit>(&schedule, IDC_END_DATE)->setDate(QDate(e.year, e.month, e.day));
+    platform::FindControl<QTimeEdit>(&schedule, IDC_END_TIME)->setTime(QTime(e.hour, e.minute, e.second));
+    Click(&window, IDC_RECORD);
+    clock.Jump(90);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_RECORDING; }, 2000));
+    EXPECT_EQ(window.m_statusBar.Text(1),
+              file + " (started late: it was due at " + platform::FormatLocal(due, "%Y-%m-%d %H:%M:%S") + ")");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 6000));
+    EXPECT_GE(platform::CurrentTime(), due + 33) << "not before its end";
+    EXPECT_NEAR(ReadRecordedWave(file).value().dataSize / 4.0 / 44100.0, 2.5, 1.0 + ring);
 }

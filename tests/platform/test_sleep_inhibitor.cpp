@@ -2,6 +2,8 @@
 // no error, no message, nothing on the console. The lock itself is tested with the window,
 // against a stand-in login manager (tests/app/test_schedule_sleep.cpp).
 
+#include "platform/DesktopNotifier.h"
+#include "platform/ResumeWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "support/LoginManagerStandIn.h"
 #include "support/QStringPrinter.h"
@@ -26,6 +28,8 @@ TEST(SleepInhibitor, WithoutALoginManagerNothingIsHeldAndNothingSaid)
     platform::SleepInhibitor inhibitor;
     inhibitor.Hold(QStringLiteral("Recording")); // the tests' system bus is not there
     EXPECT_FALSE(inhibitor.IsHeld());
+    platform::ResumeWatcher watcher; // nor is a wake heard or the desktop told, without a word
+    platform::DesktopNotifier(QStringLiteral("Tessavox"), QStringLiteral("icon")).Notify("Started", "x.wav");
     {
         tests::LoginManagerStandIn busAlone(false);
         ASSERT_EQ(busAlone.Failure(), "");

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QFile>
 
@@ -87,6 +88,7 @@ LoginManagerStandIn::LoginManagerStandIn(bool answer)
         return;
     }
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
+    m_strAddress = QString::fromUtf8(address);
     if (!answer)
         return;
 
@@ -115,6 +117,15 @@ LoginManagerStandIn::~LoginManagerStandIn()
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_previousAddress);
     else
         qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+}
+
+void LoginManagerStandIn::Resume()
+{
+    QDBusConnection(QLatin1String(SERVICE_CONNECTION))
+        .send(QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                         QStringLiteral("org.freedesktop.login1.Manager"),
+                                         QStringLiteral("PrepareForSleep"))
+              << false);
 }
 
 int LoginManagerStandIn::Grant(const InhibitCall& call)

@@ -32,6 +32,9 @@ public:
 
     // Empty when the bus and the stand-in run; else what went wrong.
     QString Failure() const { return m_strFailure; }
+    QString Address() const { return m_strAddress; }
+    // Sends the wake from a suspend, PrepareForSleep(false).
+    void Resume();
 
     // Every Inhibit call answered, in order.
     std::vector<InhibitCall> Calls() const;
@@ -53,6 +56,7 @@ private:
     QByteArray m_previousAddress;
     bool m_bHadAddress = false;
     QString m_strFailure;
+    QString m_strAddress;
     mutable std::mutex m_mutex;
     std::vector<Lock> m_locks;
 };

@@ -1,9 +1,12 @@
 #pragma once
 // The main window with its schedule page on a manual clock, in a time zone with daylight
-// saving: hours of schedule run in an instant, and "now" is whatever the test says.
+// saving: hours of schedule run in an instant, and "now" is whatever the test says. Stand-ins
+// play the login manager and the notification server.
 
 #include "platform/Clock.h"
 #include "platform/LocalTime.h"
+#include "support/LoginManagerStandIn.h"
+#include "support/NotificationServerStandIn.h"
 #include "support/WindowFixture.h"
 
 #include <QDateEdit>
@@ -36,6 +39,22 @@ private:
 
 class ScheduleFixture : public WindowFixture {
 protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(loginManager.Failure(), "");
+        ASSERT_TRUE(desktop.IsServing());
+        WindowFixture::SetUp();
+    }
+
+    // The desktop is told, last, of a failure in text's words.
+    void ExpectToldFailure(const QString& text)
+    {
+        const auto& told = desktop.Received();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty() && told.back().body == text; }, 5000)) << text.toStdString();
+        EXPECT_EQ(told.back().summary, "Scheduled recording failed");
+        EXPECT_EQ(told.back().hints.value(QStringLiteral("urgency")).toInt(), 2);
+    }
+
     static std::int64_t Local(int year, int month, int day, int hour, int minute, int second)
     {
         return platform::FromLocal({year, month, day, hour, minute, second});
@@ -110,4 +129,6 @@ protected:
     // 03:00 → 02:00 on the last Sunday of October.
     ScopedTimeZone zone{"CET-1CEST,M3.5.0,M10.5.0/3"};
     platform::ManualClock clock{Local(2024, 6, 12, 9, 59, 0)};
+    tests::LoginManagerStandIn loginManager;
+    tests::NotificationServerStandIn desktop{loginManager.Address()};
 };

@@ -1,0 +1,47 @@
+// What the desktop is told of a recording the schedule started: that it started, that its
+// schedule ended it, and every failure on its way, in the words of the message box. Whoever
+// set it up may be away from the window; a recording started with Record tells the desktop
+// nothing, as the user is there to see.
+
+#include "app/ElapsedDisplay.h"
+#include "app/TessavoxDlg.h"
+#include "platform/ShowMessage.h"
+
+#include <QApplication>
+
+void CTessavoxDlg::ShowScheduleMessage(const QString& text)
+{
+    NotifyFailure(text);
+    platform::ShowMessage(this, text, QApplication::applicationName());
+}
+
+void CTessavoxDlg::NotifyFailure(const QString& text)
+{
+    if (!m_bScheduledRecording)
+        return;
+    // The failure is the news: an end that follows it is no ordinary one.
+    m_bEndedBySchedule = false;
+    // Sent before the message box, which waits for someone to press OK.
+    m_notifier.Notify(tr("Scheduled recording failed"), text, platform::DesktopNotifier::Urgency::Critical);
+}
+
+void CTessavoxDlg::NotifyScheduledStart(const QString& lateNote)
+{
+    QStringList files;
+    for (int n : {0, 1})
+        if (m_pageRecord.m_engine.IsOutputOpen(n))
+            files << m_pageRecord.m_engine.OutputPath(n);
+    // Kept for the end: the outputs are closed by the time it is told.
+    m_strScheduledFiles = files.join(QLatin1Char('\n'));
+    m_notifier.Notify(tr("Scheduled recording started"),
+                      lateNote.isEmpty() ? m_strScheduledFiles : m_strScheduledFiles + QLatin1Char('\n') + lateNote);
+}
+
+void CTessavoxDlg::NotifyScheduledEnd()
+{
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    const std::uint32_t perSecond = engine.m_wfx.nAvgBytesPerSec;
+    const auto seconds = static_cast<std::int64_t>(perSecond ? engine.RecordedBytes() / perSecond : 0);
+    m_notifier.Notify(tr("Scheduled recording finished"),
+                      m_strScheduledFiles + QLatin1Char('\n') + LengthText(seconds) + tr(" recorded"));
+}
