@@ -72,10 +72,8 @@ TEST_F(RecordPageControls, NewFileEveryIsSetFromTheKeyboard)
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(picker->isEnabled());
     EXPECT_EQ(picker->accessibleName(), "New file every");
-    EXPECT_EQ(picker->displayFormat(), "HH:mm:ss");
-    EXPECT_EQ(picker->time(), QTime(1, 0, 0));
-    EXPECT_EQ(picker->minimumTime(), QTime(0, 0, 1));
-    EXPECT_EQ(picker->maximumTime(), QTime(23, 59, 59));
+    EXPECT_EQ(picker->text(), "01:00:00");
+    EXPECT_EQ(picker->minimumTime(), QTime(0, 0, 1)) << "a part is never empty";
     EXPECT_EQ(Page().PartSeconds(), 0u);
 
     window->show();
