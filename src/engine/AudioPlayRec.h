@@ -82,7 +82,8 @@ public:
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
     // Each time this many seconds of sound have been written, the outputs go on into a new
-    // file, named as past the size limit; 0 keeps one file. For outputs opened after this.
+    // file, named as past the size limit; 0 keeps one file. Counted from the start of the
+    // recording; the page sets it as it opens a recording's outputs.
     void SetPartSeconds(std::uint32_t seconds) { m_nPartSeconds = seconds; }
 
     void SetBackColor(const QColor& colour);
