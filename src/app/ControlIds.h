@@ -31,6 +31,8 @@ inline constexpr int IDC_RIGHT_CHANNEL = 1015;
 inline constexpr int IDC_FILE_TYPE = 1026;
 inline constexpr int IDC_SAMPLE_RATE = 1027;
 inline constexpr int IDC_BITS = 1028;
+inline constexpr int IDC_NEW_FILE_EVERY = 1070;
+inline constexpr int IDC_PART_LENGTH = 1071;
 
 // Schedule page
 inline constexpr int IDC_SCHEDULE_ENABLE = 1003;

@@ -124,6 +124,8 @@ private:
     void UpdateSleepInhibitor();
 
     bool m_bCreated = false;
+    // The part of the recording the status bar names.
+    int m_nPartShown = 0;
     platform::WindowTimers m_timers{this};
     QStackedWidget* m_pPages = nullptr;
     QMenu* m_pWindowMenu = nullptr;

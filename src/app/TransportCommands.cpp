@@ -6,6 +6,7 @@
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
 #include "app/TessavoxDlg.h"
+#include "engine/OutputParts.h"
 #include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
@@ -81,6 +82,7 @@ bool CTessavoxDlg::StartRecording()
     m_pageRecord.UpdateControls();
     m_statusBar.SetText(0, tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strFilePath);
+    m_nPartShown = 1;
     UpdateSleepInhibitor();
     return true;
 }
@@ -142,6 +144,11 @@ void CTessavoxDlg::OnTimer(int id)
     ++m_tElapsed;
     SetControlText(IDC_TIME, ElapsedTimeText(m_tElapsed));
     SetControlText(IDC_SIZE, FileSizeText(m_pageRecord.RecordingFilePath()));
+    // Once the recording has gone on into a new file, the status bar names that one.
+    if (const int part = m_pageRecord.m_engine.CurrentPart(); part > m_nPartShown) {
+        m_nPartShown = part;
+        m_statusBar.SetText(1, PartPath(m_pageRecord.m_strRecordingPath, part));
+    }
 }
 
 void CTessavoxDlg::OnEngineDeviceClosed()

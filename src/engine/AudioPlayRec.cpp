@@ -171,6 +171,10 @@ void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
 
 void CAudioPlayRec::ShowFailure(const QString& text)
 {
+    if (m_bHoldFailures) {
+        HoldFailure(text);
+        return;
+    }
     SettleOutputs();
     emit Failure(text);
     platform::ShowMessage(text);

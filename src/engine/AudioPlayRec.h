@@ -73,15 +73,21 @@ public:
     // notes which line is the microphone and which the line input; always goes on.
     static bool MatchMixerSource(std::uint32_t index, const platform::MIXERLINE& line, void* engine);
 
-    // The path an output is written to now: the file name lower-cased, and for a WAV file
-    // "-2", "-3", ... once it has run past the size limit. Empty when the output is not open.
+    // The path an output is written to now: the file name lower-cased, and "-2", "-3", ...
+    // once it has gone on into later parts. Empty when the output is not open.
     QString OutputPath(int n) const;
     bool IsOutputOpen(int n) const;
+    // The part the outputs are writing (1 for the first); 0 when none is open.
+    int CurrentPart() const;
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
     // The sound written since the recording started, in bytes of the captured format; paused
     // sound is not counted.
     std::uint64_t RecordedBytes() const { return m_nRecordedBytes; }
+    // Each time this many seconds of sound have been written, the outputs go on into a new
+    // file, named as past the size limit; 0 keeps one file. Counted from the start of the
+    // recording; the page sets it as it opens a recording's outputs.
+    void SetPartSeconds(std::uint32_t seconds) { m_nPartSeconds = seconds; }
 
     void SetBackColor(const QColor& colour);
 
@@ -165,10 +171,16 @@ private:
     void PreTranslateMessage(const WaveEvent& ev);
     void OnTimer(int id);
 
+    // Parts
+    bool WriteOutputs(const char* const block[2], std::uint32_t length);
+    bool WriteBlock(const char* const block[2], std::uint32_t length);
+    std::uint64_t PartBytes() const;
+    bool StartNextPart(int n);
+    void HoldFailure(const QString& text);
+
     // WAV files
     int OpenWaveFile(int n, const QString& path);
     bool WriteWave(int n, const char* data, std::uint32_t length);
-    bool StartNextPart(int n);
     int SplitChannels(std::uint16_t bits, const char* data, std::int32_t length);
     int OpenWaveForRead(const QString& path);
 
@@ -181,7 +193,7 @@ private:
     void EncodeHeldChunks(int s);
     int EncodeMp3Chunk(int s, const char* pcm, std::uint32_t bytes);
     bool EndMp3Stream(int s);
-    void CloseMp3Stream(int s);
+    bool CloseMp3Stream(int s);
     std::uint32_t StreamChannels() const;
     void UnloadEncoder();
 
@@ -213,11 +225,18 @@ private:
     int m_nOutputPart[2] = {1, 1};
     std::uint64_t m_nUnsizedBytes[2] = {0, 0};
     std::uint64_t m_nMaxFileBytes = MAX_WAVE_FILE_BYTES;
-    // A write has failed in this recording: nothing more is written, and it is reported
-    // once, when the files have been finished.
-    bool m_bWriteFailed = false;
-    bool m_bWriteFailureToReport = false;
+    // The set length of a part (0: one file), and the bytes of each output's block written
+    // into the part being written; pause does not count.
+    std::uint32_t m_nPartSeconds = 0;
+    std::uint64_t m_nPartWritten = 0;
+    // The whole recording's sound written, in bytes of the captured format.
     std::uint64_t m_nRecordedBytes = 0;
+    // A write has failed in this recording: nothing more is written, and it is reported
+    // once, when the files have been finished. While a part is cut, failures are held for
+    // that report too.
+    bool m_bWriteFailed = false;
+    QString m_strFailureToReport;
+    bool m_bHoldFailures = false;
     // CloseRecord is taking in the buffers its reset handed back: none goes back to the device.
     bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <utility>
+
 void CAudioPlayRec::SetFormat(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate)
 {
     m_nChannelMode = channelMode;
@@ -31,7 +33,8 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     SetFormat(bits, channelMode, rate);
     PrepareBuffers();
     m_bWriteFailed = false;
-    m_bWriteFailureToReport = false;
+    m_strFailureToReport.clear();
+    m_nPartWritten = 0;
     m_nRecordedBytes = 0;
 
     const int device = m_nDeviceID == WAVE_MAPPER ? platform::DEFAULT_DEVICE : static_cast<int>(m_nDeviceID);
@@ -94,6 +97,7 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
     const QString lower = path.toLower();
     const QString target = LowerCaseFileName(path);
     const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
+    const bool wasOpen = IsOutputOpen(n);
     bool ok = false;
     if (mp3 >= 0 && mp3 + 4 == lower.size()) {
         if (m_wfx.wBitsPerSample == 8)
@@ -103,8 +107,14 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
     } else {
         ok = OpenWaveFile(n, target);
     }
-    if (ok)
+    if (ok) {
+        // Its parts are named after the path it was first opened under.
+        if (!wasOpen) {
+            m_strOutputPath[n] = target;
+            m_nOutputPart[n] = 1;
+        }
         return 1;
+    }
     FreeBuffers();
     return 0;
 }
@@ -171,22 +181,17 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
     const auto recorded = static_cast<std::int32_t>(header.dwBytesRecorded);
     const int n = SplitChannels(m_wfx.wBitsPerSample, header.lpData, recorded);
     const char* block[2] = {header.lpData, header.lpData};
-    std::uint32_t length[2] = {header.dwBytesRecorded, header.dwBytesRecorded};
+    std::uint32_t length = header.dwBytesRecorded;
     if (m_nChannelMode == CHANNELS_SPLIT) {
         block[0] = m_pLeft.data();
         block[1] = m_pRight.data();
-        length[0] = length[1] = static_cast<std::uint32_t>(n);
+        length = static_cast<std::uint32_t>(n);
     }
     if (!m_bPause && !m_bWriteFailed) {
-        for (int out = 0; out < 2; ++out) {
-            if (m_hFile[out] && length[out] > 0 && !WriteWave(out, block[out], length[out])) {
-                m_bWriteFailed = true;
-                m_bWriteFailureToReport = true;
-                return false;
-            }
+        if (!WriteOutputs(block, length)) {
+            m_bWriteFailed = true;
+            return false;
         }
-        if (m_hEncoderLib)
-            FeedMp3Streams(block, length);
         m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too. What comes back after Stop, or at a close, is
@@ -219,10 +224,8 @@ void CAudioPlayRec::CloseRecord()
     UnloadEncoder();
     ResetMp3State();
     // Told only now that every file is finished.
-    if (m_bWriteFailureToReport) {
-        m_bWriteFailureToReport = false;
-        ShowFailure(QStringLiteral("Write file failed"));
-    }
+    if (!m_strFailureToReport.isEmpty())
+        ShowFailure(std::exchange(m_strFailureToReport, QString()));
     if (reset != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveInReset() failed"), reset);
     if (closed != MMSYSERR_NOERROR)

@@ -210,17 +210,18 @@ bool CAudioPlayRec::EndMp3Stream(int s)
     return written;
 }
 
-void CAudioPlayRec::CloseMp3Stream(int s)
+// False when the file could not be finished (the user has been told).
+bool CAudioPlayRec::CloseMp3Stream(int s)
 {
     if (!m_fpMp3[s] || !beDeinitStream)
-        return;
+        return true;
     // The sound still held is the end of the recording: encoded before the flush. It is at
     // most one chunk; a part of a sample frame cannot be encoded.
     const std::uint32_t frameBytes = 2 * StreamChannels();
     const std::uint32_t held = m_nPcmFill[s] - m_nPcmFill[s] % frameBytes;
     if (held > 0 && !EncodeMp3Chunk(s, m_pPcmBuffer[s].data(), held)) {
         EndMp3Stream(s);
-        return;
+        return false;
     }
     std::uint32_t produced = 0;
     const BE_ERR rc = beDeinitStream(m_hMp3Stream[s], m_pMp3Buffer[s].data(), &produced);
@@ -228,25 +229,26 @@ void CAudioPlayRec::CloseMp3Stream(int s)
         beCloseStream(m_hMp3Stream[s]);
         ShowFailure(QStringLiteral("beExitStream failed (%1)").arg(rc));
         EndMp3Stream(s);
-        return;
+        return false;
     }
     if (produced != 0 && std::fwrite(m_pMp3Buffer[s].data(), 1, produced, m_fpMp3[s]) != produced) {
         beCloseStream(m_hMp3Stream[s]);
         ShowFailure(QStringLiteral("Output file write error"));
         EndMp3Stream(s);
-        return;
+        return false;
     }
     beCloseStream(m_hMp3Stream[s]);
     if (!EndMp3Stream(s)) {
         // The file lacks its last frames: a tag would count frames that are not there.
         ShowFailure(QStringLiteral("Output file write error"));
-        return;
+        return false;
     }
     const QByteArray narrow = QFile::encodeName(m_strMp3Path[s]);
     if (beWriteInfoTag)
         beWriteInfoTag(m_hMp3Stream[s], narrow.constData());
     else
         beWriteVBRHeader(narrow.constData());
+    return true;
 }
 
 // One channel per stream when each channel has its own file.

@@ -2,6 +2,7 @@
 
 #include "engine/AudioPlayRec.h"
 
+#include "engine/OutputParts.h"
 #include "engine/WaveHeader.h"
 
 #include <QFile>
@@ -9,17 +10,6 @@
 #include <cstring>
 
 namespace {
-
-// "take.wav" part 3 is "take-3.wav": the number goes before the extension, if any.
-QString PartPath(const QString& path, int part)
-{
-    if (part <= 1)
-        return path;
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const qsizetype at = dot > slash + 1 ? dot : path.size();
-    return path.left(at) + QStringLiteral("-%1").arg(part) + path.mid(at);
-}
 
 // Two channels of b bytes a sample into one buffer each; bytes per channel. Whole frames
 // only: a trailing part-frame would read past the data. B is b when known when compiling,
@@ -55,8 +45,6 @@ int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
         return 0;
     }
     m_hFile[n] = std::move(writer);
-    m_strOutputPath[n] = path;
-    m_nOutputPart[n] = 1;
     m_nUnsizedBytes[n] = 0;
     return 1;
 }
@@ -80,19 +68,6 @@ bool CAudioPlayRec::WriteWave(int n, const char* data, std::uint32_t length)
         m_nUnsizedBytes[n] = 0;
         out.UpdateSizes();
     }
-    return true;
-}
-
-bool CAudioPlayRec::StartNextPart(int n)
-{
-    FinishWaveFile(*m_hFile[n]);
-    m_hFile[n].reset();
-    const QString base = m_strOutputPath[n];
-    const int part = m_nOutputPart[n] + 1;
-    if (!OpenWaveFile(n, PartPath(base, part)))
-        return false;
-    m_strOutputPath[n] = base;
-    m_nOutputPart[n] = part;
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QSlider>
+#include <QTimeEdit>
 
 namespace {
 // A volume of all ones stands for the control's maximum.
@@ -142,6 +143,9 @@ void CDialogRecord::UpdateControls()
     }
     m_checkLeft->setEnabled(m_nChannelIndex == 2);
     m_checkRight->setEnabled(m_nChannelIndex == 2);
+    // A recording is cut into parts as it was started: the length holds until it ends.
+    m_checkParts->setEnabled(!busy);
+    m_timeParts->setEnabled(!busy && m_checkParts->isChecked());
 }
 
 void CDialogRecord::OnEngineNotify(std::uint32_t message, void* owner)

@@ -17,6 +17,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QTimeEdit;
 
 // The sample rates of the rate list, in its order.
 inline constexpr std::int32_t SAMPLE_RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
@@ -48,6 +49,9 @@ public:
     void CloseUnusedOutputs();
     // The file the recording is writing now (it moves on past the size limit), or empty.
     QString RecordingFilePath() const;
+    // The length of sound after which the recording goes on into a new file, in seconds;
+    // 0 while " New file every" is clear.
+    std::uint32_t PartSeconds() const;
 
     // The engine's notification callback; owner is the page.
     static void OnEngineNotify(std::uint32_t message, void* owner);
@@ -65,6 +69,8 @@ public:
     QString m_strFolder;
     std::int32_t m_nSampleRateIndex = 0;
     std::int32_t m_nBitsIndex = 0;
+    // The output path the running recording was started with: its parts are named after it.
+    QString m_strRecordingPath;
     // The id of the device the user chose (or the page chose for them). Kept while the
     // device is missing from an empty list, so that a server that restarts finds it again.
     QString m_strDeviceId;
@@ -102,6 +108,8 @@ private:
     QComboBox* m_comboFileType = nullptr;
     QLineEdit* m_editFilePath = nullptr;
     QPushButton* m_buttonBrowse = nullptr;
+    QCheckBox* m_checkParts = nullptr;
+    QTimeEdit* m_timeParts = nullptr;
     QComboBox* m_comboDevice = nullptr;
     QButtonGroup* m_groupSource = nullptr;
     QComboBox* m_comboChannel = nullptr;

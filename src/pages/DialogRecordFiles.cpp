@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QTimeEdit>
 
 void CDialogRecord::OnBrowse()
 {
@@ -82,6 +83,8 @@ bool CDialogRecord::StartOutputFiles()
     UpdateData(true);
     if (m_engine.m_nStatus != STATUS_RECORDING)
         return false;
+    m_strRecordingPath = m_strFilePath;
+    m_engine.SetPartSeconds(PartSeconds());
     if (m_nChannelIndex != 2)
         return m_engine.OpenRecordFile(0, m_strFilePath) != 0;
     // The channel files go beside the file the box names now, whether it was chosen in the
@@ -103,6 +106,13 @@ QString CDialogRecord::RecordingFilePath() const
             return path;
     }
     return {};
+}
+
+std::uint32_t CDialogRecord::PartSeconds() const
+{
+    if (!m_checkParts->isChecked())
+        return 0;
+    return static_cast<std::uint32_t>(m_timeParts->time().msecsSinceStartOfDay() / 1000);
 }
 
 QString ChooseFileToPlay(const QString& initialPath, const QString& filter)

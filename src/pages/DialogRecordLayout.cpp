@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,12 +72,21 @@ void CDialogRecord::BuildControls()
     m_buttonBrowse = new QPushButton(QStringLiteral("..."));
     platform::SetControlId(m_buttonBrowse, IDC_BROWSE, tr("Browse"));
     m_buttonBrowse->setFixedWidth(m_buttonBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 2, 1);
+    m_checkParts = new QCheckBox(tr(" New file every"));
+    platform::SetControlId(m_checkParts, IDC_NEW_FILE_EVERY);
+    m_timeParts = new QTimeEdit(QTime(1, 0, 0));
+    platform::SetControlId(m_timeParts, IDC_PART_LENGTH, tr("New file every"));
+    m_timeParts->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    m_timeParts->setTimeRange(QTime(0, 0, 1), QTime(23, 59, 59));
+    m_timeParts->setAlignment(Qt::AlignRight);
+    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 3, 1);
     outputGrid->addWidget(Label(tr("File type:"), m_comboFileType), 0, 1);
     outputGrid->addWidget(m_comboFileType, 0, 2, Qt::AlignLeft);
     outputGrid->addWidget(Label(tr("File name:"), m_editFilePath), 1, 1);
     outputGrid->addWidget(m_editFilePath, 1, 2);
     outputGrid->addWidget(m_buttonBrowse, 1, 3);
+    outputGrid->addWidget(m_checkParts, 2, 1);
+    outputGrid->addWidget(m_timeParts, 2, 2, Qt::AlignLeft);
     outputGrid->setColumnStretch(2, 1);
 
     // Audio Capture Device
@@ -148,4 +158,5 @@ void CDialogRecord::ConnectControls()
     connect(m_comboFileType, &QComboBox::activated, this, &CDialogRecord::OnSelChangeFileType);
     connect(m_checkLeft, &QCheckBox::clicked, this, [this] { OnChannelBox(m_checkLeft); });
     connect(m_checkRight, &QCheckBox::clicked, this, [this] { OnChannelBox(m_checkRight); });
+    connect(m_checkParts, &QCheckBox::toggled, this, &CDialogRecord::UpdateControls);
 }

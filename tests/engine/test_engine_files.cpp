@@ -1,5 +1,5 @@
 // The engine's WAV outputs and source: header, names, replacement, sizes on disk while
-// recording, the per-file size limit, a full disk, and reading files back.
+// recording, the per-file size limit, long takes in parts, a full disk, and reading files back.
 
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <cmath>
+#include <set>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -130,6 +133,93 @@ TEST_F(FilesTest, RecordingGoesOnIntoTheNextFileAtTheSizeLimit)
     EXPECT_FALSE(QFile::exists(Path("long-4.wav")));
     EXPECT_EQ(joined, CounterBytes(7 * 4096 + 5));
     EXPECT_TRUE(messages.Messages().empty());
+}
+
+struct PartsCase {
+    const char* name;
+    std::uint16_t bits;
+    std::uint32_t mode;
+    std::uint32_t rate;
+    std::uint64_t maxFileBytes;
+};
+
+class PartsTest : public EngineFixture, public ::testing::WithParamInterface<PartsCase> {};
+
+// Parts of one second, with a pause in the second: every part ends exactly a second of
+// sound after the one before, and is final before the next is written to; the parts join
+// without a sample lost or doubled; both channel files are cut at the same sample; and a
+// part that would pass the size limit goes on into a further file.
+TEST_P(PartsTest, EachPartHoldsTheSetLengthAndThePartsJoinExactly)
+{
+    const PartsCase c = GetParam();
+    const bool split = c.mode == CHANNELS_SPLIT;
+    engine->SetMaxFileBytes(c.maxFileBytes);
+    engine->SetPartSeconds(1);
+    ASSERT_TRUE(Record(COUNTER, c.bits, c.mode, c.rate, Path("Take.wav")));
+    if (split) {
+        ASSERT_TRUE(engine->OpenRecordFile(1, Path("right.wav")));
+    }
+    const unsigned align = engine->m_wfx.nBlockAlign;
+    const unsigned buffer = 4096 / align;
+    // Whole buffers, so that the pause takes whole buffers.
+    const auto buffers = [&](double seconds) { return static_cast<unsigned>(std::ceil(seconds * c.rate / buffer)) * buffer; };
+    const unsigned before = buffers(1.5), paused = buffers(0.5), after = buffers(1.2);
+    Feed(before);
+    EXPECT_TRUE(HasTrueSizes(Path("take.wav")));
+    engine->m_bPause = 1;
+    Feed(paused);
+    engine->m_bPause = 0;
+    Feed(after);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+
+    const QByteArray captured = CounterBytes(before * align) + CounterBytes(after * align, (before + paused) * align);
+    const std::uint32_t sample = c.bits / 8u;
+    const std::uint64_t part = std::uint64_t{c.rate} * (split ? sample : align);
+    for (int out = 0; out < (split ? 2 : 1); ++out) {
+        SCOPED_TRACE(out);
+        QByteArray expected;
+        for (qsizetype at = out * sample; split && at < captured.size(); at += 2 * sample)
+            expected += captured.mid(at, sample);
+        const auto parts = RecordedParts(Path(out == 0 ? "take" : "right"));
+        QByteArray joined;
+        std::set<std::uint64_t> ends;
+        for (const QByteArray& p : parts) {
+            EXPECT_LE(46u + p.size() + p.size() % 2, c.maxFileBytes);
+            joined += p;
+            ends.insert(static_cast<std::uint64_t>(joined.size()));
+        }
+        EXPECT_EQ(joined, split ? expected : captured);
+        for (std::uint64_t at = part; at < static_cast<std::uint64_t>(joined.size()); at += part)
+            EXPECT_TRUE(ends.count(at)) << "no part ends at byte " << at;
+        if (c.maxFileBytes == MAX_WAVE_FILE_BYTES) {
+            EXPECT_EQ(parts.size(), (joined.size() + part - 1) / part);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PartsTest,
+                         ::testing::Values(PartsCase{"Mono8", 8, CHANNELS_MONO, 8000, MAX_WAVE_FILE_BYTES},
+                                           PartsCase{"Split16", 16, CHANNELS_SPLIT, 11025, MAX_WAVE_FILE_BYTES},
+                                           PartsCase{"StereoPastTheSizeLimit", 16, CHANNELS_STEREO, 8000,
+                                                     46 + 3 * 4096 + 1}),
+                         [](const ::testing::TestParamInfo<PartsCase>& info) { return info.param.name; });
+
+// As a failed write does, it ends the recording; the earlier part is final before the user
+// is told, and only the cause is told.
+TEST_F(FilesTest, PartThatCannotBeOpenedEndsTheRecordingWithTheEarlierPartFinal)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("take-2.wav")));
+    messages.OnRecord([&](const platform::ShownMessage&) {
+        EXPECT_FALSE(engine->IsOutputOpen(0));
+        EXPECT_TRUE(HasTrueSizes(Path("take.wav")));
+    });
+    engine->SetPartSeconds(1);
+    ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("take.wav")));
+    Feed(3 * 4096);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Open wave file failed")});
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    EXPECT_EQ(ReadRecordedWave(Path("take.wav"))->data, CounterBytes(8000));
 }
 
 // The file-size limit is set in a child process, so the test runner keeps its own.

@@ -122,6 +122,33 @@ INSTANTIATE_TEST_SUITE_P(Modes, Mp3ModeTest,
                                            ModeCase{CHANNELS_SPLIT, 48000}),
                          [](const ::testing::TestParamInfo<ModeCase>& info) { return ModeName(info.param); });
 
+TEST_F(Mp3Test, PartsAreWholeFilesOfTheSetLength)
+{
+    engine->SetPartSeconds(1);
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
+    Feed(44100 * 3 / 2);
+    // Flushed and tagged, playable on its own, while the next part is written.
+    ExpectFinishedMp3(Path("a.mp3"), 44100, 2, 44100, 440, 660);
+    Feed(44100);
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    ExpectFinishedMp3(Path("a-2.mp3"), 44100, 2, 44100, 440, 660);
+    ExpectFinishedMp3(Path("a-3.mp3"), 44100, 2, 22050, 440, 660);
+    EXPECT_FALSE(QFile::exists(Path("a-4.mp3")));
+}
+
+TEST_F(Mp3Test, PartThatCannotBeOpenedEndsTheRecordingWithTheEarlierPartFinal)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a-2.mp3")));
+    messages.OnRecord([&](const platform::ShownMessage&) { EXPECT_FALSE(engine->IsOutputOpen(0)); });
+    engine->SetPartSeconds(1);
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
+    Feed(2 * 44100);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error creating file %1").arg(Path("a-2.mp3"))});
+    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    ExpectFinishedMp3(Path("a.mp3"), 44100, 2, 44100, 440, 660);
+}
+
 TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
 {
     ASSERT_TRUE(CreateEngine(COUNTER));

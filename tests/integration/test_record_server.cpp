@@ -1,5 +1,5 @@
-// Recording through the real sound server: lengths, unbroken tones, channels, and a killed
-// recorder.
+// Recording through the real sound server: lengths, unbroken tones, channels, parts, and a
+// killed recorder.
 
 #include "ServerFixture.h"
 #include "support/WaveFile.h"
@@ -95,6 +95,28 @@ TEST_F(RecordTest, SplitChannelsTellLeftFromRight)
     EXPECT_NEAR(ToneFrequency(r.right.data, 16, 1, 0, 48000), EnvHz("TESSAVOX_RIGHT_HZ", 660), 5.0);
     EXPECT_EQ(ToneBreaksIn(r.left.data, 16, 1, 0, 48000, EnvHz("TESSAVOX_LEFT_HZ", 440)), "");
     EXPECT_EQ(ToneBreaksIn(r.right.data, 16, 1, 0, 48000, EnvHz("TESSAVOX_RIGHT_HZ", 660)), "");
+}
+
+// Five seconds in parts of two: three files, and the server's tone runs on unbroken from
+// one into the next, so no sample was lost or doubled where they join.
+TEST_F(RecordTest, PartsOfTwoSecondsJoinExactly)
+{
+    CAudioPlayRec engine;
+    ASSERT_TRUE(engine.Create(WAVE_MAPPER, nullptr, nullptr, nullptr, nullptr));
+    engine.SetPartSeconds(2);
+    ASSERT_TRUE(engine.StartRecord(16, CHANNELS_STEREO, 48000));
+    ASSERT_TRUE(engine.OpenRecordFile(0, Path("take.wav")));
+    QTest::qWait(5000);
+    engine.Stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
+    EXPECT_TRUE(messages.Messages().empty());
+    const auto parts = RecordedParts(Path("take"));
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[0].size(), 2 * 48000 * 4);
+    EXPECT_EQ(parts[1].size(), 2 * 48000 * 4);
+    const QByteArray joined = parts[0] + parts[1] + parts[2];
+    for (int channel : {0, 1})
+        EXPECT_EQ(ToneBreaksIn(joined, 16, 2, channel, 48000, EnvHz("TESSAVOX_SINE_HZ", 440)), "") << channel;
 }
 
 TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)

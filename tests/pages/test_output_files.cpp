@@ -1,11 +1,14 @@
-// The outputs the page opens when Record starts a capture, and those it finishes when the
-// file type or a channel box changes during the recording.
+// The outputs the page opens when Record starts a capture, those it finishes when the
+// file type or a channel box changes during the recording, and a recording in parts.
 
+#include "app/ElapsedDisplay.h"
+#include "support/ScheduleFixture.h"
 #include "support/WaveFile.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimeEdit>
 
 class OutputFiles : public WindowFixture {
 protected:
@@ -140,4 +143,41 @@ TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelO
     Pump();
     EXPECT_EQ(ReadRecordedWave(Path("left_channel_s.wav"))->dataSize, 4096u);
     EXPECT_EQ(ReadRecordedWave(Path("right_channel_s.wav"))->dataSize, 2048u);
+}
+
+using PartsOnSchedule = ScheduleFixture;
+
+// Parts of two seconds in a recording the schedule ends after five: the duration covers the
+// whole recording, the time counts all of it, "Size:" and the status bar follow the part
+// being written, and the length cannot change while it records.
+TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
+{
+    PrepareWave(Path("Take.wav")); // 22050 Hz, 16-bit mono
+    ClickOnPage(IDC_NEW_FILE_EVERY);
+    PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 0, 2));
+    Plan(0, 5);
+    Click(IDC_RECORD);
+    ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+    EXPECT_FALSE(PageEnabled(IDC_NEW_FILE_EVERY));
+    EXPECT_FALSE(PageEnabled(IDC_PART_LENGTH));
+    for (int second = 1; second <= 5; ++second) {
+        Feed(22050);
+        Wait(1);
+        if (second == 3) {
+            EXPECT_EQ(Status(1), Path("Take-2.wav"));
+            EXPECT_EQ(MainText(IDC_SIZE), FileSizeText(Path("take-2.wav")));
+        }
+        if (second == 4) {
+            EXPECT_EQ(MainText(IDC_TIME), "Time: 00:00:04");
+        }
+    }
+    EXPECT_EQ(Status(0), "Stopped");
+    Pump();
+    EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
+    EXPECT_TRUE(PageEnabled(IDC_PART_LENGTH));
+    const auto parts = RecordedParts(Path("take"));
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[0].size(), 88200);
+    EXPECT_EQ(parts[1].size(), 88200);
+    EXPECT_EQ(parts[0] + parts[1] + parts[2], CounterBytes(5 * 44100));
 }

@@ -4,9 +4,12 @@
 #include "mixer/MixerFixture.h"
 #include "support/WindowFixture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTest>
+#include <QTimeEdit>
 
 namespace {
 
@@ -57,6 +60,37 @@ TEST_F(RecordPageControls, SingleChannelEnablesTheChannelBoxesAndOtherModesDisab
     EXPECT_FALSE(PageControl<QAbstractButton>(IDC_LEFT_CHANNEL)->isChecked());
     EXPECT_TRUE(PageControl<QAbstractButton>(IDC_RIGHT_CHANNEL)->isChecked());
     EXPECT_EQ(Page().m_nChannelIndex, 1);
+}
+
+// Clear at start-up with its picker disabled at one hour; reached by Tab after the browse
+// button, ticked with Space, and the picker after it set from the keyboard.
+TEST_F(RecordPageControls, NewFileEveryIsSetFromTheKeyboard)
+{
+    auto* box = PageControl<QAbstractButton>(IDC_NEW_FILE_EVERY);
+    auto* picker = PageControl<QTimeEdit>(IDC_PART_LENGTH);
+    EXPECT_EQ(box->text(), " New file every");
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(picker->isEnabled());
+    EXPECT_EQ(picker->accessibleName(), "New file every");
+    EXPECT_EQ(picker->text(), "01:00:00");
+    EXPECT_EQ(picker->minimumTime(), QTime(0, 0, 1)) << "a part is never empty";
+    EXPECT_EQ(Page().PartSeconds(), 0u);
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    PageControl(IDC_BROWSE)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_TRUE(picker->isEnabled());
+    QTest::keyClick(box, Qt::Key_Tab);
+    ASSERT_TRUE(QApplication::focusWidget() == picker || picker->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // the hours
+    EXPECT_EQ(Page().PartSeconds(), 2u * 3600);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_FALSE(picker->isEnabled());
+    EXPECT_EQ(Page().PartSeconds(), 0u);
 }
 
 TEST_F(RecordPageControls, StartupAppliesTheMicrophoneAtTheVolumeShown)

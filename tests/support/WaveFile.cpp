@@ -40,3 +40,14 @@ bool HasTrueSizes(const QString& path)
     const auto size = w ? static_cast<std::uint64_t>(w->bytes.size()) : 0;
     return w && w->riffSize == size - 8 && 46u + w->dataSize + (w->dataSize & 1u) == size;
 }
+
+std::vector<QByteArray> RecordedParts(const QString& stem)
+{
+    std::vector<QByteArray> parts;
+    for (int part = 1;; ++part) {
+        const QString path = part == 1 ? stem + QStringLiteral(".wav") : QStringLiteral("%1-%2.wav").arg(stem).arg(part);
+        if (!HasTrueSizes(path))
+            return parts;
+        parts.push_back(ReadRecordedWave(path)->data);
+    }
+}

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct ParsedWave {
     QByteArray bytes; // the whole file
@@ -24,6 +25,10 @@ std::optional<ParsedWave> ReadRecordedWave(const QString& path);
 
 // The file at path is a finished recording: its two sizes tell the length it has.
 bool HasTrueSizes(const QString& path);
+
+// The sound of each part of a recording, "<stem>.wav", "<stem>-2.wav", ..., in order, up
+// to the first that is missing or not a finished recording.
+std::vector<QByteArray> RecordedParts(const QString& stem);
 
 std::uint16_t Le16(const QByteArray& b, int offset);
 std::uint32_t Le32(const QByteArray& b, int offset);

@@ -37,7 +37,12 @@ void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
 {
     for (unsigned ch = 0; ch < m_nChannels; ++ch) {
         const double hz = ch == 0 ? m_leftHz : m_rightHz;
-        if (m_nBits == 8) {
+        if (m_signal == VirtualSignal::FrameCounter) {
+            const std::uint64_t value = frame >> (ch * m_nBits);
+            out[ch * m_nBits / 8] = static_cast<std::uint8_t>(value & 0xFF);
+            if (m_nBits == 16)
+                out[2 * ch + 1] = static_cast<std::uint8_t>(value >> 8 & 0xFF);
+        } else if (m_nBits == 8) {
             out[ch] = m_signal == VirtualSignal::Silence ? 0x80 : SineSample8(frame, hz);
         } else {
             const std::int16_t v = m_signal == VirtualSignal::Silence ? 0 : SineSample16(frame, hz);

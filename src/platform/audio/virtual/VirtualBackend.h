@@ -20,6 +20,10 @@ enum class VirtualSignal {
     Sine,    // a sine per channel (leftHz, rightHz), 8-bit unsigned or 16-bit signed
     Counter, // byte i of the stream is i & 0xFF, for exact comparisons
     Silence,
+    // Each sample holds the number of its frame: its low 16 bits in the first channel, the
+    // next 16 in the second (8 and 8 for 8-bit samples), so that any stretch of a long
+    // stream can be placed in it exactly.
+    FrameCounter,
 };
 
 enum class VirtualFault {

@@ -1,0 +1,276 @@
+// Records a day of sound through the engine: 48000 Hz 16-bit stereo from the virtual backend
+// at full speed (no sound server, no waiting for a clock), in parts of an hour, as WAV and
+// then as MP3. The source numbers its frames, so the parts can be checked to join exactly:
+// each part but the last holds exactly its hour, and the frames run on from one part into
+// the next. Every part must be final: a WAV's sizes true, an MP3 decodable on its own to
+// exactly its length (its Info tag trims the encoder's delay and padding). Prints the time
+// the recording took, the peak resident memory after the first and the last hour, and the
+// size of each part. Target: memory after the last hour within 2 MB of memory after the first.
+//
+//   build-release/bin/long_take [hours [part-seconds]] [wav | mp3]
+//
+// A day of WAV is 16.6 GB: the parts go to a temporary folder under TMPDIR (or /tmp), and
+// each recording's parts are removed once checked.
+
+#include "engine/AudioPlayRec.h"
+#include "engine/OutputParts.h"
+#include "platform/ShowMessage.h"
+#include "platform/audio/virtual/VirtualBackend.h"
+#include "platform/mixer/memory/MemoryMixerBackend.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <mpg123.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t RATE = 48000;
+constexpr std::uint32_t BLOCK = 4; // 16-bit stereo
+// Frames the source makes at a time: half the engine's ring of eight 1024-frame buffers, so
+// that every buffer is back in the ring before it is needed and nothing is lost.
+constexpr std::uint64_t STEP = 4096;
+
+// The peak resident memory of this process so far, in KiB; -1 when it cannot be read.
+long PeakResidentKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+double Mb(long kb)
+{
+    return static_cast<double>(kb) / 1024.0;
+}
+
+struct Recording {
+    bool ok = false;
+    double seconds = 0;
+    long firstHourKb = -1;
+    long lastHourKb = -1;
+};
+
+// Lets the source make frames, handing each buffer it fills to the engine at once.
+void Run(platform::VirtualBackend& audio, std::uint64_t frames)
+{
+    for (std::uint64_t done = 0; done < frames; done += STEP) {
+        audio.Advance(static_cast<unsigned>(std::min(STEP, frames - done)));
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+Recording RecordDay(const QString& path, int hours, int partSeconds)
+{
+    Recording r;
+    platform::VirtualBackend audio;
+    audio.SetDevices(platform::Direction::Capture,
+                     {{.name = QStringLiteral("Frame Counter"), .signal = platform::VirtualSignal::FrameCounter}});
+    platform::MemoryMixerBackend mixer;
+    platform::UseAudioBackend(&audio);
+    platform::UseMixerBackend(&mixer);
+    platform::MessageRecorder messages;
+    {
+        CAudioPlayRec engine;
+        engine.SetPartSeconds(static_cast<std::uint32_t>(partSeconds));
+        if (engine.Create(0, nullptr, nullptr, nullptr, nullptr) && engine.StartRecord(16, CHANNELS_STEREO, RATE) &&
+            engine.OpenRecordFile(0, path)) {
+            QElapsedTimer clock;
+            clock.start();
+            for (int hour = 1; hour <= hours; ++hour) {
+                Run(audio, std::uint64_t{RATE} * 3600);
+                if (hour == 1)
+                    r.firstHourKb = PeakResidentKb();
+                std::fprintf(stderr, "\r  %d of %d hours, %.0f s", hour, hours, static_cast<double>(clock.elapsed()) / 1e3);
+            }
+            std::fprintf(stderr, "\n");
+            r.lastHourKb = PeakResidentKb();
+            // Until the last part is final.
+            engine.Stop();
+            for (int i = 0; i < 100 && engine.m_nStatus != STATUS_READY; ++i)
+                QCoreApplication::sendPostedEvents();
+            r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            r.ok = engine.m_nStatus == STATUS_READY;
+        }
+    }
+    for (const QString& text : messages.Texts())
+        std::fprintf(stderr, "engine: %s\n", qPrintable(text));
+    r.ok = r.ok && messages.Messages().empty();
+    platform::UseMixerBackend(nullptr);
+    platform::UseAudioBackend(nullptr);
+    return r;
+}
+
+std::uint32_t Le32(const unsigned char* b)
+{
+    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+// A WAV part: its sizes true, 48000 Hz 16-bit stereo, and its frames numbered on from
+// first. The frames it holds, or 0 with problem set.
+std::uint64_t CheckWavePart(const QString& path, std::uint64_t first, QString& problem)
+{
+    const auto size = static_cast<std::uint64_t>(QFileInfo(path).size());
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(QFile::encodeName(path).constData(), "rb"), &std::fclose);
+    unsigned char h[46];
+    if (!f || std::fread(h, 1, sizeof h, f.get()) != sizeof h) {
+        problem = QStringLiteral("cannot be read");
+        return 0;
+    }
+    const std::uint32_t data = Le32(h + 42);
+    if (std::memcmp(h, "RIFF", 4) != 0 || Le32(h + 4) != size - 8 || data != size - 46 || data % BLOCK != 0) {
+        problem = QStringLiteral("sizes not true: RIFF %1, data %2, file %3").arg(Le32(h + 4)).arg(data).arg(size);
+        return 0;
+    }
+    if (h[22] != 2 || Le32(h + 24) != RATE || h[34] != 16) {
+        problem = QStringLiteral("not 48000 Hz 16-bit stereo");
+        return 0;
+    }
+    std::vector<unsigned char> buffer(1 << 20);
+    std::uint64_t frame = 0;
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), f.get())) > 0;) {
+        for (std::size_t at = 0; at + BLOCK <= got; at += BLOCK, ++frame) {
+            // The left sample holds the frame number's low 16 bits, the right its next 16.
+            const std::uint32_t number = Le32(buffer.data() + at);
+            if (number != static_cast<std::uint32_t>(first + frame)) {
+                problem = QStringLiteral("frame %1 is frame %2 of the source, not %3").arg(frame).arg(number).arg(first + frame);
+                return 0;
+            }
+        }
+    }
+    return frame;
+}
+
+// An MP3 part decoded whole, as a player would, at 48000 Hz stereo: the frames it holds, or
+// 0 with problem set.
+std::uint64_t CheckMp3Part(const QString& path, QString& problem)
+{
+    int code = MPG123_OK;
+    std::unique_ptr<mpg123_handle, void (*)(mpg123_handle*)> handle(mpg123_new(nullptr, &code), &mpg123_delete);
+    mpg123_handle* mh = handle.get();
+    if (!mh || mpg123_param(mh, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0) != MPG123_OK ||
+        mpg123_format_none(mh) != MPG123_OK || mpg123_format(mh, RATE, MPG123_STEREO, MPG123_ENC_SIGNED_16) != MPG123_OK ||
+        mpg123_open(mh, QFile::encodeName(path).constData()) != MPG123_OK) {
+        problem = QStringLiteral("cannot be decoded: %1").arg(mh ? mpg123_strerror(mh) : mpg123_plain_strerror(code));
+        return 0;
+    }
+    std::vector<unsigned char> buffer(1 << 16);
+    std::uint64_t bytes = 0;
+    for (;;) {
+        std::size_t done = 0;
+        code = mpg123_read(mh, buffer.data(), buffer.size(), &done);
+        bytes += done;
+        if (code == MPG123_DONE)
+            break;
+        if (code != MPG123_OK && code != MPG123_NEW_FORMAT) {
+            problem = QStringLiteral("decoding stopped: %1").arg(mpg123_strerror(mh));
+            break;
+        }
+    }
+    mpg123_close(mh);
+    return problem.isEmpty() ? bytes / BLOCK : 0;
+}
+
+// Checks and prints every part of the recording at path, then removes them; false when any
+// part is not as it must be.
+bool CheckParts(const QString& path, int hours, int partSeconds)
+{
+    const bool mp3 = path.endsWith(QStringLiteral(".mp3"));
+    const std::uint64_t total = std::uint64_t{RATE} * 3600 * static_cast<std::uint64_t>(hours);
+    const std::uint64_t perPart = std::uint64_t{RATE} * static_cast<std::uint64_t>(partSeconds);
+    QElapsedTimer clock;
+    clock.start();
+    bool ok = true;
+    std::uint64_t first = 0;
+    int part = 1;
+    for (; QFileInfo::exists(PartPath(path, part)); ++part) {
+        const QString file = PartPath(path, part);
+        QString problem;
+        const std::uint64_t frames = mp3 ? CheckMp3Part(file, problem) : CheckWavePart(file, first, problem);
+        const std::uint64_t expected = std::min(perPart, total > first ? total - first : 0);
+        if (problem.isEmpty() && frames != expected)
+            problem = QStringLiteral("holds %1 frames, not %2").arg(frames).arg(expected);
+        std::printf("  %-12s %11lld bytes  %s\n", qPrintable(QFileInfo(file).fileName()),
+                    static_cast<long long>(QFileInfo(file).size()), problem.isEmpty() ? "final, exact" : qPrintable(problem));
+        ok = ok && problem.isEmpty();
+        first += expected;
+        QFile::remove(file);
+    }
+    if (first != total) {
+        std::printf("  the parts end at frame %llu; the source made %llu\n", static_cast<unsigned long long>(first),
+                    static_cast<unsigned long long>(total));
+        ok = false;
+    }
+    std::printf("  %d parts %s; checked in %.0f s\n", part - 1,
+                ok ? (mp3 ? "final, each exactly its length" : "final, joining frame for frame") : "NOT as they must be",
+                static_cast<double>(clock.elapsed()) / 1e3);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<int> numbers;
+    QStringList kinds;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        bool number = false;
+        const int value = arg.toInt(&number);
+        if (number && value > 0) {
+            numbers.push_back(value);
+        } else if (arg == QLatin1String("wav") || arg == QLatin1String("mp3")) {
+            kinds << arg;
+        } else {
+            std::fprintf(stderr, "arguments: [hours [part-seconds]] [wav | mp3]\n");
+            return 2;
+        }
+    }
+    const int hours = numbers.size() > 0 ? numbers[0] : 24;
+    const int partSeconds = numbers.size() > 1 ? numbers[1] : 3600;
+    if (kinds.isEmpty())
+        kinds = {QStringLiteral("wav"), QStringLiteral("mp3")};
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(dir.errorString()));
+        return 2;
+    }
+    mpg123_init();
+    std::printf("%d h of %u Hz 16-bit stereo from the virtual backend at full speed, in parts of %d s, into %s\n",
+                hours, RATE, partSeconds, qPrintable(dir.path()));
+    bool ok = true;
+    for (const QString& kind : kinds) {
+        std::printf("-- %s\n", qPrintable(kind));
+        std::fflush(stdout);
+        const QString path = dir.filePath(QStringLiteral("day.") + kind);
+        const Recording r = RecordDay(path, hours, partSeconds);
+        if (!r.ok) {
+            std::printf("  the recording failed\n");
+            ok = false;
+        }
+        std::printf("  recorded in %.1f s (%.0f times real time)\n", r.seconds,
+                    r.seconds > 0 ? hours * 3600.0 / r.seconds : 0.0);
+        std::printf("  peak resident memory: %.1f MB after the first hour, %.1f MB after hour %d: %+.2f MB "
+                    "(target: within 2 MB)\n",
+                    Mb(r.firstHourKb), Mb(r.lastHourKb), hours, Mb(r.lastHourKb - r.firstHourKb));
+        std::fflush(stdout);
+        ok = CheckParts(path, hours, partSeconds) && ok;
+        std::fflush(stdout);
+    }
+    return ok ? 0 : 1;
+}
