@@ -5,9 +5,11 @@
 
 #include "app/ElapsedDisplay.h"
 #include "app/TessavoxDlg.h"
+#include "engine/OutputParts.h"
 #include "platform/ShowMessage.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 void CTessavoxDlg::ShowScheduleMessage(const QString& text)
 {
@@ -42,6 +44,13 @@ void CTessavoxDlg::NotifyScheduledEnd()
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     const std::uint32_t perSecond = engine.m_wfx.nAvgBytesPerSec;
     const auto seconds = static_cast<std::int64_t>(perSecond ? engine.RecordedBytes() / perSecond : 0);
-    m_notifier.Notify(tr("Scheduled recording finished"),
-                      m_strScheduledFiles + QLatin1Char('\n') + LengthText(seconds) + tr(" recorded"));
+    // A recording in parts names its last part too, so the whole take can be found.
+    QString files = m_strScheduledFiles;
+    if (const int parts = engine.LastPart(); parts > 1) {
+        QStringList ranges;
+        for (const QString& first : m_strScheduledFiles.split(QLatin1Char('\n')))
+            ranges << first + QStringLiteral(" to ") + QFileInfo(PartPath(first, parts)).fileName();
+        files = ranges.join(QLatin1Char('\n'));
+    }
+    m_notifier.Notify(tr("Scheduled recording finished"), files + QLatin1Char('\n') + LengthText(seconds) + tr(" recorded"));
 }

@@ -79,6 +79,8 @@ public:
     bool IsOutputOpen(int n) const;
     // The part the outputs are writing (1 for the first); 0 when none is open.
     int CurrentPart() const;
+    // The part the outputs wrote last: still known once the recording has ended.
+    int LastPart() const { return m_nOutputPart[0]; }
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
     // The sound written since the recording started, in bytes of the captured format; paused

@@ -147,16 +147,18 @@ TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelO
 
 using PartsOnSchedule = ScheduleFixture;
 
-// Parts of two seconds in a recording the schedule ends after five: the duration covers the
-// whole recording, the time counts all of it, "Size:" and the status bar follow the part
-// being written, and the length cannot change while it records.
+// Parts of two seconds in a recording the schedule starts and ends after five: the duration
+// covers the whole recording, the time counts all of it, "Size:" and the status bar follow
+// the part being written, the length cannot change while it records, and the desktop hears
+// of the last part.
 TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
 {
     PrepareWave(Path("Take.wav")); // 22050 Hz, 16-bit mono
     ClickOnPage(IDC_NEW_FILE_EVERY);
     PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 0, 2));
-    Plan(0, 5);
+    Plan(platform::CurrentTime() + 1, 5);
     Click(IDC_RECORD);
+    Wait(1);
     ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
     EXPECT_FALSE(PageEnabled(IDC_NEW_FILE_EVERY));
     EXPECT_FALSE(PageEnabled(IDC_PART_LENGTH));
@@ -180,4 +182,6 @@ TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
     EXPECT_EQ(parts[0].size(), 88200);
     EXPECT_EQ(parts[1].size(), 88200);
     EXPECT_EQ(parts[0] + parts[1] + parts[2], CounterBytes(5 * 44100));
+    ASSERT_TRUE(desktop.WaitFor(2));
+    EXPECT_EQ(desktop.Received()[1].body, Path("take.wav") + " to take-3.wav\n00:00:05 recorded");
 }
