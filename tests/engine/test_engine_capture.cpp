@@ -281,6 +281,30 @@ TEST_F(CaptureTest, SplitChannelsWorksOnBytes)
     EXPECT_EQ(QByteArray(engine->m_pRight.data(), 6), QByteArray(sixteen, 6));
 }
 
+TEST_F(CaptureTest, FullScaleSamplesAreCaughtPerChannelAtBothSizesAndLayouts)
+{
+    // A sine on the left only: at full scale it reaches 32767 and -32768 (255 and 0 at
+    // 8 bits); at 0.98 of it, loud as it is, it does not. A mono recording has one channel.
+    for (const std::uint16_t bits : {8, 16}) {
+        for (const std::uint32_t mode : {CHANNELS_MONO, CHANNELS_STEREO}) {
+            for (const double amplitude : {1.0, 0.98}) {
+                SCOPED_TRACE(QStringLiteral("%1 bits, mode %2, amplitude %3").arg(bits).arg(mode).arg(amplitude).toStdString());
+                engine = std::make_unique<CAudioPlayRec>();
+                UseCaptureDevices({{.name = QStringLiteral("Left"), .rightHz = 0, .amplitude = amplitude}});
+                ASSERT_TRUE(CreateEngine(0));
+                ASSERT_TRUE(engine->StartRecord(bits, mode, 22050));
+                Feed(8192); // two buffers of 8-bit mono
+                const bool full = amplitude >= 1.0;
+                EXPECT_EQ(EngineTestAccess::TakeClip(*engine, 0), full);
+                EXPECT_EQ(EngineTestAccess::TakeClip(*engine, 1), full && mode == CHANNELS_MONO);
+                // Told once: the next look finds nothing new without new sound.
+                EXPECT_FALSE(EngineTestAccess::TakeClip(*engine, 0));
+                StopAndSettle();
+            }
+        }
+    }
+}
+
 TEST_F(CaptureTest, CloseFallbackDoesNotEndTheNextRecording)
 {
     ASSERT_TRUE(CreateEngine(SINE));
