@@ -249,6 +249,9 @@ private:
     void FrameWithSound();
     void ShowSilence();
     void ClearClipFlags();
+    // Lights the flag of each channel whose captured sound reached full scale; a file
+    // played is not a take, and lights none.
+    void LightClipFlags();
 
     // Playback
     std::uint32_t ReadPlayback(char* buffer);
@@ -298,7 +301,6 @@ private:
     std::int64_t m_nLastFrameMs = 0;
     // Sound flows to the display (capture, or playback); the meters and how they move.
     bool m_bLive = false;
-    bool m_bLivePlayback = false;
     QPointer<CLevelMeter> m_pMeter[2];
     PeakBallistics m_level[2];
     // Monitoring, and a failure of it still to be acted on.

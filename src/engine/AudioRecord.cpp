@@ -192,6 +192,7 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
 {
     const auto recorded = static_cast<std::int32_t>(header.dwBytesRecorded);
     const int n = SplitChannels(m_wfx.wBitsPerSample, header.lpData, recorded);
+    LightClipFlags();
     const char* block[2] = {header.lpData, header.lpData};
     std::uint32_t length[2] = {header.dwBytesRecorded, header.dwBytesRecorded};
     if (m_nChannelMode == CHANNELS_SPLIT) {

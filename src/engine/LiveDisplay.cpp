@@ -24,7 +24,6 @@ void CAudioPlayRec::StartLive(bool playback)
     // Playback shows the buffer just queued; capture may lag by the pieces its device hands over.
     m_pace.Restart(m_wfx.nSamplesPerSec, playback ? TraceWindow() : 0);
     m_bLive = true;
-    m_bLivePlayback = playback;
     ShowSilence();
     UpdateFrameTimer();
 }
@@ -52,6 +51,16 @@ void CAudioPlayRec::ClearClipFlags()
     for (CLevelMeter* meter : m_pMeter)
         if (meter)
             meter->Flag()->setChecked(false);
+}
+
+// At each captured buffer rather than at a frame: the sound of a take that comes in after
+// Stop, up to its moment, is no less the take's.
+void CAudioPlayRec::LightClipFlags()
+{
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        if (m_live.TakeClip(band) && m_pMeter[band])
+            m_pMeter[band]->Flag()->setChecked(true);
+    }
 }
 
 void CAudioPlayRec::FrameWithSound()
@@ -105,13 +114,8 @@ void CAudioPlayRec::OnFrame(bool withSound)
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         const double peak = PeakBallistics::Decibels(m_live.PeakBetween(band, from, to), LiveHistory::FULL_SCALE);
         m_level[band].Show(to > from ? peak : PeakBallistics::FLOOR_DB, now);
-        // The flags tell of the sound being captured; a file played is not a take.
-        const bool clipped = m_live.TakeClip(band) && !m_bLivePlayback;
-        if (CLevelMeter* meter = m_pMeter[band]) {
+        if (CLevelMeter* meter = m_pMeter[band])
             meter->SetLevel(m_level[band].Level(), m_level[band].Hold());
-            if (clipped)
-                meter->Flag()->setChecked(true);
-        }
     }
     // Painted at once, and with it the meters that moved: one pass, one picture to the
     // screen, and no event to wake the program again for it.

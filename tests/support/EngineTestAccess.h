@@ -16,8 +16,6 @@ public:
     }
     static int PrepareBuffers(CAudioPlayRec& e) { return e.PrepareBuffers(); }
     static bool CloseTimerActive(CAudioPlayRec& e) { return e.m_timerCloseRecord.isActive(); }
-    // The live display: whether a sample of a channel reached full scale since last asked,
-    // and where the display stands in the sound (frames).
-    static bool TakeClip(CAudioPlayRec& e, int channel) { return e.m_live.TakeClip(channel); }
+    // Where the live display stands in the sound (frames).
     static std::uint64_t ShownFrames(const CAudioPlayRec& e) { return e.m_pace.Position(); }
 };
