@@ -1,12 +1,9 @@
 // Monitoring the private server's sine source from the main window: the meters read the
 // tone's level with no file opened, and Record afterwards keeps the edges of its take.
 
-#include "ServerFixture.h"
+#include "ServerWindowFixture.h"
 #include "WindowControls.h"
 #include "app/ControlIds.h"
-#include "app/MainWindowPointer.h"
-#include "app/TessavoxDlg.h"
-#include "platform/ControlId.h"
 #include "support/WaveFile.h"
 
 #include <QAccessible>
@@ -17,26 +14,16 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
-class MonitorServer : public ServerFixture {
+class MonitorServer : public ServerWindowFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(ServerFixture::SetUp());
-        if (IsSkipped())
-            return;
-        window = std::make_unique<CTessavoxDlg>();
-        SetMainWindow(window.get());
-        window->Create();
-        window->show();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        SetMainWindow(nullptr);
+        ASSERT_NO_FATAL_FAILURE(ServerWindowFixture::SetUp());
+        if (!IsSkipped())
+            window->show();
     }
 
     double Level(int id) const
@@ -44,8 +31,6 @@ protected:
         QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(platform::FindControl(window.get(), id));
         return meter->valueInterface()->currentValue().toDouble();
     }
-
-    std::unique_ptr<CTessavoxDlg> window;
 };
 
 } // namespace
@@ -54,13 +39,13 @@ TEST_F(MonitorServer, MetersReadTheToneWithNoFileAndRecordAfterwardsKeepsItsEdge
 {
     const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
     ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
-    CDialogRecord& page = window->m_pageRecord;
+    CDialogRecord& page = Page();
     Choose(page, IDC_DEVICE, static_cast<int>(sine));
     Choose(page, IDC_FILE_TYPE, 1);
     Choose(page, IDC_CHANNEL, 1);
     Choose(page, IDC_SAMPLE_RATE, 7);
     const QString file = Path("after.wav");
-    platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(file);
+    OnPage<QLineEdit>(IDC_FILE_PATH)->setText(file);
 
     Click(&page, IDC_MONITOR);
     // The server's tone peaks at 16000 of 32768.
