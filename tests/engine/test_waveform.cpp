@@ -338,10 +338,11 @@ TEST_F(WaveformTest, MetersRiseAtOnceFallTwentyDbASecondAndHoldThePeakForOneAndA
         if (after <= 0 || after > 2500)
             continue;
         EXPECT_NEAR(s.level, std::max(-60.0, peak - 0.020 * after), 1.0) << after << " ms after the peak";
-        if (after < 1450)
+        if (after < 1450) {
             EXPECT_NEAR(s.hold, peak, 0.05) << after << " ms after the peak";
-        else if (after > 1550)
+        } else if (after > 1550) {
             EXPECT_EQ(s.hold, s.level) << after << " ms after the peak";
+        }
     }
     EXPECT_EQ(left.Level(), -60.0);
     EXPECT_EQ(right.Level(), -60.0);
