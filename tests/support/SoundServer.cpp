@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
@@ -18,10 +17,12 @@ constexpr int SCRIPT_TIMEOUT_MS = 30000;
 constexpr int TURN_TIMEOUT_MS = 120000;
 constexpr int LISTED_TIMEOUT_MS = 5000;
 
+// Found from the tests' source folder, which Qt's test library names as an absolute path:
+// __FILE__ may be relative to a build folder (a compiler cache or prefix map makes it so)
+// and would be read against the folder the test runs in.
 QString Script()
 {
-    return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath())
-        .filePath(QStringLiteral("../../scripts/start-sound-server"));
+    return QDir(QStringLiteral(QT_TESTCASE_SOURCEDIR)).filePath(QStringLiteral("../scripts/start-sound-server"));
 }
 
 // Runs the script without the variables that name the run's shared server, so that
