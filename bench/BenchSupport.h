@@ -18,8 +18,8 @@ struct Result {
     double elapsed = 0;
     double recorded = 0;
     // The engine only: from Stop until the capture closed with every file finished, in
-    // seconds; and how often the trace was redrawn (buffers that came back together are
-    // one redraw), with the longest time it stood still.
+    // seconds; and how often its display painted a frame while recording, with the longest
+    // time between two.
     double finalAfterStop = 0;
     double traceUpdatesPerSecond = 0;
     double longestTraceGap = 0;
@@ -90,8 +90,9 @@ private:
 // writer recorded, whatever the file's size.
 std::uint32_t WaveDataBytes(const QString& path);
 
-// Records 16-bit stereo at rate from the default device into path through the engine, for
-// seconds; then waits for the capture to close. recordedSeconds measures the finished file.
+// Records 16-bit stereo at rate from the default device into path through the engine, its
+// display and meters shown, for seconds; then waits for the capture to close.
+// recordedSeconds measures the finished file.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
                         const std::function<double(const QString&)>& recordedSeconds);
 

@@ -12,6 +12,11 @@ inline constexpr int IDC_WAVE = 1024; // never shown: marks where the engine's d
 inline constexpr int IDC_HELP = 1025;
 inline constexpr int IDC_TIME = 1056;
 inline constexpr int IDC_SIZE = 1057;
+// The level meters beside the trace and their clip flags.
+inline constexpr int IDC_LEVEL_LEFT = 1072;
+inline constexpr int IDC_LEVEL_RIGHT = 1073;
+inline constexpr int IDC_CLIP_LEFT = 1074;
+inline constexpr int IDC_CLIP_RIGHT = 1075;
 
 // About page (its Help button is IDC_HELP too)
 inline constexpr int IDC_EMAIL = 1029;
@@ -33,6 +38,7 @@ inline constexpr int IDC_SAMPLE_RATE = 1027;
 inline constexpr int IDC_BITS = 1028;
 inline constexpr int IDC_NEW_FILE_EVERY = 1070;
 inline constexpr int IDC_PART_LENGTH = 1071;
+inline constexpr int IDC_MONITOR = 1076;
 
 // Schedule page
 inline constexpr int IDC_SCHEDULE_ENABLE = 1003;

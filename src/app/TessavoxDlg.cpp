@@ -6,6 +6,8 @@
 #include "ProductInfo.h"
 #include "app/AppIcon.h"
 #include "app/ControlIds.h"
+#include "engine/ClipFlag.h"
+#include "engine/LevelMeter.h"
 #include "pages/AboutDlg.h"
 #include "platform/ControlId.h"
 
@@ -21,6 +23,8 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 
@@ -151,6 +155,19 @@ void CTessavoxDlg::BuildControls()
     bottom->setVerticalSpacing(6);
     bottom->addLayout(bands, 0, 2, 2, 1);
     bottom->addWidget(placeholder, 0, 3, 2, 1);
+    // The meters beside the trace, left above and right below as its bands.
+    auto* meters = new QVBoxLayout;
+    meters->setSpacing(2);
+    meters->addStretch(1);
+    for (const auto& [meterId, flagId, channel] :
+         {std::tuple(IDC_LEVEL_LEFT, IDC_CLIP_LEFT, tr("Left")), std::tuple(IDC_LEVEL_RIGHT, IDC_CLIP_RIGHT, tr("Right"))}) {
+        auto* meter = new CLevelMeter(channel);
+        platform::SetControlId(meter, meterId);
+        platform::SetControlId(meter->Flag(), flagId);
+        meters->addWidget(meter);
+    }
+    meters->addStretch(1);
+    bottom->addLayout(meters, 0, 4, 2, 1);
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(10, 10, 10, 8);
@@ -220,6 +237,13 @@ bool CTessavoxDlg::OnInitDialog()
     m_nCountdown = 0;
     m_tElapsed = 0;
     return true;
+}
+
+void CTessavoxDlg::done(int result)
+{
+    // The window closes: the input stops being captured with it.
+    m_pageRecord.m_engine.StopMonitor();
+    QDialog::done(result);
 }
 
 void CTessavoxDlg::OnTabSelChange()

@@ -78,6 +78,9 @@ public:
     std::int64_t m_tElapsed = 0;
     QTabBar m_tab;
 
+    // Closing the window also ends monitoring.
+    void done(int result) override;
+
 protected:
     void timerEvent(QTimerEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

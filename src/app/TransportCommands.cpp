@@ -10,17 +10,6 @@
 #include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
-#include <iterator>
-
-namespace {
-
-std::int32_t SampleRateAt(std::int32_t index)
-{
-    return index >= 0 && index < std::ssize(SAMPLE_RATES) ? SAMPLE_RATES[index] : 22050;
-}
-
-} // namespace
-
 void CTessavoxDlg::OnRecord()
 {
     m_pageRecord.UpdateData(true);
@@ -62,6 +51,8 @@ void CTessavoxDlg::OnRecord()
             m_timers.Kill(IDT_END_TIME);
             m_statusBar.SetText(1, QString());
         }
+        // The capture did not start: the page takes up monitoring again, if it was on.
+        m_pageRecord.UpdateControls();
         UpdateSleepInhibitor();
     }
 }

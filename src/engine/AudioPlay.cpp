@@ -14,6 +14,8 @@ int CAudioPlayRec::Play(const QString& path)
         ShowFailure(QStringLiteral("Class status error"));
         return 0;
     }
+    // Playback pauses monitoring; the owner takes it up again when the playback has closed.
+    StopMonitor();
     if (!OpenWaveForRead(path))
         return 0;
     const MMRESULT rc = platform::CurrentAudioBackend().Open(platform::Direction::Playback,
@@ -25,6 +27,7 @@ int CAudioPlayRec::Play(const QString& path)
         ReportError(QStringLiteral("waveOutOpen() failed"), rc);
         return 0;
     }
+    StartLive(true);
     for (int i = 0; i < m_nBufferCount; ++i) {
         const std::uint32_t got = ReadPlayback(m_pBuffers[static_cast<std::size_t>(i)].data());
         if (got == 0 && i == 0) {
@@ -55,6 +58,7 @@ std::uint32_t CAudioPlayRec::ReadPlayback(char* buffer)
 // given, so none is counted any more.
 void CAudioPlayRec::EndFailedPlay()
 {
+    EndLive();
     m_hWaveOut.reset();
     m_hReadFile.reset();
     m_nQueued = 0;
@@ -78,7 +82,7 @@ int CAudioPlayRec::WriteOutputBuffer(int i, std::uint32_t count)
         ReportError(QStringLiteral("waveOutWrite() failed"), rc);
     ++m_nQueued;
     // The display shows the buffer just queued, ahead of what is heard.
-    DrawWave(SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count)));
+    SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count));
     return 1;
 }
 
@@ -111,6 +115,7 @@ void CAudioPlayRec::ClosePlay()
     if (!m_hWaveOut || (m_nStatus != STATUS_PLAYING && m_nStatus != STATUS_STOPPING))
         return;
     m_timerClosePlay.stop();
+    EndLive();
     m_hWaveOut->Pause();
     const MMRESULT rc = m_hWaveOut->Close();
     // Given up whatever Close says; destroying the stream lets go of any buffer left, so

@@ -19,6 +19,7 @@ CAudioPlayRec::CAudioPlayRec()
 
 CAudioPlayRec::~CAudioPlayRec()
 {
+    StopMonitor();
     // Closing the window while recording ends the recording at once: the buffers the device
     // hands back, the last one partly filled, are written before the files close.
     if (m_hWaveIn)
@@ -59,6 +60,7 @@ int CAudioPlayRec::Create(std::uint32_t deviceId, QWidget* parent, const QRect* 
 
 void CAudioPlayRec::SelectDevice(std::uint32_t deviceId)
 {
+    StopMonitor();
     if (m_hWaveIn)
         CloseRecord();
     if (m_hWaveOut)
@@ -136,6 +138,7 @@ void CAudioPlayRec::Stop()
     } else {
         return;
     }
+    EndLive();
     InvalidateDisplay(rect());
     m_nStatus = STATUS_STOPPING;
     m_bPause = 0;
@@ -143,7 +146,9 @@ void CAudioPlayRec::Stop()
 
 void CAudioPlayRec::timerEvent(QTimerEvent* e)
 {
-    if (e->timerId() == m_timerCloseRecord.timerId())
+    if (m_frameTimers.IdOf(e) == IDT_FRAME)
+        OnFrame();
+    else if (e->timerId() == m_timerCloseRecord.timerId())
         OnTimer(IDT_CLOSE_RECORD);
     else if (e->timerId() == m_timerClosePlay.timerId())
         OnTimer(IDT_CLOSE_PLAY);
@@ -166,6 +171,11 @@ void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
 {
     // The device's own text for the code: the wave-in text while capturing, else wave-out's.
     const QString deviceText = platform::CurrentAudioBackend().ErrorText(code).left(99);
+    if (m_bMonitoring) {
+        // Monitoring shows no box: it ends, and the page says why.
+        NoteMonitorFailure(deviceText);
+        return;
+    }
     ShowFailure(QStringLiteral("WAVEIN:%1:%2 %3").arg(code, 0, 16).arg(deviceText, text));
 }
 
@@ -211,8 +221,9 @@ void CAudioPlayRec::PreTranslateMessage(const WaveEvent& ev)
             OnInputBufferDone(ev.Header());
         break;
     case MM_WIM_CLOSE:
-        // The close of an earlier stream must not end the capture now running.
-        if (m_hWaveIn && !fromCapture)
+        // The close of an earlier stream must not end the capture now running, and a
+        // monitoring stream closes unheard: only the recording's close makes the engine ready.
+        if ((m_hWaveIn && !fromCapture) || id != m_nRecordStreamId)
             return;
         m_nQueued = 0;
         m_bInput = 0;

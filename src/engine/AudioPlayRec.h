@@ -3,8 +3,12 @@
 // outputs, plays WAV files back, and is itself the small window that shows the sound.
 // Everything runs on the UI thread: device notifications arrive as posted events.
 
+#include "engine/DisplayPace.h"
+#include "engine/LiveHistory.h"
+#include "engine/PeakBallistics.h"
 #include "engine/RiffChunk.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"
 
 #include "lame_enc.h"
@@ -13,8 +17,9 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPen>
-#include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QStaticText>
 #include <QString>
@@ -26,6 +31,7 @@
 #include <optional>
 #include <vector>
 
+class CLevelMeter;
 class QPainter;
 class RiffReader;
 class RiffWriter;
@@ -48,6 +54,14 @@ inline constexpr std::uint32_t WAVE_MAPPER = 0xFFFFFFFF;
 // Engine timers: finish closing capture / playback if the last buffer never comes back.
 inline constexpr int IDT_CLOSE_RECORD = 1;
 inline constexpr int IDT_CLOSE_PLAY = 2;
+// The live display's frames: one at least every FRAME_MS while sound flows, drawn when
+// captured sound comes in if the next is due within FRAME_EARLY_MS, so that a device that
+// hands over sound about as often wakes the program once for both. After such a frame the
+// timer waits FRAME_GRACE_MS longer, for the next sound to bring the next frame too.
+inline constexpr int IDT_FRAME = 3;
+inline constexpr int FRAME_MS = 38;
+inline constexpr int FRAME_EARLY_MS = 10;
+inline constexpr int FRAME_GRACE_MS = 6;
 
 // The RIFF size fields are 32-bit: a file may not grow past this many bytes.
 inline constexpr std::uint64_t MAX_WAVE_FILE_BYTES = 0xFFFFFFFFull;
@@ -92,6 +106,24 @@ public:
     void SetPartSeconds(std::uint32_t seconds) { m_nPartSeconds = seconds; }
 
     void SetBackColor(const QColor& colour);
+
+    // Monitoring: the chosen device captured with no file while idle, so that the display
+    // shows the input. Opens it in this format (any monitoring before is closed first);
+    // empty when it runs, else why it cannot. Nothing is shown in a message box: a failure
+    // later ends it and is told through MonitorFailed. Record and Play end it.
+    QString StartMonitor(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate);
+    void StopMonitor();
+    bool IsMonitoring() const { return m_bMonitoring; }
+
+    // The meters the live display drives, left and right (either may be null). A new
+    // recording clears their clip flags.
+    void AttachMeters(CLevelMeter* left, CLevelMeter* right);
+
+signals:
+    // Monitoring ended on its own: the device failed or went away; reason says how.
+    void MonitorFailed(const QString& reason);
+
+public:
 
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
@@ -149,6 +181,10 @@ protected:
     bool event(QEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    // The window's minimising and hiding start and stop the display's frames.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     friend class EngineTestAccess;
@@ -158,6 +194,9 @@ private:
     int PrepareBuffers();
     int AllocBuffers(std::int32_t size);
     void FreeBuffers();
+    // Opens the device in m_wfx, queues the ring and starts it; on failure everything is
+    // given up again and failedCall names the call that failed.
+    MMRESULT OpenCapture(QString* failedCall);
     int QueueInputBuffer(int i);
     void OnInputBufferDone(WAVEHDR* header);
     bool ConsumeInput(const WAVEHDR& header);
@@ -172,6 +211,9 @@ private:
     void SettleOutputs();
     void PreTranslateMessage(const WaveEvent& ev);
     void OnTimer(int id);
+    // Monitoring that failed is ended once the notification at hand has been handled.
+    void NoteMonitorFailure(const QString& reason);
+    void EndFailedMonitor();
 
     // Parts
     bool WriteOutputs(const char* const block[2], std::uint32_t length);
@@ -206,12 +248,32 @@ private:
     enum Band : int { BAND_LEFT = 0, BAND_RIGHT = 1 };
     void FillChannelBand(QPainter& painter, Band band);
     QRect ChannelBandRect(Band band) const;
-    void DrawWave(int n);
-    void DrawWave16(std::uint32_t count, const char* samples, Band band);
-    void DrawWave8(std::uint32_t count, const char* samples, Band band);
+    void DrawWave();
+    void DrawWave16(std::uint32_t count, std::uint64_t first, Band band);
+    void DrawWave8(std::uint32_t count, std::uint64_t first, Band band);
+    template <typename YOf>
+    void WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf);
+    // Samples of the trace: a buffer's worth per channel at 16 bits, half of one at 8.
+    std::uint32_t TraceWindow() const;
     // The x of each of count points across the width, as both walks place them.
     const int* WalkPositions(std::uint32_t count);
+    void DrawBackgroundPicture();
+    void ComposeDisplay();
     void RequestRepaint(const QRect& area);
+
+    // Live display (frames, meters)
+    void StartLive(bool playback);
+    void EndLive();
+    void UpdateFrameTimer();
+    // withSound: drawn as sound came in, rather than by the timer.
+    void OnFrame(bool withSound = false);
+    // Captured sound came in: a frame that is nearly due is drawn now.
+    void FrameWithSound();
+    void ShowSilence();
+    void ClearClipFlags();
+    // Lights the flag of each channel whose captured sound reached full scale; a file
+    // played is not a take, and lights none.
+    void LightClipFlags();
 
     // Playback
     std::uint32_t ReadPlayback(char* buffer);
@@ -243,17 +305,39 @@ private:
     bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;
 
-    // The trace of the last buffer shown, per band, kept for paintEvent. The storage is taken
-    // once, here: a buffer only overwrites points and counts, so drawing never allocates.
-    static constexpr int WAVE_POINTS_MAX = 2048;
-    std::vector<QPoint> m_ptWave[2] = {std::vector<QPoint>(WAVE_POINTS_MAX), std::vector<QPoint>(WAVE_POINTS_MAX)};
-    int m_nWavePoints[2] = {0, 0};
+    // What the display shows: the newest sound, where the display stands in it, and per
+    // band the trace's column spans (rows top to bottom; none when top > bottom). The
+    // storage is taken when the window is made: frames only overwrite it.
+    LiveHistory m_live;
+    DisplayPace m_pace;
+    struct Column {
+        std::int16_t top = 1;
+        std::int16_t bottom = 0;
+    };
+    std::vector<Column> m_traceColumns[2];
+    // What the display's picture shows of each band now: the pixels a frame puts back.
+    std::vector<Column> m_drawnColumns[2];
+    bool m_bTraceShown[2] = {false, false};
+    // The background drawn once, and the picture of the display that frames compose.
+    QImage m_imgBackground;
+    QImage m_imgDisplay;
     // The x of each point, kept for the count and width they were found for (the same for
-    // every full buffer): the running sum that places them would cost as much again as the
-    // rest of the trace if it were done for every buffer.
-    std::vector<int> m_xWalk = std::vector<int>(WAVE_POINTS_MAX);
+    // every frame): the running sum that places them would cost as much again as the rest
+    // of the trace if it were done for every frame.
+    std::vector<int> m_xWalk;
     std::uint32_t m_nWalkCount = 0;
     int m_nWalkWidth = -1;
+    platform::WindowTimers m_frameTimers{this};
+    std::int64_t m_nLastFrameMs = 0;
+    // Sound flows to the display (capture, or playback); the meters and how they move.
+    bool m_bLive = false;
+    QPointer<CLevelMeter> m_pMeter[2];
+    PeakBallistics m_level[2];
+    // Monitoring, and a failure of it still to be acted on.
+    bool m_bMonitoring = false;
+    QString m_strMonitorFailure;
+    // The capture stream StartRecord opened last: only its close ends a recording.
+    std::uint64_t m_nRecordStreamId = 0;
     // The band names, laid out once rather than on every repaint.
     QFont m_fontLabel;
     QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};

@@ -28,6 +28,8 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
         ShowFailure(QStringLiteral("Class status error"));
         return 0;
     }
+    // The recording takes the device over from monitoring.
+    StopMonitor();
     // Only now: while stopping, the MP3 streams of the recording being finished are still open.
     ResetMp3State();
     SetFormat(bits, channelMode, rate);
@@ -37,31 +39,44 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     m_nPartWritten = 0;
     m_nRecordedBytes = 0;
 
-    const int device = m_nDeviceID == WAVE_MAPPER ? platform::DEFAULT_DEVICE : static_cast<int>(m_nDeviceID);
-    const MMRESULT rc =
-        platform::CurrentAudioBackend().Open(platform::Direction::Capture, device, m_wfx, this, m_hWaveIn);
+    QString failedCall;
+    const MMRESULT rc = OpenCapture(&failedCall);
     if (rc != MMSYSERR_NOERROR) {
-        m_hWaveIn.reset();
-        ReportError(QStringLiteral("waveInOpen()"), rc);
-        FreeBuffers();
+        ReportError(failedCall, rc);
         return 0;
     }
+    m_nStatus = STATUS_RECORDING;
+    ClearClipFlags();
+    StartLive(false);
+    return 1;
+}
+
+MMRESULT CAudioPlayRec::OpenCapture(QString* failedCall)
+{
+    const int device = m_nDeviceID == WAVE_MAPPER ? platform::DEFAULT_DEVICE : static_cast<int>(m_nDeviceID);
+    MMRESULT rc = platform::CurrentAudioBackend().Open(platform::Direction::Capture, device, m_wfx, this, m_hWaveIn);
+    if (rc != MMSYSERR_NOERROR) {
+        m_hWaveIn.reset();
+        FreeBuffers();
+        *failedCall = QStringLiteral("waveInOpen()");
+        return rc;
+    }
+    if (!m_bMonitoring)
+        m_nRecordStreamId = m_hWaveIn->Id();
     for (int i = 0; i < m_nBufferCount; ++i)
         QueueInputBuffer(i);
 
-    const MMRESULT started = m_hWaveIn->Start();
-    if (started != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInStart() failed"), started);
+    rc = m_hWaveIn->Start();
+    if (rc != MMSYSERR_NOERROR) {
         // The device holds the ring: it must let go of every buffer before the ring is freed.
         m_hWaveIn->Reset();
         m_hWaveIn->Close();
         m_hWaveIn.reset();
         m_nQueued = 0;
         FreeBuffers();
-        return 0;
+        *failedCall = QStringLiteral("waveInStart() failed");
     }
-    m_nStatus = STATUS_RECORDING;
-    return 1;
+    return rc;
 }
 
 int CAudioPlayRec::QueueInputBuffer(int i)
@@ -126,6 +141,13 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
         ReportError(QStringLiteral("waveInUnprepareHeader() failed"), rc);
         return;
     }
+    if (m_bMonitoring) {
+        // Monitoring: shown, never written.
+        ConsumeInput(*header);
+        if (GiveBackInput(header))
+            FrameWithSound();
+        return;
+    }
     if (m_bClosing) {
         // Handed back by the reset of CloseRecord: its sound is written, and that is all.
         ConsumeInput(*header);
@@ -156,7 +178,8 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
         EndCaptureNow();
         return;
     }
-    GiveBackInput(header);
+    if (GiveBackInput(header))
+        FrameWithSound();
 }
 
 // Hands a consumed buffer back to the device; false (reported) when it leaves the ring.
@@ -180,6 +203,7 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
 {
     const auto recorded = static_cast<std::int32_t>(header.dwBytesRecorded);
     const int n = SplitChannels(m_wfx.wBitsPerSample, header.lpData, recorded);
+    LightClipFlags();
     const char* block[2] = {header.lpData, header.lpData};
     std::uint32_t length = header.dwBytesRecorded;
     if (m_nChannelMode == CHANNELS_SPLIT) {
@@ -194,10 +218,9 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         }
         m_nRecordedBytes += header.dwBytesRecorded;
     }
-    // The display moves while paused too. What comes back after Stop, or at a close, is
-    // written but not shown: the bands stay as they are once the recording has ended.
-    if (m_nStatus == STATUS_RECORDING && !m_bClosing)
-        DrawWave(n);
+    // The display moves while paused too: the split above gave it the sound, and it is
+    // drawn at the next frame. What comes back after Stop, or at a close, is not shown:
+    // the frames have ended.
     return true;
 }
 
@@ -207,6 +230,7 @@ void CAudioPlayRec::CloseRecord()
         return;
     // Closing now: a fallback still pending would close the next capture.
     m_timerCloseRecord.stop();
+    EndLive();
     // The buffers the reset hands back hold sound of this recording: they are written
     // before the files are finished.
     m_bClosing = true;
@@ -237,6 +261,7 @@ void CAudioPlayRec::CloseRecord()
 void CAudioPlayRec::EndCaptureNow()
 {
     if (m_nStatus == STATUS_RECORDING) {
+        EndLive();
         InvalidateDisplay(rect());
         m_nStatus = STATUS_STOPPING;
         m_bPause = 0;
@@ -248,6 +273,10 @@ void CAudioPlayRec::EndCaptureNow()
 // already captured written and every file finished, and only then is the failure told.
 void CAudioPlayRec::OnDeviceFailed(MMRESULT code)
 {
+    if (m_bMonitoring) {
+        NoteMonitorFailure(platform::CurrentAudioBackend().ErrorText(code));
+        return;
+    }
     EndCaptureNow();
     ReportError(QStringLiteral("Recording device failed"), code);
 }

@@ -1,12 +1,14 @@
 // The engine's own window, laid over a placeholder of its parent: an oscilloscope trace of
-// the last buffer, the left channel in the upper band and the right channel in the lower.
-// Qt paints only in paintEvent, so each buffer turns into kept points and one repaint.
+// the newest sound, the left channel in the upper band and the right channel in the lower.
+// Each display frame walks the trace into a picture of the window, which paintEvent puts
+// on screen in one piece.
 
 #include "engine/AudioPlayRec.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -15,14 +17,6 @@ const QColor AXIS_COLOUR(0x00, 0x00, 0xFF);
 // The band names stay in the background, well below the trace.
 const QColor LABEL_COLOUR(0x60, 0x60, 0x60);
 constexpr int LABEL_PIXELS = 9;
-
-// The walk shared by both sample sizes: point i at the x found for it, and the y of sample i.
-template <typename YOf>
-void WalkBand(QPoint* points, const int* xs, std::uint32_t count, YOf yOf)
-{
-    for (std::uint32_t i = 0; i < count; ++i)
-        points[i] = QPoint(xs[i], yOf(i));
-}
 
 } // namespace
 
@@ -35,13 +29,23 @@ int CAudioPlayRec::CreateDisplayWindow(QWidget* parent, const QRect* rect)
     if (rect)
         show();
     m_rcClient = QRect(QPoint(0, 0), geometry().size());
+    m_fontLabel = font();
+    m_fontLabel.setPixelSize(LABEL_PIXELS);
     // A display without a parent and a rectangle is never seen: it draws nothing.
     if (parent && rect) {
         m_penWave = QPen(WAVE_COLOUR, 0);
         m_penAxis = QPen(AXIS_COLOUR, 1);
+        // Every pixel is painted from the picture: nothing behind it need be.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+            m_traceColumns[band].assign(static_cast<std::size_t>(std::max(0, m_rcClient.width())), {});
+            m_drawnColumns[band] = m_traceColumns[band];
+        }
+        m_imgBackground = QImage(m_rcClient.size(), QImage::Format_RGB32);
+        m_imgDisplay = QImage(m_rcClient.size(), QImage::Format_RGB32);
+        DrawBackgroundPicture();
+        window()->installEventFilter(this);
     }
-    m_fontLabel = font();
-    m_fontLabel.setPixelSize(LABEL_PIXELS);
     return 1;
 }
 
@@ -49,7 +53,22 @@ void CAudioPlayRec::SetBackColor(const QColor& colour)
 {
     m_crBack = colour;
     m_brBack = QBrush(colour);
+    DrawBackgroundPicture();
     InvalidateDisplay(m_rcClient);
+}
+
+// The background, drawn once into a picture that each frame starts from; the display's
+// picture is made of it again whole, with no trace.
+void CAudioPlayRec::DrawBackgroundPicture()
+{
+    if (m_imgBackground.isNull())
+        return;
+    QPainter painter(&m_imgBackground);
+    DrawBackground(painter);
+    painter.end();
+    std::memcpy(m_imgDisplay.bits(), m_imgBackground.constBits(), static_cast<std::size_t>(m_imgDisplay.sizeInBytes()));
+    for (std::vector<Column>& drawn : m_drawnColumns)
+        std::fill(drawn.begin(), drawn.end(), Column{});
 }
 
 // The band's rows: the upper one from the top to (H - 1) / 2, the lower one from (H + 1) / 2
@@ -101,41 +120,39 @@ void CAudioPlayRec::DrawBackground(QPainter& painter)
 void CAudioPlayRec::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    DrawBackground(painter);
-    if (!m_penWave)
-        return;
-    painter.setPen(*m_penWave);
-    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
-        // One point is a move without a line.
-        if (m_nWavePoints[band] > 1)
-            painter.drawPolyline(m_ptWave[band].data(), m_nWavePoints[band]);
-    }
+    if (m_imgDisplay.isNull())
+        DrawBackground(painter);
+    else
+        painter.drawImage(0, 0, m_imgDisplay);
 }
 
-// n: bytes per channel in the scratch buffers.
-void CAudioPlayRec::DrawWave(int n)
+// The trace of the trace window that ends at the display's position: for 16-bit sound
+// every sample of a buffer's worth, for 8-bit the first half of one, across the width.
+void CAudioPlayRec::DrawWave()
 {
     // While recording one file per channel, a channel whose output is not open shows nothing.
     const bool split = m_nStatus == STATUS_RECORDING && m_nChannelMode == CHANNELS_SPLIT;
     const bool drawLeft = !split || IsOutputOpen(0);
     const bool drawRight = !split || IsOutputOpen(1);
-    m_nWavePoints[BAND_LEFT] = 0;
-    m_nWavePoints[BAND_RIGHT] = 0;
-    // For 16-bit sound every sample; for 8-bit the first half of the buffer across the width.
-    // A ring buffer of 4096 bytes gives at most 2048 points; the bound keeps the storage fixed.
-    const auto count = static_cast<std::uint32_t>(std::clamp(n / 2, 0, WAVE_POINTS_MAX));
-    if (m_wfx.wBitsPerSample == 8) {
-        if (drawLeft)
-            DrawWave8(count, m_pLeft.data(), BAND_LEFT);
-        if (drawRight)
-            DrawWave8(count, m_pRight.data(), BAND_RIGHT);
-    } else {
-        if (drawLeft)
-            DrawWave16(count, m_pLeft.data(), BAND_LEFT);
-        if (drawRight)
-            DrawWave16(count, m_pRight.data(), BAND_RIGHT);
+    const std::uint32_t count = TraceWindow();
+    const std::uint64_t end = m_pace.Position();
+    const bool whole = count > 0 && end >= count && m_live.Written() - (end - count) <= LiveHistory::CAPACITY;
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        m_bTraceShown[band] = whole && (band == BAND_LEFT ? drawLeft : drawRight);
+        if (!m_bTraceShown[band])
+            continue;
+        if (m_live.Bits() == 8)
+            DrawWave8(count, end - count, band);
+        else
+            DrawWave16(count, end - count, band);
     }
-    RequestRepaint(m_rcClient);
+    ComposeDisplay();
+}
+
+std::uint32_t CAudioPlayRec::TraceWindow() const
+{
+    const std::uint32_t channels = m_wfx.nChannels ? m_wfx.nChannels : 1;
+    return std::min<std::uint32_t>(static_cast<std::uint32_t>(m_nBufferSize) / channels / 2, LiveHistory::CAPACITY);
 }
 
 // Point i at x = i steps of width / count, the steps added up in single precision and the
@@ -146,9 +163,9 @@ const int* CAudioPlayRec::WalkPositions(std::uint32_t count)
     if (count != m_nWalkCount || width != m_nWalkWidth) {
         m_nWalkCount = count;
         m_nWalkWidth = width;
+        m_xWalk.assign(count, 0);
         const float step = static_cast<float>(width) / static_cast<float>(count);
         float x = 0.0f;
-        m_xWalk[0] = 0;
         for (std::uint32_t i = 1; i < count; ++i) {
             x += step;
             m_xWalk[i] = static_cast<int>(x);
@@ -157,51 +174,110 @@ const int* CAudioPlayRec::WalkPositions(std::uint32_t count)
     return m_xWalk.data();
 }
 
-// Signed 16-bit samples, little-endian as captured; full scale spans half the band each way
-// from its middle, a positive sample below it.
-void CAudioPlayRec::DrawWave16(std::uint32_t count, const char* samples, Band band)
+// The line through the points, column by column: each column spans the points that fall in
+// it and the line from the point before, as a one-pixel polyline through them would. A y
+// grows with its sample, so only each column's lowest and highest sample are placed.
+template <typename YOf>
+void CAudioPlayRec::WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf)
 {
-    if (count == 0)
-        return;
+    std::vector<Column>& columns = m_traceColumns[band];
+    const int width = static_cast<int>(columns.size());
+    const int lowest = m_rcClient.height() - 1;
+    const int* xs = WalkPositions(count);
+    for (Column& c : columns)
+        c = Column{};
+    const auto place = [&](int x, std::int16_t low, std::int16_t high) {
+        if (x >= 0 && x < width)
+            columns[static_cast<std::size_t>(x)] = {static_cast<std::int16_t>(std::clamp(yOf(low), 0, lowest)),
+                                                    static_cast<std::int16_t>(std::clamp(yOf(high), 0, lowest))};
+    };
+    std::int16_t before = m_live.Sample(band, first);
+    std::int16_t low = before;
+    std::int16_t high = before;
+    int x = xs[0];
+    for (std::uint32_t i = 1; i < count; ++i) {
+        const std::int16_t v = m_live.Sample(band, first + i);
+        if (xs[i] != x) {
+            place(x, low, high);
+            // The line from the point before crosses the columns up to this one.
+            low = std::min(before, v);
+            high = std::max(before, v);
+            for (int gap = x + 1; gap < xs[i]; ++gap)
+                place(gap, low, high);
+            x = xs[i];
+        } else {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        before = v;
+    }
+    place(x, low, high);
+}
+
+// Signed 16-bit samples: full scale spans half the band each way from its middle, a
+// positive sample below it.
+void CAudioPlayRec::DrawWave16(std::uint32_t count, std::uint64_t first, Band band)
+{
     const QRect area = ChannelBandRect(band);
     const std::int32_t t = area.top();
     const std::int32_t b = area.top() + area.height();
     const std::int32_t h = b - t;
     const std::int32_t mid = (b + t) / 2;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples);
-    WalkBand(m_ptWave[band].data(), WalkPositions(count), count, [&](std::uint32_t i) {
-        const auto sample = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-        return mid + sample * h / 65535;
-    });
-    m_nWavePoints[band] = static_cast<int>(count);
+    WalkBand(band, count, first, [&](std::int16_t sample) { return mid + sample * h / 65535; });
 }
 
 // Unsigned 8-bit samples: 0 at the band's top, 255 at its bottom, silence near the middle.
-void CAudioPlayRec::DrawWave8(std::uint32_t count, const char* samples, Band band)
+void CAudioPlayRec::DrawWave8(std::uint32_t count, std::uint64_t first, Band band)
 {
-    if (count == 0)
-        return;
     const QRect area = ChannelBandRect(band);
     const std::int32_t t = area.top();
     const std::int32_t h = area.height();
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples);
-    WalkBand(m_ptWave[band].data(), WalkPositions(count), count,
-             [&](std::uint32_t i) { return t + bytes[i] * h / 255; });
-    m_nWavePoints[band] = static_cast<int>(count);
+    WalkBand(band, count, first, [&](std::int16_t sample) { return t + (sample / 256 + 128) * h / 255; });
 }
 
-// An erased band shows empty until the next buffer brings a trace.
+// The background with the traces of the bands that show one. Only the pixels a trace
+// covered are put back: most of the picture never changes.
+void CAudioPlayRec::ComposeDisplay()
+{
+    if (m_imgDisplay.isNull())
+        return;
+    uchar* const bits = m_imgDisplay.bits();
+    const uchar* const back = m_imgBackground.constBits();
+    const qsizetype stride = m_imgDisplay.bytesPerLine();
+    const QRgb white = WAVE_COLOUR.rgb();
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        std::vector<Column>& drawn = m_drawnColumns[band];
+        for (std::size_t x = 0; x < drawn.size(); ++x) {
+            for (int y = drawn[x].top; y <= drawn[x].bottom; ++y)
+                reinterpret_cast<QRgb*>(bits + y * stride)[x] = reinterpret_cast<const QRgb*>(back + y * stride)[x];
+            drawn[x] = Column{};
+        }
+    }
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        if (!m_bTraceShown[band])
+            continue;
+        const std::vector<Column>& columns = m_traceColumns[band];
+        for (std::size_t x = 0; x < columns.size(); ++x) {
+            for (int y = columns[x].top; y <= columns[x].bottom; ++y)
+                reinterpret_cast<QRgb*>(bits + y * stride)[x] = white;
+        }
+        m_drawnColumns[band] = columns;
+    }
+}
+
+// An erased band shows empty until the next frame brings a trace.
 void CAudioPlayRec::InvalidateDisplay(const QRect& area)
 {
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         if (area.intersects(ChannelBandRect(band)))
-            m_nWavePoints[band] = 0;
+            m_bTraceShown[band] = false;
     }
+    ComposeDisplay();
     RequestRepaint(area);
 }
 
-// Only a display that can be seen is repainted: a hidden or minimised one keeps its points
-// and is painted from them when it shows again.
+// Only a display that can be seen is repainted: a hidden or minimised one keeps its picture
+// and is painted from it when it shows again.
 void CAudioPlayRec::RequestRepaint(const QRect& area)
 {
     if (isVisible() && !window()->isMinimized())

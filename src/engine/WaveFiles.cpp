@@ -7,29 +7,6 @@
 
 #include <QFile>
 
-#include <cstring>
-
-namespace {
-
-// Two channels of b bytes a sample into one buffer each; bytes per channel. Whole frames
-// only: a trailing part-frame would read past the data. B is b when known when compiling,
-// so that each sample moves in one instruction rather than a call (this runs for every
-// buffer); 0 for any other size.
-template <int B>
-std::int32_t SplitFrames(const char* data, std::int32_t length, std::int32_t b, char* left, char* right)
-{
-    const auto size = static_cast<std::size_t>(B > 0 ? B : b);
-    const auto frame = static_cast<std::int32_t>(2 * size);
-    std::size_t out = 0;
-    for (std::int32_t p = 0; p + frame <= length; p += frame) {
-        std::memcpy(left + out, data + p, size);
-        std::memcpy(right + out, data + p + size, size);
-        out += size;
-    }
-    return static_cast<std::int32_t>(out);
-}
-
-} // namespace
 
 int CAudioPlayRec::OpenWaveFile(int n, const QString& path)
 {
@@ -91,30 +68,6 @@ void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
         m_hFile[n].reset();
     } else if (lower == QStringLiteral("mp3") && m_hEncoderLib) {
         CloseMp3Stream(n);
-    }
-}
-
-int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int32_t length)
-{
-    if (length <= 0)
-        return 0;
-    // Never more than the scratch buffers hold, whatever a device reports.
-    const auto capacity = static_cast<std::int32_t>(m_pLeft.size());
-    if (length > capacity)
-        length = capacity;
-    if (m_wfx.nChannels == 1) {
-        std::memcpy(m_pLeft.data(), data, static_cast<std::size_t>(length));
-        std::memcpy(m_pRight.data(), data, static_cast<std::size_t>(length));
-        return length;
-    }
-    const std::int32_t b = bits / 8;
-    switch (b) {
-    case 1:
-        return SplitFrames<1>(data, length, b, m_pLeft.data(), m_pRight.data());
-    case 2:
-        return SplitFrames<2>(data, length, b, m_pLeft.data(), m_pRight.data());
-    default:
-        return b > 0 ? SplitFrames<0>(data, length, b, m_pLeft.data(), m_pRight.data()) : 0;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/ControlIds.h"
 #include "app/MainWindowPointer.h"
+#include "engine/LevelMeter.h"
 #include "mixer/InputSources.h"
 #include "platform/ControlId.h"
 #include "platform/ShowMessage.h"
@@ -55,6 +56,9 @@ bool CDialogRecord::OnInitDialog()
                               QApplication::applicationName());
     if (m_pPlaceholder)
         m_engine.raise();
+    if (mainWindow)
+        m_engine.AttachMeters(platform::FindControl<CLevelMeter>(mainWindow, IDC_LEVEL_LEFT),
+                              platform::FindControl<CLevelMeter>(mainWindow, IDC_LEVEL_RIGHT));
 
     FillLists();
     SetUpSlider(m_sliderMic, false);
@@ -146,6 +150,37 @@ void CDialogRecord::UpdateControls()
     // A recording is cut into parts as it was started: the length holds until it ends.
     m_checkParts->setEnabled(!busy);
     m_timeParts->setEnabled(!busy && m_checkParts->isChecked());
+    FollowMonitor();
+}
+
+void CDialogRecord::FollowMonitor()
+{
+    if (!m_checkMonitor->isChecked()) {
+        m_engine.StopMonitor();
+        return;
+    }
+    // A recording or a playback has the device; monitoring is taken up when it closes.
+    if (m_engine.m_nStatus != STATUS_READY)
+        return;
+    UpdateData(true);
+    const auto bits = static_cast<std::uint16_t>(m_nBitsIndex == 1 ? 16 : 8);
+    const auto mode = static_cast<std::uint32_t>(m_nChannelIndex);
+    const auto rate = static_cast<std::uint32_t>(SampleRateAt(m_nSampleRateIndex));
+    const WAVEFORMATEX& now = m_engine.m_wfx;
+    if (m_engine.IsMonitoring() && m_engine.m_nChannelMode == mode && now.nSamplesPerSec == rate &&
+        now.wBitsPerSample == bits)
+        return;
+    const QString failure = m_engine.StartMonitor(bits, mode, rate);
+    if (!failure.isEmpty()) {
+        m_checkMonitor->setChecked(false);
+        emit DeviceNotice(tr("\"%1\" cannot be monitored: %2").arg(m_comboDevice->currentText(), failure));
+    }
+}
+
+void CDialogRecord::OnMonitorFailed(const QString& reason)
+{
+    m_checkMonitor->setChecked(false);
+    emit DeviceNotice(tr("Monitoring of \"%1\" stopped: %2").arg(m_comboDevice->currentText(), reason));
 }
 
 void CDialogRecord::OnEngineNotify(std::uint32_t message, void* owner)

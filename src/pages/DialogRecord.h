@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 class QButtonGroup;
@@ -21,6 +22,12 @@ class QTimeEdit;
 
 // The sample rates of the rate list, in its order.
 inline constexpr std::int32_t SAMPLE_RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+
+// The rate a position of the rate list stands for; one outside the list is 22050 Hz.
+inline std::int32_t SampleRateAt(std::int32_t index)
+{
+    return index >= 0 && index < std::ssize(SAMPLE_RATES) ? SAMPLE_RATES[index] : 22050;
+}
 
 class CDialogRecord : public QWidget {
     Q_OBJECT
@@ -47,6 +54,10 @@ public:
     void UpdateDeviceList();
     // Finishes the outputs that no longer match the file type or the channel boxes.
     void CloseUnusedOutputs();
+    // Keeps the engine monitoring the chosen device in the chosen format while " Monitor
+    // input" is ticked and the engine is idle, and not otherwise. A device that cannot be
+    // monitored clears the box and says why (DeviceNotice).
+    void FollowMonitor();
     // The file the recording is writing now (it moves on past the size limit), or empty.
     QString RecordingFilePath() const;
     // The length of sound after which the recording goes on into a new file, in seconds;
@@ -78,7 +89,8 @@ public:
 signals:
     // The engine's capture or playback device has closed; the page's controls are refreshed.
     void EngineDeviceClosed();
-    // The chosen capture device changed without the user's doing; text says to what.
+    // The chosen capture device changed, or stopped being monitored, without the user's
+    // doing; text says what happened.
     void DeviceNotice(const QString& text);
 
 protected:
@@ -102,6 +114,7 @@ private:
     void OnBrowse();
     void OnSelChangeFileType();
     void OnChannelBox(QCheckBox* box);
+    void OnMonitorFailed(const QString& reason);
     // m_strFolder and m_strFileName from a full path.
     void SplitPath(const QString& path);
 
@@ -117,6 +130,7 @@ private:
     QCheckBox* m_checkRight = nullptr;
     QComboBox* m_comboSampleRate = nullptr;
     QComboBox* m_comboBits = nullptr;
+    QCheckBox* m_checkMonitor = nullptr;
     // The main window's display placeholder, over which the engine's window lies.
     QWidget* m_pPlaceholder = nullptr;
     // The backend whose capture devices the page follows, and whether they changed while

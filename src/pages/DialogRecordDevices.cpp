@@ -4,6 +4,7 @@
 #include "mixer/InputSources.h"
 #include "pages/DialogRecord.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
 #include <QStringList>
@@ -114,8 +115,16 @@ void CDialogRecord::UpdateDeviceList()
         m_engine.SelectDevice(chosen < 0 ? WAVE_MAPPER : static_cast<std::uint32_t>(chosen));
         m_nDevice = chosen;
     }
-    if (idAfter != idBefore)
-        emit DeviceNotice(ChangeNotice(entryBefore, m_comboDevice->currentText()));
+    if (idAfter != idBefore) {
+        QString notice = ChangeNotice(entryBefore, m_comboDevice->currentText());
+        // Monitoring does not move to another device on its own.
+        if (m_checkMonitor->isChecked()) {
+            m_checkMonitor->setChecked(false);
+            notice = tr("Monitoring stopped: %1").arg(notice);
+        }
+        emit DeviceNotice(notice);
+    }
+    FollowMonitor();
 }
 
 void CDialogRecord::customEvent(QEvent* event)
@@ -134,4 +143,5 @@ void CDialogRecord::OnSelChangeDevice()
         return;
     m_engine.SelectDevice(static_cast<std::uint32_t>(selected));
     m_nDevice = selected;
+    FollowMonitor();
 }

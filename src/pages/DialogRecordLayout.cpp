@@ -109,6 +109,8 @@ void CDialogRecord::BuildControls()
     platform::SetControlId(m_checkRight, IDC_RIGHT_CHANNEL);
     m_comboSampleRate = DropDown(IDC_SAMPLE_RATE, tr("Sample rate"), 6);
     m_comboBits = DropDown(IDC_BITS, tr("Bits per sample"), 3);
+    m_checkMonitor = new QCheckBox(tr(" Monitor input"));
+    platform::SetControlId(m_checkMonitor, IDC_MONITOR);
 
     auto* channelBoxes = new QHBoxLayout;
     channelBoxes->addWidget(m_comboChannel);
@@ -138,6 +140,7 @@ void CDialogRecord::BuildControls()
     captureGrid->addLayout(channelBoxes, 3, 2, 1, 2);
     captureGrid->addWidget(Label(tr("Sample rate:"), m_comboSampleRate), 4, 1);
     captureGrid->addLayout(format, 4, 2, 1, 2);
+    captureGrid->addWidget(m_checkMonitor, 5, 2, 1, 2);
     captureGrid->setColumnStretch(3, 1);
 
     auto* page = new QVBoxLayout(this);
@@ -150,6 +153,10 @@ void CDialogRecord::BuildControls()
 void CDialogRecord::ConnectControls()
 {
     connect(m_comboDevice, &QComboBox::activated, this, &CDialogRecord::OnSelChangeDevice);
+    connect(m_checkMonitor, &QCheckBox::clicked, this, &CDialogRecord::FollowMonitor);
+    connect(m_comboSampleRate, &QComboBox::activated, this, &CDialogRecord::FollowMonitor);
+    connect(m_comboBits, &QComboBox::activated, this, &CDialogRecord::FollowMonitor);
+    connect(&m_engine, &CAudioPlayRec::MonitorFailed, this, &CDialogRecord::OnMonitorFailed);
     connect(m_groupSource, &QButtonGroup::idClicked, this, &CDialogRecord::OnSource);
     connect(m_sliderMic, &QSlider::sliderReleased, this, [this] { OnReleasedSlider(m_sliderMic); });
     connect(m_sliderLineIn, &QSlider::sliderReleased, this, [this] { OnReleasedSlider(m_sliderLineIn); });

@@ -2,6 +2,8 @@
 
 #include "platform/WindowTimers.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <ctime>
 
@@ -17,6 +19,18 @@ std::int64_t CurrentTime()
     if (g_pManualClock)
         return g_pManualClock->Now();
     return static_cast<std::int64_t>(std::time(nullptr)) + g_nShift;
+}
+
+std::int64_t MonotonicMs()
+{
+    if (g_pManualClock)
+        return g_pManualClock->NowMs();
+    static const QElapsedTimer started = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return started.elapsed();
 }
 
 ManualClock::ManualClock(std::int64_t now) : m_nNowMs(now * 1000), m_pPrevious(g_pManualClock)

@@ -12,6 +12,9 @@ class WindowTimers;
 
 // Seconds since 1970-01-01 00:00:00 UTC.
 std::int64_t CurrentTime();
+// Milliseconds on a clock that only moves forward (from an arbitrary start): the time
+// between display frames. A ManualClock answers its own.
+std::int64_t MonotonicMs();
 
 // While alive, CurrentTime answers this clock's time and window timers tick only when it
 // is advanced. Clocks nest, as message recorders do; window timers started before it came
@@ -26,6 +29,7 @@ public:
     static ManualClock* Current();
 
     std::int64_t Now() const { return m_nNowMs / 1000; }
+    std::int64_t NowMs() const { return m_nNowMs; }
     // Moves time on, delivering every timer tick that falls due on the way, in order, each
     // at its own moment.
     void Advance(std::int64_t milliseconds);

@@ -1,5 +1,7 @@
 // The capture ring, the status machine, pause and stop, on the virtual backend.
 
+#include "engine/ClipFlag.h"
+#include "engine/LevelMeter.h"
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
 #include "support/WaveFile.h"
@@ -279,6 +281,31 @@ TEST_F(CaptureTest, SplitChannelsWorksOnBytes)
     ASSERT_EQ(EngineTestAccess::SplitChannels(*engine, 16, sixteen, 6), 6);
     EXPECT_EQ(QByteArray(engine->m_pLeft.data(), 6), QByteArray(sixteen, 6));
     EXPECT_EQ(QByteArray(engine->m_pRight.data(), 6), QByteArray(sixteen, 6));
+}
+
+TEST_F(CaptureTest, FullScaleSamplesAreCaughtPerChannelAtBothSizesAndLayouts)
+{
+    // A sine on the left only: at full scale it reaches 32767 and -32768 (255 and 0 at
+    // 8 bits); at 0.98 of it, loud as it is, it does not. A mono recording has one channel.
+    for (const std::uint16_t bits : {8, 16}) {
+        for (const std::uint32_t mode : {CHANNELS_MONO, CHANNELS_STEREO}) {
+            for (const double amplitude : {1.0, 0.98}) {
+                SCOPED_TRACE(QStringLiteral("%1 bits, mode %2, amplitude %3").arg(bits).arg(mode).arg(amplitude).toStdString());
+                engine = std::make_unique<CAudioPlayRec>();
+                UseCaptureDevices({{.name = QStringLiteral("Left"), .rightHz = 0, .amplitude = amplitude}});
+                ASSERT_TRUE(CreateEngine(0));
+                CLevelMeter left(QStringLiteral("Left"));
+                CLevelMeter right(QStringLiteral("Right"));
+                engine->AttachMeters(&left, &right);
+                ASSERT_TRUE(engine->StartRecord(bits, mode, 22050));
+                Feed(8192); // two buffers of 8-bit mono
+                StopAndSettle();
+                const bool full = amplitude >= 1.0;
+                EXPECT_EQ(left.Flag()->isChecked(), full);
+                EXPECT_EQ(right.Flag()->isChecked(), full && mode == CHANNELS_MONO);
+            }
+        }
+    }
 }
 
 TEST_F(CaptureTest, CloseFallbackDoesNotEndTheNextRecording)

@@ -1,11 +1,17 @@
 // The engine's trace, checked pixel by pixel on a shown display 200 x 100: black bands, blue
 // centre line and frame, white traces (left above, right below), erasing, and no repaint
-// while the window cannot be seen.
+// while the window cannot be seen. Frames come as a manual clock moves on.
 
+#include "engine/LevelMeter.h"
+#include "platform/Clock.h"
 #include "support/EngineFixture.h"
+#include "support/EngineTestAccess.h"
 
 #include <QEvent>
 #include <QImage>
+#include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +68,7 @@ protected:
     {
         window.resize(WIDTH + 40, HEIGHT + 40);
         window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const QRect rect(20, 20, WIDTH, HEIGHT);
         ASSERT_EQ(engine->Create(device, &window, &rect, &EngineFixture::Notify, this), 1);
         ASSERT_TRUE(engine->isVisible());
@@ -71,6 +78,14 @@ protected:
 
     // One full capture buffer comes back.
     void FeedOneBuffer() { Feed(4096u / engine->m_wfx.nBlockAlign); }
+
+    // Time passes for the display's frames, enough for them to reach the newest sound even
+    // at 8000 Hz, where a buffer of 8-bit mono lasts half a second.
+    void ShowFrames()
+    {
+        clock.Advance(600);
+        QCoreApplication::processEvents();
+    }
 
     // A 44100 Hz 16-bit stereo file holding the given frames.
     QString StereoFile(const QString& name, const std::vector<Frame>& frames)
@@ -87,6 +102,7 @@ protected:
         return Path(name);
     }
 
+    platform::ManualClock clock{0};
     QWidget window; // outlives the engine, its child: the fixture's TearDown destroys the engine
 };
 
@@ -119,6 +135,7 @@ TEST_F(WaveformTest, SilenceDrawsAFlatLineInTheMiddleOfEachBandAndStopErasesIt)
         ASSERT_TRUE(engine->StartRecord(bits, CHANNELS_STEREO, 44100));
         ASSERT_TRUE(engine->OpenRecordFile(0, Path(QStringLiteral("silence%1.wav").arg(bits))));
         FeedOneBuffer();
+        ShowFrames();
         QImage image = Shot();
         ExpectFlatLine(image, UPPER_INSIDE, 24);
         ExpectFlatLine(image, LOWER_INSIDE, 75);
@@ -140,6 +157,7 @@ TEST_F(WaveformTest, MonoShowsTheSameSoundInBothBandsAndKeepsMovingWhilePaused)
     ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
     engine->m_bPause = 1;
     FeedOneBuffer();
+    ShowFrames();
     const QImage image = Shot();
     ExpectFlatLine(image, UPPER_INSIDE, 24);
     ExpectFlatLine(image, LOWER_INSIDE, 75);
@@ -152,6 +170,7 @@ TEST_F(WaveformTest, SplitRecordingDrawsOnlyTheChannelsWhoseFileIsOpen)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("right.wav")));
     FeedOneBuffer();
+    ShowFrames();
     QImage image = Shot();
     EXPECT_EQ(CountWhite(image, UPPER_INSIDE), 0);
     ExpectFlatLine(image, LOWER_INSIDE, 75);
@@ -159,6 +178,7 @@ TEST_F(WaveformTest, SplitRecordingDrawsOnlyTheChannelsWhoseFileIsOpen)
     engine->CloseRecordFile(1, QStringLiteral("wav"));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("left.wav")));
     FeedOneBuffer();
+    ShowFrames();
     image = Shot();
     ExpectFlatLine(image, UPPER_INSIDE, 24);
     EXPECT_EQ(CountWhite(image, LOWER_INSIDE), 0);
@@ -170,6 +190,7 @@ TEST_F(WaveformTest, ChoosingADeviceErasesTheLowerBandOnly)
     ShowDisplay(SILENCE);
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     FeedOneBuffer();
+    ShowFrames();
     engine->SelectDevice(SINE);
     Pump();
     const QImage image = Shot();
@@ -186,6 +207,7 @@ TEST_F(WaveformTest, PlaybackShowsTheBufferJustQueuedScaledAndSigned)
     std::fill(frames.begin() + 7 * 1024, frames.end(), Frame{16384, -16384});
     ASSERT_EQ(engine->Play(StereoFile("quarter.wav", frames)), 1);
     ASSERT_EQ(engine->m_nBufferCount, 8);
+    ShowFrames();
     const QImage image = Shot();
     // Full scale is half the band's height each way, and a positive sample lies below the
     // band's middle: a quarter of the band (12 rows) below row 24, and above row 75.
@@ -200,6 +222,7 @@ TEST_F(WaveformTest, ABufferWithNoBytesClearsBothBands)
     // The first buffer gets the file's 25 frames; the seven after it get nothing, and each of
     // them is drawn as it is queued.
     ASSERT_EQ(engine->Play(StereoFile("short.wav", std::vector<Frame>(25))), 1);
+    ShowFrames();
     const QImage image = Shot();
     EXPECT_EQ(CountWhite(image, image.rect()), 0);
     EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
@@ -214,7 +237,7 @@ TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwa
     window.installEventFilter(&counter);
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     FeedOneBuffer();
-    QCoreApplication::processEvents();
+    ShowFrames();
     EXPECT_GT(counter.requests + counter.paints, 0); // a seen display does repaint
 
     window.showMinimized();
@@ -222,7 +245,7 @@ TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwa
     counter.requests = counter.paints = 0;
     FeedOneBuffer();
     FeedOneBuffer();
-    QCoreApplication::processEvents();
+    ShowFrames();
     EXPECT_EQ(counter.requests, 0);
     EXPECT_EQ(counter.paints, 0);
 
@@ -230,7 +253,7 @@ TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwa
     QCoreApplication::processEvents();
     counter.requests = counter.paints = 0;
     FeedOneBuffer();
-    QCoreApplication::processEvents();
+    ShowFrames();
     EXPECT_EQ(counter.requests, 0);
     EXPECT_EQ(counter.paints, 0);
 
@@ -242,5 +265,86 @@ TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwa
     ExpectFlatLine(image, LOWER_INSIDE, 75);
     engine->removeEventFilter(&counter);
     window.removeEventFilter(&counter);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
+{
+    // A device that hands over 90 ms at a time; time passes in steps of 5 ms.
+    UseCaptureDevices({{.name = QStringLiteral("Ninety"), .fragmentFrames = 3969}});
+    ShowDisplay(0);
+    PaintCounter counter;
+    engine->installEventFilter(&counter);
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    std::vector<std::int64_t> paintedAt;
+    std::vector<std::uint64_t> shown;
+    for (int step = 0; step < 400; ++step) {
+        audio.Advance(4410 / 20);
+        Pump();
+        clock.Advance(5);
+        if (counter.paints > static_cast<int>(paintedAt.size())) {
+            paintedAt.push_back(clock.NowMs());
+            shown.push_back(EngineTestAccess::ShownFrames(*engine));
+        }
+    }
+    // From the first piece on, a frame at least every 50 ms, each further into the sound:
+    // not a jump at each piece and stillness in between.
+    const auto first = std::find_if(shown.begin(), shown.end(), [](std::uint64_t s) { return s > 0; });
+    ASSERT_NE(first, shown.end()) << counter.paints << " frames, the last at " << EngineTestAccess::ShownFrames(*engine);
+    for (auto i = static_cast<std::size_t>(first - shown.begin()) + 1; i < shown.size(); ++i) {
+        EXPECT_LE(paintedAt[i] - paintedAt[i - 1], 50) << "at " << paintedAt[i] << " ms";
+        EXPECT_GT(shown[i], shown[i - 1]) << "at " << paintedAt[i] << " ms";
+    }
+    // Once per frame, not once per buffer: four buffers come with each piece.
+    const auto buffers = std::count(notifications.begin(), notifications.end(), MM_WIM_DATA);
+    EXPECT_GE(buffers, 70);
+    EXPECT_LT(counter.paints, buffers * 2 / 3);
+    engine->removeEventFilter(&counter);
+    StopAndSettle();
+}
+
+TEST_F(WaveformTest, MetersRiseAtOnceFallTwentyDbASecondAndHoldThePeakForOneAndAHalf)
+{
+    // Half a second of a sine at half of full scale (-6.02 dBFS), then silence.
+    UseCaptureDevices({{.name = QStringLiteral("Burst"), .soundFrames = 22050}});
+    ShowDisplay(0);
+    CLevelMeter left(QStringLiteral("Left"));
+    CLevelMeter right(QStringLiteral("Right"));
+    engine->AttachMeters(&left, &right);
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    struct Seen {
+        std::int64_t ms;
+        double level, hold;
+    };
+    std::vector<Seen> seen;
+    for (int step = 0; step < 400; ++step) {
+        audio.Advance(441);
+        Pump();
+        clock.Advance(10);
+        seen.push_back({clock.NowMs(), left.Level(), left.Hold()});
+    }
+    const double peak = -6.02;
+    // The first level shown above silence is the peak itself.
+    const auto rose = std::find_if(seen.begin(), seen.end(), [](const Seen& s) { return s.level > -60; });
+    ASSERT_NE(rose, seen.end());
+    EXPECT_NEAR(rose->level, peak, 0.05);
+    // The fall starts after the last frame at the peak (within one frame and one step,
+    // 48 ms: 0.96 dB).
+    const auto last = std::find_if(seen.rbegin(), seen.rend(), [&](const Seen& s) { return s.level > peak - 0.05; });
+    ASSERT_NE(last, seen.rend());
+    const std::int64_t t0 = last->ms;
+    for (const Seen& s : seen) {
+        const double after = static_cast<double>(s.ms - t0);
+        if (after <= 0 || after > 2500)
+            continue;
+        EXPECT_NEAR(s.level, std::max(-60.0, peak - 0.020 * after), 1.0) << after << " ms after the peak";
+        if (after < 1450) {
+            EXPECT_NEAR(s.hold, peak, 0.05) << after << " ms after the peak";
+        } else if (after > 1550) {
+            EXPECT_EQ(s.hold, s.level) << after << " ms after the peak";
+        }
+    }
+    EXPECT_EQ(left.Level(), -60.0);
+    EXPECT_EQ(right.Level(), -60.0);
     StopAndSettle();
 }

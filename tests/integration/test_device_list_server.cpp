@@ -1,11 +1,8 @@
 // The recording page's device list on a real sound server: a sink plugged in while the
 // program runs, and the recording device's sink unplugged mid-recording.
 
-#include "ServerFixture.h"
+#include "ServerWindowFixture.h"
 #include "app/ControlIds.h"
-#include "app/MainWindowPointer.h"
-#include "app/TessavoxDlg.h"
-#include "platform/ControlId.h"
 #include "support/SoundServer.h"
 #include "support/WaveFile.h"
 
@@ -15,36 +12,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <memory>
-
 using testsupport::ScopedNullSink;
 
-class DeviceListServer : public ServerFixture {
+class DeviceListServer : public ServerWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(ServerFixture::SetUp());
-        if (IsSkipped())
-            return;
-        window = std::make_unique<CTessavoxDlg>();
-        SetMainWindow(window.get());
-        window->Create();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        SetMainWindow(nullptr);
-    }
-
-    CDialogRecord& Page() { return window->m_pageRecord; }
-    template <class T>
-    T* OnPage(int id)
-    {
-        return platform::FindControl<T>(&Page(), id);
-    }
     int Listed(const QString& entry) { return OnPage<QComboBox>(IDC_DEVICE)->findText(entry); }
-
-    std::unique_ptr<CTessavoxDlg> window;
 };
 
 // The list follows the server's own events: nothing here asks it to look again.

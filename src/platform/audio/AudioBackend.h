@@ -14,7 +14,9 @@
 //
 // Buffers. A header must be prepared (Prepare) before AddBuffer and may be unprepared only
 // when it is not queued. Capture fills queued buffers in order; a buffer that is full is
-// handed back at once with MM_WIM_DATA. Playback plays each queued buffer's whole
+// handed back with MM_WIM_DATA as soon as the backend has taken in the sound that fills it
+// (between a capture's edges a backend may take it in batches, the PulseAudio one every
+// few tens of milliseconds, so as not to wake for every piece a device sends). Playback plays each queued buffer's whole
 // dwBufferLength, in order, and hands it back with MM_WOM_DONE once the device has taken
 // its last byte: a device may hold a short latency of sound not yet heard (the PulseAudio
 // backend about 150 ms), which Reset and Close drop. The last buffer queued comes back

@@ -3,6 +3,13 @@
 #include <pulse/mainloop-api.h>
 #include <pulse/timeval.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <system_error>
+
+#include <poll.h>
+#include <pthread.h>
+#include <sys/eventfd.h>
 #include <unistd.h>
 
 namespace platform {
@@ -14,49 +21,134 @@ void SignalLoop(void* loop)
     static_cast<PulseLoop*>(loop)->Signal();
 }
 
+// Counts the forks of this process in the children: a loop made before the last fork
+// belongs to the parent. Cheaper than asking for the process id at every lock.
+std::atomic<int> g_nForks{0};
+int Forks()
+{
+    static const bool counting = [] {
+        pthread_atfork(nullptr, nullptr, [] { ++g_nForks; });
+        return true;
+    }();
+    (void)counting;
+    return g_nForks.load(std::memory_order_relaxed);
+}
+
 } // namespace
 
-PulseLoop::PulseLoop() : m_nOwner(::getpid()), m_pLoop(pa_threaded_mainloop_new())
+PulseLoop::PulseLoop() : m_nForks(Forks()), m_pMain(pa_mainloop_new())
 {
-    if (m_pLoop && pa_threaded_mainloop_start(m_pLoop) < 0) {
-        pa_threaded_mainloop_free(m_pLoop);
-        m_pLoop = nullptr;
+    if (!m_pMain)
+        return;
+    m_nHurryFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    pa_mainloop_set_poll_func(
+        m_pMain,
+        [](pollfd* fds, unsigned long count, int timeout, void* self) {
+            return static_cast<PulseLoop*>(self)->Poll(fds, count, timeout);
+        },
+        this);
+    try {
+        m_pThread = std::make_unique<std::thread>(&PulseLoop::Run, this);
+    } catch (const std::system_error&) {
+        pa_mainloop_free(m_pMain);
+        m_pMain = nullptr;
     }
 }
 
 PulseLoop::~PulseLoop()
 {
-    if (!Usable())
+    // A forked child leaves the parent's loop alone: its thread is not in this process.
+    if (Forks() != m_nForks) {
+        (void)m_pThread.release();
         return;
-    pa_threaded_mainloop_stop(m_pLoop);
-    pa_threaded_mainloop_free(m_pLoop);
+    }
+    if (m_pMain) {
+        {
+            std::lock_guard lock(m_mutex);
+            pa_mainloop_quit(m_pMain, 0);
+        }
+        Hurry();
+        m_pThread->join();
+        pa_mainloop_free(m_pMain);
+    }
+    if (m_nHurryFd >= 0)
+        ::close(m_nHurryFd);
+}
+
+void PulseLoop::Run()
+{
+    std::lock_guard lock(m_mutex);
+    pa_mainloop_run(m_pMain, nullptr);
+}
+
+int PulseLoop::Poll(pollfd* fds, unsigned long count, int timeout)
+{
+    m_mutex.unlock();
+    const int gather = m_nGatherMs.load(std::memory_order_relaxed);
+    if (gather > 0 && m_nWaiting.load(std::memory_order_relaxed) == 0 && m_nHurryFd >= 0) {
+        // The rest of the interval is waited out first, so that what the server sends
+        // meanwhile is all taken in with one wake-up; a timer due sooner is not held back,
+        // and Hurry ends the wait.
+        const Clock::time_point now = Clock::now();
+        Clock::time_point until = m_tLastWake + std::chrono::milliseconds(gather);
+        if (timeout >= 0)
+            until = std::min(until, now + std::chrono::milliseconds(timeout));
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - now).count();
+        if (left > 0) {
+            pollfd hurry{m_nHurryFd, POLLIN, 0};
+            if (::poll(&hurry, 1, static_cast<int>(left)) > 0) {
+                eventfd_t drained = 0;
+                eventfd_read(m_nHurryFd, &drained);
+            }
+            if (timeout >= 0)
+                timeout = static_cast<int>(std::max<std::int64_t>(
+                    0, timeout - std::chrono::ceil<std::chrono::milliseconds>(Clock::now() - now).count()));
+        }
+    }
+    const int ready = ::poll(fds, count, timeout);
+    m_tLastWake = Clock::now();
+    m_mutex.lock();
+    return ready;
+}
+
+void PulseLoop::Hurry()
+{
+    if (m_nHurryFd >= 0)
+        eventfd_write(m_nHurryFd, 1);
 }
 
 bool PulseLoop::Usable() const
 {
-    return m_pLoop && ::getpid() == m_nOwner;
+    return m_pMain && Forks() == m_nForks;
 }
 
 pa_mainloop_api* PulseLoop::Api() const
 {
-    return pa_threaded_mainloop_get_api(m_pLoop);
+    return pa_mainloop_get_api(m_pMain);
 }
 
-PulseLoop::Lock::Lock(const PulseLoop& loop) : m_pLoop(loop.Usable() ? loop.m_pLoop : nullptr)
+PulseLoop::Lock::Lock(const PulseLoop& loop) : m_pLoop(loop.Usable() ? &loop : nullptr)
 {
     if (m_pLoop)
-        pa_threaded_mainloop_lock(m_pLoop);
+        m_pLoop->m_mutex.lock();
 }
 
 PulseLoop::Lock::~Lock()
 {
     if (m_pLoop)
-        pa_threaded_mainloop_unlock(m_pLoop);
+        m_pLoop->m_mutex.unlock();
 }
 
 void PulseLoop::Signal()
 {
-    pa_threaded_mainloop_signal(m_pLoop, 0);
+    m_signal.notify_all();
+}
+
+void PulseLoop::Gather(std::chrono::milliseconds interval)
+{
+    const int ms = static_cast<int>(interval.count());
+    if (m_nGatherMs.exchange(ms) > 0 && ms == 0)
+        Hurry();
 }
 
 bool PulseLoop::WaitUntil(const std::function<bool()>& done, Clock::time_point deadline)
@@ -67,6 +159,10 @@ bool PulseLoop::WaitUntil(const std::function<bool()>& done, Clock::time_point d
     if (left.count() <= 0)
         return false;
 
+    // An answer waited for is taken in at once, not at the end of a gathering interval.
+    ++m_nWaiting;
+    if (m_nGatherMs.load() > 0)
+        Hurry();
     // A timer on the loop wakes the wait at the deadline even if the server stays silent.
     pa_mainloop_api* api = Api();
     timeval when{};
@@ -80,9 +176,10 @@ bool PulseLoop::WaitUntil(const std::function<bool()>& done, Clock::time_point d
             met = false;
             break;
         }
-        pa_threaded_mainloop_wait(m_pLoop);
+        m_signal.wait(m_mutex);
     }
     api->time_free(alarm);
+    --m_nWaiting;
     return met;
 }
 

@@ -1,15 +1,25 @@
 #pragma once
-// A PulseAudio threaded main loop, and the waits on it that the UI thread makes: both the
-// audio backend and the mixer run one. No call waits past its deadline, so a server that
-// does not answer cannot freeze the window.
+// A PulseAudio main loop on a thread of its own, and the waits on it that the UI thread
+// makes: both the audio backend and the mixer run one. No call waits past its deadline, so
+// a server that does not answer cannot freeze the window.
+//
+// The loop's callbacks run with its lock held; the thread lets the lock go only while it
+// waits for the server. It is our own rather than libpulse's threaded loop so that it can
+// gather: while sound only streams in, the thread wakes at most once in a gathering
+// interval and takes in everything the server sent meanwhile, instead of once for every
+// piece (a card paced source sends one every 10 ms, and each wake-up costs more than
+// moving the sound does).
 
+#include <pulse/mainloop.h>
 #include <pulse/operation.h>
-#include <pulse/thread-mainloop.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
-
-#include <sys/types.h>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace platform {
 
@@ -39,22 +49,41 @@ public:
         Lock& operator=(const Lock&) = delete;
 
     private:
-        pa_threaded_mainloop* m_pLoop;
+        const PulseLoop* m_pLoop;
     };
 
     // From the loop's callbacks: wakes WaitUntil.
     void Signal();
     // Waits until done() holds or the deadline has passed; false on timeout. Callbacks that
-    // change what done() looks at must call Signal().
+    // change what done() looks at must call Signal(). The loop does not gather meanwhile.
     bool WaitUntil(const std::function<bool()>& done, Clock::time_point deadline);
     // Waits for an operation to finish and releases it; a late one is cancelled, so its
     // callback never runs after this returns. True when it finished as done; nullptr (a
     // request that could not be sent) answers false. timedOut: whether it was late.
     bool Finish(pa_operation* operation, Clock::time_point deadline, bool* timedOut = nullptr);
 
+    // Gathering: the thread wakes at most once in interval while anything the server sends
+    // is waiting; zero wakes it for everything, at once. Timers on the loop keep their time.
+    void Gather(std::chrono::milliseconds interval);
+
 private:
-    pid_t m_nOwner;
-    pa_threaded_mainloop* m_pLoop;
+    void Run();
+    // The loop's poll: lets the lock go while it waits, and holds back a wake-up that comes
+    // within the gathering interval of the last one.
+    int Poll(struct pollfd* fds, unsigned long count, int timeout);
+    void Hurry();
+
+    int m_nForks; // the forks made when it was, in this process
+    pa_mainloop* m_pMain = nullptr;
+    mutable std::recursive_mutex m_mutex;
+    std::condition_variable_any m_signal;
+    // Left alone in a forked child, where it does not run.
+    std::unique_ptr<std::thread> m_pThread;
+    // Wakes a held-back poll: waits and the end of gathering must not sit out an interval.
+    int m_nHurryFd = -1;
+    std::atomic<int> m_nGatherMs{0};
+    std::atomic<int> m_nWaiting{0};
+    Clock::time_point m_tLastWake; // the loop's thread only
 };
 
 } // namespace platform

@@ -117,6 +117,7 @@ void PulseStream::OnTiming(bool success)
     else
         m_records.clear();
     TakeCaptured();
+    UpdateStreaming();
 }
 
 std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, const timeval& since, bool settle) const

@@ -260,4 +260,22 @@ void PulseConnection::OnRetry()
     ScheduleRetry();
 }
 
+void PulseConnection::CountStreams(int change)
+{
+    m_nStreams += change;
+    UpdateGathering();
+}
+
+void PulseConnection::CountStreaming(int change)
+{
+    m_nStreaming += change;
+    UpdateGathering();
+}
+
+void PulseConnection::UpdateGathering()
+{
+    const bool gather = m_nStreaming > 0 && m_nStreaming == m_nStreams;
+    m_loop.Gather(gather ? GATHER_INTERVAL : std::chrono::milliseconds(0));
+}
+
 } // namespace platform

@@ -72,6 +72,14 @@ public:
     // For timer events on the main loop (freed through it too).
     pa_mainloop_api* Api() const { return m_loop.Api(); }
 
+    // Streams made on this connection, and those of them that are captures between their
+    // edges, which wait for nothing: while every stream is such a capture, the main loop
+    // gathers what the server sends for GATHER_INTERVAL. A little less than the live
+    // display's frame period: each batch of buffers then brings a frame with it.
+    static constexpr std::chrono::milliseconds GATHER_INTERVAL{36};
+    void CountStreams(int change);
+    void CountStreaming(int change);
+
 private:
     bool Ready() const;
     bool Connecting() const;
@@ -88,6 +96,7 @@ private:
     void ScheduleRetry();
     void OnRetry();
     void CancelRetry();
+    void UpdateGathering();
 
     PulseLoop m_loop;
     pa_context* m_pContext = nullptr;
@@ -102,6 +111,8 @@ private:
     bool m_bListAgain = false;
     std::vector<DeviceInfo> m_listing;
     pa_time_event* m_pRetry = nullptr;
+    int m_nStreams = 0;
+    int m_nStreaming = 0;
 };
 
 } // namespace platform

@@ -38,6 +38,7 @@ PulseStream::PulseStream(std::shared_ptr<PulseConnection> connection, Direction 
     : m_pConnection(std::move(connection)), m_dir(dir), m_format(format), m_pTarget(target),
       m_nId(NextStreamId())
 {
+    m_pConnection->CountStreams(1);
 }
 
 MMRESULT PulseStream::Open(std::shared_ptr<PulseConnection> connection, pa_context* context,
@@ -117,6 +118,7 @@ PulseStream::~PulseStream()
     }
     PulseConnection::Lock lock(*m_pConnection);
     Release();
+    m_pConnection->CountStreams(-1);
 }
 
 void PulseStream::Release()
@@ -133,6 +135,7 @@ void PulseStream::Release()
     pa_stream_unref(m_pStream);
     m_pStream = nullptr;
     m_bPeeked = false;
+    UpdateStreaming();
 }
 
 bool PulseStream::Live() const
@@ -305,6 +308,7 @@ MMRESULT PulseStream::Reset()
         m_bRunning = false;
         m_bFinished = false;
         DropCaptured();
+        UpdateStreaming();
     } else if (Live()) {
         Send(pa_stream_flush(m_pStream, nullptr, nullptr));
     }
@@ -329,6 +333,7 @@ MMRESULT PulseStream::Finish()
     }
     m_tFinish = Now();
     m_bFinishing = true;
+    UpdateStreaming();
     m_window.AwaitStop();
     if (!m_bFirstSound) {
         // No sound has come yet: the records for the stop place the start too.
@@ -359,6 +364,7 @@ void PulseStream::OnStateChanged()
         m_nFailure = ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
         Post(Message(MM_WIM_ERROR, MM_WOM_ERROR), nullptr, m_nFailure);
     }
+    UpdateStreaming();
     m_pConnection->Signal();
 }
 
@@ -434,6 +440,17 @@ void PulseStream::EndCapture()
         Send(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
     m_bRunning = false;
     DropCaptured();
+    UpdateStreaming();
+}
+
+void PulseStream::UpdateStreaming()
+{
+    const bool streaming = m_dir == Direction::Capture && m_bRunning && Live() && m_window.StartKnown() &&
+                           !m_bFinishing && !m_bFinished;
+    if (streaming == m_bStreaming)
+        return;
+    m_bStreaming = streaming;
+    m_pConnection->CountStreaming(streaming ? 1 : -1);
 }
 
 void PulseStream::DropCaptured()

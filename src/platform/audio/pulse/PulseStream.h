@@ -21,7 +21,8 @@
 // fragment, a graph cycle), so one record may lag by up to a step; several records taken a
 // few milliseconds apart, the most advanced of them, place it within a few milliseconds.
 // Records are taken when the first sound arrives after Start and after Finish, and at no
-// other time: each costs a round trip. Sound that arrives while they are taken waits in the
+// other time: each costs a round trip. Between the two the main loop gathers what the
+// server sends (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that arrives while they are taken waits in the
 // server: before the start is placed it may come from before Start, and after Finish it may
 // lie after the stop, where a buffer already handed back could not be trimmed.
 
@@ -97,6 +98,9 @@ private:
     std::optional<std::uint64_t> PositionAt(const timeval& moment, const timeval& since, bool settle) const;
     std::uint64_t ArrivedPosition() const;
     void EndCapture();
+    // Tells the connection whether this capture is between its edges, where the main loop
+    // may gather what the server sends.
+    void UpdateStreaming();
 
     // Main-loop callbacks (also called from UI-thread calls, with the lock held).
     void OnStateChanged();
@@ -124,6 +128,7 @@ private:
     bool m_bFailed = false; // ERROR posted
     MMRESULT m_nFailure = MMSYSERR_NOERROR;
     bool m_bRunning = false; // capture started, or playback not paused
+    bool m_bStreaming = false; // counted by the connection as a capture between its edges
 
     // Capture: the server's fragment in hand, and how much of it is already taken.
     bool m_bPeeked = false;

@@ -7,7 +7,8 @@
 namespace platform {
 
 SignalGenerator::SignalGenerator(const VirtualDeviceSpec& device, const WAVEFORMATEX& format)
-    : m_signal(device.signal), m_leftHz(device.leftHz), m_rightHz(device.rightHz),
+    : m_signal(device.signal), m_leftHz(device.leftHz), m_rightHz(device.rightHz), m_amplitude(device.amplitude),
+      m_nSoundFrames(device.soundFrames),
       m_nChannels(format.nChannels), m_nBits(format.wBitsPerSample), m_nRate(format.nSamplesPerSec),
       m_nBlockAlign(format.nBlockAlign)
 {
@@ -35,6 +36,7 @@ void SignalGenerator::Fill(std::uint64_t offset, char* dest, std::size_t count) 
 
 void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
 {
+    const bool silent = m_signal == VirtualSignal::Silence || (m_nSoundFrames > 0 && frame >= m_nSoundFrames);
     for (unsigned ch = 0; ch < m_nChannels; ++ch) {
         const double hz = ch == 0 ? m_leftHz : m_rightHz;
         if (m_signal == VirtualSignal::FrameCounter) {
@@ -43,9 +45,9 @@ void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
             if (m_nBits == 16)
                 out[2 * ch + 1] = static_cast<std::uint8_t>(value >> 8 & 0xFF);
         } else if (m_nBits == 8) {
-            out[ch] = m_signal == VirtualSignal::Silence ? 0x80 : SineSample8(frame, hz);
+            out[ch] = silent ? 0x80 : SineSample8(frame, hz);
         } else {
-            const std::int16_t v = m_signal == VirtualSignal::Silence ? 0 : SineSample16(frame, hz);
+            const std::int16_t v = silent ? 0 : SineSample16(frame, hz);
             const auto u = static_cast<std::uint16_t>(v);
             out[2 * ch] = static_cast<std::uint8_t>(u & 0xFF); // little-endian, as WAV data is
             out[2 * ch + 1] = static_cast<std::uint8_t>(u >> 8);
@@ -66,14 +68,17 @@ double Phase(std::uint64_t frame, double hz, unsigned rate)
 }
 } // namespace
 
+// Beyond full scale the sine is cut off, as a converter driven too hard clips.
 std::uint8_t SignalGenerator::SineSample8(std::uint64_t frame, double hz) const
 {
-    return static_cast<std::uint8_t>(128 + std::lround(AMPLITUDE_8 * std::sin(Phase(frame, hz, m_nRate))));
+    const long v = 128 + std::lround(m_amplitude * 128.0 * std::sin(Phase(frame, hz, m_nRate)));
+    return static_cast<std::uint8_t>(std::clamp(v, 0L, 255L));
 }
 
 std::int16_t SignalGenerator::SineSample16(std::uint64_t frame, double hz) const
 {
-    return static_cast<std::int16_t>(std::lround(AMPLITUDE_16 * std::sin(Phase(frame, hz, m_nRate))));
+    const long v = std::lround(m_amplitude * 32768.0 * std::sin(Phase(frame, hz, m_nRate)));
+    return static_cast<std::int16_t>(std::clamp(v, -32768L, 32767L));
 }
 
 } // namespace platform

@@ -19,10 +19,6 @@ public:
     // frame boundaries: a frame may be split between two buffers.
     void Fill(std::uint64_t offset, char* dest, std::size_t count) const;
 
-    // Sine amplitudes: about half of full scale, so the signal never clips.
-    static constexpr double AMPLITUDE_16 = 16384.0;
-    static constexpr double AMPLITUDE_8 = 64.0;
-
 private:
     // The bytes of one whole frame (at most 2 channels × 2 bytes).
     void Frame(std::uint64_t frame, std::uint8_t* out) const;
@@ -32,6 +28,8 @@ private:
     VirtualSignal m_signal;
     double m_leftHz;
     double m_rightHz;
+    double m_amplitude;
+    std::uint64_t m_nSoundFrames;
     unsigned m_nChannels;
     unsigned m_nBits;
     unsigned m_nRate;

@@ -46,6 +46,11 @@ struct VirtualDeviceSpec {
     unsigned failAfter = 0;
     double leftHz = 440.0;
     double rightHz = 660.0;
+    // The sine's peak as a share of full scale: 0.5 is about -6 dBFS; 1 reaches full scale.
+    double amplitude = 0.5;
+    // Other than 0: the sine lasts this many frames of the stream, then silence follows, a
+    // burst for level meters to fall from.
+    std::uint64_t soundFrames = 0;
     // The device's id; empty: the same as its name.
     QString id = {};
 

@@ -1,0 +1,72 @@
+// The pass over each buffer: the channels split for the per-channel files, and every frame
+// handed to the live display, whose meters take their peaks from it on the way.
+
+#include "engine/AudioPlayRec.h"
+
+#include <cstring>
+
+namespace {
+
+// The sample at p as the display keeps it.
+template <int B>
+std::int16_t Sample(const char* p)
+{
+    const auto* u = reinterpret_cast<const std::uint8_t*>(p);
+    if constexpr (B == 1)
+        return LiveHistory::From8(u[0]);
+    else
+        return static_cast<std::int16_t>(u[0] | u[1] << 8);
+}
+
+// Frames of b bytes a sample, one or two channels: each channel into a buffer of its own
+// (a mono one into both), and each frame to the display. Whole frames only: a trailing
+// part-frame would read past the data. B is b when known when compiling, so that each
+// sample moves in one instruction rather than a call (this runs for every buffer); 0 for
+// any other size, which the display does not show. Returns bytes per channel.
+template <int B>
+std::int32_t SplitFrames(const char* data, std::int32_t length, std::int32_t b, bool stereo, char* left,
+                         char* right, LiveHistory& live)
+{
+    const auto size = static_cast<std::size_t>(B > 0 ? B : b);
+    const auto frame = static_cast<std::int32_t>(stereo ? 2 * size : size);
+    std::size_t out = 0;
+    for (std::int32_t p = 0; p + frame <= length; p += frame) {
+        const char* second = stereo ? data + p + size : data + p;
+        std::memcpy(left + out, data + p, size);
+        std::memcpy(right + out, second, size);
+        if constexpr (B > 0)
+            live.Put(Sample<B>(data + p), Sample<B>(second));
+        out += size;
+    }
+    return static_cast<std::int32_t>(out);
+}
+
+} // namespace
+
+int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int32_t length)
+{
+    if (length <= 0)
+        return 0;
+    // Never more than the scratch buffers hold, whatever a device reports.
+    const auto capacity = static_cast<std::int32_t>(m_pLeft.size());
+    if (length > capacity)
+        length = capacity;
+    const bool stereo = m_wfx.nChannels != 1;
+    const std::int32_t b = bits / 8;
+    switch (b) {
+    case 1:
+        return SplitFrames<1>(data, length, b, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+    case 2:
+        return SplitFrames<2>(data, length, b, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+    default:
+        if (b <= 0)
+            return 0;
+        if (!stereo) {
+            // Whole samples or not, a mono buffer is its own channel.
+            std::memcpy(m_pLeft.data(), data, static_cast<std::size_t>(length));
+            std::memcpy(m_pRight.data(), data, static_cast<std::size_t>(length));
+            return length;
+        }
+        return SplitFrames<0>(data, length, b, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+    }
+}

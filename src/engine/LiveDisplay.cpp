@@ -1,0 +1,125 @@
+// The live display: while sound flows (a recording, monitoring, a playback) the trace and
+// the meters are drawn once per display frame, whatever the pace at which buffers come,
+// and not at all while the window cannot be seen.
+
+#include "engine/AudioPlayRec.h"
+
+#include "engine/ClipFlag.h"
+#include "engine/LevelMeter.h"
+#include "platform/Clock.h"
+
+#include <QEvent>
+#include <QTimerEvent>
+
+void CAudioPlayRec::AttachMeters(CLevelMeter* left, CLevelMeter* right)
+{
+    m_pMeter[BAND_LEFT] = left;
+    m_pMeter[BAND_RIGHT] = right;
+    ShowSilence();
+}
+
+void CAudioPlayRec::StartLive(bool playback)
+{
+    m_live.Restart(m_wfx.nSamplesPerSec, m_wfx.wBitsPerSample);
+    // Playback shows the buffer just queued; capture may lag by the pieces its device hands over.
+    m_pace.Restart(m_wfx.nSamplesPerSec, playback ? TraceWindow() : 0);
+    m_bLive = true;
+    ShowSilence();
+    UpdateFrameTimer();
+}
+
+void CAudioPlayRec::EndLive()
+{
+    if (!m_bLive)
+        return;
+    m_bLive = false;
+    UpdateFrameTimer();
+    ShowSilence();
+}
+
+void CAudioPlayRec::ShowSilence()
+{
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        m_level[band].Reset();
+        if (m_pMeter[band])
+            m_pMeter[band]->SetLevel(PeakBallistics::FLOOR_DB, PeakBallistics::FLOOR_DB);
+    }
+}
+
+void CAudioPlayRec::ClearClipFlags()
+{
+    for (CLevelMeter* meter : m_pMeter)
+        if (meter)
+            meter->Flag()->setChecked(false);
+}
+
+// At each captured buffer rather than at a frame: the sound of a take that comes in after
+// Stop, up to its moment, is no less the take's.
+void CAudioPlayRec::LightClipFlags()
+{
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        if (m_live.TakeClip(band) && m_pMeter[band])
+            m_pMeter[band]->Flag()->setChecked(true);
+    }
+}
+
+void CAudioPlayRec::FrameWithSound()
+{
+    if (m_frameTimers.IsSet(IDT_FRAME) && platform::MonotonicMs() - m_nLastFrameMs >= FRAME_MS - FRAME_EARLY_MS)
+        OnFrame(true);
+}
+
+// Frames run only while sound flows into a display that can be seen.
+void CAudioPlayRec::UpdateFrameTimer()
+{
+    const bool run = m_bLive && !m_imgDisplay.isNull() && isVisible() && !window()->isMinimized();
+    if (run == m_frameTimers.IsSet(IDT_FRAME))
+        return;
+    if (run)
+        m_frameTimers.Set(IDT_FRAME, FRAME_MS);
+    else
+        m_frameTimers.Kill(IDT_FRAME);
+}
+
+bool CAudioPlayRec::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == window() &&
+        (e->type() == QEvent::WindowStateChange || e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        UpdateFrameTimer();
+    return QWidget::eventFilter(watched, e);
+}
+
+void CAudioPlayRec::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    UpdateFrameTimer();
+}
+
+void CAudioPlayRec::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    UpdateFrameTimer();
+}
+
+// One display frame: the display walks on through the sound, the trace shows where it
+// stands, and the meters the peaks it walked over.
+void CAudioPlayRec::OnFrame(bool withSound)
+{
+    const std::int64_t now = platform::MonotonicMs();
+    m_nLastFrameMs = now;
+    // The next frame is due a period from this one, whatever drew this one.
+    m_frameTimers.Set(IDT_FRAME, withSound ? FRAME_MS + FRAME_GRACE_MS : FRAME_MS);
+    const std::uint64_t from = m_pace.Position();
+    const std::uint64_t to = m_pace.Advance(m_live.Written(), now);
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        const double peak = PeakBallistics::Decibels(m_live.PeakBetween(band, from, to), LiveHistory::FULL_SCALE);
+        m_level[band].Show(to > from ? peak : PeakBallistics::FLOOR_DB, now);
+        if (CLevelMeter* meter = m_pMeter[band])
+            meter->SetLevel(m_level[band].Level(), m_level[band].Hold());
+    }
+    // Painted at once, and with it the meters that moved: one pass, one picture to the
+    // screen, and no event to wake the program again for it.
+    DrawWave();
+    if (isVisible() && !window()->isMinimized())
+        repaint(m_rcClient);
+}
