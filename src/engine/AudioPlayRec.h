@@ -25,6 +25,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -94,7 +95,7 @@ public:
     // The part the outputs are writing (1 for the first); 0 when none is open.
     int CurrentPart() const;
     // The part the outputs wrote last: still known once the recording has ended.
-    int LastPart() const { return m_nOutputPart[0]; }
+    int LastPart() const { return std::max(m_nOutputPart[0], m_nOutputPart[1]); }
     // Tests lower the per-file limit to see a recording go on into the next file.
     void SetMaxFileBytes(std::uint64_t bytes) { m_nMaxFileBytes = bytes; }
     // The sound written since the recording started, in bytes of the captured format; paused
@@ -118,12 +119,6 @@ public:
     // The meters the live display drives, left and right (either may be null). A new
     // recording clears their clip flags.
     void AttachMeters(CLevelMeter* left, CLevelMeter* right);
-
-signals:
-    // Monitoring ended on its own: the device failed or went away; reason says how.
-    void MonitorFailed(const QString& reason);
-
-public:
 
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
@@ -176,6 +171,8 @@ signals:
     // A failure about to be told in a message box, in its words: the box waits for the
     // user, and someone away should not have to.
     void Failure(const QString& text);
+    // Monitoring ended on its own: the device failed or went away; reason says how.
+    void MonitorFailed(const QString& reason);
 
 protected:
     bool event(QEvent* e) override;

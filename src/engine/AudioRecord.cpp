@@ -36,6 +36,8 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     PrepareBuffers();
     m_bWriteFailed = false;
     m_strFailureToReport.clear();
+    // An output this recording leaves closed must not count the parts of an earlier one.
+    m_nOutputPart[0] = m_nOutputPart[1] = 1;
     m_nPartWritten = 0;
     m_nRecordedBytes = 0;
 
