@@ -12,25 +12,23 @@
 // A day of WAV is 16.6 GB: the parts go to a temporary folder under TMPDIR (or /tmp), and
 // each recording's parts are removed once checked.
 
+#include "encoder/Mp3Decode.h"
 #include "engine/AudioPlayRec.h"
 #include "engine/OutputParts.h"
 #include "platform/ShowMessage.h"
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "platform/mixer/memory/MemoryMixerBackend.h"
+#include "support/WaveFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <mpg123.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -50,6 +48,15 @@ long PeakResidentKb()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+// Starts the peak over from what is resident now: the checks of one recording's parts read
+// them whole, and must not count as the next recording's memory.
+void ResetPeakResident()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
 }
 
 double Mb(long kb)
@@ -83,6 +90,7 @@ Recording RecordDay(const QString& path, int hours, int partSeconds)
     platform::UseAudioBackend(&audio);
     platform::UseMixerBackend(&mixer);
     platform::MessageRecorder messages;
+    ResetPeakResident();
     {
         CAudioPlayRec engine;
         engine.SetPartSeconds(static_cast<std::uint32_t>(partSeconds));
@@ -114,74 +122,38 @@ Recording RecordDay(const QString& path, int hours, int partSeconds)
     return r;
 }
 
-std::uint32_t Le32(const unsigned char* b)
-{
-    return b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-}
-
 // A WAV part: its sizes true, 48000 Hz 16-bit stereo, and its frames numbered on from
 // first. The frames it holds, or 0 with problem set.
 std::uint64_t CheckWavePart(const QString& path, std::uint64_t first, QString& problem)
 {
-    const auto size = static_cast<std::uint64_t>(QFileInfo(path).size());
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(QFile::encodeName(path).constData(), "rb"), &std::fclose);
-    unsigned char h[46];
-    if (!f || std::fread(h, 1, sizeof h, f.get()) != sizeof h) {
-        problem = QStringLiteral("cannot be read");
+    const auto wave = ReadRecordedWave(path);
+    if (!wave || !HasTrueSizes(*wave) || wave->channels != 2 || wave->rate != RATE || wave->bits != 16) {
+        problem = QStringLiteral("not a finished recording of 48000 Hz 16-bit stereo");
         return 0;
     }
-    const std::uint32_t data = Le32(h + 42);
-    if (std::memcmp(h, "RIFF", 4) != 0 || Le32(h + 4) != size - 8 || data != size - 46 || data % BLOCK != 0) {
-        problem = QStringLiteral("sizes not true: RIFF %1, data %2, file %3").arg(Le32(h + 4)).arg(data).arg(size);
-        return 0;
-    }
-    if (h[22] != 2 || Le32(h + 24) != RATE || h[34] != 16) {
-        problem = QStringLiteral("not 48000 Hz 16-bit stereo");
-        return 0;
-    }
-    std::vector<unsigned char> buffer(1 << 20);
-    std::uint64_t frame = 0;
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), f.get())) > 0;) {
-        for (std::size_t at = 0; at + BLOCK <= got; at += BLOCK, ++frame) {
-            // The left sample holds the frame number's low 16 bits, the right its next 16.
-            const std::uint32_t number = Le32(buffer.data() + at);
-            if (number != static_cast<std::uint32_t>(first + frame)) {
-                problem = QStringLiteral("frame %1 is frame %2 of the source, not %3").arg(frame).arg(number).arg(first + frame);
-                return 0;
-            }
+    const std::uint64_t frames = static_cast<std::uint64_t>(wave->data.size()) / BLOCK;
+    for (std::uint64_t frame = 0; frame < frames; ++frame) {
+        // The left sample holds the frame number's low 16 bits, the right its next 16.
+        const std::uint32_t number = Le32(wave->data, static_cast<int>(frame * BLOCK));
+        if (number != static_cast<std::uint32_t>(first + frame)) {
+            problem = QStringLiteral("frame %1 is frame %2 of the source, not %3").arg(frame).arg(number).arg(first + frame);
+            return 0;
         }
     }
-    return frame;
+    return frames;
 }
 
-// An MP3 part decoded whole, as a player would, at 48000 Hz stereo: the frames it holds, or
-// 0 with problem set.
+// An MP3 part decoded whole, as a player would (its Info tag trims the encoder's delay and
+// padding): the frames it holds, or 0 with problem set.
 std::uint64_t CheckMp3Part(const QString& path, QString& problem)
 {
-    int code = MPG123_OK;
-    std::unique_ptr<mpg123_handle, void (*)(mpg123_handle*)> handle(mpg123_new(nullptr, &code), &mpg123_delete);
-    mpg123_handle* mh = handle.get();
-    if (!mh || mpg123_param(mh, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0) != MPG123_OK ||
-        mpg123_format_none(mh) != MPG123_OK || mpg123_format(mh, RATE, MPG123_STEREO, MPG123_ENC_SIGNED_16) != MPG123_OK ||
-        mpg123_open(mh, QFile::encodeName(path).constData()) != MPG123_OK) {
-        problem = QStringLiteral("cannot be decoded: %1").arg(mh ? mpg123_strerror(mh) : mpg123_plain_strerror(code));
+    std::string error;
+    const auto audio = DecodeMp3(QFile::encodeName(path).toStdString(), error);
+    if (!audio || audio->rate != RATE || audio->channels != 2) {
+        problem = QStringLiteral("not decoded as 48000 Hz stereo: %1").arg(QString::fromStdString(error));
         return 0;
     }
-    std::vector<unsigned char> buffer(1 << 16);
-    std::uint64_t bytes = 0;
-    for (;;) {
-        std::size_t done = 0;
-        code = mpg123_read(mh, buffer.data(), buffer.size(), &done);
-        bytes += done;
-        if (code == MPG123_DONE)
-            break;
-        if (code != MPG123_OK && code != MPG123_NEW_FORMAT) {
-            problem = QStringLiteral("decoding stopped: %1").arg(mpg123_strerror(mh));
-            break;
-        }
-    }
-    mpg123_close(mh);
-    return problem.isEmpty() ? bytes / BLOCK : 0;
+    return audio->Frames();
 }
 
 // Checks and prints every part of the recording at path, then removes them; false when any
@@ -226,23 +198,11 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::vector<int> numbers;
-    QStringList kinds;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        bool number = false;
-        const int value = arg.toInt(&number);
-        if (number && value > 0) {
-            numbers.push_back(value);
-        } else if (arg == QLatin1String("wav") || arg == QLatin1String("mp3")) {
-            kinds << arg;
-        } else {
-            std::fprintf(stderr, "arguments: [hours [part-seconds]] [wav | mp3]\n");
-            return 2;
-        }
-    }
-    const int hours = numbers.size() > 0 ? numbers[0] : 24;
-    const int partSeconds = numbers.size() > 1 ? numbers[1] : 3600;
+    // [hours [part-seconds]] [wav | mp3], in that order.
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const int hours = args.value(0).toInt() > 0 ? args.value(0).toInt() : 24;
+    const int partSeconds = args.value(1).toInt() > 0 ? args.value(1).toInt() : 3600;
+    QStringList kinds = args.filter(QRegularExpression(QStringLiteral("^(wav|mp3)$")));
     if (kinds.isEmpty())
         kinds = {QStringLiteral("wav"), QStringLiteral("mp3")};
     QTemporaryDir dir;
@@ -250,7 +210,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(dir.errorString()));
         return 2;
     }
-    mpg123_init();
     std::printf("%d h of %u Hz 16-bit stereo from the virtual backend at full speed, in parts of %d s, into %s\n",
                 hours, RATE, partSeconds, qPrintable(dir.path()));
     bool ok = true;

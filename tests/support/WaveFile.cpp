@@ -37,8 +37,13 @@ std::optional<ParsedWave> ReadRecordedWave(const QString& path)
 bool HasTrueSizes(const QString& path)
 {
     const auto w = ReadRecordedWave(path);
-    const auto size = w ? static_cast<std::uint64_t>(w->bytes.size()) : 0;
-    return w && w->riffSize == size - 8 && 46u + w->dataSize + (w->dataSize & 1u) == size;
+    return w && HasTrueSizes(*w);
+}
+
+bool HasTrueSizes(const ParsedWave& w)
+{
+    const auto size = static_cast<std::uint64_t>(w.bytes.size());
+    return w.riffSize == size - 8 && 46u + w.dataSize + (w.dataSize & 1u) == size;
 }
 
 std::vector<QByteArray> RecordedParts(const QString& stem)

@@ -25,6 +25,7 @@ std::optional<ParsedWave> ReadRecordedWave(const QString& path);
 
 // The file at path is a finished recording: its two sizes tell the length it has.
 bool HasTrueSizes(const QString& path);
+bool HasTrueSizes(const ParsedWave& wave);
 
 // The sound of each part of a recording, "<stem>.wav", "<stem>-2.wav", ..., in order, up
 // to the first that is missing or not a finished recording.
