@@ -11,6 +11,8 @@
 #include <QAccessibleValueInterface>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 class LevelMeters : public WindowFixture {
@@ -28,11 +30,11 @@ protected:
         TypePath(Path("hot.wav"));
     }
 
-    // A recording of a second, as a manual clock lets time pass.
-    void RecordASecond()
+    // A recording of steps hundredths of a second, as a manual clock lets time pass.
+    void Record(int steps)
     {
         Click(IDC_RECORD);
-        for (int step = 0; step < 100; ++step) {
+        for (int step = 0; step < steps; ++step) {
             audio.Advance(441);
             Pump();
             clock.Advance(10);
@@ -47,52 +49,39 @@ protected:
 
 } // namespace
 
-TEST_F(LevelMeters, EachMeterGivesItsLevelInDbfsThroughTheValueInterface)
+// Named meters give their level, -60 in silence; a clipped take lights the named flags
+// until the user (a click, or Space) or a new recording clears them, and Stop does not.
+TEST_F(LevelMeters, MetersGiveTheirLevelAndClipFlagsStayLitUntilCleared)
 {
-    for (const auto& [id, name] : {std::pair(IDC_LEVEL_LEFT, "Left level"), std::pair(IDC_LEVEL_RIGHT, "Right level")}) {
+    QWidget* left = Main(IDC_CLIP_LEFT);
+    QWidget* right = Main(IDC_CLIP_RIGHT);
+    for (const auto& [id, flag, name] : {std::tuple(IDC_LEVEL_LEFT, left, "Left"), std::tuple(IDC_LEVEL_RIGHT, right, "Right")}) {
         QAccessibleInterface* meter = Accessible(Main(id));
-        ASSERT_NE(meter, nullptr);
-        EXPECT_EQ(meter->text(QAccessible::Name), name);
+        EXPECT_EQ(meter->text(QAccessible::Name), QStringLiteral("%1 level").arg(name));
         QAccessibleValueInterface* value = meter->valueInterface();
         ASSERT_NE(value, nullptr) << name;
         EXPECT_EQ(value->minimumValue().toDouble(), -60.0);
         EXPECT_EQ(value->maximumValue().toDouble(), 0.0);
         EXPECT_EQ(value->currentValue().toDouble(), -60.0) << "silence before any sound";
-    }
-    Click(IDC_RECORD);
-    for (int step = 0; step < 10; ++step) {
-        audio.Advance(441);
-        Pump();
-        clock.Advance(10);
-    }
-    EXPECT_NEAR(Accessible(Main(IDC_LEVEL_LEFT))->valueInterface()->currentValue().toDouble(), 0.0, 0.05);
-    EXPECT_TRUE(Main<CLevelMeter>(IDC_LEVEL_LEFT)->ToolTipText().contains(QStringLiteral("0.0 dBFS")));
-    Click(IDC_STOP);
-    Pump();
-    EXPECT_EQ(Accessible(Main(IDC_LEVEL_RIGHT))->valueInterface()->currentValue().toDouble(), -60.0);
-}
-
-TEST_F(LevelMeters, AClippedTakeLightsTheFlagsUntilTheUserOrANewRecordingClearsThem)
-{
-    QWidget* left = Main(IDC_CLIP_LEFT);
-    QWidget* right = Main(IDC_CLIP_RIGHT);
-    for (const auto& [flag, name] : {std::pair(left, "Left clipped"), std::pair(right, "Right clipped")}) {
-        EXPECT_EQ(Accessible(flag)->text(QAccessible::Name), name);
+        EXPECT_EQ(Accessible(flag)->text(QAccessible::Name), QStringLiteral("%1 clipped").arg(name));
         EXPECT_TRUE(Accessible(flag)->state().checkable);
         EXPECT_FALSE(Lit(flag));
     }
-    RecordASecond();
+    Record(100); // full scale for its first fifth
     EXPECT_TRUE(Lit(left));
     EXPECT_TRUE(Lit(right));
     Click(IDC_STOP);
     Pump();
     EXPECT_TRUE(Lit(left)) << "the take clipped: it still says so after Stop";
+    EXPECT_EQ(Accessible(Main(IDC_LEVEL_RIGHT))->valueInterface()->currentValue().toDouble(), -60.0);
 
     Click(IDC_RECORD);
     EXPECT_FALSE(Lit(left)) << "a new recording starts clear";
     Click(IDC_STOP);
     Pump();
-    RecordASecond();
+    Record(10);
+    EXPECT_NEAR(Accessible(Main(IDC_LEVEL_LEFT))->valueInterface()->currentValue().toDouble(), 0.0, 0.05);
+    EXPECT_TRUE(Main<CLevelMeter>(IDC_LEVEL_LEFT)->ToolTipText().contains(QStringLiteral("0.0 dBFS")));
     Click(IDC_STOP);
     Pump();
 

@@ -137,18 +137,6 @@ TEST_F(Mp3Test, PartsAreWholeFilesOfTheSetLength)
     EXPECT_FALSE(QFile::exists(Path("a-4.mp3")));
 }
 
-TEST_F(Mp3Test, PartThatCannotBeOpenedEndsTheRecordingWithTheEarlierPartFinal)
-{
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a-2.mp3")));
-    messages.OnRecord([&](const platform::ShownMessage&) { EXPECT_FALSE(engine->IsOutputOpen(0)); });
-    engine->SetPartSeconds(1);
-    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
-    Feed(2 * 44100);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error creating file %1").arg(Path("a-2.mp3"))});
-    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    ExpectFinishedMp3(Path("a.mp3"), 44100, 2, 44100, 440, 660);
-}
-
 TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
 {
     ASSERT_TRUE(CreateEngine(COUNTER));
