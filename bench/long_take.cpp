@@ -38,15 +38,15 @@ constexpr std::uint32_t BLOCK = 4; // 16-bit stereo
 // that every buffer is back in the ring before it is needed and nothing is lost.
 constexpr std::uint64_t STEP = 4096;
 
-// The peak resident memory of this process so far, in KiB; -1 when it cannot be read.
-long PeakResidentKb()
+// The peak resident memory of this process so far, in MB; -1 when it cannot be read.
+double PeakResidentMb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : f.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return -1;
 }
 
@@ -59,18 +59,6 @@ void ResetPeakResident()
         f.write("5");
 }
 
-double Mb(long kb)
-{
-    return static_cast<double>(kb) / 1024.0;
-}
-
-struct Recording {
-    bool ok = false;
-    double seconds = 0;
-    long firstHourKb = -1;
-    long lastHourKb = -1;
-};
-
 // Lets the source make frames, handing each buffer it fills to the engine at once.
 void Run(platform::VirtualBackend& audio, std::uint64_t frames)
 {
@@ -80,9 +68,9 @@ void Run(platform::VirtualBackend& audio, std::uint64_t frames)
     }
 }
 
-Recording RecordDay(const QString& path, int hours, int partSeconds)
+// Records the day into path and prints its time and memory; false when the engine failed.
+bool RecordDay(const QString& path, int hours, int partSeconds)
 {
-    Recording r;
     platform::VirtualBackend audio;
     audio.SetDevices(platform::Direction::Capture,
                      {{.name = QStringLiteral("Frame Counter"), .signal = platform::VirtualSignal::FrameCounter}});
@@ -91,6 +79,7 @@ Recording RecordDay(const QString& path, int hours, int partSeconds)
     platform::UseMixerBackend(&mixer);
     platform::MessageRecorder messages;
     ResetPeakResident();
+    bool ok = false;
     {
         CAudioPlayRec engine;
         engine.SetPartSeconds(static_cast<std::uint32_t>(partSeconds));
@@ -98,28 +87,32 @@ Recording RecordDay(const QString& path, int hours, int partSeconds)
             engine.OpenRecordFile(0, path)) {
             QElapsedTimer clock;
             clock.start();
+            double firstHourMb = -1;
             for (int hour = 1; hour <= hours; ++hour) {
                 Run(audio, std::uint64_t{RATE} * 3600);
                 if (hour == 1)
-                    r.firstHourKb = PeakResidentKb();
+                    firstHourMb = PeakResidentMb();
                 std::fprintf(stderr, "\r  %d of %d hours, %.0f s", hour, hours, static_cast<double>(clock.elapsed()) / 1e3);
             }
             std::fprintf(stderr, "\n");
-            r.lastHourKb = PeakResidentKb();
+            const double lastHourMb = PeakResidentMb();
             // Until the last part is final.
             engine.Stop();
             for (int i = 0; i < 100 && engine.m_nStatus != STATUS_READY; ++i)
                 QCoreApplication::sendPostedEvents();
-            r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-            r.ok = engine.m_nStatus == STATUS_READY;
+            const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+            ok = engine.m_nStatus == STATUS_READY;
+            std::printf("  recorded in %.1f s (%.0f times real time)\n", seconds, hours * 3600.0 / seconds);
+            std::printf("  peak resident memory: %.1f MB after the first hour, %.1f MB after hour %d: %+.2f MB "
+                        "(target: within 2 MB)\n",
+                        firstHourMb, lastHourMb, hours, lastHourMb - firstHourMb);
         }
     }
     for (const QString& text : messages.Texts())
-        std::fprintf(stderr, "engine: %s\n", qPrintable(text));
-    r.ok = r.ok && messages.Messages().empty();
+        std::printf("  engine: %s\n", qPrintable(text));
     platform::UseMixerBackend(nullptr);
     platform::UseAudioBackend(nullptr);
-    return r;
+    return ok && messages.Messages().empty();
 }
 
 // A WAV part: its sizes true, 48000 Hz 16-bit stereo, and its frames numbered on from
@@ -217,16 +210,10 @@ int main(int argc, char** argv)
         std::printf("-- %s\n", qPrintable(kind));
         std::fflush(stdout);
         const QString path = dir.filePath(QStringLiteral("day.") + kind);
-        const Recording r = RecordDay(path, hours, partSeconds);
-        if (!r.ok) {
+        if (!RecordDay(path, hours, partSeconds)) {
             std::printf("  the recording failed\n");
             ok = false;
         }
-        std::printf("  recorded in %.1f s (%.0f times real time)\n", r.seconds,
-                    r.seconds > 0 ? hours * 3600.0 / r.seconds : 0.0);
-        std::printf("  peak resident memory: %.1f MB after the first hour, %.1f MB after hour %d: %+.2f MB "
-                    "(target: within 2 MB)\n",
-                    Mb(r.firstHourKb), Mb(r.lastHourKb), hours, Mb(r.lastHourKb - r.firstHourKb));
         std::fflush(stdout);
         ok = CheckParts(path, hours, partSeconds) && ok;
         std::fflush(stdout);

@@ -6,6 +6,7 @@
 #include "support/EngineTestAccess.h"
 #include "support/WaveFile.h"
 
+#include <QAccessible>
 #include <QTest>
 
 #include <tuple>
@@ -283,10 +284,18 @@ TEST_F(CaptureTest, SplitChannelsWorksOnBytes)
     EXPECT_EQ(QByteArray(engine->m_pRight.data(), 6), QByteArray(sixteen, 6));
 }
 
+// A flag lit as assistive tools see it: a checkable button, checked.
+bool Lit(CClipFlag* flag)
+{
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(flag)->state();
+    return state.checkable && state.checked;
+}
+
 TEST_F(CaptureTest, FullScaleSamplesAreCaughtPerChannelAtBothSizesAndLayouts)
 {
     // A sine on the left only: at full scale it reaches 32767 and -32768 (255 and 0 at
     // 8 bits); at 0.98 of it, loud as it is, it does not. A mono recording has one channel.
+    // The flag stays lit after Stop, until a click, Space or a new recording clears it.
     for (const std::uint16_t bits : {8, 16}) {
         for (const std::uint32_t mode : {CHANNELS_MONO, CHANNELS_STEREO}) {
             for (const double amplitude : {1.0, 0.98}) {
@@ -301,8 +310,24 @@ TEST_F(CaptureTest, FullScaleSamplesAreCaughtPerChannelAtBothSizesAndLayouts)
                 Feed(8192); // two buffers of 8-bit mono
                 StopAndSettle();
                 const bool full = amplitude >= 1.0;
-                EXPECT_EQ(left.Flag()->isChecked(), full);
-                EXPECT_EQ(right.Flag()->isChecked(), full && mode == CHANNELS_MONO);
+                EXPECT_EQ(Lit(left.Flag()), full);
+                EXPECT_EQ(Lit(right.Flag()), full && mode == CHANNELS_MONO);
+                if (full && mode == CHANNELS_MONO) {
+                    EXPECT_EQ(QAccessible::queryAccessibleInterface(right.Flag())->text(QAccessible::Name), "Right clipped");
+                    left.Flag()->click();
+                    EXPECT_FALSE(Lit(left.Flag())) << "a click clears it";
+                    left.Flag()->click();
+                    EXPECT_FALSE(Lit(left.Flag())) << "and never lights it";
+                    QTest::keyClick(right.Flag(), Qt::Key_Space);
+                    EXPECT_FALSE(Lit(right.Flag())) << "nor does Space";
+                    ASSERT_TRUE(engine->StartRecord(bits, mode, 22050));
+                    Feed(4096);
+                    StopAndSettle();
+                    ASSERT_TRUE(Lit(left.Flag()));
+                    ASSERT_TRUE(engine->StartRecord(bits, mode, 22050));
+                    EXPECT_FALSE(Lit(left.Flag())) << "a new recording starts clear";
+                    StopAndSettle();
+                }
             }
         }
     }

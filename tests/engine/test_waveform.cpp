@@ -7,6 +7,8 @@
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QEvent>
 #include <QImage>
 #include <QTest>
@@ -311,23 +313,34 @@ TEST_F(WaveformTest, MetersRiseAtOnceFallTwentyDbASecondAndHoldThePeakForOneAndA
     CLevelMeter left(QStringLiteral("Left"));
     CLevelMeter right(QStringLiteral("Right"));
     engine->AttachMeters(&left, &right);
+    // Assistive tools read the level shown, in dBFS from -60 (silence) to 0.
+    QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(&left);
+    EXPECT_EQ(meter->text(QAccessible::Name), "Left level");
+    QAccessibleValueInterface* value = meter->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ((std::vector{value->minimumValue().toDouble(), value->maximumValue().toDouble(),
+                           value->currentValue().toDouble()}),
+              (std::vector{-60.0, 0.0, -60.0}));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     struct Seen {
         std::int64_t ms;
-        double level, hold;
+        double level, hold, spoken;
+        QString tip;
     };
     std::vector<Seen> seen;
     for (int step = 0; step < 400; ++step) {
         audio.Advance(441);
         Pump();
         clock.Advance(10);
-        seen.push_back({clock.NowMs(), left.Level(), left.Hold()});
+        seen.push_back({clock.NowMs(), left.Level(), left.Hold(), value->currentValue().toDouble(), left.ToolTipText()});
     }
     const double peak = -6.02;
     // The first level shown above silence is the peak itself.
     const auto rose = std::find_if(seen.begin(), seen.end(), [](const Seen& s) { return s.level > -60; });
     ASSERT_NE(rose, seen.end());
     EXPECT_NEAR(rose->level, peak, 0.05);
+    EXPECT_NEAR(rose->spoken, peak, 0.05);
+    EXPECT_EQ(rose->tip, "Left: -6.0 dBFS, peak held at -6.0 dBFS");
     // The fall starts after the last frame at the peak (within one frame and one step,
     // 48 ms: 0.96 dB).
     const auto last = std::find_if(seen.rbegin(), seen.rend(), [&](const Seen& s) { return s.level > peak - 0.05; });

@@ -4,10 +4,9 @@
 #include "ServerWindowFixture.h"
 #include "WindowControls.h"
 #include "app/ControlIds.h"
+#include "engine/LevelMeter.h"
 #include "support/WaveFile.h"
 
-#include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -15,28 +14,11 @@
 
 #include <cmath>
 
-namespace {
-
-class MonitorServer : public ServerWindowFixture {
-protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(ServerWindowFixture::SetUp());
-        if (!IsSkipped())
-            window->show();
-    }
-
-    double Level(int id) const
-    {
-        QAccessibleInterface* meter = QAccessible::queryAccessibleInterface(platform::FindControl(window.get(), id));
-        return meter->valueInterface()->currentValue().toDouble();
-    }
-};
-
-} // namespace
+using MonitorServer = ServerWindowFixture;
 
 TEST_F(MonitorServer, MetersReadTheToneWithNoFileAndRecordAfterwardsKeepsItsEdges)
 {
+    window->show();
     const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
     ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
     CDialogRecord& page = Page();
@@ -50,9 +32,11 @@ TEST_F(MonitorServer, MetersReadTheToneWithNoFileAndRecordAfterwardsKeepsItsEdge
     Click(&page, IDC_MONITOR);
     // The server's tone peaks at 16000 of 32768.
     const double tone = 20.0 * std::log10(16000.0 / 32768.0);
-    for (int id : {IDC_LEVEL_LEFT, IDC_LEVEL_RIGHT})
-        EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(Level(id) - tone) <= 1.0; }, 5000))
-            << id << ": " << Level(id) << " dBFS, not " << tone;
+    for (int id : {IDC_LEVEL_LEFT, IDC_LEVEL_RIGHT}) {
+        const CLevelMeter* meter = platform::FindControl<CLevelMeter>(window.get(), id);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(meter->Level() - tone) <= 1.0; }, 5000))
+            << id << ": " << meter->Level() << " dBFS, not " << tone;
+    }
     EXPECT_TRUE(page.m_engine.IsMonitoring());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << "monitoring opened a file";
 
