@@ -245,7 +245,7 @@ std::uint32_t WaveDataBytes(const QString& path)
 }
 
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds)
+                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode)
 {
     Result r;
     platform::MessageRecorder messages;
@@ -272,7 +272,7 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
         return r;
     engine.AttachMeters(&left, &right);
     watch.clock.start();
-    if (!engine.StartRecord(16, CHANNELS_STEREO, rate) || !engine.OpenRecordFile(0, path)) {
+    if (!engine.StartRecord(16, channelMode, rate) || !engine.OpenRecordFile(0, path)) {
         PrintMessages(messages);
         return r;
     }

@@ -90,10 +90,10 @@ private:
 // writer recorded, whatever the file's size.
 std::uint32_t WaveDataBytes(const QString& path);
 
-// Records 16-bit stereo at rate from the default device into path through the engine, its
-// display and meters shown, for seconds; then waits for the capture to close.
-// recordedSeconds measures the finished file.
+// Records 16-bit sound at rate (stereo unless channelMode says otherwise) from the default
+// device into path through the engine, its display and meters shown, for seconds; then
+// waits for the capture to close. recordedSeconds measures the finished file.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds);
+                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode = 1);
 
 } // namespace bench

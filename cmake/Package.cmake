@@ -5,11 +5,11 @@ set(CPACK_PACKAGE_NAME tessavox)
 set(CPACK_PACKAGE_VENDOR Korrin)
 set(CPACK_PACKAGE_CONTACT "Korrin <${TESSAVOX_EMAIL}>")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${TESSAVOX_WEBSITE})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop sound recorder for WAV and MP3 files")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop sound recorder for WAV, MP3, FLAC and Opus files")
 set(CPACK_PACKAGE_DESCRIPTION "Tessavox records the sound card's input (a microphone, a line input, or what
-the computer plays) to WAV or MP3 files, in mono, stereo or one mono file per
-channel. It pauses and resumes, plays WAV files back, starts and stops
-recordings at set times, and shows the sound as a live trace.")
+the computer plays) to WAV, MP3, FLAC or Opus files, in mono, stereo or one
+mono file per channel. It pauses and resumes, plays the files it makes back,
+starts and stops recordings at set times, and shows the sound as a live trace.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)

@@ -94,7 +94,7 @@ void CTessavoxDlg::OnStop()
 
 void CTessavoxDlg::OnPlay()
 {
-    const QString path = ChooseFileToPlay(QString(), QStringLiteral("Wave files(*.wav)|*.wav||"));
+    const QString path = ChooseFileToPlay(QString(), PLAY_FILTER);
     if (path.isEmpty())
         return;
     const int playing = m_pageRecord.m_engine.Play(path);

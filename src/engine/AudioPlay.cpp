@@ -1,4 +1,4 @@
-// Playback of a WAV file through the same ring of buffers.
+// Playback of a WAV, MP3, FLAC or Opus file through the same ring of buffers.
 
 #include "engine/AudioPlayRec.h"
 
@@ -16,7 +16,7 @@ int CAudioPlayRec::Play(const QString& path)
     }
     // Playback pauses monitoring; the owner takes it up again when the playback has closed.
     StopMonitor();
-    if (!OpenWaveForRead(path))
+    if (MakeSoundDecoder(path) ? !OpenDecodedForRead(path) : !OpenWaveForRead(path))
         return 0;
     const MMRESULT rc = platform::CurrentAudioBackend().Open(platform::Direction::Playback,
                                                              platform::DEFAULT_DEVICE, m_wfx, this, m_hWaveOut);
@@ -24,6 +24,7 @@ int CAudioPlayRec::Play(const QString& path)
         m_hWaveOut.reset();
         // The source stays closed too, or the next Play would find it open.
         m_hReadFile.reset();
+        m_pDecoder.reset();
         ReportError(QStringLiteral("waveOutOpen() failed"), rc);
         return 0;
     }
@@ -49,7 +50,7 @@ int CAudioPlayRec::Play(const QString& path)
 std::uint32_t CAudioPlayRec::ReadPlayback(char* buffer)
 {
     const auto size = static_cast<std::size_t>(m_nBufferSize);
-    const std::size_t got = m_hReadFile->Read(buffer, size);
+    const std::size_t got = m_pDecoder ? m_pDecoder->Read(buffer, size) : m_hReadFile->Read(buffer, size);
     std::memset(buffer + got, m_wfx.wBitsPerSample == 8 ? 0x80 : 0, size - got);
     return static_cast<std::uint32_t>(got);
 }
@@ -61,6 +62,7 @@ void CAudioPlayRec::EndFailedPlay()
     EndLive();
     m_hWaveOut.reset();
     m_hReadFile.reset();
+    m_pDecoder.reset();
     m_nQueued = 0;
 }
 
@@ -125,5 +127,6 @@ void CAudioPlayRec::ClosePlay()
     if (rc != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveOutClose() failed"), rc);
     m_hReadFile.reset();
+    m_pDecoder.reset();
     m_nStatus = STATUS_READY;
 }

@@ -30,11 +30,13 @@ CAudioPlayRec::~CAudioPlayRec()
     for (int n = 0; n < 2; ++n) {
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
+        FinishFormatFile(n);
     }
     if (m_hWaveOut)
         ClosePlay();
     m_hWaveOut.reset();
     m_hReadFile.reset();
+    m_pDecoder.reset();
     UnloadEncoder();
     FreeBuffers();
 }
@@ -109,7 +111,8 @@ int CAudioPlayRec::AllocBuffers(std::int32_t size)
 void CAudioPlayRec::FreeBuffers()
 {
     // Buffers stay while a file is open: the playback source or an output still uses them.
-    if (m_hFile[0] || m_hFile[1] || m_fpMp3[0] || m_fpMp3[1] || m_hReadFile)
+    if (m_hFile[0] || m_hFile[1] || m_fpMp3[0] || m_fpMp3[1] || m_pOutput[0] || m_pOutput[1] || m_hReadFile ||
+        m_pDecoder)
         return;
     // A device still holding buffers would write into freed memory.
     if (m_hWaveIn || m_hWaveOut)

@@ -7,6 +7,8 @@
 #include "engine/LiveHistory.h"
 #include "engine/PeakBallistics.h"
 #include "engine/RiffChunk.h"
+#include "engine/decoders/SoundDecoder.h"
+#include "engine/formats/OutputFormat.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"
@@ -167,6 +169,9 @@ public:
     std::uint32_t m_nPcmBufferSize = 0;
     std::uint32_t m_dwChunkSamples = 0;
 
+    // Outputs in the other formats (FLAC, Opus), chosen by the file name.
+    std::unique_ptr<IOutputFile> m_pOutput[2];
+
 signals:
     // A failure about to be told in a message box, in its words: the box waits for the
     // user, and someone away should not have to.
@@ -224,6 +229,11 @@ private:
     bool WriteWave(int n, const char* data, std::uint32_t length);
     int SplitChannels(std::uint16_t bits, const char* data, std::int32_t length);
     int OpenWaveForRead(const QString& path);
+
+    // FLAC and Opus outputs, and the decoded files Play reads
+    int OpenFormatFile(int n, const QString& path, const OutputSpec* previous = nullptr);
+    bool FinishFormatFile(int n);
+    int OpenDecodedForRead(const QString& path);
 
     // MP3
     void ResetMp3State();
@@ -301,6 +311,8 @@ private:
     // CloseRecord is taking in the buffers its reset handed back: none goes back to the device.
     bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;
+    // The source of a playback in a compressed format (the WAV reader above is the other).
+    std::unique_ptr<ISoundDecoder> m_pDecoder;
 
     // What the display shows: the newest sound, where the display stands in it, and per
     // band the trace's column spans (rows top to bottom; none when top > bottom). The

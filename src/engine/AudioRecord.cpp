@@ -121,6 +121,8 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
             ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
         else
             ok = LoadEncoder() && OpenMp3Stream(target, n);
+    } else if (MakeOutputFile(target)) {
+        ok = OpenFormatFile(n, target);
     } else {
         ok = OpenWaveFile(n, target);
     }
@@ -243,6 +245,7 @@ void CAudioPlayRec::CloseRecord()
     for (int n = 0; n < 2; ++n) {
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
+        FinishFormatFile(n);
     }
     const MMRESULT closed = m_hWaveIn->Close();
     // The device is given up whatever Close says; destroying it releases anything left.

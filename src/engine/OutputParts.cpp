@@ -65,7 +65,8 @@ bool CAudioPlayRec::WriteOutputs(const char* const block[2], std::uint32_t lengt
 bool CAudioPlayRec::WriteBlock(const char* const block[2], std::uint32_t length)
 {
     for (int out = 0; out < 2; ++out) {
-        if (m_hFile[out] && !WriteWave(out, block[out], length)) {
+        if ((m_hFile[out] && !WriteWave(out, block[out], length)) ||
+            (m_pOutput[out] && !m_pOutput[out]->Write(block[out], length))) {
             HoldFailure(QStringLiteral("Write file failed"));
             return false;
         }
@@ -77,7 +78,7 @@ bool CAudioPlayRec::WriteBlock(const char* const block[2], std::uint32_t length)
     return true;
 }
 
-// The part is finished (WAV sizes true; MP3 flushed and tagged) before the next is opened.
+// The part is finished (WAV sizes true; MP3 flushed and tagged; FLAC and Opus ended) before the next is opened.
 // What fails here is told once the recording has ended, with every file final.
 bool CAudioPlayRec::StartNextPart(int n)
 {
@@ -90,6 +91,9 @@ bool CAudioPlayRec::StartNextPart(int n)
         ok = OpenWaveFile(n, next);
     } else if (m_fpMp3[n]) {
         ok = CloseMp3Stream(n) && OpenMp3Stream(next, n);
+    } else if (m_pOutput[n]) {
+        const OutputSpec spec = m_pOutput[n]->Spec();
+        ok = FinishFormatFile(n) && OpenFormatFile(n, next, &spec);
     }
     m_bHoldFailures = false;
     if (ok)

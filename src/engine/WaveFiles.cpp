@@ -52,12 +52,12 @@ QString CAudioPlayRec::OutputPath(int n) const
 {
     if (m_fpMp3[n])
         return m_strMp3Path[n];
-    return m_hFile[n] ? PartPath(m_strOutputPath[n], m_nOutputPart[n]) : QString();
+    return m_hFile[n] || m_pOutput[n] ? PartPath(m_strOutputPath[n], m_nOutputPart[n]) : QString();
 }
 
 bool CAudioPlayRec::IsOutputOpen(int n) const
 {
-    return m_hFile[n] || m_fpMp3[n];
+    return m_hFile[n] || m_fpMp3[n] || m_pOutput[n];
 }
 
 void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
@@ -68,6 +68,8 @@ void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
         m_hFile[n].reset();
     } else if (lower == QStringLiteral("mp3") && m_hEncoderLib) {
         CloseMp3Stream(n);
+    } else if (m_pOutput[n] && lower == m_pOutput[n]->Kind()) {
+        FinishFormatFile(n);
     }
 }
 

@@ -84,7 +84,8 @@ void CDialogRecord::FillLists()
 {
     m_comboChannel->addItems({tr("Mono Mixer"), tr("Stereo Mixer"), tr("Single Channel")});
     m_comboChannel->setCurrentIndex(0);
-    m_comboFileType->addItems({QStringLiteral("mp3"), QStringLiteral("wave")});
+    m_comboFileType->addItems(
+        {QStringLiteral("mp3"), QStringLiteral("wave"), QStringLiteral("flac"), QStringLiteral("opus")});
     m_comboFileType->setCurrentIndex(0);
 }
 

@@ -29,6 +29,15 @@ inline std::int32_t SampleRateAt(std::int32_t index)
     return index >= 0 && index < std::ssize(SAMPLE_RATES) ? SAMPLE_RATES[index] : 22050;
 }
 
+// The file type list's formats after "mp3" (0) and "wave" (1).
+inline constexpr std::int32_t FILE_TYPE_FLAC = 2;
+inline constexpr std::int32_t FILE_TYPE_OPUS = 3;
+
+// What Play offers: every format recordings are made in, then each alone.
+inline constexpr char PLAY_FILTER[] = "Sound files (*.wav *.mp3 *.flac *.opus)|*.wav;*.mp3;*.flac;*.opus|"
+                                      "Wave files(*.wav)|*.wav|MP3 files(*.mp3)|*.mp3|FLAC files(*.flac)|*.flac|"
+                                      "Opus files(*.opus)|*.opus||";
+
 class CDialogRecord : public QWidget {
     Q_OBJECT
 public:

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTimeEdit>
 
+#include <utility>
+
 void CDialogRecord::OnBrowse()
 {
     platform::FileDialogRequest request;
@@ -22,6 +24,12 @@ void CDialogRecord::OnBrowse()
     } else if (m_nFileType == 1) {
         request.defaultSuffix = QStringLiteral("wav");
         request.filter = QStringLiteral("wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||");
+    } else if (m_nFileType == FILE_TYPE_FLAC) {
+        request.defaultSuffix = QStringLiteral("flac");
+        request.filter = QStringLiteral("flac files(*.flac)|*.flac||");
+    } else if (m_nFileType == FILE_TYPE_OPUS) {
+        request.defaultSuffix = QStringLiteral("opus");
+        request.filter = QStringLiteral("opus files(*.opus)|*.opus||");
     } else {
         return;
     }
@@ -75,6 +83,15 @@ void CDialogRecord::CloseUnusedOutputs()
     if (m_nFileType != 0) {
         m_engine.CloseRecordFile(0, mp3);
         m_engine.CloseRecordFile(1, mp3);
+    }
+    // The other formats, by the same rules: a cleared channel box, a type no longer chosen.
+    const std::pair<int, QString> others[] = {{FILE_TYPE_FLAC, QStringLiteral("flac")},
+                                              {FILE_TYPE_OPUS, QStringLiteral("opus")}};
+    for (const auto& [type, kind] : others) {
+        if ((m_nChannelIndex == 2 && !m_checkLeft->isChecked()) || m_nFileType != type)
+            m_engine.CloseRecordFile(0, kind);
+        if ((m_nChannelIndex == 2 && !m_checkRight->isChecked()) || m_nFileType != type)
+            m_engine.CloseRecordFile(1, kind);
     }
 }
 

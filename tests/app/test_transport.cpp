@@ -228,7 +228,7 @@ TEST_F(Transport, PlaybackRunsToTheEndOfTheFileAndTheWindowReturnsToIdle)
     dialogs.Answer(Path("play.wav"));
     Click(IDC_PLAY);
     ASSERT_EQ(dialogs.Requests().size(), 2u);
-    EXPECT_EQ(dialogs.Requests()[1].filter, "Wave files(*.wav)|*.wav||");
+    EXPECT_EQ(dialogs.Requests()[1].filter, PLAY_FILTER);
     EXPECT_EQ(Engine().m_nStatus, STATUS_PLAYING);
     EXPECT_EQ(window->m_statusBar.Text(0), "Playing");
     EXPECT_FALSE(Enabled(IDC_RECORD));

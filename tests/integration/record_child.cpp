@@ -1,5 +1,6 @@
-// Records the default capture device into the file named on the command line until the
-// process is killed: the integration tests kill it to see what a killed recorder leaves.
+// Records the default capture device into the file named on the command line (a WAV, MP3,
+// FLAC or Opus file, by its name) until the process is killed: the integration tests kill it
+// to see what a killed recorder leaves.
 
 #include "engine/AudioPlayRec.h"
 #include "platform/ShowMessage.h"
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: record_child FILE.wav\n");
+        std::fprintf(stderr, "usage: record_child FILE.wav|.mp3|.flac|.opus\n");
         return 2;
     }
     platform::MessageRecorder messages;

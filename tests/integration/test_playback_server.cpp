@@ -8,6 +8,7 @@
 #include "support/PcmChannel.h"
 #include "support/SoundServer.h"
 #include "support/TestBuffers.h"
+#include "support/ToolDecode.h"
 #include "support/WaveBytes.h"
 
 #include "platform/audio/pulse/PulseBackend.h"
@@ -75,12 +76,21 @@ protected:
     std::vector<std::uint32_t> notifications;
 };
 
+// The same sound as a WAV file, and as a file its format's own encoder made from one.
+struct PlayedFormat {
+    const char* ext;
+    const char* tool;
+};
+
+class PlayedFormatTest : public PlaybackServerTest, public ::testing::WithParamInterface<PlayedFormat> {};
+
 } // namespace
 
-// A 22050 Hz stereo file: a second of 1000 Hz, then 300 ms of 2000 Hz, then a chunk of
-// noise such as tags other tools write after the sound. Played into a sink of this test's
-// own while its monitor is recorded: the 2000 Hz is heard whole, and after it silence.
-TEST_F(PlaybackServerTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
+// A 22050 Hz stereo file: a second of 1000 Hz, then 300 ms of 2000 Hz, then (in the WAV
+// file) a chunk of noise such as tags other tools write after the sound. Played into a sink
+// of this test's own while its monitor is recorded: the 2000 Hz is heard whole, and after it
+// silence; MP3, FLAC and Opus as WAV.
+TEST_P(PlayedFormatTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
 {
     ScopedNullSink sink(QStringLiteral("TessavoxPlayedTo"));
     ASSERT_TRUE(sink.Loaded());
@@ -99,6 +109,18 @@ TEST_F(PlaybackServerTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     file.close();
+    const std::string tool = GetParam().tool;
+    if (!tool.empty()) {
+        const Bytes plain = PcmWave(2, FILE_RATE, 16, Tone(1000, 1.0) + Tone(2000, 0.3));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(reinterpret_cast<const char*>(plain.data()), static_cast<qint64>(plain.size()));
+        file.close();
+        const QString encoded = Path(QStringLiteral("ending.") + GetParam().ext);
+        ASSERT_TRUE(RunTool(QLatin1String(GetParam().tool),
+                            tool == "flac" ? QStringList{QStringLiteral("-s"), QStringLiteral("-o"), encoded, file.fileName()}
+                                           : QStringList{QStringLiteral("--quiet"), file.fileName(), encoded}));
+        file.setFileName(encoded);
+    }
 
     const WAVEFORMATEX heard = testsupport::Pcm(HEARD_RATE, 16, 1);
     const int monitor = testsupport::FindDevice(backend, Direction::Capture, sink.MonitorDescription());
@@ -146,6 +168,11 @@ TEST_F(PlaybackServerTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
     EXPECT_LE(lastSound, lastSecond + WINDOW) << "sound heard " << (lastSound - lastSecond) * 1000 / HEARD_RATE
                                               << " ms after the end of the file";
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, PlayedFormatTest,
+                         ::testing::Values(PlayedFormat{"wav", ""}, PlayedFormat{"flac", "flac"},
+                                           PlayedFormat{"mp3", "lame"}, PlayedFormat{"opus", "opusenc"}),
+                         [](const ::testing::TestParamInfo<PlayedFormat>& info) { return info.param.ext; });
 
 TEST_F(PlaybackServerTest, AServerThatGoesAwayEndsThePlaybackWithAMessage)
 {

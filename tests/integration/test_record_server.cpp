@@ -2,6 +2,7 @@
 // killed recorder.
 
 #include "ServerFixture.h"
+#include "support/ToolDecode.h"
 #include "support/WaveFile.h"
 
 #include <QCoreApplication>
@@ -137,3 +138,48 @@ TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)
     EXPECT_LE(static_cast<qsizetype>(46 + w->dataSize), w->bytes.size());
     EXPECT_EQ(w->dataSize % 4, 0u);
 }
+
+namespace {
+
+struct KilledCase {
+    const char* ext;
+    const char* tool;
+    // The rate the tools decode at: FLAC's own, Opus's 48 kHz.
+    double rate;
+};
+
+class KilledRecorderTest : public RecordTest, public ::testing::WithParamInterface<KilledCase> {};
+
+} // namespace
+
+// The recorder is killed in mid-take: its file decodes, with the format's own tool and with
+// ffmpeg, to within a second of the moment of the kill.
+TEST_P(KilledRecorderTest, FileDecodesToWithinASecondOfTheKill)
+{
+    const KilledCase c = GetParam();
+    const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/record_child");
+    const QString path = Path(QStringLiteral("killed.") + c.ext);
+    QProcess process;
+    process.start(child, {path});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    ASSERT_TRUE(process.waitForReadyRead(10000)) << process.readAllStandardError().toStdString();
+    QElapsedTimer recording;
+    recording.start();
+    QTest::qWait(2500);
+    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    const double killedAt = static_cast<double>(recording.nsecsElapsed()) / 1e9;
+    ASSERT_TRUE(process.waitForFinished(5000));
+
+    for (const QString tool : {QLatin1String(c.tool), QLatin1String("ffmpeg")}) {
+        SCOPED_TRACE(tool.toStdString());
+        const ToolOutput out = DecodeWithTool(tool, path);
+        EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
+        const double seconds = static_cast<double>(out.pcm.size()) / 4 / c.rate;
+        EXPECT_GE(seconds, killedAt - 1.0);
+        EXPECT_LE(seconds, killedAt + 0.5);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, KilledRecorderTest,
+                         ::testing::Values(KilledCase{"flac", "flac", 44100}, KilledCase{"opus", "opusdec", 48000}),
+                         [](const ::testing::TestParamInfo<KilledCase>& info) { return info.param.ext; });

@@ -3,6 +3,7 @@
 
 #include "app/ElapsedDisplay.h"
 #include "support/ScheduleFixture.h"
+#include "support/ToolDecode.h"
 #include "support/WaveFile.h"
 #include "support/WindowFixture.h"
 
@@ -126,6 +127,26 @@ TEST_F(OutputFiles, SwitchingTheTypeToMp3DuringARecordingFinishesTheWaveFile)
     Click(IDC_STOP);
     Pump();
     EXPECT_EQ(ReadRecordedWave(Path("switch.wav"))->dataSize, 4096u);
+}
+
+// A name ending in ".flac" records FLAC whatever the list shows; choosing another type in the
+// list during the recording finishes the file at once, whole.
+TEST_F(OutputFiles, ChoosingAnotherTypeDuringAFlacRecordingFinishesIt)
+{
+    PrepareWave(Path("take.flac"));
+    Click(IDC_RECORD);
+    Feed(1024);
+    Choose(IDC_FILE_TYPE, FILE_TYPE_FLAC);
+    EXPECT_TRUE(Engine().IsOutputOpen(0));
+    Feed(1024);
+    Choose(IDC_FILE_TYPE, FILE_TYPE_OPUS);
+    EXPECT_FALSE(Engine().IsOutputOpen(0));
+    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
+    const ToolOutput out = DecodeWithTool(QStringLiteral("flac"), Path("take.flac"));
+    EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
+    EXPECT_EQ(out.pcm, CounterBytes(4096));
+    Click(IDC_STOP);
+    Pump();
 }
 
 TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelOnly)

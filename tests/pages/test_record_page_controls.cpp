@@ -164,6 +164,14 @@ TEST_F(RecordPageControls, BrowseProposesAudio001WithTheTypesExtensionAndFilter)
     EXPECT_EQ(wave.filter, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||");
     EXPECT_EQ(PageControl<QLineEdit>(IDC_FILE_PATH)->text(), Path("Take One.mp3"));
     EXPECT_EQ(Page().m_strFileName, "Take One.mp3");
+
+    for (const char* type : {"flac", "opus"}) {
+        Choose(IDC_FILE_TYPE, PageControl<QComboBox>(IDC_FILE_TYPE)->findText(QLatin1String(type)));
+        ClickOnPage(IDC_BROWSE);
+        const auto& request = dialogs.Requests().back();
+        EXPECT_EQ(request.defaultSuffix, QLatin1String(type));
+        EXPECT_EQ(request.filter, QStringLiteral("%1 files(*.%1)|*.%1||").arg(QLatin1String(type)));
+    }
 }
 
 TEST_F(RecordPageControls, TypingAPathChangesOnlyThePath)
@@ -181,6 +189,9 @@ TEST(FileDialogFilters, PairsBecomeNameFilters)
     EXPECT_EQ(platform::ToNameFilters("wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||"),
               (QStringList{"wav files(*.wav)", "wave files(*.wave)"}));
     EXPECT_EQ(platform::ToNameFilters("Sound|*.wav;*.mp3||"), QStringList{"Sound (*.wav *.mp3)"});
+    EXPECT_EQ(platform::ToNameFilters(PLAY_FILTER),
+              (QStringList{"Sound files (*.wav *.mp3 *.flac *.opus)", "Wave files(*.wav)", "MP3 files(*.mp3)",
+                           "FLAC files(*.flac)", "Opus files(*.opus)"}));
 }
 
 TEST_F(RecordPageControls, FileToPlayIsAskedForUnlessTheGivenOneExists)

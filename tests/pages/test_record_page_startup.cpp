@@ -26,7 +26,7 @@ TEST_F(RecordPageStartup, ListsAndTheirSelections)
     EXPECT_EQ(channel->currentText(), "Mono Mixer");
 
     auto* type = PageControl<QComboBox>(IDC_FILE_TYPE);
-    EXPECT_EQ(Entries(type), (QStringList{"mp3", "wave"}));
+    EXPECT_EQ(Entries(type), (QStringList{"mp3", "wave", "flac", "opus"}));
     EXPECT_EQ(type->currentText(), "mp3");
 
     auto* rates = PageControl<QComboBox>(IDC_SAMPLE_RATE);

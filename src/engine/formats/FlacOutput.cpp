@@ -1,0 +1,114 @@
+// FLAC output over libFLAC's stream encoder, writing through our own descriptor.
+
+#include "engine/formats/FlacOutput.h"
+
+#include <FLAC/metadata.h>
+
+#include <cstring>
+
+FlacOutput::~FlacOutput()
+{
+    if (m_pEncoder)
+        Finish();
+}
+
+bool FlacOutput::Open(const std::string& path, const OutputSpec& spec)
+{
+    m_spec = spec;
+    m_pEncoder = FLAC__stream_encoder_new();
+    m_pTags = FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT);
+    if (!m_pEncoder || !m_pTags) {
+        m_strError = QStringLiteral("out of memory");
+        Release();
+        return false;
+    }
+    for (const std::string& tag : OutputTags(spec)) {
+        FLAC__StreamMetadata_VorbisComment_Entry entry;
+        entry.length = static_cast<FLAC__uint32>(tag.size());
+        entry.entry = reinterpret_cast<FLAC__byte*>(const_cast<char*>(tag.c_str()));
+        FLAC__metadata_object_vorbiscomment_append_comment(m_pTags, entry, /*copy=*/true);
+    }
+    FLAC__stream_encoder_set_channels(m_pEncoder, spec.channels);
+    FLAC__stream_encoder_set_bits_per_sample(m_pEncoder, spec.bits);
+    FLAC__stream_encoder_set_sample_rate(m_pEncoder, spec.rate);
+    FLAC__stream_encoder_set_compression_level(m_pEncoder, 5);
+    FLAC__stream_encoder_set_metadata(m_pEncoder, &m_pTags, 1);
+    if (!m_file.Create(path)) {
+        m_strError = m_file.Error();
+        Release();
+        return false;
+    }
+    const FLAC__StreamEncoderInitStatus init =
+        FLAC__stream_encoder_init_stream(m_pEncoder, &OnWrite, &OnSeek, &OnTell, nullptr, this);
+    if (init != FLAC__STREAM_ENCODER_INIT_STATUS_OK) {
+        m_strError = QString::fromLatin1(FLAC__StreamEncoderInitStatusString[init]);
+        Release();
+        return false;
+    }
+    return true;
+}
+
+bool FlacOutput::Write(const char* data, std::uint32_t bytes)
+{
+    const std::uint32_t width = m_spec.bits / 8u;
+    const std::uint32_t count = bytes / width;
+    if (m_samples.size() < count)
+        m_samples.resize(count);
+    const auto* in = reinterpret_cast<const unsigned char*>(data);
+    if (width == 1) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            m_samples[i] = static_cast<FLAC__int32>(in[i]) - 128;
+    } else {
+        for (std::uint32_t i = 0; i < count; ++i)
+            m_samples[i] = static_cast<std::int16_t>(in[2 * i] | in[2 * i + 1] << 8);
+    }
+    return FLAC__stream_encoder_process_interleaved(m_pEncoder, m_samples.data(), count / m_spec.channels) != 0;
+}
+
+bool FlacOutput::Finish()
+{
+    if (!m_pEncoder)
+        return false;
+    // Encodes the samples held, then rewrites the stream information with the true count.
+    const bool finished = FLAC__stream_encoder_finish(m_pEncoder) != 0;
+    const bool closed = m_file.Close();
+    Release();
+    return finished && closed;
+}
+
+QString FlacOutput::Error() const
+{
+    if (!m_file.Error().isEmpty())
+        return m_file.Error();
+    return m_strError;
+}
+
+void FlacOutput::Release()
+{
+    if (m_pEncoder)
+        FLAC__stream_encoder_delete(m_pEncoder);
+    if (m_pTags)
+        FLAC__metadata_object_delete(m_pTags);
+    m_pEncoder = nullptr;
+    m_pTags = nullptr;
+    m_file.Close();
+}
+
+FLAC__StreamEncoderWriteStatus FlacOutput::OnWrite(const FLAC__StreamEncoder*, const FLAC__byte buffer[], size_t bytes,
+                                                   uint32_t, uint32_t, void* self)
+{
+    return static_cast<FlacOutput*>(self)->m_file.WriteAll(buffer, bytes) ? FLAC__STREAM_ENCODER_WRITE_STATUS_OK
+                                                                          : FLAC__STREAM_ENCODER_WRITE_STATUS_FATAL_ERROR;
+}
+
+FLAC__StreamEncoderSeekStatus FlacOutput::OnSeek(const FLAC__StreamEncoder*, FLAC__uint64 offset, void* self)
+{
+    return static_cast<FlacOutput*>(self)->m_file.Seek(offset) ? FLAC__STREAM_ENCODER_SEEK_STATUS_OK
+                                                               : FLAC__STREAM_ENCODER_SEEK_STATUS_ERROR;
+}
+
+FLAC__StreamEncoderTellStatus FlacOutput::OnTell(const FLAC__StreamEncoder*, FLAC__uint64* offset, void* self)
+{
+    *offset = static_cast<FlacOutput*>(self)->m_file.Tell();
+    return FLAC__STREAM_ENCODER_TELL_STATUS_OK;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// FLAC through the reference encoder: lossless, compression level 5, the captured sample
+// width. Frames go to the file as they are made; Finish writes the true sample count and
+// the MD5 into the stream information at the file's start.
+
+#include "engine/formats/OutputFormat.h"
+
+#include <FLAC/stream_encoder.h>
+
+class FlacOutput final : public IOutputFile {
+public:
+    FlacOutput() = default;
+    ~FlacOutput() override;
+    FlacOutput(const FlacOutput&) = delete;
+    FlacOutput& operator=(const FlacOutput&) = delete;
+
+    bool Open(const std::string& path, const OutputSpec& spec) override;
+    bool Write(const char* data, std::uint32_t bytes) override;
+    bool Finish() override;
+    QString Kind() const override { return QStringLiteral("flac"); }
+    const OutputSpec& Spec() const override { return m_spec; }
+    QString Error() const override;
+
+private:
+    static FLAC__StreamEncoderWriteStatus OnWrite(const FLAC__StreamEncoder*, const FLAC__byte buffer[], size_t bytes,
+                                                  uint32_t samples, uint32_t frame, void* self);
+    static FLAC__StreamEncoderSeekStatus OnSeek(const FLAC__StreamEncoder*, FLAC__uint64 offset, void* self);
+    static FLAC__StreamEncoderTellStatus OnTell(const FLAC__StreamEncoder*, FLAC__uint64* offset, void* self);
+    void Release();
+
+    OutputSpec m_spec;
+    OutputDescriptor m_file;
+    FLAC__StreamEncoder* m_pEncoder = nullptr;
+    FLAC__StreamMetadata* m_pTags = nullptr;
+    // The samples as the encoder takes them, kept between writes: no allocation per buffer.
+    std::vector<FLAC__int32> m_samples;
+    QString m_strError;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Ogg Opus through libopusenc, which takes the captured rate as it is and notes it in the
+// header: VBR at 32 kb/s per channel. Pages are written at least twice a second, so a file
+// of a process that died decodes up to about then; Finish trims the end to the last sample
+// captured, so the decoded length is the captured length.
+
+#include "engine/formats/OutputFormat.h"
+
+#include <opus/opusenc.h>
+
+class OpusOutput final : public IOutputFile {
+public:
+    // Per channel: speech stays clear, music is good, and a day of mono is about 350 MB.
+    static constexpr int BITRATE_PER_CHANNEL = 32000;
+
+    OpusOutput() = default;
+    ~OpusOutput() override;
+    OpusOutput(const OpusOutput&) = delete;
+    OpusOutput& operator=(const OpusOutput&) = delete;
+
+    bool Open(const std::string& path, const OutputSpec& spec) override;
+    bool Write(const char* data, std::uint32_t bytes) override;
+    bool Finish() override;
+    QString Kind() const override { return QStringLiteral("opus"); }
+    const OutputSpec& Spec() const override { return m_spec; }
+    QString Error() const override;
+
+private:
+    static int OnWrite(void* self, const unsigned char* data, opus_int32 bytes);
+    static int OnClose(void* self);
+    bool Failed(int code);
+    void Release();
+
+    OutputSpec m_spec;
+    OutputDescriptor m_file;
+    OggOpusEnc* m_pEncoder = nullptr;
+    OggOpusComments* m_pTags = nullptr;
+    // The samples as the encoder takes them, kept between writes.
+    std::vector<opus_int16> m_samples;
+    QString m_strError;
+};

@@ -1,0 +1,69 @@
+#pragma once
+// The compressed output formats. Each is one file pair behind IOutputFile; the engine
+// chooses one by the file name and never asks which it holds. What every format must keep:
+// - a file that is being written decodes, up to about half a second before the moment the
+//   process died, if it dies (Write hands the encoded sound to the system as it goes);
+// - Finish makes the file whole (true lengths, checksums) and closes it, also after a failed
+//   write, so the sound before a failure stays playable;
+// - the next part of a recording is a new file opened with the same settings.
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct OutputSpec {
+    std::uint32_t rate = 0;
+    // As captured: 8-bit samples are unsigned, 16-bit signed little-endian.
+    std::uint16_t bits = 16;
+    std::uint16_t channels = 1;
+    // The tags: the file's own name and the local moment the take started (ISO 8601).
+    QString title;
+    QString date;
+};
+
+class IOutputFile {
+public:
+    virtual ~IOutputFile() = default;
+    // Creates the file, replacing one at the path. False: nothing is open; Error says why.
+    virtual bool Open(const std::string& path, const OutputSpec& spec) = 0;
+    // Whole frames of interleaved samples in the captured format.
+    virtual bool Write(const char* data, std::uint32_t bytes) = 0;
+    virtual bool Finish() = 0;
+    // The kind the options page closes the output by: "flac", "opus".
+    virtual QString Kind() const = 0;
+    virtual const OutputSpec& Spec() const = 0;
+    virtual QString Error() const = 0;
+};
+
+// The format a path ends in, if it is one of these; null for any other name.
+std::unique_ptr<IOutputFile> MakeOutputFile(const QString& path);
+
+// The Vorbis comments every format carries, as NAME=value.
+std::vector<std::string> OutputTags(const OutputSpec& spec);
+
+// The file descriptor both formats write through: every write reaches the system at once, so
+// a killed process leaves whole encoded frames behind.
+class OutputDescriptor {
+public:
+    OutputDescriptor() = default;
+    ~OutputDescriptor();
+    OutputDescriptor(const OutputDescriptor&) = delete;
+    OutputDescriptor& operator=(const OutputDescriptor&) = delete;
+
+    bool Create(const std::string& path);
+    bool WriteAll(const void* data, std::size_t bytes);
+    bool Seek(std::uint64_t offset);
+    std::uint64_t Tell() const;
+    bool Close();
+    bool IsOpen() const { return m_fd >= 0; }
+    // The system's words for the first failure.
+    QString Error() const { return m_strError; }
+
+private:
+    void NoteError(int code);
+    int m_fd = -1;
+    QString m_strError;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// Reads recorded FLAC and Opus files back with the command-line tools a user would use,
+// independent of the code that wrote them, and with the reference libraries for their tags.
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+struct ToolOutput {
+    int exitCode = -1;
+    QByteArray pcm;
+    QString errors;
+};
+
+// "flac" gives the samples as they were captured (8-bit unsigned, 16-bit signed little-
+// endian); "opusdec" and "ffmpeg" give 16-bit signed, Opus at 48 kHz.
+ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits = 16);
+
+// Runs a tool that makes a file (an encoder); true when it says it succeeded.
+bool RunTool(const QString& tool, const QStringList& args);
+
+// One channel of 16-bit interleaved samples.
+std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel);
+
+// The file's Vorbis comment of that name, through libFLAC or opusfile.
+QString FileTag(const QString& path, const char* name);
