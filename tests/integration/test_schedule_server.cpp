@@ -98,3 +98,55 @@ TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
     // How long depends on where in its second the clock was when the start was set.
     EXPECT_NEAR(ReadRecordedWave(file).value().dataSize / 4.0 / 44100.0, late, ring + 0.1);
 }
+
+// A routine "Every day" of 2 s takes named by their starts: the first 3 s ahead, then the
+// wall clock set to just before the next day's start, which is made by itself too.
+TEST_F(ScheduleServerTest, ADailyRoutineNamesEachTakeByItsStart)
+{
+    const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
+    ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
+    struct ForgetWindow {
+        ~ForgetWindow() { SetMainWindow(nullptr); }
+    } forget;
+    platform::ShiftedClock clock;
+    CTessavoxDlg window;
+    SetMainWindow(&window);
+    window.Create();
+    CDialogRecord& page = window.m_pageRecord;
+    CDialogSchedule& schedule = window.m_pageSchedule;
+    Choose(page, IDC_DEVICE, static_cast<int>(sine));
+    Choose(page, IDC_FILE_TYPE, 1);
+    Choose(page, IDC_CHANNEL, 1);
+    Choose(page, IDC_SAMPLE_RATE, 7);
+    platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(Path("daily.wav"));
+    Click(&page, IDC_DATED_NAMES);
+
+    const std::int64_t first = platform::CurrentTime() + 3;
+    const platform::LocalParts at = platform::ToLocal(first);
+    Click(&schedule, IDC_SCHEDULE_ENABLE);
+    Click(&schedule, IDC_SCHEDULE_START);
+    platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(at.year, at.month, at.day));
+    platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(at.hour, at.minute, at.second));
+    Choose(schedule, IDC_REPEAT, 1);
+    platform::FindControl<QTimeEdit>(&schedule, IDC_DURATION)->setTime(QTime(0, 0, 2));
+    Click(&window, IDC_RECORD);
+
+    CAudioPlayRec& engine = page.m_engine;
+    const auto day = [&](int n) {
+        return platform::FromLocal({at.year, at.month, at.day + n, at.hour, at.minute, at.second});
+    };
+    for (int n = 0; n < 2; ++n) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_RECORDING; }, 6000));
+        EXPECT_GE(platform::CurrentTime(), day(n));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 8000));
+        EXPECT_EQ(window.m_statusBar.Text(1),
+                  "Your recording will be started at " + platform::FormatLocal(day(n + 1), "%Y-%m-%d %H:%M:%S"));
+        const auto wave = ReadRecordedWave(Path("daily" + platform::FormatLocal(day(n), "_%Y-%m-%d_%H-%M-%S") + ".wav"));
+        ASSERT_TRUE(wave) << "a take named by its start";
+        EXPECT_NEAR(wave->dataSize / 4.0 / 44100.0, 2.0, 0.5);
+        // The next day, two seconds before its start.
+        if (n == 0)
+            clock.Jump(day(1) - 2 - platform::CurrentTime());
+    }
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+}
