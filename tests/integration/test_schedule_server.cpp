@@ -18,36 +18,49 @@
 #include <QTest>
 #include <QTimeEdit>
 
-using ScheduleServerTest = ServerFixture;
-
-TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
-{
-    const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
-    ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
-    const QString file = Path("scheduled.wav");
+class ScheduleServerTest : public ServerFixture {
+protected:
+    // The window records the sine source into file, 44100 Hz stereo WAV, starting 3 s
+    // ahead for 2 s, repeated as the "Repeat:" entry says, named by its start if dated.
+    std::int64_t PlanInThreeSeconds(CTessavoxDlg& window, const QString& file, int repeat = 0, bool dated = false)
+    {
+        const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
+        EXPECT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
+        SetMainWindow(&window);
+        window.Create();
+        CDialogRecord& page = window.m_pageRecord;
+        CDialogSchedule& schedule = window.m_pageSchedule;
+        Choose(page, IDC_DEVICE, static_cast<int>(sine));
+        Choose(page, IDC_FILE_TYPE, 1);
+        Choose(page, IDC_CHANNEL, 1);
+        Choose(page, IDC_SAMPLE_RATE, 7);
+        platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(file);
+        const std::int64_t start = platform::CurrentTime() + 3;
+        const platform::LocalParts at = platform::ToLocal(start);
+        Click(&schedule, IDC_SCHEDULE_ENABLE);
+        Click(&schedule, IDC_SCHEDULE_START);
+        platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(at.year, at.month, at.day));
+        platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(at.hour, at.minute, at.second));
+        platform::FindControl<QTimeEdit>(&schedule, IDC_DURATION)->setTime(QTime(0, 0, 2));
+        Choose(schedule, IDC_REPEAT, repeat);
+        if (dated)
+            Click(&page, IDC_DATED_NAMES);
+        Click(&window, IDC_RECORD);
+        return start;
+    }
 
     struct ForgetWindow {
         ~ForgetWindow() { SetMainWindow(nullptr); }
     } forget;
+};
+
+TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
+{
+    const QString file = Path("scheduled.wav");
     CTessavoxDlg window;
-    SetMainWindow(&window);
-    window.Create();
+    const std::int64_t start = PlanInThreeSeconds(window, file);
     CDialogRecord& page = window.m_pageRecord;
     CDialogSchedule& schedule = window.m_pageSchedule;
-    Choose(page, IDC_DEVICE, static_cast<int>(sine));
-    Choose(page, IDC_FILE_TYPE, 1);
-    Choose(page, IDC_CHANNEL, 1);
-    Choose(page, IDC_SAMPLE_RATE, 7);
-    platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(file);
-
-    const std::int64_t start = platform::CurrentTime() + 3;
-    const platform::LocalParts at = platform::ToLocal(start);
-    Click(&schedule, IDC_SCHEDULE_ENABLE);
-    Click(&schedule, IDC_SCHEDULE_START);
-    platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(at.year, at.month, at.day));
-    platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(at.hour, at.minute, at.second));
-    platform::FindControl<QTimeEdit>(&schedule, IDC_DURATION)->setTime(QTime(0, 0, 2));
-    Click(&window, IDC_RECORD);
     EXPECT_EQ(window.m_statusBar.Text(1), "Your recording will be started at " +
                                               platform::FormatLocal(start, "%Y-%m-%d %H:%M:%S"));
 
@@ -103,35 +116,10 @@ TEST_F(ScheduleServerTest, StartsThreeSecondsAheadAndRecordsTwo)
 // wall clock set to just before the next day's start, which is made by itself too.
 TEST_F(ScheduleServerTest, ADailyRoutineNamesEachTakeByItsStart)
 {
-    const std::uint32_t sine = CaptureDeviceNamed(QStringLiteral("sine"));
-    ASSERT_NE(sine, WAVE_MAPPER) << "the private server has no sine source";
-    struct ForgetWindow {
-        ~ForgetWindow() { SetMainWindow(nullptr); }
-    } forget;
     platform::ShiftedClock clock;
     CTessavoxDlg window;
-    SetMainWindow(&window);
-    window.Create();
-    CDialogRecord& page = window.m_pageRecord;
-    CDialogSchedule& schedule = window.m_pageSchedule;
-    Choose(page, IDC_DEVICE, static_cast<int>(sine));
-    Choose(page, IDC_FILE_TYPE, 1);
-    Choose(page, IDC_CHANNEL, 1);
-    Choose(page, IDC_SAMPLE_RATE, 7);
-    platform::FindControl<QLineEdit>(&page, IDC_FILE_PATH)->setText(Path("daily.wav"));
-    Click(&page, IDC_DATED_NAMES);
-
-    const std::int64_t first = platform::CurrentTime() + 3;
-    const platform::LocalParts at = platform::ToLocal(first);
-    Click(&schedule, IDC_SCHEDULE_ENABLE);
-    Click(&schedule, IDC_SCHEDULE_START);
-    platform::FindControl<QDateEdit>(&schedule, IDC_START_DATE)->setDate(QDate(at.year, at.month, at.day));
-    platform::FindControl<QTimeEdit>(&schedule, IDC_START_TIME)->setTime(QTime(at.hour, at.minute, at.second));
-    Choose(schedule, IDC_REPEAT, 1);
-    platform::FindControl<QTimeEdit>(&schedule, IDC_DURATION)->setTime(QTime(0, 0, 2));
-    Click(&window, IDC_RECORD);
-
-    CAudioPlayRec& engine = page.m_engine;
+    const platform::LocalParts at = platform::ToLocal(PlanInThreeSeconds(window, Path("daily.wav"), 1, true));
+    CAudioPlayRec& engine = window.m_pageRecord.m_engine;
     const auto day = [&](int n) {
         return platform::FromLocal({at.year, at.month, at.day + n, at.hour, at.minute, at.second});
     };

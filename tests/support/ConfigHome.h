@@ -9,9 +9,6 @@ class ScopedConfigHome {
 public:
     ScopedConfigHome() : m_previous(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8()); }
     ~ScopedConfigHome() { qputenv("XDG_CONFIG_HOME", m_previous); }
-    ScopedConfigHome(const ScopedConfigHome&) = delete;
-    ScopedConfigHome& operator=(const ScopedConfigHome&) = delete;
-
     QString Path() const { return m_dir.path(); }
 
 private:
