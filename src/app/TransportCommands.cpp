@@ -79,7 +79,9 @@ bool CTessavoxDlg::ConfirmReplace(const QString& name)
             there << file;
     if (there.isEmpty())
         return true;
-    return platform::AskYesNo(this, tr("%1 already exists.\nDo you want to replace it?").arg(there.join(tr(" and "))));
+    return platform::AskYesNo(this, there.size() == 1
+                                        ? tr("%1 already exists.\nDo you want to replace it?").arg(there.front())
+                                        : tr("%1 already exist.\nDo you want to replace them?").arg(there.join(tr(" and "))));
 }
 
 bool CTessavoxDlg::StartRecording(const QString& name)

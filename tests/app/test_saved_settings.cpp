@@ -32,6 +32,7 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
     PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 10, 0));
     PlanUntil(Local(2024, 7, 1, 6, 30, 0), Local(2024, 7, 2, 8, 15, 0));
     SetTime(IDC_DURATION, 1, 2, 3);
+    ScheduleControl<QComboBox>(IDC_REPEAT)->setCurrentIndex(2);
     emit ScheduleControl<QComboBox>(IDC_REPEAT)->activated(2);
 
     Reopen();

@@ -228,8 +228,8 @@ TEST_F(PartsOnSchedule, DatedChannelFilesBesideAnEarlierTake)
     Pump();
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(earlier.size(), 12) << "the earlier take is left as it was";
-    for (const QString channel : {"left", "right"}) {
-        const auto parts = RecordedParts(Path(channel + "_channel_radio_2024-06-12_10-00-00 (2)"));
+    for (const char* channel : {"left", "right"}) {
+        const auto parts = RecordedParts(Path(QLatin1String(channel) + "_channel_radio_2024-06-12_10-00-00 (2)"));
         ASSERT_EQ(parts.size(), 2u) << channel;
         EXPECT_EQ(parts[0].size() + parts[1].size(), 3 * 22050 * 2) << channel;
     }
