@@ -32,6 +32,13 @@ QString Moment(std::int64_t moment)
     return DateAndTime(moment, moment);
 }
 
+// The first start of the routine repeat after after, as the page plans it.
+std::int64_t NextRoutineStart(const CDialogSchedule& page, std::int32_t repeat, std::int64_t after)
+{
+    const platform::LocalParts at = platform::ToLocal(page.m_timeStartTime);
+    return NextStart(static_cast<Repeat>(repeat), page.m_timeStartDate, at.hour, at.minute, at.second, after);
+}
+
 // The moment after from at the local time of day of time.
 std::int64_t NextAtTimeOfDay(std::int64_t from, std::int64_t time)
 {
@@ -64,12 +71,9 @@ void CTessavoxDlg::ScheduleStart()
 {
     const CDialogSchedule& page = m_pageSchedule;
     const std::int64_t now = platform::CurrentTime();
-    const platform::LocalParts at = platform::ToLocal(page.m_timeStartTime);
     // A routine starts at its first time of day to come, from the start date on.
-    const std::int64_t start =
-        page.m_nRepeat == 0 ? platform::ComposeLocal(page.m_timeStartDate, page.m_timeStartTime)
-                            : NextStart(static_cast<Repeat>(page.m_nRepeat), page.m_timeStartDate, at.hour, at.minute,
-                                        at.second, now);
+    const std::int64_t start = page.m_nRepeat == 0 ? platform::ComposeLocal(page.m_timeStartDate, page.m_timeStartTime)
+                                                   : NextRoutineStart(page, page.m_nRepeat, now);
     if (start <= now) {
         // A start already waiting keeps its own moment: the refused time must not fire it.
         ShowScheduleMessage(QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
@@ -97,10 +101,7 @@ void CTessavoxDlg::ArmStart(std::int64_t start)
 
 void CTessavoxDlg::ArmNextOccurrence(std::int64_t after)
 {
-    const CDialogSchedule& page = m_pageSchedule;
-    const platform::LocalParts at = platform::ToLocal(page.m_timeStartTime);
-    const std::int64_t next = NextStart(static_cast<Repeat>(m_nRoutine), page.m_timeStartDate, at.hour, at.minute,
-                                        at.second, std::max(after, m_timeStartAt));
+    const std::int64_t next = NextRoutineStart(m_pageSchedule, m_nRoutine, std::max(after, m_timeStartAt));
     if (next == 0) {
         m_nRoutine = 0;
         m_settings.SaveArmed(0);
@@ -211,13 +212,8 @@ void CTessavoxDlg::OnScheduledStart()
     m_bEndedBySchedule = false;
     const std::int64_t now = platform::CurrentTime();
     // What the next run arms: a routine's next take, or nothing once a single start came.
-    if (m_nRoutine != 0) {
-        const platform::LocalParts at = platform::ToLocal(m_pageSchedule.m_timeStartTime);
-        m_settings.SaveArmed(NextStart(static_cast<Repeat>(m_nRoutine), m_pageSchedule.m_timeStartDate, at.hour,
-                                       at.minute, at.second, std::max(now, m_timeStartAt)));
-    } else {
-        m_settings.SaveArmed(0);
-    }
+    m_settings.SaveArmed(m_nRoutine != 0 ? NextRoutineStart(m_pageSchedule, m_nRoutine, std::max(now, m_timeStartAt))
+                                         : 0);
     const bool late = now - m_timeStartAt >= LATE_AFTER;
     const std::int64_t end = PlannedEnd();
     // An end before the start is the page's mistake, refused below as at any start.
