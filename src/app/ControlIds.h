@@ -39,6 +39,7 @@ inline constexpr int IDC_BITS = 1028;
 inline constexpr int IDC_NEW_FILE_EVERY = 1070;
 inline constexpr int IDC_PART_LENGTH = 1071;
 inline constexpr int IDC_MONITOR = 1076;
+inline constexpr int IDC_DATED_NAMES = 1090;
 
 // Schedule page
 inline constexpr int IDC_SCHEDULE_ENABLE = 1003;
@@ -53,3 +54,5 @@ inline constexpr int IDC_END_TIME = 1052;
 inline constexpr int IDC_END_LABEL = 1053;
 inline constexpr int IDC_CLOCK_LABEL = 1054;
 inline constexpr int IDC_CLOCK = 1055;
+inline constexpr int IDC_REPEAT = 1091;
+inline constexpr int IDC_START_AT_LOGIN = 1092;

@@ -22,6 +22,8 @@ bool CTessavoxApp::InitInstance()
     // reaches the window's buttons through it while it initialises.
     auto dialog = std::make_unique<CTessavoxDlg>();
     SetMainWindow(dialog.get());
+    if (m_bMinimized)
+        dialog->setWindowState(Qt::WindowMinimized);
     dialog->DoModal();
 
     // The skin goes first; nothing in the window's teardown may need it.

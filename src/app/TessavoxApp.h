@@ -26,4 +26,7 @@ public:
     void ApplySkin();
 
     std::unique_ptr<platform::DynamicLibrary> m_hSkin;
+    // The window opens minimised (--minimized): started at login, it keeps a schedule
+    // without standing in the way.
+    bool m_bMinimized = false;
 };

@@ -226,6 +226,7 @@ bool CTessavoxDlg::OnInitDialog()
     layout()->activate();
     m_pageRecord.OnInitDialog();
     m_pageSchedule.OnInitDialog();
+    m_settings.Restore(m_pageRecord, m_pageSchedule);
 
     m_tab.setCurrentIndex(0);
     OnTabSelChange();
@@ -236,6 +237,9 @@ bool CTessavoxDlg::OnInitDialog()
     m_nBitsPerSample = 16;
     m_nCountdown = 0;
     m_tElapsed = 0;
+    if (m_settings.IsDamaged())
+        m_statusBar.SetText(1, tr("The saved settings could not be read; the first-start settings are shown"));
+    RearmSavedSchedule();
     return true;
 }
 

@@ -3,6 +3,7 @@
 // Pause, Stop and Play, Help, the elapsed time and size of the recording, the place of the
 // engine's display, and the status bar. It reaches the engine through the recording page.
 
+#include "app/SavedSettings.h"
 #include "app/StatusBar.h"
 #include "pages/DialogAbout.h"
 #include "pages/DialogRecord.h"
@@ -62,6 +63,9 @@ public:
     bool ArmStopAtEndTime();
 
     bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
+    // The "Repeat:" entry of the routine armed, or 0 when what is armed (if anything)
+    // happens once.
+    std::int32_t RoutineRepeat() const { return m_nRoutine; }
 
     // Declared in the order the window is torn down in reverse: the recording page, which
     // takes the engine down with it, goes last.
@@ -70,6 +74,8 @@ public:
     CDialogAbout m_pageAbout;
     CDialogSchedule m_pageSchedule;
     CStatusBar m_statusBar;
+    // Torn down before the pages whose controls it follows.
+    CSavedSettings m_settings;
     std::int32_t m_nSampleRate = 0;
     std::int32_t m_nBitsPerSample = 0;
     // Seconds left on the schedule countdown that runs (start, or end of the recording),
@@ -96,9 +102,21 @@ private:
     // The Pause button names what it will do next.
     void ShowPauseCaption();
     void SetControlText(int id, const QString& text);
-    // Starts the capture and its outputs with the last Record command's format, and shows
-    // the recording; false when either did not start (the engine has said why).
-    bool StartRecording();
+    // Starts the capture and its outputs, for a take named name, with the last Record
+    // command's format, and shows the recording; false when either did not start (the
+    // engine has said why).
+    bool StartRecording(const QString& name);
+    // A take named name would replace files that are there: the user is asked; true when
+    // nothing is there or the user said Yes.
+    bool ConfirmReplace(const QString& name);
+    // Arms the start of the next take at start: the countdown, its notice, and the memory
+    // of it for the next run.
+    void ArmStart(std::int64_t start);
+    // The routine goes on to its first start after after; it ends when there is none.
+    void ArmNextOccurrence(std::int64_t after);
+    // A schedule armed when the program last ran is armed again; a start it has passed
+    // comes at once, late or told as missed.
+    void RearmSavedSchedule();
     // Arms the end the schedule page chose for a recording started at from; false when it
     // was refused.
     bool ArmScheduledEnd(std::int64_t from);
@@ -135,6 +153,11 @@ private:
     platform::SleepInhibitor m_sleepInhibitor;
     platform::ResumeWatcher m_resumeWatcher;
     platform::DesktopNotifier m_notifier;
+    // The "Repeat:" entry of the routine armed: its next take is armed as one ends.
+    std::int32_t m_nRoutine = 0;
+    // The schedule of the last run is being armed again: a start it missed was missed
+    // while the program was not running.
+    bool m_bRearming = false;
     // The moments, in seconds since the epoch, that the start waiting and the end of the
     // recording aim at.
     std::int64_t m_timeStartAt = 0;

@@ -10,6 +10,9 @@
 #include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
+#include <QApplication>
+#include <QFileInfo>
+
 void CTessavoxDlg::OnRecord()
 {
     m_pageRecord.UpdateData(true);
@@ -25,21 +28,32 @@ void CTessavoxDlg::OnRecord()
         return;
     }
 
+    if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.m_nRepeat != 0 && !m_pageSchedule.IsStartTimeEnabled()) {
+        // A routine repeats a time of day: without one there is nothing to repeat.
+        platform::ShowMessage(this, QStringLiteral("Please tick \" Start time:\" to repeat a recording."),
+                              QApplication::applicationName());
+        return;
+    }
     if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.IsStartTimeEnabled()) {
         ScheduleStart(); // the recording begins when the countdown runs out
         return;
     }
-    // A recording that starts now replaces a start still waiting: that start would open
-    // this recording's files a second time.
+    const QString name = m_pageRecord.TakeName(platform::CurrentTime());
+    if (!ConfirmReplace(name))
+        return;
+    // A recording that starts now replaces a start still waiting, routine and all: that
+    // start would open this recording's files a second time.
     if (m_timers.IsSet(IDT_START)) {
         m_timers.Kill(IDT_START);
+        m_nRoutine = 0;
+        m_settings.SaveArmed(0);
         m_statusBar.SetText(1, QString());
     }
     if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd(platform::CurrentTime())) {
         UpdateSleepInhibitor();
         return;
     }
-    if (!StartRecording()) {
+    if (!StartRecording(name)) {
         // A capture with nowhere to write must not keep the device busy: it is stopped, as
         // a scheduled start that cannot open its outputs stops it.
         if (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING) {
@@ -57,7 +71,20 @@ void CTessavoxDlg::OnRecord()
     }
 }
 
-bool CTessavoxDlg::StartRecording()
+bool CTessavoxDlg::ConfirmReplace(const QString& name)
+{
+    QStringList there;
+    for (const QString& file : m_pageRecord.TakeFiles(name))
+        if (QFileInfo::exists(file))
+            there << file;
+    if (there.isEmpty())
+        return true;
+    return platform::AskYesNo(this, there.size() == 1
+                                        ? tr("%1 already exists.\nDo you want to replace it?").arg(there.front())
+                                        : tr("%1 already exist.\nDo you want to replace them?").arg(there.join(tr(" and "))));
+}
+
+bool CTessavoxDlg::StartRecording(const QString& name)
 {
     // Device numbers move as devices come and go: the chosen one's is looked up now.
     m_pageRecord.UpdateDeviceList();
@@ -66,13 +93,13 @@ bool CTessavoxDlg::StartRecording()
                                       static_cast<std::uint32_t>(m_pageRecord.m_nChannelIndex),
                                       static_cast<std::uint32_t>(m_nSampleRate));
     ShowPauseCaption();
-    if (!m_pageRecord.StartOutputFiles())
+    if (!m_pageRecord.StartOutputFiles(name))
         return false;
     m_timers.Set(IDT_ELAPSED, 1000);
     m_tElapsed = 0;
     m_pageRecord.UpdateControls();
     m_statusBar.SetText(0, tr("Recording"));
-    m_statusBar.SetText(1, m_pageRecord.m_strFilePath);
+    m_statusBar.SetText(1, m_pageRecord.m_strRecordingPath);
     m_nPartShown = 1;
     UpdateSleepInhibitor();
     return true;
@@ -80,7 +107,12 @@ bool CTessavoxDlg::StartRecording()
 
 void CTessavoxDlg::OnStop()
 {
-    // Also cancels a pending scheduled start or end.
+    // Also cancels a pending scheduled start or end; a routine waiting for its next take
+    // ends with it.
+    if (m_timers.IsSet(IDT_START)) {
+        m_nRoutine = 0;
+        m_settings.SaveArmed(0);
+    }
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START, IDT_ELAPSED})
         m_timers.Kill(id);
     m_pageRecord.m_engine.Stop();
@@ -153,11 +185,15 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     // The files are finished only now: the desktop hears of the end once they are.
     if (m_bScheduledRecording && m_bEndedBySchedule)
         NotifyScheduledEnd();
+    // However the take ended, its routine goes on.
+    const bool nextTake = m_bScheduledRecording && m_nRoutine != 0;
     m_bScheduledRecording = false;
     m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
+    if (nextTake)
+        ArmNextOccurrence(platform::CurrentTime());
     UpdateSleepInhibitor();
 }

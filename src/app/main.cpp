@@ -12,18 +12,22 @@
 namespace {
 // The manual page lists the same options.
 const char* const USAGE =
-    "Usage: tessavox [--help | --version]\n"
+    "Usage: tessavox [--minimized | --help | --version]\n"
     "Records the sound card to WAV or MP3 files. Without an option it opens its window.\n"
     "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    "  --minimized  open the window minimised, keeping a saved schedule armed\n"
+    "  --help       print this help and exit\n"
+    "  --version    print the version and exit\n";
 } // namespace
 
 int main(int argc, char** argv)
 {
     // Answered before the application exists, so they work without a display. Any other
     // argument goes to Qt, as before.
+    bool minimized = false;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--minimized") == 0)
+            minimized = true;
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Tessavox %s\n", TESSAVOX_VERSION);
             return 0;
@@ -41,6 +45,7 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QLatin1String(TESSAVOX_APP_ID));
     CTessavoxApp theApp;
+    theApp.m_bMinimized = minimized;
     theApp.InitInstance();
     return 0;
 }

@@ -80,6 +80,16 @@ bool CDialogRecord::OnInitDialog()
     return true;
 }
 
+void CDialogRecord::OnRestored()
+{
+    UpdateData(true);
+    // Start-up made the microphone the source; line in, if that was kept, records at the
+    // volume its slider shows, not at full volume as a click on it would set.
+    if (m_nSource == 1)
+        ApplyInputSource(m_engine, static_cast<std::uint32_t>(m_sliderLineIn->value()), true);
+    UpdateControls();
+}
+
 void CDialogRecord::FillLists()
 {
     m_comboChannel->addItems({tr("Mono Mixer"), tr("Stereo Mixer"), tr("Single Channel")});

@@ -49,11 +49,20 @@ public:
     // fills the lists and makes the microphone the recording source.
     bool OnInitDialog();
 
+    // The saved settings have been shown in the controls: the page takes them up.
+    void OnRestored();
     // save: copy the controls into the fields; else show the fields in the controls.
     void UpdateData(bool save);
-    // Opens the output file or files of the capture the engine has just started; false
-    // when it is not capturing or an output cannot be opened (the engine has said why).
+    // Opens the output file or files of the capture the engine has just started, for a take
+    // named name; false when it is not capturing or an output cannot be opened (the engine
+    // has said why). Without a name, the take is named as one starting now.
+    bool StartOutputFiles(const QString& name);
     bool StartOutputFiles();
+    // The name of a take started at start: the typed name, with that moment in it while
+    // " Add date and time to the name" is ticked.
+    QString TakeName(std::int64_t start);
+    // The files a take named name writes as the page is set: one, or one per ticked channel.
+    QStringList TakeFiles(const QString& name);
     void UpdateControls();
     // Follows the server's capture devices: refills the device list when it changed, finds
     // the chosen device again by its id and gives the engine its current number; when it
@@ -131,6 +140,7 @@ private:
     QLineEdit* m_editFilePath = nullptr;
     QPushButton* m_buttonBrowse = nullptr;
     QCheckBox* m_checkParts = nullptr;
+    QCheckBox* m_checkDated = nullptr;
     QTimeEdit* m_timeParts = nullptr;
     QComboBox* m_comboDevice = nullptr;
     QButtonGroup* m_groupSource = nullptr;

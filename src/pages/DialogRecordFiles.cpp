@@ -4,6 +4,8 @@
 #include "pages/DialogRecord.h"
 
 #include "app/MainWindowPointer.h"
+#include "engine/TakeNames.h"
+#include "platform/Clock.h"
 #include "platform/FileDialog.h"
 
 #include <QCheckBox>
@@ -97,21 +99,43 @@ void CDialogRecord::CloseUnusedOutputs()
 
 bool CDialogRecord::StartOutputFiles()
 {
+    return StartOutputFiles(TakeName(platform::CurrentTime()));
+}
+
+QString CDialogRecord::TakeName(std::int64_t start)
+{
+    UpdateData(true);
+    return m_checkDated->isChecked() ? DatedPath(m_strFilePath, start) : m_strFilePath;
+}
+
+QStringList CDialogRecord::TakeFiles(const QString& name)
+{
+    UpdateData(true);
+    if (m_nChannelIndex != 2)
+        return {name};
+    // The channel files go beside the file the box names now, whether it was chosen in the
+    // dialog or typed: a typed path must not send them to the current directory.
+    QStringList files;
+    if (m_checkLeft->isChecked())
+        files << ChannelPath(name, QStringLiteral("left_channel_"));
+    if (m_checkRight->isChecked())
+        files << ChannelPath(name, QStringLiteral("right_channel_"));
+    return files;
+}
+
+bool CDialogRecord::StartOutputFiles(const QString& name)
+{
     UpdateData(true);
     if (m_engine.m_nStatus != STATUS_RECORDING)
         return false;
-    m_strRecordingPath = m_strFilePath;
+    m_strRecordingPath = name;
     m_engine.SetPartSeconds(PartSeconds());
     if (m_nChannelIndex != 2)
-        return m_engine.OpenRecordFile(0, m_strFilePath) != 0;
-    // The channel files go beside the file the box names now, whether it was chosen in the
-    // dialog or typed: a typed path must not send them to the current directory.
+        return m_engine.OpenRecordFile(0, name) != 0;
     SplitPath(m_strFilePath);
-    if (m_checkLeft->isChecked() &&
-        !m_engine.OpenRecordFile(0, m_strFolder + QStringLiteral("left_channel_") + m_strFileName))
+    if (m_checkLeft->isChecked() && !m_engine.OpenRecordFile(0, ChannelPath(name, QStringLiteral("left_channel_"))))
         return false;
-    if (m_checkRight->isChecked() &&
-        !m_engine.OpenRecordFile(1, m_strFolder + QStringLiteral("right_channel_") + m_strFileName))
+    if (m_checkRight->isChecked() && !m_engine.OpenRecordFile(1, ChannelPath(name, QStringLiteral("right_channel_"))))
         return false;
     return true;
 }

@@ -79,7 +79,9 @@ void CDialogRecord::BuildControls()
     m_timeParts->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_timeParts->setTimeRange(QTime(0, 0, 1), QTime(23, 59, 59));
     m_timeParts->setAlignment(Qt::AlignRight);
-    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 3, 1);
+    m_checkDated = new QCheckBox(tr(" Add date and time to the name"));
+    platform::SetControlId(m_checkDated, IDC_DATED_NAMES);
+    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 4, 1);
     outputGrid->addWidget(Label(tr("File type:"), m_comboFileType), 0, 1);
     outputGrid->addWidget(m_comboFileType, 0, 2, Qt::AlignLeft);
     outputGrid->addWidget(Label(tr("File name:"), m_editFilePath), 1, 1);
@@ -87,6 +89,7 @@ void CDialogRecord::BuildControls()
     outputGrid->addWidget(m_buttonBrowse, 1, 3);
     outputGrid->addWidget(m_checkParts, 2, 1);
     outputGrid->addWidget(m_timeParts, 2, 2, Qt::AlignLeft);
+    outputGrid->addWidget(m_checkDated, 3, 1, 1, 2);
     outputGrid->setColumnStretch(2, 1);
 
     // Audio Capture Device

@@ -2,12 +2,16 @@
 
 #include "pages/DialogSchedule.h"
 
+#include "platform/AutostartEntry.h"
 #include "platform/Clock.h"
 #include "platform/LocalTime.h"
+#include "platform/ShowMessage.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QTimeEdit>
@@ -56,13 +60,21 @@ bool CDialogSchedule::OnInitDialog()
 {
     UpdateData(false);
     UpdateScheduleControls(IsScheduleEnabled());
+    m_checkAtLogin->setChecked(platform::IsAutostartOn());
     return true;
+}
+
+void CDialogSchedule::OnRestored()
+{
+    UpdateData(true);
+    UpdateScheduleControls(IsScheduleEnabled());
 }
 
 void CDialogSchedule::UpdateData(bool save)
 {
     if (save) {
         m_nEndMode = m_groupEndMode->checkedId();
+        m_nRepeat = m_comboRepeat->currentIndex();
         m_timeStartDate = ReadDate(m_dateStart, m_timeStartDate);
         m_timeStartTime = ReadTime(m_timeStart, m_timeStartTime);
         m_timeDuration = ReadTime(m_timeLength, m_timeDuration);
@@ -72,11 +84,18 @@ void CDialogSchedule::UpdateData(bool save)
     }
     if (QAbstractButton* mode = m_groupEndMode->button(m_nEndMode))
         mode->setChecked(true);
+    m_comboRepeat->setCurrentIndex(m_nRepeat);
     ShowDate(m_dateStart, m_timeStartDate);
     ShowTime(m_timeStart, m_timeStartTime);
     ShowTime(m_timeLength, m_timeDuration);
     ShowDate(m_dateEnd, m_timeEndDate);
     ShowTime(m_timeEnd, m_timeEndTime);
+}
+
+void CDialogSchedule::ShowStartDate(std::int64_t day)
+{
+    ShowDate(m_dateStart, day);
+    m_timeStartDate = ReadDate(m_dateStart, m_timeStartDate);
 }
 
 bool CDialogSchedule::IsScheduleEnabled() const
@@ -95,6 +114,8 @@ void CDialogSchedule::UpdateScheduleControls(bool enable)
     const bool start = enable && IsStartTimeEnabled();
     m_dateStart->setEnabled(start);
     m_timeStart->setEnabled(start);
+    m_labelRepeat->setEnabled(start);
+    m_comboRepeat->setEnabled(start);
     // Both ends are editable whichever is chosen.
     for (QWidget* w : {static_cast<QWidget*>(m_labelEnd), static_cast<QWidget*>(m_groupEndMode->button(0)),
                        static_cast<QWidget*>(m_timeLength), static_cast<QWidget*>(m_groupEndMode->button(1)),
@@ -117,8 +138,18 @@ void CDialogSchedule::OnEnableSchedule()
 
 void CDialogSchedule::OnStartTime()
 {
-    m_dateStart->setEnabled(IsStartTimeEnabled());
-    m_timeStart->setEnabled(IsStartTimeEnabled());
+    for (QWidget* w : {static_cast<QWidget*>(m_dateStart), static_cast<QWidget*>(m_timeStart),
+                       static_cast<QWidget*>(m_labelRepeat), static_cast<QWidget*>(m_comboRepeat)})
+        w->setEnabled(IsStartTimeEnabled());
+}
+
+void CDialogSchedule::OnStartAtLogin()
+{
+    const QString failure = platform::SetAutostart(m_checkAtLogin->isChecked());
+    if (failure.isEmpty())
+        return;
+    m_checkAtLogin->setChecked(platform::IsAutostartOn());
+    platform::ShowMessage(this, failure, QApplication::applicationName());
 }
 
 void CDialogSchedule::OnDuration()

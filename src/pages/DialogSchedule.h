@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QTimeEdit;
@@ -27,15 +28,21 @@ public:
 
     // Shows the fields in the controls and enables them as the check boxes say.
     bool OnInitDialog();
+    // The saved settings have been shown in the controls: the page takes them up.
+    void OnRestored();
     // save: copy the controls into the fields; else show the fields in the controls.
     void UpdateData(bool save);
     void UpdateScheduleControls(bool enable);
     // The check boxes " Enable scheduled task" and " Start time:", read where they stand.
     bool IsScheduleEnabled() const;
     bool IsStartTimeEnabled() const;
+    // The start date shows the day of the routine's next start.
+    void ShowStartDate(std::int64_t day);
     // A tick of the page's clock: the current local date and time.
     void OnTimer(int id);
 
+    // The "Repeat:" entry: 0 "Once", 1 "Every day", 2 "Monday to Friday", 3 "Every week".
+    std::int32_t m_nRepeat = 0;
     // 0: end after m_timeDuration; 1: at m_timeEndDate and m_timeEndTime; -1: neither chosen.
     std::int32_t m_nEndMode = 0;
     // Time values; of a date only its local year, month and day count, of a time or the
@@ -55,11 +62,16 @@ private:
     void OnEnableSchedule();
     void OnStartTime();
     void OnDuration();
+    // The login entry follows the box; one that cannot be written clears it and says why.
+    void OnStartAtLogin();
 
     QCheckBox* m_checkEnable = nullptr;
     QCheckBox* m_checkStartTime = nullptr;
     QDateEdit* m_dateStart = nullptr;
     QTimeEdit* m_timeStart = nullptr;
+    QLabel* m_labelRepeat = nullptr;
+    QComboBox* m_comboRepeat = nullptr;
+    QCheckBox* m_checkAtLogin = nullptr;
     QLabel* m_labelEnd = nullptr;
     QButtonGroup* m_groupEndMode = nullptr;
     QTimeEdit* m_timeLength = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -92,6 +93,12 @@ void CDialogSchedule::BuildControls()
     m_checkStartTime = WithId(new QCheckBox(tr(" Start time:")), IDC_SCHEDULE_START);
     m_dateStart = DatePicker(IDC_START_DATE, tr("Start date"));
     m_timeStart = TimePicker(IDC_START_TIME, tr("Start time"), TimeFormat());
+    m_comboRepeat = new QComboBox;
+    platform::SetControlId(m_comboRepeat, IDC_REPEAT, tr("Repeat"));
+    m_comboRepeat->addItems({tr("Once"), tr("Every day"), tr("Monday to Friday"), tr("Every week")});
+    m_labelRepeat = new QLabel(tr("Repeat:"));
+    m_labelRepeat->setBuddy(m_comboRepeat);
+    m_checkAtLogin = WithId(new QCheckBox(tr(" Start Tessavox when I log in")), IDC_START_AT_LOGIN);
     m_labelEnd = WithId(new QLabel(tr("End time:")), IDC_END_LABEL);
     auto* afterDuration = WithId(new QRadioButton(tr("Duration")), IDC_END_AFTER_DURATION);
     m_timeLength = TimePicker(IDC_DURATION, tr("Duration"), QStringLiteral("HH:mm:ss"));
@@ -106,19 +113,22 @@ void CDialogSchedule::BuildControls()
 
     auto* task = new QGroupBox(tr("Scheduled Task"));
     auto* grid = new QGridLayout(task);
-    grid->addWidget(ClockIcon(), 0, 0, 6, 1);
+    grid->addWidget(ClockIcon(), 0, 0, 8, 1);
     grid->addWidget(m_checkEnable, 0, 1, 1, 3);
     grid->addWidget(m_checkStartTime, 1, 1);
     grid->addWidget(m_dateStart, 1, 2);
     grid->addWidget(m_timeStart, 1, 3);
-    grid->addWidget(m_labelEnd, 2, 1);
-    grid->addWidget(afterDuration, 3, 1);
-    grid->addWidget(m_timeLength, 3, 3);
-    grid->addWidget(atTime, 4, 1);
-    grid->addWidget(m_dateEnd, 4, 2);
-    grid->addWidget(m_timeEnd, 4, 3);
-    grid->addWidget(m_labelCurrent, 5, 1);
-    grid->addWidget(m_textCurrent, 5, 2, 1, 2);
+    grid->addWidget(m_labelRepeat, 2, 1);
+    grid->addWidget(m_comboRepeat, 2, 2, 1, 2);
+    grid->addWidget(m_labelEnd, 3, 1);
+    grid->addWidget(afterDuration, 4, 1);
+    grid->addWidget(m_timeLength, 4, 3);
+    grid->addWidget(atTime, 5, 1);
+    grid->addWidget(m_dateEnd, 5, 2);
+    grid->addWidget(m_timeEnd, 5, 3);
+    grid->addWidget(m_labelCurrent, 6, 1);
+    grid->addWidget(m_textCurrent, 6, 2, 1, 2);
+    grid->addWidget(m_checkAtLogin, 7, 1, 1, 3);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(1, 110);
 
@@ -128,8 +138,8 @@ void CDialogSchedule::BuildControls()
     page->addStretch(1);
 
     // Keyboard users go through the page in the order it reads.
-    QWidget* const order[] = {m_checkEnable, m_checkStartTime, m_dateStart, m_timeStart, afterDuration,
-                              m_timeLength, atTime, m_dateEnd, m_timeEnd};
+    QWidget* const order[] = {m_checkEnable, m_checkStartTime, m_dateStart, m_timeStart, m_comboRepeat,
+                              afterDuration, m_timeLength, atTime, m_dateEnd, m_timeEnd, m_checkAtLogin};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -139,4 +149,5 @@ void CDialogSchedule::ConnectControls()
     connect(m_checkEnable, &QCheckBox::clicked, this, &CDialogSchedule::OnEnableSchedule);
     connect(m_checkStartTime, &QCheckBox::clicked, this, &CDialogSchedule::OnStartTime);
     connect(m_groupEndMode->button(0), &QAbstractButton::clicked, this, &CDialogSchedule::OnDuration);
+    connect(m_checkAtLogin, &QCheckBox::clicked, this, &CDialogSchedule::OnStartAtLogin);
 }

@@ -33,6 +33,18 @@ void ShowMessage(QWidget* parent, const QString& text, const QString& caption)
     Show(parent, text, caption, QMessageBox::NoIcon);
 }
 
+bool AskYesNo(QWidget* parent, const QString& text)
+{
+    if (g_pRecorder) {
+        g_pRecorder->Record(text, {});
+        return g_pRecorder->Answer();
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 MessageRecorder::MessageRecorder() : m_pPrevious(g_pRecorder)
 {
     g_pRecorder = this;

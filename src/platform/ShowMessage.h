@@ -15,6 +15,8 @@ namespace platform {
 void ShowMessage(const QString& text);
 // A window's own box with an explicit caption, OK.
 void ShowMessage(QWidget* parent, const QString& text, const QString& caption);
+// A question in the application's standard box, with Yes and No; true for Yes.
+bool AskYesNo(QWidget* parent, const QString& text);
 
 struct ShownMessage {
     QString text;
@@ -36,10 +38,15 @@ public:
     // Called as each message is recorded, as the user would see it: tests look at what the
     // program has done by the time its message shows.
     void OnRecord(std::function<void(const ShownMessage&)> seen) { m_seen = std::move(seen); }
+    // How the questions recorded from now on are answered; No until told otherwise, as it
+    // is the answer that changes nothing.
+    void AnswerQuestions(bool yes) { m_bAnswer = yes; }
+    bool Answer() const { return m_bAnswer; }
 
 private:
     std::vector<ShownMessage> m_messages;
     std::function<void(const ShownMessage&)> m_seen;
+    bool m_bAnswer = false;
     MessageRecorder* m_pPrevious;
 };
 

@@ -60,6 +60,7 @@ TEST_F(ElapsedDisplay, ANewRecordingCountsFromZeroAgain)
     Click(IDC_STOP);
     Pump();
     EXPECT_EQ(MainText(IDC_TIME), "Time: 00:00:05") << "Stop keeps the last values";
+    messages.AnswerQuestions(true); // again.wav is there now: it is replaced
     Click(IDC_RECORD);
     EXPECT_EQ(MainText(IDC_TIME), "Time: 00:00:05");
     window->OnTimer(IDT_ELAPSED);

@@ -80,6 +80,7 @@ TEST_F(ScheduledRecording, ARecordingStartedAtOnceStopsAfterTheDurationOrAtTheEn
     EXPECT_EQ(Status(0), "Stopped");
     Pump();
 
+    TypePath(Path("until.wav"));
     PlanUntil(0, Local(2024, 6, 12, 10, 1, 0));
     Click(IDC_RECORD);
     ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
@@ -311,6 +312,7 @@ TEST_F(ScheduledRecording, RecordingAtOnceCancelsAPendingStart)
 
     // With scheduling still on and only the start box cleared, the same holds, and the
     // start's notice goes with it.
+    TypePath(Path("again.wav"));
     Plan(Local(2024, 6, 12, 11, 0, 0), 10);
     Click(IDC_RECORD);
     EXPECT_TRUE(window->IsTimerSet(IDT_START));

@@ -45,6 +45,8 @@ TEST_F(ScheduleSleep, AScheduledRecordingKeepsTheMachineAwakeFromRecordToItsStop
 
 TEST_F(ScheduleSleep, EachWayOutLetsTheLockGo)
 {
+    // The same files are recorded again in each new window.
+    messages.AnswerQuestions(true);
     const auto waitForStart = [this] {
         PrepareWave(Path("later.wav"));
         Plan(platform::CurrentTime() + 60, 10);

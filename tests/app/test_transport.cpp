@@ -41,6 +41,7 @@ TEST_F(Transport, RatesAndBitsFromTheListPositions)
     for (int index = 0; index < 9; ++index) {
         Choose(IDC_SAMPLE_RATE, index);
         Choose(IDC_BITS, index % 2);
+        TypePath(Path(QStringLiteral("rate%1.wav").arg(index)));
         Click(IDC_RECORD);
         ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING) << index;
         EXPECT_EQ(Engine().m_wfx.nSamplesPerSec, expected[index]);

@@ -4,6 +4,7 @@
 #include "engine/AudioPlayRec.h"
 #include "platform/ShowMessage.h"
 #include "platform/audio/AudioBackend.h"
+#include "support/ConfigHome.h"
 
 #include <QTemporaryDir>
 
@@ -43,6 +44,7 @@ protected:
 
     QTemporaryDir dir;
     platform::MessageRecorder messages;
+    ScopedConfigHome config;
 };
 
 // The frequency of a tone, from its rising zero crossings (signed 16-bit or unsigned 8-bit).

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 // Chooses entry index of the page's drop-down list id.
-inline void Choose(CDialogRecord& page, int id, int index)
+inline void Choose(QWidget& page, int id, int index)
 {
     auto* combo = platform::FindControl<QComboBox>(&page, id);
     ASSERT_NE(combo, nullptr) << id;

@@ -8,6 +8,7 @@
 #include "support/WindowFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimeEdit>
 
@@ -166,6 +167,27 @@ TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelO
     EXPECT_EQ(ReadRecordedWave(Path("right_channel_s.wav"))->dataSize, 2048u);
 }
 
+// Pressed by hand on a file that is there, Record asks first: No leaves the file and the
+// device alone, Yes records over it.
+TEST_F(OutputFiles, RecordAsksBeforeReplacingAFile)
+{
+    QFile kept(Path("right_channel_take.wav"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("earlier take") == 12);
+    kept.close();
+    PrepareWave(Path("take.wav"), 2);
+    for (const bool yes : {false, true}) {
+        messages.Clear();
+        messages.AnswerQuestions(yes);
+        Click(IDC_RECORD);
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{kept.fileName() + " already exists.\nDo you want to replace it?"});
+        EXPECT_EQ(Engine().m_nStatus, yes ? STATUS_RECORDING : STATUS_READY);
+        EXPECT_EQ(audio.OpenStreamCount(), yes ? 1u : 0u) << "No leaves the device alone";
+        EXPECT_EQ(kept.size() == 12, !yes);
+    }
+    Click(IDC_STOP);
+    Pump();
+}
+
 using PartsOnSchedule = ScheduleFixture;
 
 // Parts of two seconds in a recording the schedule starts and ends after five: the duration
@@ -203,4 +225,35 @@ TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
     EXPECT_EQ(parts[0] + parts[1] + parts[2], CounterBytes(5 * 44100));
     ASSERT_TRUE(desktop.WaitFor(2));
     EXPECT_EQ(desktop.Received()[1].body, Path("take.wav") + " to take-3.wav\n00:00:05 recorded");
+}
+
+// Named by its start, per channel and in parts; a file of that name already there makes
+// the schedule, with nobody to ask, write beside it under " (2)".
+TEST_F(PartsOnSchedule, DatedChannelFilesBesideAnEarlierTake)
+{
+    PrepareWave(Path("radio.wav"), 2);
+    ClickOnPage(IDC_DATED_NAMES);
+    ClickOnPage(IDC_NEW_FILE_EVERY);
+    PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 0, 2));
+    QFile earlier(Path("right_channel_radio_2024-06-12_10-00-00.wav"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier take") == 12);
+    earlier.close();
+    Plan(Local(2024, 6, 12, 10, 0, 0), 3);
+    Click(IDC_RECORD);
+    Wait(60);
+    EXPECT_EQ(Status(1), Path("radio_2024-06-12_10-00-00 (2).wav"));
+    for (int second = 0; second < 3; ++second) {
+        Feed(22050);
+        Wait(1);
+    }
+    Pump();
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(earlier.size(), 12) << "the earlier take is left as it was";
+    for (const char* channel : {"left", "right"}) {
+        const auto parts = RecordedParts(Path(QLatin1String(channel) + "_channel_radio_2024-06-12_10-00-00 (2)"));
+        ASSERT_EQ(parts.size(), 2u) << channel;
+        EXPECT_EQ(parts[0].size() + parts[1].size(), 3 * 22050 * 2) << channel;
+    }
+    ASSERT_TRUE(desktop.WaitFor(2));
+    EXPECT_TRUE(desktop.Received()[0].body.startsWith(Path("left_channel_radio_2024-06-12_10-00-00 (2).wav\n")));
 }

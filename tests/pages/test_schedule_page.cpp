@@ -91,7 +91,8 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
                                                  {IDC_START_TIME, "Start time"},
                                                  {IDC_DURATION, "Duration"},
                                                  {IDC_END_DATE, "End date"},
-                                                 {IDC_END_TIME, "End time"}};
+                                                 {IDC_END_TIME, "End time"},
+                                                 {IDC_REPEAT, "Repeat"}};
     for (const auto& [id, name] : names)
         EXPECT_EQ(ScheduleControl(id)->accessibleName(), name) << id;
     EXPECT_EQ(ScheduleControl<QTimeEdit>(IDC_DURATION)->displayFormat(), "HH:mm:ss");
@@ -100,8 +101,9 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
 
     Tick(IDC_SCHEDULE_ENABLE, true);
     Tick(IDC_SCHEDULE_START, true);
-    const int order[] = {IDC_SCHEDULE_ENABLE, IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME,
-                         IDC_END_AFTER_DURATION, IDC_DURATION, IDC_END_AT_TIME, IDC_END_DATE, IDC_END_TIME};
+    const int order[] = {IDC_SCHEDULE_ENABLE, IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME, IDC_REPEAT,
+                         IDC_END_AFTER_DURATION, IDC_DURATION, IDC_END_AT_TIME, IDC_END_DATE, IDC_END_TIME,
+                         IDC_START_AT_LOGIN};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* const previous = ScheduleControl(order[i - 1]);
         QWidget* next = previous->nextInFocusChain();

@@ -8,6 +8,7 @@
 #include "platform/ControlId.h"
 #include "platform/DesktopOpen.h"
 #include "platform/FileDialog.h"
+#include "support/ConfigHome.h"
 #include "support/VirtualAudioFixture.h"
 
 #include <QAbstractButton>
@@ -114,6 +115,7 @@ protected:
     bool Enabled(int id) { return Main(id)->isEnabled(); }
     bool PageEnabled(int id) { return PageControl(id)->isEnabled(); }
 
+    ScopedConfigHome config;
     platform::FileDialogScript dialogs;
     platform::DesktopOpenRecorder opened;
     std::unique_ptr<CTessavoxDlg> window;

@@ -1,0 +1,47 @@
+#pragma once
+// What the user set on the recording and schedule pages, kept between runs in
+// $XDG_CONFIG_HOME/Tessavox/tessavox.conf (INI), and the start a schedule is armed for.
+// One table names the saved controls: a new control is kept by one more entry. Each value
+// is checked on its own, so one out of range leaves the others as saved; a file that cannot
+// be read gives the start-up state and is replaced at the next change. Nothing is written
+// while nothing changes.
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class CDialogRecord;
+class CDialogSchedule;
+class QSettings;
+class QWidget;
+
+class CSavedSettings : public QObject {
+    Q_OBJECT
+public:
+    CSavedSettings();
+    ~CSavedSettings() override;
+
+    static QString FilePath();
+
+    // Shows the saved values in the pages' controls, as if the user had chosen them, then
+    // saves each control whenever the user changes it.
+    void Restore(CDialogRecord& record, CDialogSchedule& schedule);
+    // The file was there but could not be read.
+    bool IsDamaged() const { return m_bDamaged; }
+
+    // The moment the armed schedule starts next, or 0 when none is armed.
+    std::int64_t ArmedStart() const;
+    void SaveArmed(std::int64_t start);
+
+private:
+    void Open();
+    void Save(const QString& key, const QString& value);
+
+    std::unique_ptr<QSettings> m_pSettings;
+    bool m_bDamaged = false;
+    std::vector<std::pair<QString, QWidget*>> m_controls;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// How a take's files are named: after the moment it started, per channel, and away from a
+// file that is already there.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+// text put into the file name of path before its extension, if any.
+QString InsertBeforeExtension(const QString& path, const QString& text);
+// "radio.mp3" started at 07:00:00 on 2026-12-09 local time is
+// "radio_2026-12-09_07-00-00.mp3": no colons, so the name suits every file system.
+QString DatedPath(const QString& path, std::int64_t start);
+// The file of one channel: prefix before the file name, in the same folder.
+QString ChannelPath(const QString& path, const QString& prefix);
+// name as it is when none of the files filesOf gives for it is taken, else name with the
+// first " (2)", " (3)", ... before its extension for which none is: the files of one take
+// keep one number.
+QString FreeName(const QString& name, const std::function<QStringList(const QString&)>& filesOf,
+                 const std::function<bool(const QString&)>& taken);
