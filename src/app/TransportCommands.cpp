@@ -10,6 +10,8 @@
 #include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
+#include <utility>
+
 void CTessavoxDlg::OnRecord()
 {
     m_pageRecord.UpdateData(true);
@@ -71,7 +73,9 @@ bool CTessavoxDlg::StartRecording()
     m_timers.Set(IDT_ELAPSED, 1000);
     m_tElapsed = 0;
     m_pageRecord.UpdateControls();
-    m_statusBar.SetText(0, tr("Recording"));
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    m_bSkippingSilence = engine.SkipSilenceOptions().enabled;
+    m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strFilePath);
     m_nPartShown = 1;
     UpdateSleepInhibitor();
@@ -142,6 +146,20 @@ void CTessavoxDlg::OnTimer(int id)
     }
 }
 
+void CTessavoxDlg::OnSoundingChanged(bool sounding)
+{
+    // Sound still handed back after Stop changes nothing shown.
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    if (engine.m_nStatus != STATUS_RECORDING)
+        return;
+    m_statusBar.SetText(0, sounding ? tr("Recording") : tr("Waiting for sound"));
+    // Each sound has a file of its own: the status bar names the one being written.
+    if (sounding && engine.SkipSilenceOptions().filePerSound) {
+        m_statusBar.SetText(1, m_pageRecord.RecordingFilePath());
+        m_nPartShown = 1;
+    }
+}
+
 void CTessavoxDlg::OnEngineDeviceClosed()
 {
     if (m_pageRecord.m_engine.m_nStatus != STATUS_READY)
@@ -153,10 +171,13 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     // The files are finished only now: the desktop hears of the end once they are.
     if (m_bScheduledRecording && m_bEndedBySchedule)
         NotifyScheduledEnd();
+    // A recording that met no sound made no file: the status bar says so, not a box.
+    if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.RecordedBytes() == 0)
+        m_statusBar.SetText(1, tr("No sound came: no file was made"));
     m_bScheduledRecording = false;
     m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
-    if (state == tr("Recording") || state == tr("Playing"))
+    if (state == tr("Recording") || state == tr("Waiting for sound") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
     UpdateSleepInhibitor();

@@ -40,6 +40,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     m_nOutputPart[0] = m_nOutputPart[1] = 1;
     m_nPartWritten = 0;
     m_nRecordedBytes = 0;
+    StartGate();
 
     QString failedCall;
     const MMRESULT rc = OpenCapture(&failedCall);
@@ -111,19 +112,10 @@ static QString LowerCaseFileName(const QString& path)
 
 int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
 {
-    const QString lower = path.toLower();
     const QString target = LowerCaseFileName(path);
-    const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
     const bool wasOpen = IsOutputOpen(n);
-    bool ok = false;
-    if (mp3 >= 0 && mp3 + 4 == lower.size()) {
-        if (m_wfx.wBitsPerSample == 8)
-            ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
-        else
-            ok = LoadEncoder() && OpenMp3Stream(target, n);
-    } else {
-        ok = OpenWaveFile(n, target);
-    }
+    // Skipping silence, the file is made when sound comes; what would stop it is told now.
+    const bool ok = m_skip.enabled && !wasOpen ? AwaitOutput(n, target) : OpenOutput(n, target);
     if (ok) {
         // Its parts are named after the path it was first opened under.
         if (!wasOpen) {
@@ -134,6 +126,24 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
     }
     FreeBuffers();
     return 0;
+}
+
+bool CAudioPlayRec::IsMp3Path(const QString& path)
+{
+    const QString lower = path.toLower();
+    const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
+    return mp3 >= 0 && mp3 + 4 == lower.size();
+}
+
+bool CAudioPlayRec::OpenOutput(int n, const QString& target)
+{
+    if (!IsMp3Path(target))
+        return OpenWaveFile(n, target);
+    if (m_wfx.wBitsPerSample == 8) {
+        ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
+        return false;
+    }
+    return LoadEncoder() && OpenMp3Stream(target, n);
 }
 
 void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
@@ -214,11 +224,12 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         length = static_cast<std::uint32_t>(n);
     }
     if (!m_bPause && !m_bWriteFailed) {
-        if (!WriteOutputs(block, length)) {
+        if (!(m_skip.enabled ? WriteSounding(block, length) : WriteOutputs(block, length))) {
             m_bWriteFailed = true;
             return false;
         }
-        m_nRecordedBytes += header.dwBytesRecorded;
+        if (!m_skip.enabled)
+            m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too: the split above gave it the sound, and it is
     // drawn at the next frame. What comes back after Stop, or at a close, is not shown:
@@ -243,6 +254,7 @@ void CAudioPlayRec::CloseRecord()
     for (int n = 0; n < 2; ++n) {
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
+        m_bAwaiting[n] = false;
     }
     const MMRESULT closed = m_hWaveIn->Close();
     // The device is given up whatever Close says; destroying it releases anything left.

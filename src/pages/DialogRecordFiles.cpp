@@ -85,6 +85,7 @@ bool CDialogRecord::StartOutputFiles()
         return false;
     m_strRecordingPath = m_strFilePath;
     m_engine.SetPartSeconds(PartSeconds());
+    m_engine.SetSkipSilence(SkipSilenceChoice());
     if (m_nChannelIndex != 2)
         return m_engine.OpenRecordFile(0, m_strFilePath) != 0;
     // The channel files go beside the file the box names now, whether it was chosen in the

@@ -4,12 +4,20 @@
 #include "mixer/MixerFixture.h"
 #include "support/WindowFixture.h"
 
+#include "engine/LevelMeter.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
+
+#include <tuple>
 
 namespace {
 
@@ -202,4 +210,67 @@ TEST_F(RecordPageControls, FileToPlayIsAskedForUnlessTheGivenOneExists)
     EXPECT_EQ(request.defaultSuffix, ".wav");
     EXPECT_EQ(request.filter, "Wave files(*.wav)|*.wav||");
     EXPECT_TRUE(request.fileName.isEmpty());
+}
+
+// Clear at start-up with its controls disabled at their defaults; ticked with Space, the
+// level and the time set from the keyboard and through their accessible values; the meters
+// mark the level while it is ticked; all are fixed while recording.
+TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
+{
+    auto* box = PageControl<QAbstractButton>(IDC_SKIP_SILENCE);
+    auto* level = PageControl<QSpinBox>(IDC_SILENCE_LEVEL);
+    auto* after = PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER);
+    auto* perSound = PageControl<QAbstractButton>(IDC_FILE_PER_SOUND);
+    auto* meter = Main<CLevelMeter>(IDC_LEVEL_LEFT);
+    EXPECT_EQ(box->text(), " Skip silence");
+    EXPECT_EQ(perSound->text(), " New file for each sound");
+    EXPECT_EQ(level->accessibleName(), "Silence below");
+    EXPECT_EQ(after->accessibleName(), "Silence after");
+    const auto range = [](QWidget* w) {
+        QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(w)->valueInterface();
+        return std::vector{v->minimumValue().toDouble(), v->currentValue().toDouble(), v->maximumValue().toDouble()};
+    };
+    EXPECT_EQ(range(level), (std::vector{-70.0, -45.0, -10.0}));
+    EXPECT_EQ(range(after), (std::vector{0.5, 3.0, 60.0}));
+    for (QAbstractButton* b : {box, perSound})
+        EXPECT_FALSE(b->isChecked());
+    for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
+        EXPECT_FALSE(w->isEnabled());
+    EXPECT_FALSE(meter->Mark());
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);
+    for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
+        EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(meter->Mark(), -45.0);
+    const auto focused = [](QWidget* w) { return QApplication::focusWidget() == w || w->isAncestorOf(QApplication::focusWidget()); };
+    QTest::keyClick(box, Qt::Key_Tab);
+    ASSERT_TRUE(focused(level));
+    QTest::keyClick(level, Qt::Key_Up);
+    EXPECT_EQ(meter->Mark(), -44.0);
+    QTest::keyClick(level, Qt::Key_Tab);
+    ASSERT_TRUE(focused(after));
+    QTest::keyClick(after, Qt::Key_Down);
+    QAccessible::queryAccessibleInterface(level)->valueInterface()->setCurrentValue(-70);
+    EXPECT_EQ(meter->Mark(), -70.0);
+    QTest::keyClick(after, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), perSound);
+    QTest::keyClick(perSound, Qt::Key_Space);
+    const SkipSilence choice = Page().SkipSilenceChoice();
+    EXPECT_EQ((std::tuple{choice.enabled, choice.levelDb, choice.afterSeconds, choice.filePerSound}),
+              (std::tuple{true, -70.0, 2.5, true}));
+
+    PrepareWave(Path("take.wav"));
+    Click(IDC_RECORD);
+    for (QWidget* w : std::initializer_list<QWidget*>{box, level, after, perSound})
+        EXPECT_FALSE(w->isEnabled());
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_TRUE(box->isEnabled());
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_FALSE(meter->Mark());
+    EXPECT_FALSE(Page().SkipSilenceChoice().filePerSound) << "no file per sound without skipping";
 }
