@@ -142,7 +142,9 @@ void CTessavoxDlg::OnTimer(int id)
     // Once the recording has gone on into a new file, the status bar names that one.
     if (const int part = m_pageRecord.m_engine.CurrentPart(); part > m_nPartShown) {
         m_nPartShown = part;
-        m_statusBar.SetText(1, PartPath(m_pageRecord.m_strRecordingPath, part));
+        // A file per sound has the moment in its name, which the page's path lacks.
+        const bool perSound = m_pageRecord.m_engine.SkipSilenceOptions().filePerSound;
+        m_statusBar.SetText(1, perSound ? m_pageRecord.RecordingFilePath() : PartPath(m_pageRecord.m_strRecordingPath, part));
     }
 }
 

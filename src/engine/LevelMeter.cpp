@@ -188,7 +188,7 @@ void CLevelMeter::paintEvent(QPaintEvent*)
     }
 }
 
-void CLevelMeter::SetMark(std::optional<double> db)
+void CLevelMeter::SetSilenceMark(std::optional<double> db)
 {
     if (db == m_mark)
         return;

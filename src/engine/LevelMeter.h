@@ -21,8 +21,8 @@ public:
     // The level and held peak now shown, in dBFS; repaints only when either moves on screen.
     void SetLevel(double levelDb, double holdDb);
     // A mark on the scale at this level (the level below which silence is skipped), or none.
-    void SetMark(std::optional<double> db);
-    std::optional<double> Mark() const { return m_mark; }
+    void SetSilenceMark(std::optional<double> db);
+    std::optional<double> SilenceMark() const { return m_mark; }
     double Level() const { return m_level; }
     double Hold() const { return m_hold; }
     CClipFlag* Flag() const { return m_pFlag; }

@@ -27,7 +27,8 @@ void CAudioPlayRec::StartGate()
 {
     m_bAwaiting[0] = m_bAwaiting[1] = false;
     const std::uint32_t rate = m_wfx.nSamplesPerSec;
-    const auto preRoll = static_cast<std::uint64_t>(PRE_ROLL_SECONDS * rate);
+    // Both to the nearest frame: half a second at 11025 Hz is 5513 frames.
+    const auto preRoll = static_cast<std::uint64_t>(std::llround(PRE_ROLL_SECONDS * rate));
     m_gate.Start(static_cast<std::uint64_t>(std::llround(m_skip.afterSeconds * rate)), preRoll);
     for (PreRollRing& ring : m_preRoll)
         ring.Allocate(m_skip.enabled ? static_cast<std::size_t>(preRoll * OutputFrameBytes()) : 0);

@@ -179,7 +179,7 @@ void CDialogRecord::ShowSilenceLevel()
         m_checkSkipSilence->isChecked() ? std::optional<double>(m_spinSilenceLevel->value()) : std::nullopt;
     for (int id : {IDC_LEVEL_LEFT, IDC_LEVEL_RIGHT})
         if (auto* meter = platform::FindControl<CLevelMeter>(mainWindow, id))
-            meter->SetMark(mark);
+            meter->SetSilenceMark(mark);
 }
 
 void CDialogRecord::FollowMonitor()

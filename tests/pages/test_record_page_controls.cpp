@@ -236,7 +236,7 @@ TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
         EXPECT_FALSE(b->isChecked());
     for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
         EXPECT_FALSE(w->isEnabled());
-    EXPECT_FALSE(meter->Mark());
+    EXPECT_FALSE(meter->SilenceMark());
 
     window->show();
     window->activateWindow();
@@ -245,17 +245,17 @@ TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
     QTest::keyClick(box, Qt::Key_Space);
     for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
         EXPECT_TRUE(w->isEnabled());
-    EXPECT_EQ(meter->Mark(), -45.0);
+    EXPECT_EQ(meter->SilenceMark(), -45.0);
     const auto focused = [](QWidget* w) { return QApplication::focusWidget() == w || w->isAncestorOf(QApplication::focusWidget()); };
     QTest::keyClick(box, Qt::Key_Tab);
     ASSERT_TRUE(focused(level));
     QTest::keyClick(level, Qt::Key_Up);
-    EXPECT_EQ(meter->Mark(), -44.0);
+    EXPECT_EQ(meter->SilenceMark(), -44.0);
     QTest::keyClick(level, Qt::Key_Tab);
     ASSERT_TRUE(focused(after));
     QTest::keyClick(after, Qt::Key_Down);
     QAccessible::queryAccessibleInterface(level)->valueInterface()->setCurrentValue(-70);
-    EXPECT_EQ(meter->Mark(), -70.0);
+    EXPECT_EQ(meter->SilenceMark(), -70.0);
     QTest::keyClick(after, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), perSound);
     QTest::keyClick(perSound, Qt::Key_Space);
@@ -271,6 +271,6 @@ TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
     Pump();
     EXPECT_TRUE(box->isEnabled());
     QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_FALSE(meter->Mark());
+    EXPECT_FALSE(meter->SilenceMark());
     EXPECT_FALSE(Page().SkipSilenceChoice().filePerSound) << "no file per sound without skipping";
 }
