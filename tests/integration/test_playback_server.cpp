@@ -229,10 +229,21 @@ TEST_F(PlaybackServerTest, BurstsPlayedIntoTheRecordedSourceGiveAFileEach)
         ASSERT_TRUE(wave);
         const double seconds = wave->dataSize / (4.0 * HEARD_RATE);
         EXPECT_NEAR(seconds, 1.3, 0.05);
-        EXPECT_NEAR(ToneFrequency(wave->data, 16, 2, 0, HEARD_RATE), 1000.0, 5.0);
+        // The burst whole, half a second in: 30 windows of 10 ms with sound, give or take
+        // the edges that resampling softens.
+        const std::vector<int> samples = ChannelSamples(wave->data.constData(), wave->dataSize, 16, 2, 0);
+        std::vector<std::size_t> sounding;
+        for (std::size_t at = 0; at + WINDOW <= samples.size(); at += WINDOW)
+            if (Rms(samples, at) > 100)
+                sounding.push_back(at / WINDOW);
+        ASSERT_FALSE(sounding.empty());
+        EXPECT_NEAR(static_cast<double>(sounding.size()), 30.0, 3.0);
+        EXPECT_NEAR(static_cast<double>(sounding.front()), 50.0, 3.0);
         const QString stamp = take.completeBaseName().mid(QStringLiteral("burst_").size());
         began.push_back(QDateTime::fromString(stamp, QStringLiteral("yyyy-MM-dd_HH-mm-ss.zzz")));
         ASSERT_TRUE(began.back().isValid()) << stamp.toStdString();
     }
-    EXPECT_NEAR(began[0].msecsTo(began[1]), 2300, 60);
+    // Each is named from the moment its sound reached the program: a server's fragments
+    // make that a little late or early.
+    EXPECT_NEAR(began[0].msecsTo(began[1]), 2300, 150);
 }
