@@ -185,12 +185,12 @@ TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
     EXPECT_EQ(desktop.Received()[1].body, Path("take.wav") + " to take-3.wav\n00:00:05 recorded");
 }
 
-// A scheduled recording that skips silence: a second of tone in five seconds keeps two
-// (the pre-roll and "after" with it), the time counts all five, and the desktop hears how
-// much sound was kept.
+// A scheduled recording that skips silence: a second of tone in five keeps two (with the
+// pre-roll and "after"), the status bar says when sound is written, and the desktop hears
+// how much sound was kept.
 TEST_F(PartsOnSchedule, ASkippingSilenceScheduleKeepsOnlyTheSound)
 {
-    // From the frame before 2 s on, where the sine is already above the level.
+    // From the frame before 2 s, where the sine is already above the level.
     platform::VirtualDeviceSpec burst{.name = QStringLiteral("Burst"), .soundFrames = 22050};
     burst.burstStart = 2 * 22050 - 1;
     audio.SetDevices(platform::Direction::Capture, {burst});
@@ -208,6 +208,7 @@ TEST_F(PartsOnSchedule, ASkippingSilenceScheduleKeepsOnlyTheSound)
     for (int second = 1; second <= 5; ++second) {
         Feed(22050);
         Wait(1);
+        EXPECT_EQ(Status(0), second == 3 ? "Recording" : second < 5 ? "Waiting for sound" : "Stopped") << second;
     }
     Pump();
     EXPECT_EQ(ReadRecordedWave(Path("day.wav"))->dataSize, 2u * 22050 * 2);

@@ -222,42 +222,36 @@ TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
     auto* after = PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER);
     auto* perSound = PageControl<QAbstractButton>(IDC_FILE_PER_SOUND);
     auto* meter = Main<CLevelMeter>(IDC_LEVEL_LEFT);
-    EXPECT_EQ(box->text(), " Skip silence");
-    EXPECT_EQ(perSound->text(), " New file for each sound");
-    EXPECT_EQ(level->accessibleName(), "Silence below");
-    EXPECT_EQ(after->accessibleName(), "Silence after");
+    EXPECT_EQ((QStringList{box->text(), perSound->text(), level->accessibleName(), after->accessibleName()}),
+              (QStringList{" Skip silence", " New file for each sound", "Silence below", "Silence after"}));
     const auto range = [](QWidget* w) {
         QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(w)->valueInterface();
         return std::vector{v->minimumValue().toDouble(), v->currentValue().toDouble(), v->maximumValue().toDouble()};
     };
     EXPECT_EQ(range(level), (std::vector{-70.0, -45.0, -10.0}));
     EXPECT_EQ(range(after), (std::vector{0.5, 3.0, 60.0}));
-    for (QAbstractButton* b : {box, perSound})
-        EXPECT_FALSE(b->isChecked());
-    for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
-        EXPECT_FALSE(w->isEnabled());
+    EXPECT_FALSE(box->isChecked() || perSound->isChecked() || level->isEnabled() || after->isEnabled() || perSound->isEnabled());
     EXPECT_FALSE(meter->SilenceMark());
 
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto tabTo = [](QWidget* from, QWidget* to) {
+        QTest::keyClick(from, Qt::Key_Tab);
+        return QApplication::focusWidget() == to || to->isAncestorOf(QApplication::focusWidget());
+    };
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Space);
-    for (QWidget* w : std::initializer_list<QWidget*>{level, after, perSound})
-        EXPECT_TRUE(w->isEnabled());
+    EXPECT_TRUE(level->isEnabled() && after->isEnabled() && perSound->isEnabled());
     EXPECT_EQ(meter->SilenceMark(), -45.0);
-    const auto focused = [](QWidget* w) { return QApplication::focusWidget() == w || w->isAncestorOf(QApplication::focusWidget()); };
-    QTest::keyClick(box, Qt::Key_Tab);
-    ASSERT_TRUE(focused(level));
+    ASSERT_TRUE(tabTo(box, level));
     QTest::keyClick(level, Qt::Key_Up);
     EXPECT_EQ(meter->SilenceMark(), -44.0);
-    QTest::keyClick(level, Qt::Key_Tab);
-    ASSERT_TRUE(focused(after));
+    ASSERT_TRUE(tabTo(level, after));
     QTest::keyClick(after, Qt::Key_Down);
     QAccessible::queryAccessibleInterface(level)->valueInterface()->setCurrentValue(-70);
     EXPECT_EQ(meter->SilenceMark(), -70.0);
-    QTest::keyClick(after, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), perSound);
+    ASSERT_TRUE(tabTo(after, perSound));
     QTest::keyClick(perSound, Qt::Key_Space);
     const SkipSilence choice = Page().SkipSilenceChoice();
     EXPECT_EQ((std::tuple{choice.enabled, choice.levelDb, choice.afterSeconds, choice.filePerSound}),
@@ -265,11 +259,9 @@ TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
 
     PrepareWave(Path("take.wav"));
     Click(IDC_RECORD);
-    for (QWidget* w : std::initializer_list<QWidget*>{box, level, after, perSound})
-        EXPECT_FALSE(w->isEnabled());
+    EXPECT_FALSE(box->isEnabled() || level->isEnabled() || after->isEnabled() || perSound->isEnabled());
     Click(IDC_STOP);
     Pump();
-    EXPECT_TRUE(box->isEnabled());
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_FALSE(meter->SilenceMark());
     EXPECT_FALSE(Page().SkipSilenceChoice().filePerSound) << "no file per sound without skipping";
