@@ -224,11 +224,13 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         length = static_cast<std::uint32_t>(n);
     }
     if (!m_bPause && !m_bWriteFailed) {
-        if (!(m_skip.enabled ? WriteSounding(block, length) : WriteOutputs(block, length))) {
+        // Monitoring writes nothing: it has no stretches of sound to find.
+        const bool skipping = m_skip.enabled && !m_bMonitoring;
+        if (!(skipping ? WriteSounding(block, length) : WriteOutputs(block, length))) {
             m_bWriteFailed = true;
             return false;
         }
-        if (!m_skip.enabled)
+        if (!skipping)
             m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too: the split above gave it the sound, and it is
