@@ -158,6 +158,8 @@ Arguments ParseArguments(int argc, char** argv)
             args.busy = true;
         else if (arg == "--paced")
             args.paced = true;
+        else if (arg == "--skip-silence")
+            args.skipSilence = true;
         else {
             bool number = false;
             args.numbers.push_back(arg.toInt(&number));
@@ -170,7 +172,7 @@ Arguments ParseArguments(int argc, char** argv)
 bool SoundServerRunning(const Arguments& args)
 {
     if (args.unknown) {
-        std::fprintf(stderr, "arguments: numbers, then --busy or --paced where the benchmark takes them\n");
+        std::fprintf(stderr, "arguments: numbers, then --busy, --paced or --skip-silence where the benchmark takes them\n");
         return false;
     }
     if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
@@ -245,7 +247,8 @@ std::uint32_t WaveDataBytes(const QString& path)
 }
 
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode)
+                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode,
+                        bool skipSilence)
 {
     Result r;
     platform::MessageRecorder messages;
@@ -271,6 +274,9 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
     if (!engine.Create(WAVE_MAPPER, &host, &display, &Watch, &watch))
         return r;
     engine.AttachMeters(&left, &right);
+    SkipSilence skip;
+    skip.enabled = skipSilence;
+    engine.SetSkipSilence(skip);
     watch.clock.start();
     if (!engine.StartRecord(16, channelMode, rate) || !engine.OpenRecordFile(0, path)) {
         PrintMessages(messages);

@@ -52,6 +52,7 @@ struct Arguments {
     std::vector<int> numbers;
     bool busy = false;  // --busy: both cores kept busy meanwhile
     bool paced = false; // --paced: record from the server's paced source
+    bool skipSilence = false; // --skip-silence: the engine also records skipping silence
     bool unknown = false;
 
     // Number i, or fallback when it was not given; never less than minimum.
@@ -92,8 +93,10 @@ std::uint32_t WaveDataBytes(const QString& path);
 
 // Records 16-bit sound at rate (stereo unless channelMode says otherwise) from the default
 // device into path through the engine, its display and meters shown, for seconds; then
-// waits for the capture to close. recordedSeconds measures the finished file.
+// waits for the capture to close. recordedSeconds measures the finished file. skipSilence:
+// silence is skipped, at the page's default level and time.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode = 1);
+                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode = 1,
+                        bool skipSilence = false);
 
 } // namespace bench

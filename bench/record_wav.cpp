@@ -6,12 +6,15 @@
 // was final. The medians of the rounds come last, each with its
 // target. --busy keeps both cores busy meanwhile.
 //
-//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy] [--paced]
+//   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy] [--paced] [--skip-silence]
 //
 // --paced records from the server's paced source (scripts/start-sound-server --paced), which
 // captures in real time as a sound card does, instead of the default source.
+// --skip-silence adds to each round a recording by the engine that skips silence, and
+// compares its CPU with the engine's without.
 
 #include "BenchSupport.h"
+#include "engine/AudioPlayRec.h"
 #include "support/ToneBreaks.h"
 
 #include <QApplication>
@@ -123,7 +126,7 @@ int main(int argc, char** argv)
     std::printf("%s server, %s: recording %d s at %u Hz 16-bit stereo, %d round(s)%s; parecord asks for %d ms\n",
                 qPrintable(bench::SoundServerName()), qPrintable(bench::SourceName()), seconds, RATE, rounds,
                 busy ? ", both cores busy" : "", PEER_FRAGMENT_MS);
-    Figures engine, peer;
+    Figures engine, peer, skipping;
     for (int round = 1; round <= rounds; ++round) {
         std::printf("-- round %d\n", round);
         const bench::BusyCores load(busy);
@@ -141,6 +144,12 @@ int main(int argc, char** argv)
         std::printf("breaks in the tone: engine %d, parecord %d\n", engineBreaks, peerBreaks);
         engine.Add(e, engineBreaks);
         peer.Add(p, peerBreaks);
+        if (args.skipSilence) {
+            const QString skipPath = dir.filePath(QStringLiteral("skipping.wav"));
+            const Result k = bench::RecordWithEngine(skipPath, RATE, seconds, &RecordedSeconds, CHANNELS_STEREO, true);
+            Print("skipping", k);
+            skipping.Add(k, ToneBreaksOf(skipPath));
+        }
         std::fflush(stdout);
     }
 
@@ -158,5 +167,8 @@ int main(int argc, char** argv)
     std::printf("goal 4, trace: redrawn %.1f times a second, still for at most %.0f ms (target at least 25 a second, still for at most 50 ms)\n",
                 Median(engine.updates), Median(engine.gap));
     std::printf("goal 4, files final %.0f ms after Stop (target within 250 ms)\n", Median(engine.final));
+    if (args.skipSilence)
+        std::printf("skip silence, cpu: engine %.3f s skipping, %.3f s not: ratio %.3f (target at most 1.05)\n",
+                    Median(skipping.cpu), Median(engine.cpu), Median(skipping.cpu) / Median(engine.cpu));
     return 0;
 }

@@ -40,6 +40,10 @@ inline constexpr int IDC_NEW_FILE_EVERY = 1070;
 inline constexpr int IDC_PART_LENGTH = 1071;
 inline constexpr int IDC_MONITOR = 1076;
 inline constexpr int IDC_DATED_NAMES = 1090;
+inline constexpr int IDC_SKIP_SILENCE = 1093;
+inline constexpr int IDC_SILENCE_LEVEL = 1094;
+inline constexpr int IDC_SILENCE_AFTER = 1095;
+inline constexpr int IDC_FILE_PER_SOUND = 1096;
 
 // Schedule page
 inline constexpr int IDC_SCHEDULE_ENABLE = 1003;

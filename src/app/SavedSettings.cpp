@@ -9,11 +9,15 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTimeEdit>
+
+#include <cmath>
 
 namespace {
 
@@ -32,6 +36,10 @@ constexpr SavedControl SAVED_CONTROLS[] = {
     {"Record/NewFileEvery", Page::Record, IDC_NEW_FILE_EVERY},
     {"Record/PartLength", Page::Record, IDC_PART_LENGTH},
     {"Record/DatedNames", Page::Record, IDC_DATED_NAMES},
+    {"Record/SkipSilence", Page::Record, IDC_SKIP_SILENCE},
+    {"Record/SilenceBelow", Page::Record, IDC_SILENCE_LEVEL},
+    {"Record/SilenceAfter", Page::Record, IDC_SILENCE_AFTER},
+    {"Record/FilePerSound", Page::Record, IDC_FILE_PER_SOUND},
     {"Record/Device", Page::Record, IDC_DEVICE},
     {"Record/Microphone", Page::Record, IDC_MICROPHONE},
     {"Record/LineIn", Page::Record, IDC_LINE_IN},
@@ -69,6 +77,10 @@ QString ValueOf(const QWidget* control)
         return time->time().toString(TIME_FORMAT);
     if (const auto* edit = qobject_cast<const QLineEdit*>(control))
         return edit->text();
+    if (const auto* spin = qobject_cast<const QSpinBox*>(control))
+        return QString::number(spin->value());
+    if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(control))
+        return QString::number(spin->value());
     if (const auto* button = qobject_cast<const QAbstractButton*>(control))
         return button->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
     return {};
@@ -101,6 +113,18 @@ void Apply(QWidget* control, const QString& value)
             time->setTime(t);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(value);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        bool number = false;
+        const int n = value.toInt(&number);
+        if (number && n >= spin->minimum() && n <= spin->maximum())
+            spin->setValue(n);
+    } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
+        bool number = false;
+        const double x = value.toDouble(&number);
+        // Only a value the box could be set to by its steps.
+        const double steps = (x - spin->minimum()) / spin->singleStep();
+        if (number && x >= spin->minimum() && x <= spin->maximum() && std::abs(steps - std::round(steps)) < 1e-6)
+            spin->setValue(x);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         // A radio button is cleared by its neighbour being chosen, not on its own.
         if (value == QLatin1String("true") || (value == QLatin1String("false") && !qobject_cast<QRadioButton*>(button)))
@@ -157,6 +181,10 @@ void CSavedSettings::Restore(CDialogRecord& record, CDialogSchedule& schedule)
             connect(time, &QTimeEdit::timeChanged, this, save);
         else if (auto* edit = qobject_cast<QLineEdit*>(control))
             connect(edit, &QLineEdit::textChanged, this, save);
+        else if (auto* spin = qobject_cast<QSpinBox*>(control))
+            connect(spin, &QSpinBox::valueChanged, this, save);
+        else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control))
+            connect(spin, &QDoubleSpinBox::valueChanged, this, save);
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
             connect(button, &QAbstractButton::toggled, this, save);
     }

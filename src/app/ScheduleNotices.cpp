@@ -33,6 +33,8 @@ void CTessavoxDlg::NotifyScheduledStart(const QString& lateNote)
     for (int n : {0, 1})
         if (m_pageRecord.m_engine.IsOutputOpen(n))
             files << m_pageRecord.m_engine.OutputPath(n);
+        else if (m_pageRecord.m_engine.IsOutputInUse(n)) // made when sound comes
+            files << m_pageRecord.m_engine.RequestedPath(n);
     // Kept for the end: the outputs are closed by the time it is told.
     m_strScheduledFiles = files.join(QLatin1Char('\n'));
     m_notifier.Notify(tr("Scheduled recording started"),
@@ -52,5 +54,10 @@ void CTessavoxDlg::NotifyScheduledEnd()
             ranges << first + QStringLiteral(" to ") + QFileInfo(PartPath(first, parts)).fileName();
         files = ranges.join(QLatin1Char('\n'));
     }
-    m_notifier.Notify(tr("Scheduled recording finished"), files + QLatin1Char('\n') + LengthText(seconds) + tr(" recorded"));
+    // Skipping silence, what counts is how much sound was kept of the time recorded.
+    const std::uint32_t rate = engine.m_wfx.nSamplesPerSec;
+    const auto heard = static_cast<std::int64_t>(rate ? engine.HeardFrames() / rate : 0);
+    const QString length = m_bSkippingSilence ? LengthText(seconds) + tr(" of sound in ") + LengthText(heard)
+                                              : LengthText(seconds) + tr(" recorded");
+    m_notifier.Notify(tr("Scheduled recording finished"), files + QLatin1Char('\n') + length);
 }

@@ -211,6 +211,7 @@ void CTessavoxDlg::ConnectControls()
             [this](const QString& text) { m_statusBar.SetText(1, text); });
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, this, &CTessavoxDlg::NotifyFailure);
+    connect(&m_pageRecord.m_engine, &CAudioPlayRec::SoundingChanged, this, &CTessavoxDlg::OnSoundingChanged);
     connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
 }
 

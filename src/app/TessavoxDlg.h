@@ -96,6 +96,8 @@ private:
     bool OnInitDialog();
     void BuildControls();
     void ConnectControls();
+    // A recording that skips silence began or stopped writing sound.
+    void OnSoundingChanged(bool sounding);
     // The engine's device closed: a capture or playback that ended on its own (a device or
     // file failure, the end of the file played) leaves the window idle too.
     void OnEngineDeviceClosed();
@@ -168,4 +170,6 @@ private:
     bool m_bEndedBySchedule = false;
     // The files it writes to, as it started.
     QString m_strScheduledFiles;
+    // The recording being made skips silence: its end tells whether any sound was kept.
+    bool m_bSkippingSilence = false;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <utility>
 
 void CTessavoxDlg::OnRecord()
 {
@@ -98,7 +99,9 @@ bool CTessavoxDlg::StartRecording(const QString& name)
     m_timers.Set(IDT_ELAPSED, 1000);
     m_tElapsed = 0;
     m_pageRecord.UpdateControls();
-    m_statusBar.SetText(0, tr("Recording"));
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    m_bSkippingSilence = engine.SkipSilenceOptions().enabled;
+    m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strRecordingPath);
     m_nPartShown = 1;
     UpdateSleepInhibitor();
@@ -170,7 +173,23 @@ void CTessavoxDlg::OnTimer(int id)
     // Once the recording has gone on into a new file, the status bar names that one.
     if (const int part = m_pageRecord.m_engine.CurrentPart(); part > m_nPartShown) {
         m_nPartShown = part;
-        m_statusBar.SetText(1, PartPath(m_pageRecord.m_strRecordingPath, part));
+        // A file per sound has the moment in its name, which the page's path lacks.
+        const bool perSound = m_pageRecord.m_engine.SkipSilenceOptions().filePerSound;
+        m_statusBar.SetText(1, perSound ? m_pageRecord.RecordingFilePath() : PartPath(m_pageRecord.m_strRecordingPath, part));
+    }
+}
+
+void CTessavoxDlg::OnSoundingChanged(bool sounding)
+{
+    // Sound still handed back after Stop changes nothing shown.
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    if (engine.m_nStatus != STATUS_RECORDING)
+        return;
+    m_statusBar.SetText(0, sounding ? tr("Recording") : tr("Waiting for sound"));
+    // Each sound has a file of its own: the status bar names the one being written.
+    if (sounding && engine.SkipSilenceOptions().filePerSound) {
+        m_statusBar.SetText(1, m_pageRecord.RecordingFilePath());
+        m_nPartShown = 1;
     }
 }
 
@@ -187,10 +206,13 @@ void CTessavoxDlg::OnEngineDeviceClosed()
         NotifyScheduledEnd();
     // However the take ended, its routine goes on.
     const bool nextTake = m_bScheduledRecording && m_nRoutine != 0;
+    // A recording that met no sound made no file: the status bar says so, not a box.
+    if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.RecordedBytes() == 0)
+        m_statusBar.SetText(1, tr("No sound came: no file was made"));
     m_bScheduledRecording = false;
     m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
-    if (state == tr("Recording") || state == tr("Playing"))
+    if (state == tr("Recording") || state == tr("Waiting for sound") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
     if (nextTake)

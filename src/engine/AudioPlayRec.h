@@ -6,7 +6,9 @@
 #include "engine/DisplayPace.h"
 #include "engine/LiveHistory.h"
 #include "engine/PeakBallistics.h"
+#include "engine/PreRollRing.h"
 #include "engine/RiffChunk.h"
+#include "engine/SilenceGate.h"
 #include "engine/decoders/SoundDecoder.h"
 #include "engine/formats/OutputFormat.h"
 #include "platform/DynamicLibrary.h"
@@ -69,6 +71,17 @@ inline constexpr int FRAME_GRACE_MS = 6;
 // The RIFF size fields are 32-bit: a file may not grow past this many bytes.
 inline constexpr std::uint64_t MAX_WAVE_FILE_BYTES = 0xFFFFFFFFull;
 
+// Sound-activated recording: silence is skipped, and with filePerSound each stretch of
+// sound has a file of its own, named with the moment it began.
+struct SkipSilence {
+    bool enabled = false;
+    double levelDb = -45.0;
+    double afterSeconds = 3.0;
+    bool filePerSound = false;
+};
+// The sound kept before the input rose, in seconds.
+inline constexpr double PRE_ROLL_SECONDS = 0.5;
+
 using AudioNotifyProc = void (*)(std::uint32_t message, void* owner);
 
 class CAudioPlayRec : public QWidget {
@@ -107,6 +120,20 @@ public:
     // file, named as past the size limit; 0 keeps one file. Counted from the start of the
     // recording; the page sets it as it opens a recording's outputs.
     void SetPartSeconds(std::uint32_t seconds) { m_nPartSeconds = seconds; }
+
+    // Set before the outputs are opened: they then wait for sound (IsOutputInUse) and
+    // their files are made when it comes, so a recording with none leaves no file.
+    void SetSkipSilence(const SkipSilence& options);
+    const SkipSilence& SkipSilenceOptions() const { return m_skip; }
+    // Skipping silence: the sound heard since the recording started, written or not, in
+    // frames; paused sound is not counted.
+    std::uint64_t HeardFrames() const { return m_gate.Position(); }
+    // A recording that skips silence is writing nothing now.
+    bool IsWaitingForSound() const;
+    // Open, or waiting for sound to open.
+    bool IsOutputInUse(int n) const { return IsOutputOpen(n) || m_bAwaiting[n]; }
+    // The path an output asked for (before any time is added to it); empty when unused.
+    QString RequestedPath(int n) const;
 
     void SetBackColor(const QColor& colour);
 
@@ -178,6 +205,8 @@ signals:
     void Failure(const QString& text);
     // Monitoring ended on its own: the device failed or went away; reason says how.
     void MonitorFailed(const QString& reason);
+    // Skipping silence: sound began (true) or ended (false) being written.
+    void SoundingChanged(bool sounding);
 
 protected:
     bool event(QEvent* e) override;
@@ -223,6 +252,22 @@ private:
     std::uint64_t PartBytes() const;
     bool StartNextPart(int n);
     void HoldFailure(const QString& text);
+
+    // Skipping silence
+    void StartGate();
+    bool AwaitOutput(int n, const QString& target);
+    bool WriteSounding(const char* const block[2], std::uint32_t length);
+    std::optional<SilenceGate::Loud> LoudFrames(std::uint32_t frames) const;
+    bool WritePreRoll(std::uint64_t frames);
+    bool BeginSound(std::uint64_t from);
+    bool EndSound();
+    // Bytes of one frame in each output's block: one channel each, or the captured frame.
+    std::uint32_t OutputFrameBytes() const;
+
+    // Outputs
+    static bool IsMp3Path(const QString& path);
+    bool OpenOutput(int n, const QString& target);
+    bool FinishOutput(int n);
 
     // WAV files
     int OpenWaveFile(int n, const QString& path);
@@ -308,6 +353,15 @@ private:
     bool m_bWriteFailed = false;
     QString m_strFailureToReport;
     bool m_bHoldFailures = false;
+    // Skipping silence: the options, the stream's stretches of sound, the sound before the
+    // present for each output, the outputs waiting for sound with the paths they asked
+    // for, and the magnitude (16-bit scale) above which a sample is sound.
+    SkipSilence m_skip;
+    SilenceGate m_gate;
+    PreRollRing m_preRoll[2];
+    bool m_bAwaiting[2] = {false, false};
+    QString m_strAwaitPath[2];
+    std::uint32_t m_nSoundLevel = 0;
     // CloseRecord is taking in the buffers its reset handed back: none goes back to the device.
     bool m_bClosing = false;
     std::unique_ptr<RiffReader> m_hReadFile;

@@ -40,6 +40,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     m_nOutputPart[0] = m_nOutputPart[1] = 1;
     m_nPartWritten = 0;
     m_nRecordedBytes = 0;
+    StartGate();
 
     QString failedCall;
     const MMRESULT rc = OpenCapture(&failedCall);
@@ -111,21 +112,10 @@ static QString LowerCaseFileName(const QString& path)
 
 int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
 {
-    const QString lower = path.toLower();
     const QString target = LowerCaseFileName(path);
-    const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
     const bool wasOpen = IsOutputOpen(n);
-    bool ok = false;
-    if (mp3 >= 0 && mp3 + 4 == lower.size()) {
-        if (m_wfx.wBitsPerSample == 8)
-            ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
-        else
-            ok = LoadEncoder() && OpenMp3Stream(target, n);
-    } else if (MakeOutputFile(target)) {
-        ok = OpenFormatFile(n, target);
-    } else {
-        ok = OpenWaveFile(n, target);
-    }
+    // Skipping silence, the file is made when sound comes; what would stop it is told now.
+    const bool ok = m_skip.enabled && !wasOpen ? AwaitOutput(n, target) : OpenOutput(n, target);
     if (ok) {
         // Its parts are named after the path it was first opened under.
         if (!wasOpen) {
@@ -136,6 +126,26 @@ int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
     }
     FreeBuffers();
     return 0;
+}
+
+bool CAudioPlayRec::IsMp3Path(const QString& path)
+{
+    const QString lower = path.toLower();
+    const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
+    return mp3 >= 0 && mp3 + 4 == lower.size();
+}
+
+bool CAudioPlayRec::OpenOutput(int n, const QString& target)
+{
+    if (MakeOutputFile(target))
+        return OpenFormatFile(n, target);
+    if (!IsMp3Path(target))
+        return OpenWaveFile(n, target);
+    if (m_wfx.wBitsPerSample == 8) {
+        ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
+        return false;
+    }
+    return LoadEncoder() && OpenMp3Stream(target, n);
 }
 
 void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
@@ -216,11 +226,14 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         length = static_cast<std::uint32_t>(n);
     }
     if (!m_bPause && !m_bWriteFailed) {
-        if (!WriteOutputs(block, length)) {
+        // Monitoring writes nothing: it has no stretches of sound to find.
+        const bool skipping = m_skip.enabled && !m_bMonitoring;
+        if (!(skipping ? WriteSounding(block, length) : WriteOutputs(block, length))) {
             m_bWriteFailed = true;
             return false;
         }
-        m_nRecordedBytes += header.dwBytesRecorded;
+        if (!skipping)
+            m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too: the split above gave it the sound, and it is
     // drawn at the next frame. What comes back after Stop, or at a close, is not shown:
@@ -246,6 +259,7 @@ void CAudioPlayRec::CloseRecord()
         CloseRecordFile(n, QStringLiteral("mp3"));
         CloseRecordFile(n, QStringLiteral("wav"));
         FinishFormatFile(n);
+        m_bAwaiting[n] = false;
     }
     const MMRESULT closed = m_hWaveIn->Close();
     // The device is given up whatever Close says; destroying it releases anything left.

@@ -181,6 +181,21 @@ void CLevelMeter::paintEvent(QPaintEvent*)
         const int zone = m_xHold >= edges[1] ? 2 : m_xHold >= edges[0] ? 1 : 0;
         p.fillRect(QRect(m_xHold - 1, bar.top(), 2, bar.height()), ZONE[zone].lighter(130));
     }
+    if (m_mark) {
+        // Across the bar and into the scale below it, so it stands out from the hold mark.
+        const int x = XOf(*m_mark);
+        p.fillRect(QRect(x, bar.top() - 1, 1, bar.height() + 5), Qt::white);
+    }
+}
+
+void CLevelMeter::SetSilenceMark(std::optional<double> db)
+{
+    if (db == m_mark)
+        return;
+    m_mark = db;
+    // Told to assistive tools with the meter, as it is shown to the eye.
+    setAccessibleDescription(db ? tr("Silence below %1 dBFS").arg(*db) : QString());
+    update();
 }
 
 QString CLevelMeter::ToolTipText() const

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 class CClipFlag;
 
 class CLevelMeter : public QWidget {
@@ -18,6 +20,9 @@ public:
 
     // The level and held peak now shown, in dBFS; repaints only when either moves on screen.
     void SetLevel(double levelDb, double holdDb);
+    // A mark on the scale at this level (the level below which silence is skipped), or none.
+    void SetSilenceMark(std::optional<double> db);
+    std::optional<double> SilenceMark() const { return m_mark; }
     double Level() const { return m_level; }
     double Hold() const { return m_hold; }
     CClipFlag* Flag() const { return m_pFlag; }
@@ -44,5 +49,6 @@ private:
     double m_hold;
     int m_xLevel = -1;
     int m_xHold = -1;
+    std::optional<double> m_mark;
     QImage m_imgScale;
 };

@@ -5,17 +5,35 @@
 
 #include "engine/AudioPlayRec.h"
 #include "engine/WaveHeader.h"
+#include "platform/LocalTime.h"
 
 #include <algorithm>
+
+namespace {
+// path with text put before its extension, if any.
+QString BeforeExtension(const QString& path, const QString& text)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype at = dot > slash + 1 ? dot : path.size();
+    return path.left(at) + text + path.mid(at);
+}
+} // namespace
 
 QString PartPath(const QString& path, int part)
 {
     if (part <= 1)
         return path;
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const qsizetype at = dot > slash + 1 ? dot : path.size();
-    return path.left(at) + QStringLiteral("-%1").arg(part) + path.mid(at);
+    return BeforeExtension(path, QStringLiteral("-%1").arg(part));
+}
+
+QString SoundFilePath(const QString& path, std::int64_t ms)
+{
+    // Floored, so that a moment before 1970 still names its own second.
+    const std::int64_t seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+    const std::int64_t milli = ms - seconds * 1000;
+    return BeforeExtension(path, QLatin1Char('_') + platform::FormatLocal(seconds, "%Y-%m-%d_%H-%M-%S") +
+                                     QStringLiteral(".%1").arg(milli, 3, 10, QLatin1Char('0')));
 }
 
 int CAudioPlayRec::CurrentPart() const
@@ -30,8 +48,12 @@ int CAudioPlayRec::CurrentPart() const
 // blocks of one length, one channel each or the same sound.
 std::uint64_t CAudioPlayRec::PartBytes() const
 {
-    const std::uint32_t frameBytes = m_nChannelMode == CHANNELS_SPLIT ? m_wfx.wBitsPerSample / 8u : m_wfx.nBlockAlign;
-    return std::uint64_t{m_nPartSeconds} * m_wfx.nSamplesPerSec * frameBytes;
+    return std::uint64_t{m_nPartSeconds} * m_wfx.nSamplesPerSec * OutputFrameBytes();
+}
+
+std::uint32_t CAudioPlayRec::OutputFrameBytes() const
+{
+    return m_nChannelMode == CHANNELS_SPLIT ? m_wfx.wBitsPerSample / 8u : m_wfx.nBlockAlign;
 }
 
 // The outputs are cut where the set length ends, inside the block if need be, and every

@@ -63,6 +63,9 @@ bool CAudioPlayRec::IsOutputOpen(int n) const
 void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
 {
     const QString lower = kind.toLower();
+    // An output closed by its owner is not made again when sound comes.
+    if (m_bAwaiting[n] && lower == (IsMp3Path(m_strAwaitPath[n]) ? QStringLiteral("mp3") : QStringLiteral("wav")))
+        m_bAwaiting[n] = false;
     if (lower == QStringLiteral("wav") && m_hFile[n]) {
         FinishWaveFile(*m_hFile[n]);
         m_hFile[n].reset();

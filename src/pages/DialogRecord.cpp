@@ -14,9 +14,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimeEdit>
 
 namespace {
@@ -161,7 +163,34 @@ void CDialogRecord::UpdateControls()
     // A recording is cut into parts as it was started: the length holds until it ends.
     m_checkParts->setEnabled(!busy);
     m_timeParts->setEnabled(!busy && m_checkParts->isChecked());
+    // Like the parts, a recording skips silence as it was started.
+    const bool skip = m_checkSkipSilence->isChecked();
+    m_checkSkipSilence->setEnabled(!busy);
+    for (QWidget* control : std::initializer_list<QWidget*>{m_spinSilenceLevel, m_spinSilenceAfter, m_checkFilePerSound})
+        control->setEnabled(!busy && skip);
     FollowMonitor();
+}
+
+SkipSilence CDialogRecord::SkipSilenceChoice() const
+{
+    SkipSilence choice;
+    choice.enabled = m_checkSkipSilence->isChecked();
+    choice.levelDb = m_spinSilenceLevel->value();
+    choice.afterSeconds = m_spinSilenceAfter->value();
+    choice.filePerSound = choice.enabled && m_checkFilePerSound->isChecked();
+    return choice;
+}
+
+void CDialogRecord::ShowSilenceLevel()
+{
+    QWidget* mainWindow = GetMainWindow();
+    if (!mainWindow)
+        return;
+    const std::optional<double> mark =
+        m_checkSkipSilence->isChecked() ? std::optional<double>(m_spinSilenceLevel->value()) : std::nullopt;
+    for (int id : {IDC_LEVEL_LEFT, IDC_LEVEL_RIGHT})
+        if (auto* meter = platform::FindControl<CLevelMeter>(mainWindow, id))
+            meter->SetSilenceMark(mark);
 }
 
 void CDialogRecord::FollowMonitor()

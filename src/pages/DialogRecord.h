@@ -15,9 +15,11 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QTimeEdit;
 
 // The sample rates of the rate list, in its order.
@@ -81,6 +83,11 @@ public:
     // The length of sound after which the recording goes on into a new file, in seconds;
     // 0 while " New file every" is clear.
     std::uint32_t PartSeconds() const;
+
+    // What " Skip silence" and its controls ask of a recording.
+    SkipSilence SkipSilenceChoice() const;
+    // The meters mark the level below which silence is skipped, while it is.
+    void ShowSilenceLevel();
 
     // The engine's notification callback; owner is the page.
     static void OnEngineNotify(std::uint32_t message, void* owner);
@@ -150,6 +157,10 @@ private:
     QComboBox* m_comboSampleRate = nullptr;
     QComboBox* m_comboBits = nullptr;
     QCheckBox* m_checkMonitor = nullptr;
+    QCheckBox* m_checkSkipSilence = nullptr;
+    QSpinBox* m_spinSilenceLevel = nullptr;
+    QDoubleSpinBox* m_spinSilenceAfter = nullptr;
+    QCheckBox* m_checkFilePerSound = nullptr;
     // The main window's display placeholder, over which the engine's window lies.
     QWidget* m_pPlaceholder = nullptr;
     // The backend whose capture devices the page follows, and whether they changed while

@@ -130,6 +130,7 @@ bool CDialogRecord::StartOutputFiles(const QString& name)
         return false;
     m_strRecordingPath = name;
     m_engine.SetPartSeconds(PartSeconds());
+    m_engine.SetSkipSilence(SkipSilenceChoice());
     if (m_nChannelIndex != 2)
         return m_engine.OpenRecordFile(0, name) != 0;
     SplitPath(m_strFilePath);

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -92,6 +94,36 @@ void CDialogRecord::BuildControls()
     outputGrid->addWidget(m_checkDated, 3, 1, 1, 2);
     outputGrid->setColumnStretch(2, 1);
 
+    // Sound-activated recording
+    auto* activation = new QGroupBox(tr("Sound-activated recording"));
+    auto* activationRow = new QHBoxLayout;
+    m_checkSkipSilence = new QCheckBox(tr(" Skip silence"));
+    platform::SetControlId(m_checkSkipSilence, IDC_SKIP_SILENCE);
+    m_spinSilenceLevel = new QSpinBox;
+    platform::SetControlId(m_spinSilenceLevel, IDC_SILENCE_LEVEL, tr("Silence below"));
+    m_spinSilenceLevel->setRange(-70, -10);
+    m_spinSilenceLevel->setValue(-45);
+    m_spinSilenceLevel->setSuffix(tr(" dBFS"));
+    m_spinSilenceAfter = new QDoubleSpinBox;
+    platform::SetControlId(m_spinSilenceAfter, IDC_SILENCE_AFTER, tr("Silence after"));
+    m_spinSilenceAfter->setRange(0.5, 60.0);
+    m_spinSilenceAfter->setSingleStep(0.5);
+    m_spinSilenceAfter->setDecimals(1);
+    m_spinSilenceAfter->setValue(3.0);
+    m_spinSilenceAfter->setSuffix(tr(" s"));
+    m_checkFilePerSound = new QCheckBox(tr(" New file for each sound"));
+    platform::SetControlId(m_checkFilePerSound, IDC_FILE_PER_SOUND);
+    activationRow->addWidget(m_checkSkipSilence);
+    activationRow->addSpacing(12);
+    activationRow->addWidget(Label(tr("Silence below"), m_spinSilenceLevel));
+    activationRow->addWidget(m_spinSilenceLevel);
+    activationRow->addWidget(Label(tr("after"), m_spinSilenceAfter));
+    activationRow->addWidget(m_spinSilenceAfter);
+    activationRow->addStretch(1);
+    auto* activationGrid = new QVBoxLayout(activation);
+    activationGrid->addLayout(activationRow);
+    activationGrid->addWidget(m_checkFilePerSound);
+
     // Audio Capture Device
     auto* capture = new QGroupBox(tr("Audio Capture Device"));
     auto* captureGrid = new QGridLayout(capture);
@@ -149,6 +181,7 @@ void CDialogRecord::BuildControls()
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->addWidget(output);
+    page->addWidget(activation);
     page->addWidget(capture);
     page->addStretch(1);
 }
@@ -169,4 +202,7 @@ void CDialogRecord::ConnectControls()
     connect(m_checkLeft, &QCheckBox::clicked, this, [this] { OnChannelBox(m_checkLeft); });
     connect(m_checkRight, &QCheckBox::clicked, this, [this] { OnChannelBox(m_checkRight); });
     connect(m_checkParts, &QCheckBox::toggled, this, &CDialogRecord::UpdateControls);
+    connect(m_checkSkipSilence, &QCheckBox::toggled, this, &CDialogRecord::UpdateControls);
+    connect(m_checkSkipSilence, &QCheckBox::toggled, this, &CDialogRecord::ShowSilenceLevel);
+    connect(m_spinSilenceLevel, &QSpinBox::valueChanged, this, &CDialogRecord::ShowSilenceLevel);
 }

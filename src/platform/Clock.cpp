@@ -21,6 +21,15 @@ std::int64_t CurrentTime()
     return static_cast<std::int64_t>(std::time(nullptr)) + g_nShift;
 }
 
+std::int64_t CurrentTimeMs()
+{
+    if (g_pManualClock)
+        return g_pManualClock->NowMs();
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return (static_cast<std::int64_t>(now.tv_sec) + g_nShift) * 1000 + now.tv_nsec / 1000000;
+}
+
 std::int64_t MonotonicMs()
 {
     if (g_pManualClock)

@@ -12,6 +12,8 @@ class WindowTimers;
 
 // Seconds since 1970-01-01 00:00:00 UTC.
 std::int64_t CurrentTime();
+// The same moment in milliseconds: where a file is named to the millisecond.
+std::int64_t CurrentTimeMs();
 // Milliseconds on a clock that only moves forward (from an arbitrary start): the time
 // between display frames. A ManualClock answers its own.
 std::int64_t MonotonicMs();

@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QSettings>
 
 class SavedSettings : public ScheduleFixture {
@@ -27,8 +29,11 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
     EXPECT_FALSE(QFileInfo::exists(CSavedSettings::FilePath())) << "nothing is written while nothing changes";
     PrepareWave(Path("kept.wav"), 2, 0);
     Choose(IDC_SAMPLE_RATE, 7);
-    for (int id : {IDC_LEFT_CHANNEL, IDC_LINE_IN, IDC_NEW_FILE_EVERY, IDC_DATED_NAMES, IDC_MONITOR})
+    for (int id : {IDC_LEFT_CHANNEL, IDC_LINE_IN, IDC_NEW_FILE_EVERY, IDC_DATED_NAMES, IDC_MONITOR, IDC_SKIP_SILENCE,
+                   IDC_FILE_PER_SOUND})
         ClickOnPage(id);
+    PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->setValue(-31);
+    PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->setValue(1.5);
     PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 10, 0));
     PlanUntil(Local(2024, 7, 1, 6, 30, 0), Local(2024, 7, 2, 8, 15, 0));
     SetTime(IDC_DURATION, 1, 2, 3);
@@ -46,6 +51,9 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
                                  Checked(IDC_MONITOR), PageEnabled(IDC_LEFT_CHANNEL)}),
               (std::vector<bool>{false, true, true, false, true}))
         << "monitoring always starts clear";
+    EXPECT_TRUE(Checked(IDC_SKIP_SILENCE) && Checked(IDC_FILE_PER_SOUND) && PageEnabled(IDC_SILENCE_AFTER));
+    EXPECT_EQ(PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->value(), -31);
+    EXPECT_EQ(PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->value(), 1.5);
     EXPECT_TRUE(Schedule().IsScheduleEnabled() && Schedule().IsStartTimeEnabled());
     EXPECT_TRUE(ScheduleControl(IDC_REPEAT)->isEnabled());
     EXPECT_EQ((std::vector<int>{Schedule().m_nRepeat, Schedule().m_nEndMode,
@@ -62,13 +70,15 @@ TEST_F(SavedSettings, BadValuesAndADamagedFile)
 {
     const int startupDevice = Page().m_nDevice;
     Restart("[Record]\nFileName=/music/radio.mp3\nSampleRate=42\nBits=-1\nPartLength=00:00:00\nDevice=gone\n"
-            "Channel=1\nNewFileEvery=maybe\n[Schedule]\nRepeat=9\nStartDate=2024-02-30\nEndAtTime=true\n");
+            "Channel=1\nNewFileEvery=maybe\nSilenceBelow=-5\nSilenceAfter=0.7\n[Schedule]\nRepeat=9\nStartDate=2024-02-30\nEndAtTime=true\n");
     EXPECT_EQ(Page().m_strFilePath, "/music/radio.mp3");
     EXPECT_EQ((std::vector<int>{Page().m_nChannelIndex, Page().m_nSampleRateIndex, Page().m_nBitsIndex,
                                 Page().m_nDevice, Schedule().m_nRepeat, Schedule().m_nEndMode,
                                 platform::ToLocal(Schedule().m_timeStartDate).day, int(Page().PartSeconds())}),
               (std::vector<int>{1, 4, 1, startupDevice, 0, 1, 12, 0}));
     EXPECT_EQ(PageControl<QTimeEdit>(IDC_PART_LENGTH)->time(), QTime(1, 0, 0));
+    EXPECT_EQ(PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->value(), -45);
+    EXPECT_EQ(PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->value(), 3.0) << "0.7 s is no step of the box";
     EXPECT_EQ(Status(1), "");
 
     Restart("[Record\nFileType=1\nFileName=/music/radio.mp3\n");

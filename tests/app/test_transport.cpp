@@ -5,6 +5,7 @@
 #include "support/WaveFile.h"
 #include "support/WindowFixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using Transport = WindowFixture;
@@ -242,5 +243,22 @@ TEST_F(Transport, PlaybackRunsToTheEndOfTheFileAndTheWindowReturnsToIdle)
     EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
     EXPECT_TRUE(Enabled(IDC_RECORD));
     EXPECT_FALSE(audio.Played().isEmpty());
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// Skipping silence, a recording that meets no sound makes no file, and the status bar says so.
+TEST_F(Transport, SkipSilenceWithoutSoundMakesNoFile)
+{
+    PrepareWave(Path("quiet.wav"));
+    Choose(IDC_DEVICE, SILENCE);
+    ClickOnPage(IDC_SKIP_SILENCE);
+    Click(IDC_RECORD);
+    Feed(4000);
+    EXPECT_EQ(window->m_statusBar.Text(0), "Waiting for sound");
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
+    EXPECT_EQ(window->m_statusBar.Text(1), "No sound came: no file was made");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(messages.Messages().empty());
 }

@@ -1,5 +1,6 @@
 // Playing through the real sound server: a file is heard to its end and nothing after it,
-// and a server that goes away ends the playback with a message.
+// a server that goes away ends the playback with a message, and bursts played are recorded
+// skipping the silence between them.
 
 #include "ServerFixture.h"
 #include "support/AudioFormats.h"
@@ -10,9 +11,12 @@
 #include "support/TestBuffers.h"
 #include "support/ToolDecode.h"
 #include "support/WaveBytes.h"
+#include "support/WaveFile.h"
 
 #include "platform/audio/pulse/PulseBackend.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -202,4 +206,56 @@ TEST_F(PlaybackServerTest, AServerThatGoesAwayEndsThePlaybackWithAMessage)
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" Playback device failed")))
         << messages.Texts()[0].toStdString();
+}
+
+// Two bursts of tone played into a sink of this test's own, 2.3 s apart, while its monitor is
+// recorded skipping silence with a file per sound: a file for each, holding the burst with
+// the half second before it and the half second of "after" behind it, named 2.3 s apart.
+TEST_F(PlaybackServerTest, BurstsPlayedIntoTheRecordedSourceGiveAFileEach)
+{
+    ScopedNullSink sink(QStringLiteral("TessavoxBursts"));
+    ASSERT_TRUE(sink.Loaded());
+    qputenv("PULSE_SINK", sink.SinkDescription().toUtf8());
+    PulseBackend backend;
+    UseAudioBackend(&backend);
+    const auto silence = [](double seconds) { return Bytes(static_cast<std::size_t>(seconds * FILE_RATE) * 4, 0); };
+    QFile file(Path(QStringLiteral("bursts.wav")));
+    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) +
+                             Chunk("data", silence(0.8) + Tone(1000, 0.3) + silence(2.0) + Tone(1000, 0.3) + silence(1.5)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())));
+    file.close();
+    const int monitor = testsupport::FindDevice(backend, Direction::Capture, sink.MonitorDescription());
+    ASSERT_GE(monitor, 0);
+    QDir(dir.path()).mkdir(QStringLiteral("takes"));
+    {
+        CAudioPlayRec recorder;
+        ASSERT_TRUE(recorder.Create(static_cast<std::uint32_t>(monitor), nullptr, nullptr, nullptr, nullptr));
+        recorder.SetSkipSilence({true, -45.0, 0.5, true});
+        ASSERT_TRUE(recorder.StartRecord(16, CHANNELS_STEREO, HEARD_RATE));
+        ASSERT_TRUE(recorder.OpenRecordFile(0, Path(QStringLiteral("takes/burst.wav"))));
+        CAudioPlayRec player;
+        ASSERT_TRUE(player.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
+        ASSERT_EQ(player.Play(file.fileName()), 1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return player.m_nStatus == STATUS_READY; }, 8000));
+        EXPECT_TRUE(recorder.IsWaitingForSound());
+        recorder.Stop();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.m_nStatus == STATUS_READY; }, 3000));
+    }
+    UseAudioBackend(nullptr);
+    qunsetenv("PULSE_SINK");
+    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+
+    const QFileInfoList takes = QDir(Path(QStringLiteral("takes"))).entryInfoList(QDir::Files, QDir::Name);
+    ASSERT_EQ(takes.size(), 2);
+    std::vector<QDateTime> began;
+    for (const QFileInfo& take : takes) {
+        SCOPED_TRACE(take.fileName().toStdString());
+        const auto wave = ReadRecordedWave(take.filePath());
+        ASSERT_TRUE(wave);
+        EXPECT_NEAR(wave->dataSize / (4.0 * HEARD_RATE), 1.3, 0.05);
+        began.push_back(QDateTime::fromString(take.completeBaseName(), QStringLiteral("'burst_'yyyy-MM-dd_HH-mm-ss.zzz")));
+        ASSERT_TRUE(began.back().isValid());
+    }
+    // Named from when the sound reached the program: a server's fragments move that a little.
+    EXPECT_NEAR(began[0].msecsTo(began[1]), 2300, 150);
 }

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QTimeEdit>
 
@@ -256,4 +257,36 @@ TEST_F(PartsOnSchedule, DatedChannelFilesBesideAnEarlierTake)
     }
     ASSERT_TRUE(desktop.WaitFor(2));
     EXPECT_TRUE(desktop.Received()[0].body.startsWith(Path("left_channel_radio_2024-06-12_10-00-00 (2).wav\n")));
+}
+
+// A scheduled recording that skips silence: a second of tone in five keeps two (with the
+// pre-roll and "after"), the status bar says when sound is written, and the desktop hears
+// how much sound was kept.
+TEST_F(PartsOnSchedule, ASkippingSilenceScheduleKeepsOnlyTheSound)
+{
+    // From the frame before 2 s, where the sine is already above the level.
+    platform::VirtualDeviceSpec burst{.name = QStringLiteral("Burst"), .soundFrames = 22050};
+    burst.burstStart = 2 * 22050 - 1;
+    audio.SetDevices(platform::Direction::Capture, {burst});
+    Reopen();
+    Choose(IDC_FILE_TYPE, 1);
+    Choose(IDC_BITS, 1);
+    TypePath(Path("day.wav"));
+    ClickOnPage(IDC_SKIP_SILENCE);
+    PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->setValue(0.5);
+    Plan(platform::CurrentTime() + 1, 5);
+    Click(IDC_RECORD);
+    Wait(1);
+    ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+    EXPECT_EQ(Status(0), "Waiting for sound");
+    for (int second = 1; second <= 5; ++second) {
+        Feed(22050);
+        Wait(1);
+        EXPECT_EQ(Status(0), second == 3 ? "Recording" : second < 5 ? "Waiting for sound" : "Stopped") << second;
+    }
+    Pump();
+    EXPECT_EQ(ReadRecordedWave(Path("day.wav"))->dataSize, 2u * 22050 * 2);
+    ASSERT_TRUE(desktop.WaitFor(2));
+    EXPECT_EQ(desktop.Received()[0].body, Path("day.wav"));
+    EXPECT_EQ(desktop.Received()[1].body, Path("day.wav") + "\n00:00:02 of sound in 00:00:05");
 }

@@ -4,12 +4,20 @@
 #include "mixer/MixerFixture.h"
 #include "support/WindowFixture.h"
 
+#include "engine/LevelMeter.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
+
+#include <tuple>
 
 namespace {
 
@@ -213,4 +221,59 @@ TEST_F(RecordPageControls, FileToPlayIsAskedForUnlessTheGivenOneExists)
     EXPECT_EQ(request.defaultSuffix, ".wav");
     EXPECT_EQ(request.filter, "Wave files(*.wav)|*.wav||");
     EXPECT_TRUE(request.fileName.isEmpty());
+}
+
+// Clear at start-up with its controls disabled at their defaults; ticked with Space, the
+// level and the time set from the keyboard and through their accessible values; the meters
+// mark the level while it is ticked; all are fixed while recording.
+TEST_F(RecordPageControls, SkipSilenceIsSetFromTheKeyboardAndMarkedOnTheMeters)
+{
+    auto* box = PageControl<QAbstractButton>(IDC_SKIP_SILENCE);
+    auto* level = PageControl<QSpinBox>(IDC_SILENCE_LEVEL);
+    auto* after = PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER);
+    auto* perSound = PageControl<QAbstractButton>(IDC_FILE_PER_SOUND);
+    auto* meter = Main<CLevelMeter>(IDC_LEVEL_LEFT);
+    EXPECT_EQ((QStringList{box->text(), perSound->text(), level->accessibleName(), after->accessibleName()}),
+              (QStringList{" Skip silence", " New file for each sound", "Silence below", "Silence after"}));
+    const auto range = [](QWidget* w) {
+        QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(w)->valueInterface();
+        return std::vector{v->minimumValue().toDouble(), v->currentValue().toDouble(), v->maximumValue().toDouble()};
+    };
+    EXPECT_EQ(range(level), (std::vector{-70.0, -45.0, -10.0}));
+    EXPECT_EQ(range(after), (std::vector{0.5, 3.0, 60.0}));
+    EXPECT_FALSE(box->isChecked() || perSound->isChecked() || level->isEnabled() || after->isEnabled() || perSound->isEnabled());
+    EXPECT_FALSE(meter->SilenceMark());
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto tabTo = [](QWidget* from, QWidget* to) {
+        QTest::keyClick(from, Qt::Key_Tab);
+        return QApplication::focusWidget() == to || to->isAncestorOf(QApplication::focusWidget());
+    };
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_TRUE(level->isEnabled() && after->isEnabled() && perSound->isEnabled());
+    EXPECT_EQ(meter->SilenceMark(), -45.0);
+    ASSERT_TRUE(tabTo(box, level));
+    QTest::keyClick(level, Qt::Key_Up);
+    EXPECT_EQ(meter->SilenceMark(), -44.0);
+    ASSERT_TRUE(tabTo(level, after));
+    QTest::keyClick(after, Qt::Key_Down);
+    QAccessible::queryAccessibleInterface(level)->valueInterface()->setCurrentValue(-70);
+    EXPECT_EQ(meter->SilenceMark(), -70.0);
+    ASSERT_TRUE(tabTo(after, perSound));
+    QTest::keyClick(perSound, Qt::Key_Space);
+    const SkipSilence choice = Page().SkipSilenceChoice();
+    EXPECT_EQ((std::tuple{choice.enabled, choice.levelDb, choice.afterSeconds, choice.filePerSound}),
+              (std::tuple{true, -70.0, 2.5, true}));
+
+    PrepareWave(Path("take.wav"));
+    Click(IDC_RECORD);
+    EXPECT_FALSE(box->isEnabled() || level->isEnabled() || after->isEnabled() || perSound->isEnabled());
+    Click(IDC_STOP);
+    Pump();
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_FALSE(meter->SilenceMark());
+    EXPECT_FALSE(Page().SkipSilenceChoice().filePerSound) << "no file per sound without skipping";
 }

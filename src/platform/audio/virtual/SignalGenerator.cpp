@@ -8,7 +8,7 @@ namespace platform {
 
 SignalGenerator::SignalGenerator(const VirtualDeviceSpec& device, const WAVEFORMATEX& format)
     : m_signal(device.signal), m_leftHz(device.leftHz), m_rightHz(device.rightHz), m_amplitude(device.amplitude),
-      m_nSoundFrames(device.soundFrames),
+      m_nSoundFrames(device.soundFrames), m_nBurstStart(device.burstStart), m_nBurstEvery(device.burstEvery),
       m_nChannels(format.nChannels), m_nBits(format.wBitsPerSample), m_nRate(format.nSamplesPerSec),
       m_nBlockAlign(format.nBlockAlign)
 {
@@ -36,7 +36,7 @@ void SignalGenerator::Fill(std::uint64_t offset, char* dest, std::size_t count) 
 
 void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
 {
-    const bool silent = m_signal == VirtualSignal::Silence || (m_nSoundFrames > 0 && frame >= m_nSoundFrames);
+    const bool silent = IsSilent(frame);
     for (unsigned ch = 0; ch < m_nChannels; ++ch) {
         const double hz = ch == 0 ? m_leftHz : m_rightHz;
         if (m_signal == VirtualSignal::FrameCounter) {
@@ -53,6 +53,18 @@ void SignalGenerator::Frame(std::uint64_t frame, std::uint8_t* out) const
             out[2 * ch + 1] = static_cast<std::uint8_t>(u >> 8);
         }
     }
+}
+
+bool SignalGenerator::IsSilent(std::uint64_t frame) const
+{
+    if (m_signal == VirtualSignal::Silence)
+        return true;
+    if (m_nSoundFrames == 0)
+        return false;
+    if (frame < m_nBurstStart)
+        return true;
+    const std::uint64_t into = frame - m_nBurstStart;
+    return (m_nBurstEvery > 0 ? into % m_nBurstEvery : into) >= m_nSoundFrames;
 }
 
 namespace {

@@ -22,6 +22,7 @@ public:
 private:
     // The bytes of one whole frame (at most 2 channels × 2 bytes).
     void Frame(std::uint64_t frame, std::uint8_t* out) const;
+    bool IsSilent(std::uint64_t frame) const;
     std::uint8_t SineSample8(std::uint64_t frame, double hz) const;
     std::int16_t SineSample16(std::uint64_t frame, double hz) const;
 
@@ -30,6 +31,8 @@ private:
     double m_rightHz;
     double m_amplitude;
     std::uint64_t m_nSoundFrames;
+    std::uint64_t m_nBurstStart;
+    std::uint64_t m_nBurstEvery;
     unsigned m_nChannels;
     unsigned m_nBits;
     unsigned m_nRate;

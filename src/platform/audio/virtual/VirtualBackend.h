@@ -51,6 +51,10 @@ struct VirtualDeviceSpec {
     // Other than 0: the sine lasts this many frames of the stream, then silence follows, a
     // burst for level meters to fall from.
     std::uint64_t soundFrames = 0;
+    // With soundFrames: the burst begins at frame burstStart (silence before it) and comes
+    // back every burstEvery frames (0: once).
+    std::uint64_t burstStart = 0;
+    std::uint64_t burstEvery = 0;
     // The device's id; empty: the same as its name.
     QString id = {};
 
