@@ -18,8 +18,12 @@ sys_days LocalDate(std::int64_t time)
 std::int64_t MomentOn(sys_days date, int hour, int minute, int second)
 {
     const std::chrono::year_month_day ymd{date};
-    const platform::LocalParts wanted{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                                      static_cast<int>(static_cast<unsigned>(ymd.day())), hour, minute, second};
+    const platform::LocalParts wanted{static_cast<int>(ymd.year()),
+                                      static_cast<int>(static_cast<unsigned>(ymd.month())),
+                                      static_cast<int>(static_cast<unsigned>(ymd.day())),
+                                      hour,
+                                      minute,
+                                      second};
     const std::int64_t moment = platform::FromLocal(wanted);
     const platform::LocalParts back = platform::ToLocal(moment);
     if (back.year == wanted.year && back.month == wanted.month && back.day == wanted.day && back.hour == hour &&
@@ -30,7 +34,8 @@ std::int64_t MomentOn(sys_days date, int hour, int minute, int second)
     const auto reached = [&](std::int64_t t) {
         const platform::LocalParts p = platform::ToLocal(t);
         const sys_days d = sys_days{std::chrono::year{p.year} / p.month / p.day};
-        return d > date || (d == date && p.hour * 3600 + p.minute * 60 + p.second >= hour * 3600 + minute * 60 + second);
+        const int seconds = p.hour * 3600 + p.minute * 60 + p.second;
+        return d > date || (d == date && seconds >= hour * 3600 + minute * 60 + second);
     };
     std::int64_t lo = platform::FromLocal({wanted.year, wanted.month, wanted.day, 0, 0, 0});
     std::int64_t hi = lo + 27 * 3600;
