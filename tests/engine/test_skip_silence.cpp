@@ -137,12 +137,14 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
             for (std::size_t i = 0; i < parts.size(); ++i)
                 names << base + (i ? QStringLiteral("-%1.wav").arg(i + 1) : QStringLiteral(".wav"));
         }
-        if (!c.filePerSound)
+        if (!c.filePerSound) {
             EXPECT_EQ(joined(RecordedParts(Path(stem))), all) << out;
+        }
     }
     names.sort();
-    if (c.filePerSound)
+    if (c.filePerSound) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), names);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
