@@ -1,6 +1,5 @@
-// Recording that skips silence, on the virtual backend's bursts of tone: what is written
-// is each burst with the half second before it and the "after" time after it, joined
-// exactly; a file per burst named with its moment.
+// Recording that skips silence, on the virtual backend's bursts of tone: each burst with the half
+// second before it and the "after" time after it, joined exactly, or in a file of its own.
 
 #include "platform/Clock.h"
 #include "platform/audio/virtual/SignalGenerator.h"
@@ -103,8 +102,7 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
     const qint64 startMs = clock.NowMs();
     ASSERT_TRUE(Record(0, c.bits, c.mode, c.rate, Path("take.wav")));
     ASSERT_TRUE(c.mode != CHANNELS_SPLIT || engine->OpenRecordFile(1, Path("right.wav")));
-    // Whole buffers, each after its time on the clock: a stretch is named from the moment
-    // its buffer came in.
+    // Whole buffers, each after its time on the clock, as a stretch is named from it.
     const unsigned buffer = 4096 / engine->m_wfx.nBlockAlign;
     const auto total = static_cast<std::uint64_t>(std::ceil(c.seconds * c.rate / buffer)) * buffer;
     for (std::uint64_t done = 0; done < total; done += buffer) {
@@ -117,9 +115,7 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
     const auto frames = [&](double seconds) { return static_cast<std::uint64_t>(std::llround(seconds * c.rate)); };
     const auto runs = Stretches(stream.loud, frames(0.5), frames(c.afterSeconds));
     ASSERT_FALSE(runs.empty());
-    std::uint64_t kept = 0;
-    for (const auto& [from, to] : runs)
-        kept += to - from;
+    const std::uint64_t kept = std::accumulate(runs.begin(), runs.end(), std::uint64_t{0}, [](auto n, const auto& r) { return n + r.second - r.first; });
     EXPECT_EQ(engine->RecordedBytes(), kept * engine->m_wfx.nBlockAlign);
     const auto joined = [](const std::vector<QByteArray>& parts) { return std::accumulate(parts.begin(), parts.end(), QByteArray()); };
     QStringList names;
@@ -137,12 +133,14 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
             for (std::size_t i = 0; i < parts.size(); ++i)
                 names << base + (i ? QStringLiteral("-%1.wav").arg(i + 1) : QStringLiteral(".wav"));
         }
-        if (!c.filePerSound)
+        if (!c.filePerSound) {
             EXPECT_EQ(joined(RecordedParts(Path(stem))), all) << out;
+        }
     }
     names.sort();
-    if (c.filePerSound)
+    if (c.filePerSound) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), names);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
