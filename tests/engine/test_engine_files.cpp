@@ -227,30 +227,23 @@ TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
 {
     const QString path = Path("full.wav");
     const rlim_t limit = 46 + 3 * 4096 + 1000;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        int code = 0;
-        // The file is finished before the user is told.
-        messages.OnRecord([&](const platform::ShownMessage&) {
-            if (engine->IsOutputOpen(0) || !HasTrueSizes(path))
-                code = 13;
-        });
-        if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
-            code = 10;
-        Feed(6 * 4096);
-        if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
-            code = 11;
-        if (engine->m_nStatus != STATUS_READY)
-            code = 12;
-        _exit(code);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(InChildWithFileLimit(limit, [&] {
+                  int code = 0;
+                  // The file is finished before the user is told.
+                  messages.OnRecord([&](const platform::ShownMessage&) {
+                      if (engine->IsOutputOpen(0) || !HasTrueSizes(path))
+                          code = 13;
+                  });
+                  if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
+                      code = 10;
+                  Feed(6 * 4096);
+                  if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
+                      code = 11;
+                  if (engine->m_nStatus != STATUS_READY)
+                      code = 12;
+                  return code;
+              }),
+              0);
     const auto w = ReadRecordedWave(path);
     ASSERT_TRUE(w);
     EXPECT_EQ(static_cast<rlim_t>(w->bytes.size()), limit);

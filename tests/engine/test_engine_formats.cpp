@@ -12,10 +12,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 constexpr std::uint32_t RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
@@ -211,30 +207,22 @@ TEST_P(FormatFailures, FullDiskEndsTheRecordingWithAPlayableFile)
 {
     const FormatCase c = GetParam();
     const QString path = Path(QStringLiteral("full.") + c.ext);
-    const rlim_t limit = 20000;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        int code = 0;
-        messages.OnRecord([&](const platform::ShownMessage&) {
-            if (engine->IsOutputOpen(0))
-                code = 13;
-        });
-        if (!Record(SINE, c.bits, c.mode, 48000, path))
-            code = 10;
-        Feed(48000 * 10);
-        if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
-            code = 11;
-        if (engine->m_nStatus != STATUS_READY)
-            code = 12;
-        _exit(code);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(InChildWithFileLimit(20000, [&] {
+                  int code = 0;
+                  messages.OnRecord([&](const platform::ShownMessage&) {
+                      if (engine->IsOutputOpen(0))
+                          code = 13;
+                  });
+                  if (!Record(SINE, c.bits, c.mode, 48000, path))
+                      code = 10;
+                  Feed(48000 * 10);
+                  if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
+                      code = 11;
+                  if (engine->m_nStatus != STATUS_READY)
+                      code = 12;
+                  return code;
+              }),
+              0);
     const ToolOutput out = DecodeWithTool(IsFlac(c) ? QStringLiteral("flac") : QStringLiteral("opusdec"), path, c.bits);
     EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
     EXPECT_GT(out.pcm.size(), 0);

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <cmath>
-
 namespace {
 
 class PlaybackTest : public EngineFixture {
@@ -122,99 +120,23 @@ TEST_F(PlaybackTest, FailuresLeaveTheEngineAbleToPlayAgain)
     EXPECT_TRUE(messages.Messages().empty());
 }
 
-namespace {
-
-// A tone of 440 Hz left and 660 Hz right, 16-bit stereo, as a WAV file for the formats' own
-// encoders to make the files played.
-Bytes ToneSamples(std::uint32_t rate, std::uint32_t frames)
-{
-    Bytes b;
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        for (const double hz : {440.0, 660.0}) {
-            const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * hz * i / rate)));
-            b.push_back(static_cast<std::uint8_t>(v));
-            b.push_back(static_cast<std::uint8_t>(v >> 8));
-        }
-    }
-    return b;
-}
-
-// Frames up to the last that is not silent.
-qsizetype SoundFrames(const QByteArray& played, int channels)
-{
-    qsizetype last = played.size() - 1;
-    while (last >= 0 && played[last] == 0)
-        --last;
-    return (last + 1 + 2 * channels - 1) / (2 * channels);
-}
-
-struct CompressedCase {
-    const char* ext;
-    const char* tool;
-    std::uint32_t playedRate;
-    // Frames the played sound may differ by: none for a lossless file.
-    qsizetype slack;
-};
-
-class CompressedPlayback : public PlaybackTest, public ::testing::WithParamInterface<CompressedCase> {};
-
-} // namespace
-
-// Made by the format's own encoder, the file plays at its own rate in stereo: FLAC sample for
-// sample, MP3 and Opus as long as the sound they hold; after it only silence, and the end
-// closes the playback as for a WAV file.
-TEST_P(CompressedPlayback, TheWholeSoundIsHeardAndTheEndClosesIt)
-{
-    const CompressedCase c = GetParam();
-    const std::uint32_t rate = 22050, frames = 3 * rate / 2;
-    const Bytes samples = ToneSamples(rate, frames);
-    WriteFile(Path("tone.wav"), PcmWave(2, rate, 16, samples));
-    const QString file = Path(QStringLiteral("tone.") + c.ext);
-    const std::string tool = c.tool;
-    QStringList args = {QStringLiteral("--quiet"), Path("tone.wav"), file};
-    if (tool == "flac")
-        args = {QStringLiteral("-s"), QStringLiteral("-o"), file, Path("tone.wav")};
-    ASSERT_TRUE(RunTool(QLatin1String(c.tool), args));
-    ASSERT_TRUE(CreateEngine(SINE));
-    ASSERT_EQ(engine->Play(file), 1);
-    EXPECT_EQ(engine->m_wfx.nSamplesPerSec, c.playedRate);
-    EXPECT_EQ(engine->m_wfx.nChannels, 2);
-    PlayOut(static_cast<unsigned>(std::uint64_t{frames} * c.playedRate / rate * 4 / 4096) + 10);
-    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_EQ(notifications.back(), MM_WOM_CLOSE);
-    EXPECT_TRUE(messages.Messages().empty());
-    const QByteArray played = audio.Played();
-    const auto expected = static_cast<qsizetype>(std::uint64_t{frames} * c.playedRate / rate);
-    EXPECT_NEAR(SoundFrames(played, 2), expected, c.slack);
-    if (c.slack == 0) {
-        EXPECT_EQ(played.left(static_cast<qsizetype>(samples.size())),
-                  QByteArray(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(samples.size())));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Formats, CompressedPlayback,
-                         ::testing::Values(CompressedCase{"flac", "flac", 22050, 0},
-                                           CompressedCase{"mp3", "lame", 22050, 50},
-                                           CompressedCase{"opus", "opusenc", 48000, 100}),
-                         [](const ::testing::TestParamInfo<CompressedCase>& info) { return info.param.ext; });
-
 // A file cut short plays what it holds and ends; one that is not of its format at all is
 // refused, naming the file and what is wrong, with nothing left open.
 TEST_F(PlaybackTest, DamagedCompressedFilesPlayWhatTheyHoldOrAreRefused)
 {
-    const std::uint32_t rate = 8000;
-    WriteFile(Path("tone.wav"), PcmWave(2, rate, 16, ToneSamples(rate, 4 * rate)));
+    // Four seconds of 8000 Hz 16-bit stereo, made by the format's own encoder.
+    const qsizetype second = 8000 * 4;
+    WriteFile(Path("four.wav"), PcmWave(2, 8000, 16, Samples(static_cast<std::size_t>(4 * second))));
     ASSERT_TRUE(RunTool(QStringLiteral("flac"), {QStringLiteral("-s"), QStringLiteral("-o"), Path("cut.flac"),
-                                                Path("tone.wav")}));
+                                                Path("four.wav")}));
     QFile cut(Path("cut.flac"));
     ASSERT_TRUE(cut.resize(cut.size() / 2));
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_EQ(engine->Play(Path("cut.flac")), 1);
     PlayOut(40);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    const qsizetype heard = SoundFrames(audio.Played(), 2);
-    EXPECT_GT(heard, rate);
-    EXPECT_LT(heard, 3 * rate);
+    EXPECT_GT(audio.Played().size(), second);
+    EXPECT_LT(audio.Played().size(), 3 * second);
     EXPECT_TRUE(messages.Messages().empty());
 
     for (const char* name : {"noise.flac", "noise.opus", "noise.mp3"}) {

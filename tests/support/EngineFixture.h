@@ -6,8 +6,13 @@
 
 #include <QFile>
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class EngineFixture : public VirtualAudioFixture {
 protected:
@@ -61,6 +66,22 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())),
                   static_cast<qint64>(bytes.size()));
+    }
+
+    // Runs body in a child process whose files may not grow past limit bytes, as on a full
+    // disk (the test runner keeps its own limit); the child's exit code, or -1.
+    static int InChildWithFileLimit(rlim_t limit, const std::function<int()>& body)
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            rlimit rl{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &rl);
+            _exit(body());
+        }
+        int status = 0;
+        if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
     }
 
     static void Notify(std::uint32_t message, void* owner)

@@ -1,11 +1,7 @@
-// Decoding with the command-line tools, and the tags through the reference libraries.
+// Decoding with the command-line tools, and reading the tags with theirs.
 
 #include "support/ToolDecode.h"
 
-#include <FLAC/metadata.h>
-#include <opus/opusfile.h>
-
-#include <QFile>
 #include <QProcess>
 
 #include <cstring>
@@ -56,29 +52,14 @@ std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel)
 
 QString FileTag(const QString& path, const char* name)
 {
-    const QByteArray file = QFile::encodeName(path);
-    const std::size_t length = std::strlen(name);
-    QString value;
-    if (path.endsWith(QStringLiteral(".flac"))) {
-        FLAC__StreamMetadata* tags = nullptr;
-        if (!FLAC__metadata_get_tags(file.constData(), &tags))
-            return {};
-        const auto& vc = tags->data.vorbis_comment;
-        for (FLAC__uint32 i = 0; i < vc.num_comments; ++i) {
-            const QByteArray entry(reinterpret_cast<const char*>(vc.comments[i].entry),
-                                   static_cast<qsizetype>(vc.comments[i].length));
-            if (entry.size() > static_cast<qsizetype>(length) && entry.startsWith(name) && entry[length] == '=')
-                value = QString::fromUtf8(entry.mid(static_cast<qsizetype>(length) + 1));
-        }
-        FLAC__metadata_object_delete(tags);
-        return value;
-    }
-    int error = 0;
-    OggOpusFile* of = op_open_file(file.constData(), &error);
-    if (!of)
-        return {};
-    if (const char* v = opus_tags_query(op_tags(of, -1), name, 0))
-        value = QString::fromUtf8(v);
-    op_free(of);
-    return value;
+    const bool flac = path.endsWith(QStringLiteral(".flac"));
+    QProcess p;
+    p.start(flac ? QStringLiteral("metaflac") : QStringLiteral("opusinfo"),
+            flac ? QStringList{QStringLiteral("--export-tags-to=-"), path} : QStringList{path});
+    p.waitForFinished(60000);
+    const QByteArray key = QByteArray(name) + '=';
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+        if (line.trimmed().startsWith(key))
+            return QString::fromUtf8(line.trimmed().mid(key.size()));
+    return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Reads recorded FLAC and Opus files back with the command-line tools a user would use,
-// independent of the code that wrote them, and with the reference libraries for their tags.
+// independent of the code that wrote them.
 
 #include <QByteArray>
 #include <QString>
@@ -23,5 +23,5 @@ bool RunTool(const QString& tool, const QStringList& args);
 // One channel of 16-bit interleaved samples.
 std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel);
 
-// The file's Vorbis comment of that name, through libFLAC or opusfile.
+// The file's Vorbis comment of that name, as metaflac or opusinfo show it.
 QString FileTag(const QString& path, const char* name);

@@ -50,19 +50,10 @@ bool FlacOutput::Open(const std::string& path, const OutputSpec& spec)
 
 bool FlacOutput::Write(const char* data, std::uint32_t bytes)
 {
-    const std::uint32_t width = m_spec.bits / 8u;
-    const std::uint32_t count = bytes / width;
-    if (m_samples.size() < count)
-        m_samples.resize(count);
-    const auto* in = reinterpret_cast<const unsigned char*>(data);
-    if (width == 1) {
-        for (std::uint32_t i = 0; i < count; ++i)
-            m_samples[i] = static_cast<FLAC__int32>(in[i]) - 128;
-    } else {
-        for (std::uint32_t i = 0; i < count; ++i)
-            m_samples[i] = static_cast<std::int16_t>(in[2 * i] | in[2 * i + 1] << 8);
-    }
-    return FLAC__stream_encoder_process_interleaved(m_pEncoder, m_samples.data(), count / m_spec.channels) != 0;
+    const std::uint32_t count = bytes / (m_spec.bits / 8u);
+    // At the captured width: lossless.
+    const FLAC__int32* samples = CapturedSamples(data, count, m_spec.bits, 1, m_samples);
+    return FLAC__stream_encoder_process_interleaved(m_pEncoder, samples, count / m_spec.channels) != 0;
 }
 
 bool FlacOutput::Finish()

@@ -46,19 +46,10 @@ bool OpusOutput::Write(const char* data, std::uint32_t bytes)
 {
     if (!m_pEncoder)
         return false;
-    const std::uint32_t width = m_spec.bits / 8u;
-    const std::uint32_t count = bytes / width;
-    if (m_samples.size() < count)
-        m_samples.resize(count);
-    const auto* in = reinterpret_cast<const unsigned char*>(data);
-    if (width == 1) {
-        for (std::uint32_t i = 0; i < count; ++i)
-            m_samples[i] = static_cast<opus_int16>((in[i] - 128) * 256);
-    } else {
-        for (std::uint32_t i = 0; i < count; ++i)
-            m_samples[i] = static_cast<opus_int16>(in[2 * i] | in[2 * i + 1] << 8);
-    }
-    return !Failed(ope_encoder_write(m_pEncoder, m_samples.data(), static_cast<int>(count / m_spec.channels)));
+    const std::uint32_t count = bytes / (m_spec.bits / 8u);
+    // The encoder takes 16-bit samples: 8-bit ones are moved up to full scale.
+    const opus_int16* samples = CapturedSamples(data, count, m_spec.bits, 256, m_samples);
+    return !Failed(ope_encoder_write(m_pEncoder, samples, static_cast<int>(count / m_spec.channels)));
 }
 
 bool OpusOutput::Finish()

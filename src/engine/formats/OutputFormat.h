@@ -44,6 +44,25 @@ std::unique_ptr<IOutputFile> MakeOutputFile(const QString& path);
 // The Vorbis comments every format carries, as NAME=value.
 std::vector<std::string> OutputTags(const OutputSpec& spec);
 
+// The captured samples as numbers into out (count of them): 8-bit ones, unsigned, centred on
+// 0 and multiplied by scale8; 16-bit ones, signed little-endian, as they are. out is kept
+// between calls and grows only when a longer block comes: no allocation per buffer.
+template <typename T>
+T* CapturedSamples(const char* data, std::uint32_t count, std::uint16_t bits, int scale8, std::vector<T>& out)
+{
+    if (out.size() < count)
+        out.resize(count);
+    const auto* in = reinterpret_cast<const unsigned char*>(data);
+    if (bits == 8) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            out[i] = static_cast<T>((in[i] - 128) * scale8);
+    } else {
+        for (std::uint32_t i = 0; i < count; ++i)
+            out[i] = static_cast<T>(static_cast<std::int16_t>(in[2 * i] | in[2 * i + 1] << 8));
+    }
+    return out.data();
+}
+
 // The file descriptor both formats write through: every write reaches the system at once, so
 // a killed process leaves whole encoded frames behind.
 class OutputDescriptor {
