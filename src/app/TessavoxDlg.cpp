@@ -212,6 +212,9 @@ void CTessavoxDlg::ConnectControls()
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, this, &CTessavoxDlg::NotifyFailure);
     connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
+    connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
+            &CAudioPlayRec::SetScreenLocked);
+    m_pageRecord.m_engine.SetScreenLocked(m_screenLock.IsLocked());
 }
 
 bool CTessavoxDlg::OnInitDialog()

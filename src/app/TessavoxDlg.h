@@ -9,6 +9,7 @@
 #include "pages/DialogSchedule.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
+#include "platform/ScreenLockWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -134,6 +135,8 @@ private:
     QMenu* m_pWindowMenu = nullptr;
     platform::SleepInhibitor m_sleepInhibitor;
     platform::ResumeWatcher m_resumeWatcher;
+    // The live display pauses while nobody can see the screen.
+    platform::ScreenLockWatcher m_screenLock;
     platform::DesktopNotifier m_notifier;
     // The moments, in seconds since the epoch, that the start waiting and the end of the
     // recording aim at.
