@@ -19,10 +19,12 @@ struct Result {
     double recorded = 0;
     // The engine only: from Stop until the capture closed with every file finished, in
     // seconds; and how often its display painted a frame while recording, with the longest
-    // time between two.
+    // time between two, how many it painted in all, and the paint events it had.
     double finalAfterStop = 0;
     double traceUpdatesPerSecond = 0;
     double longestTraceGap = 0;
+    int paintedFrames = 0;
+    int paintEvents = 0;
 };
 
 // The middle value (the mean of the two middle ones for an even count); 0 for none.
@@ -91,9 +93,9 @@ private:
 std::uint32_t WaveDataBytes(const QString& path);
 
 // Records 16-bit stereo at rate from the default device into path through the engine, its
-// display and meters shown, for seconds; then waits for the capture to close.
-// recordedSeconds measures the finished file.
+// display and meters in a window that is shown or (shown false) hidden, for seconds; then
+// waits for the capture to close. recordedSeconds measures the finished file.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds);
+                        const std::function<double(const QString&)>& recordedSeconds, bool shown = true);
 
 } // namespace bench
