@@ -276,8 +276,9 @@ private:
     void UpdateFrameTimer();
     // withSound: drawn as sound came in, rather than by the timer.
     void OnFrame(bool withSound = false);
-    // The frame's state: the display walked on to now, the meters and the trace picture.
-    void StepFrame(std::int64_t now);
+    // The frame's state: the display walked on to now (or caught up with the newest sound),
+    // the meters and the trace picture.
+    void StepFrame(std::int64_t now, bool catchUp = false);
     void ShowPresentState();
     // Captured sound came in: a frame that is nearly due is drawn now.
     void FrameWithSound();

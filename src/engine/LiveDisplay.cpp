@@ -124,7 +124,7 @@ void CAudioPlayRec::UpdateFrameTimer()
 void CAudioPlayRec::ShowPresentState()
 {
     if (m_bLive)
-        StepFrame(platform::MonotonicMs());
+        StepFrame(platform::MonotonicMs(), true);
     update(m_rcClient);
 }
 
@@ -165,10 +165,10 @@ void CAudioPlayRec::OnFrame(bool withSound)
     emit FrameShown();
 }
 
-void CAudioPlayRec::StepFrame(std::int64_t now)
+void CAudioPlayRec::StepFrame(std::int64_t now, bool catchUp)
 {
     const std::uint64_t from = m_pace.Position();
-    const std::uint64_t to = m_pace.Advance(m_live.Written(), now);
+    const std::uint64_t to = catchUp ? m_pace.CatchUp(m_live.Written(), now) : m_pace.Advance(m_live.Written(), now);
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         const double peak = PeakBallistics::Decibels(m_live.PeakBetween(band, from, to), LiveHistory::FULL_SCALE);
         m_level[band].Show(to > from ? peak : PeakBallistics::FLOOR_DB, now);
