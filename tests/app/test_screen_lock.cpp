@@ -39,7 +39,6 @@ protected:
     }
     void TearDown() override
     {
-        painted.Forget();
         WindowFixture::TearDown();
         QDBusConnection::disconnectFromBus(QStringLiteral("tessavox-screensaver-stand-in"));
         qputenv("DBUS_SESSION_BUS_ADDRESS", previousSessionBus);
@@ -51,17 +50,13 @@ protected:
     {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        painted.Forget();
         painted.Watch({&Engine(), Meter(IDC_LEVEL_LEFT), Meter(IDC_LEVEL_RIGHT), Meter(IDC_LEVEL_LEFT)->Flag(),
                        Meter(IDC_LEVEL_RIGHT)->Flag()});
         QObject::connect(&Engine(), &CAudioPlayRec::FrameShown, &painted, [this] { ++painted.paints; });
     }
     CLevelMeter* Meter(int id) { return Main<CLevelMeter>(id); }
     bool Lit(int meter) { return Meter(meter)->Flag()->isChecked(); }
-    bool EngineHears(bool locked)
-    {
-        return QTest::qWaitFor([&] { return Engine().IsScreenLocked() == locked; }, 5000);
-    }
+    bool EngineHears(bool locked) { return QTest::qWaitFor([&] { return Engine().IsScreenLocked() == locked; }, 5000); }
 
     QByteArray previousSessionBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     tests::LoginManagerStandIn loginManager;
@@ -77,8 +72,7 @@ TEST_F(ScreenLockTest, NothingIsPaintedWhileLockedAndUnlockShowsWhatCameMeanwhil
         std::function<void(bool)> lock;
     };
     const Way ways[] = {
-        {"session locked as the window opens",
-         [&](bool locked) {
+        {"session locked as the window opens", [&](bool locked) {
              loginManager.SetLocked(locked);
              if (locked)
                  Reopen();

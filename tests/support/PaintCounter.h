@@ -1,42 +1,24 @@
 #pragma once
-// Counts the paint events of the widgets it watches, and the repaint requests of their
-// windows.
+// Counts the paint events of the widgets it watches, and the repaint requests of their windows.
 
 #include <QEvent>
 #include <QWidget>
 
 #include <initializer_list>
-#include <vector>
 
 class PaintCounter : public QObject {
 public:
-    ~PaintCounter() override { Forget(); }
-
     void Watch(std::initializer_list<QWidget*> widgets)
     {
-        for (QWidget* w : widgets) {
-            w->installEventFilter(this);
-            m_watched.push_back(w);
-        }
+        for (QWidget* w : widgets)
+            w->installEventFilter(this); // a filter goes with its filter object
     }
-    void Forget()
-    {
-        for (QWidget* w : m_watched)
-            w->removeEventFilter(this);
-        m_watched.clear();
-    }
-
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        if (e->type() == QEvent::UpdateRequest)
-            ++requests;
+        paints += e->type() == QEvent::Paint ? 1 : 0;
+        requests += e->type() == QEvent::UpdateRequest ? 1 : 0;
         return false;
     }
     int paints = 0;
     int requests = 0;
-
-private:
-    std::vector<QWidget*> m_watched;
 };
