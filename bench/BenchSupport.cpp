@@ -37,7 +37,7 @@ void RunEventLoop(int ms, QEventLoop& loop)
 }
 
 // What the engine tells its owner during a benchmark's recording, and the frames its
-// display paints meanwhile.
+// display shows meanwhile.
 struct EngineWatch : QObject {
     QEventLoop closed;
     QElapsedTimer clock;
@@ -48,15 +48,22 @@ struct EngineWatch : QObject {
     qint64 longestGapNs = 0;
     int paints = 0;
 
+    int paintEvents = 0; // of the display, whether or not in a frame
+
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint && startNs >= 0 && stopNs < 0) {
+        if (e->type() == QEvent::Paint && startNs >= 0 && stopNs < 0)
+            ++paintEvents;
+        return false;
+    }
+    void Frame()
+    {
+        if (startNs >= 0 && stopNs < 0) {
             const qint64 now = clock.nsecsElapsed();
             longestGapNs = std::max(longestGapNs, now - (lastPaintNs >= 0 ? lastPaintNs : startNs));
             lastPaintNs = now;
             ++paints;
         }
-        return false;
     }
 };
 
@@ -247,8 +254,7 @@ std::uint32_t WaveDataBytes(const QString& path)
 }
 
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode,
-                        bool skipSilence)
+                        const std::function<double(const QString&)>& recordedSeconds, const EngineRun& run)
 {
     Result r;
     platform::MessageRecorder messages;
@@ -261,12 +267,13 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
         meter->setParent(&host);
     left.move(210, 20);
     right.move(210, 46);
-    host.show();
+    host.setVisible(run.shown);
     // The first paint (fonts found, the scale drawn) is the program's start, not its recording.
     QCoreApplication::processEvents();
     const QRect display(20, 20, 176, 52);
     CAudioPlayRec engine;
     EngineWatch watch;
+    QObject::connect(&engine, &CAudioPlayRec::FrameShown, &watch, &EngineWatch::Frame);
     engine.installEventFilter(&watch);
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
@@ -275,10 +282,10 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
         return r;
     engine.AttachMeters(&left, &right);
     SkipSilence skip;
-    skip.enabled = skipSilence;
+    skip.enabled = run.skipSilence;
     engine.SetSkipSilence(skip);
     watch.clock.start();
-    if (!engine.StartRecord(16, channelMode, rate) || !engine.OpenRecordFile(0, path)) {
+    if (!engine.StartRecord(16, run.channelMode, rate) || !engine.OpenRecordFile(0, path)) {
         PrintMessages(messages);
         return r;
     }
@@ -296,6 +303,8 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
     r.recorded = recordedSeconds(path);
     r.finalAfterStop = watch.closedNs >= 0 ? static_cast<double>(watch.closedNs - watch.stopNs) / 1e9 : -1.0;
     const double recording = static_cast<double>(watch.stopNs - watch.startNs) / 1e9;
+    r.paintedFrames = watch.paints;
+    r.paintEvents = watch.paintEvents;
     r.traceUpdatesPerSecond = watch.paints / recording;
     r.longestTraceGap =
         static_cast<double>(std::max(watch.longestGapNs, watch.stopNs - std::max(watch.lastPaintNs, watch.startNs))) /

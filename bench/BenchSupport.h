@@ -19,10 +19,12 @@ struct Result {
     double recorded = 0;
     // The engine only: from Stop until the capture closed with every file finished, in
     // seconds; and how often its display painted a frame while recording, with the longest
-    // time between two.
+    // time between two, how many it painted in all, and the paint events it had.
     double finalAfterStop = 0;
     double traceUpdatesPerSecond = 0;
     double longestTraceGap = 0;
+    int paintedFrames = 0;
+    int paintEvents = 0;
 };
 
 // The middle value (the mean of the two middle ones for an even count); 0 for none.
@@ -91,12 +93,18 @@ private:
 // writer recorded, whatever the file's size.
 std::uint32_t WaveDataBytes(const QString& path);
 
-// Records 16-bit sound at rate (stereo unless channelMode says otherwise) from the default
-// device into path through the engine, its display and meters shown, for seconds; then
-// waits for the capture to close. recordedSeconds measures the finished file. skipSilence:
-// silence is skipped, at the page's default level and time.
+// How a benchmark has the engine record: 16-bit, stereo unless channelMode says otherwise,
+// skipping silence at the page's default level and time, its display and meters in a
+// window shown or hidden.
+struct EngineRun {
+    std::uint32_t channelMode = 1;
+    bool skipSilence = false;
+    bool shown = true;
+};
+
+// Records at rate from the default device into path through the engine, as run says, for
+// seconds; then waits for the capture to close. recordedSeconds measures the finished file.
 Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
-                        const std::function<double(const QString&)>& recordedSeconds, std::uint32_t channelMode = 1,
-                        bool skipSilence = false);
+                        const std::function<double(const QString&)>& recordedSeconds, const EngineRun& run = {});
 
 } // namespace bench

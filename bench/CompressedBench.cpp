@@ -100,7 +100,7 @@ int RunCompressedBench(int argc, char** argv, const CompressedFormat& format)
     // The sizes per hour: the source's tone, so speech or music may take more (FLAC) or the
     // same (Opus, whose rate is set).
     const QString mono = dir.filePath(QStringLiteral("mono.") + ext);
-    const Result m = RecordWithEngine(mono, 16000, seconds, format.seconds, CHANNELS_MONO);
+    const Result m = RecordWithEngine(mono, 16000, seconds, format.seconds, {.channelMode = CHANNELS_MONO});
     std::printf("-- medians of %d round(s), %s server\n", rounds, qPrintable(SoundServerName()));
     std::printf("cpu: engine %.3f s, pipeline %.3f s\n", Median(engine), Median(pipeline));
     std::printf("cpu ratio engine/pipeline: %.2f (target at most 0.8)\n", Median(engine) / Median(pipeline));

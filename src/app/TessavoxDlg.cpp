@@ -213,6 +213,9 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, this, &CTessavoxDlg::NotifyFailure);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::SoundingChanged, this, &CTessavoxDlg::OnSoundingChanged);
     connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
+    connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
+            &CAudioPlayRec::SetScreenLocked);
+    m_pageRecord.m_engine.SetScreenLocked(m_screenLock.IsLocked());
 }
 
 bool CTessavoxDlg::OnInitDialog()

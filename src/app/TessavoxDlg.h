@@ -10,6 +10,7 @@
 #include "pages/DialogSchedule.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
+#include "platform/ScreenLockWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -154,6 +155,8 @@ private:
     QMenu* m_pWindowMenu = nullptr;
     platform::SleepInhibitor m_sleepInhibitor;
     platform::ResumeWatcher m_resumeWatcher;
+    // The live display pauses while nobody can see the screen.
+    platform::ScreenLockWatcher m_screenLock;
     platform::DesktopNotifier m_notifier;
     // The "Repeat:" entry of the routine armed: its next take is armed as one ends.
     std::int32_t m_nRoutine = 0;

@@ -148,6 +148,10 @@ public:
     // The meters the live display drives, left and right (either may be null). A new
     // recording clears their clip flags.
     void AttachMeters(CLevelMeter* left, CLevelMeter* right);
+    // While the screen is locked nobody sees the display: it paints nothing, as while its
+    // window is hidden, and shows the present state (clip flags included) on unlock.
+    void SetScreenLocked(bool locked);
+    bool IsScreenLocked() const { return m_bScreenLocked; }
 
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
@@ -207,6 +211,8 @@ signals:
     void MonitorFailed(const QString& reason);
     // Skipping silence: sound began (true) or ended (false) being written.
     void SoundingChanged(bool sounding);
+    // A frame of the live display went to the screen.
+    void FrameShown();
 
 protected:
     bool event(QEvent* e) override;
@@ -312,13 +318,23 @@ private:
     void DrawBackgroundPicture();
     void ComposeDisplay();
     void RequestRepaint(const QRect& area);
+    // Puts the picture on screen without a repaint; false where it cannot.
+    bool PresentFrame();
 
     // Live display (frames, meters)
     void StartLive(bool playback);
     void EndLive();
+    // Whether anyone can see the display: shown, not minimised, the screen not locked.
+    bool DisplaySeen() const;
+    // Runs the frames while sound flows into a display that can be seen; one that comes
+    // back into sight shows the present state at once.
     void UpdateFrameTimer();
     // withSound: drawn as sound came in, rather than by the timer.
     void OnFrame(bool withSound = false);
+    // The frame's state: the display walked on to now (or caught up with the newest sound),
+    // the meters and the trace picture.
+    void StepFrame(std::int64_t now, bool catchUp = false);
+    void ShowPresentState();
     // Captured sound came in: a frame that is nearly due is drawn now.
     void FrameWithSound();
     void ShowSilence();
@@ -381,6 +397,8 @@ private:
     // What the display's picture shows of each band now: the pixels a frame puts back.
     std::vector<Column> m_drawnColumns[2];
     bool m_bTraceShown[2] = {false, false};
+    // The rows of each band the last composing changed, for the screen to take.
+    QRect m_rcChanged[2];
     // The background drawn once, and the picture of the display that frames compose.
     QImage m_imgBackground;
     QImage m_imgDisplay;
@@ -394,6 +412,11 @@ private:
     std::int64_t m_nLastFrameMs = 0;
     // Sound flows to the display (capture, or playback); the meters and how they move.
     bool m_bLive = false;
+    bool m_bScreenLocked = false;
+    // The display could be seen when last looked at.
+    bool m_bSeen = false;
+    // A clip came while the screen was locked: its flag lights on unlock.
+    bool m_bClipUnseen[2] = {false, false};
     QPointer<CLevelMeter> m_pMeter[2];
     PeakBallistics m_level[2];
     // Monitoring, and a failure of it still to be acted on.

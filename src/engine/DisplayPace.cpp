@@ -32,3 +32,11 @@ std::uint64_t DisplayPace::Advance(std::uint64_t written, std::int64_t nowMs)
     m_nShown = std::min(written, std::max(walked, earliest));
     return m_nShown;
 }
+
+std::uint64_t DisplayPace::CatchUp(std::uint64_t written, std::int64_t nowMs)
+{
+    m_nShown = m_nSeen = written;
+    m_lastMs = nowMs;
+    m_bStarted = true;
+    return m_nShown;
+}

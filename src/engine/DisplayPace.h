@@ -15,6 +15,8 @@ public:
     // The frame at nowMs (milliseconds on a steady clock), with `written` frames of sound
     // in hand: the position shown now.
     std::uint64_t Advance(std::uint64_t written, std::int64_t nowMs);
+    // Straight to the newest sound, for a display that comes back into sight.
+    std::uint64_t CatchUp(std::uint64_t written, std::int64_t nowMs);
     std::uint64_t Position() const { return m_nShown; }
 
 private:

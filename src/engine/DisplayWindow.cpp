@@ -1,11 +1,13 @@
 // The engine's own window, laid over a placeholder of its parent: an oscilloscope trace of
 // the newest sound, the left channel in the upper band and the right channel in the lower.
-// Each display frame walks the trace into a picture of the window, which paintEvent puts
-// on screen in one piece.
+// Each display frame walks the trace into a picture of the window, which goes to the screen
+// in one piece.
 
 #include "engine/AudioPlayRec.h"
 
+#include <QBackingStore>
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstring>
@@ -245,23 +247,35 @@ void CAudioPlayRec::ComposeDisplay()
     const uchar* const back = m_imgBackground.constBits();
     const qsizetype stride = m_imgDisplay.bytesPerLine();
     const QRgb white = WAVE_COLOUR.rgb();
+    // The rows each band's trace covered before and covers now: all that can have changed.
+    int changedTop[2] = {m_rcClient.height(), m_rcClient.height()};
+    int changedBottom[2] = {-1, -1};
+    const auto span = [&](Band band, const Column& c) {
+        changedTop[band] = std::min<int>(changedTop[band], c.top);
+        changedBottom[band] = std::max<int>(changedBottom[band], c.bottom);
+    };
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         std::vector<Column>& drawn = m_drawnColumns[band];
         for (std::size_t x = 0; x < drawn.size(); ++x) {
+            span(band, drawn[x]);
             for (int y = drawn[x].top; y <= drawn[x].bottom; ++y)
                 reinterpret_cast<QRgb*>(bits + y * stride)[x] = reinterpret_cast<const QRgb*>(back + y * stride)[x];
             drawn[x] = Column{};
         }
     }
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
-        if (!m_bTraceShown[band])
-            continue;
-        const std::vector<Column>& columns = m_traceColumns[band];
-        for (std::size_t x = 0; x < columns.size(); ++x) {
-            for (int y = columns[x].top; y <= columns[x].bottom; ++y)
-                reinterpret_cast<QRgb*>(bits + y * stride)[x] = white;
+        if (m_bTraceShown[band]) {
+            const std::vector<Column>& columns = m_traceColumns[band];
+            for (std::size_t x = 0; x < columns.size(); ++x) {
+                span(band, columns[x]);
+                for (int y = columns[x].top; y <= columns[x].bottom; ++y)
+                    reinterpret_cast<QRgb*>(bits + y * stride)[x] = white;
+            }
+            m_drawnColumns[band] = columns;
         }
-        m_drawnColumns[band] = columns;
+        m_rcChanged[band] = changedTop[band] <= changedBottom[band]
+                                ? QRect(0, changedTop[band], m_rcClient.width(), changedBottom[band] - changedTop[band] + 1)
+                                : QRect();
     }
 }
 
@@ -276,10 +290,50 @@ void CAudioPlayRec::InvalidateDisplay(const QRect& area)
     RequestRepaint(area);
 }
 
-// Only a display that can be seen is repainted: a hidden or minimised one keeps its picture
-// and is painted from it when it shows again.
+// Only a display that can be seen is repainted: a hidden or minimised one, or one behind a
+// locked screen, keeps its picture and is painted from it when it comes back into sight.
 void CAudioPlayRec::RequestRepaint(const QRect& area)
 {
-    if (isVisible() && !window()->isMinimized())
+    if (DisplaySeen())
         update(area);
+}
+
+// A frame straight into the window's backing store and out to the screen, only the rows the
+// trace changed. Qt's repaint (an update request, a paint event, a painter set up afresh)
+// costs several times what copying them does, and comes at every frame. Only where the store
+// is an image in pixels and nothing covers the display; elsewhere Qt repaints it.
+bool CAudioPlayRec::PresentFrame()
+{
+    QWidget* const top = window();
+    QBackingStore* const store = top->backingStore();
+    QWindow* const handle = top->windowHandle();
+    if (!store || !handle || handle->surfaceType() != QSurface::RasterSurface)
+        return false;
+    const QPoint at = mapTo(top, QPoint(0, 0));
+    if (!QRect(QPoint(0, 0), store->size()).contains(QRect(at, m_rcClient.size())) ||
+        visibleRegion() != QRegion(m_rcClient))
+        return false;
+    QRegion changed;
+    for (const QRect& rows : m_rcChanged)
+        changed += rows.translated(at);
+    if (changed.isEmpty())
+        return true; // the screen shows it already
+    store->beginPaint(changed);
+    auto* const image = dynamic_cast<QImage*>(store->paintDevice());
+    const bool plain = image && image->devicePixelRatio() == 1 &&
+                       (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
+                        image->format() == QImage::Format_ARGB32_Premultiplied);
+    if (plain) {
+        // Our pixels are opaque: the same words in any of these formats.
+        uchar* const bits = image->bits();
+        const qsizetype stride = image->bytesPerLine();
+        const auto rowBytes = static_cast<std::size_t>(m_rcClient.width()) * 4;
+        for (const QRect& rows : m_rcChanged)
+            for (int y = rows.top(); y <= rows.bottom(); ++y)
+                std::memcpy(bits + (at.y() + y) * stride + at.x() * 4, m_imgDisplay.constScanLine(y), rowBytes);
+    }
+    store->endPaint();
+    if (plain)
+        store->flush(changed);
+    return plain;
 }

@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QTimerEvent>
 
+#include <utility>
+
 void CAudioPlayRec::AttachMeters(CLevelMeter* left, CLevelMeter* right)
 {
     m_pMeter[BAND_LEFT] = left;
@@ -41,26 +43,51 @@ void CAudioPlayRec::ShowSilence()
 {
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         m_level[band].Reset();
-        if (m_pMeter[band])
+        // A locked screen is shown it on unlock.
+        if (m_pMeter[band] && !m_bScreenLocked)
             m_pMeter[band]->SetLevel(PeakBallistics::FLOOR_DB, PeakBallistics::FLOOR_DB);
     }
 }
 
 void CAudioPlayRec::ClearClipFlags()
 {
-    for (CLevelMeter* meter : m_pMeter)
-        if (meter)
-            meter->Flag()->setChecked(false);
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        m_bClipUnseen[band] = false;
+        if (m_pMeter[band])
+            m_pMeter[band]->Flag()->setChecked(false);
+    }
 }
 
 // At each captured buffer rather than at a frame: the sound of a take that comes in after
-// Stop, up to its moment, is no less the take's.
+// Stop, up to its moment, is no less the take's. Behind a locked screen the flag waits for
+// the unlock, lit then whatever came meanwhile (another take, monitoring).
 void CAudioPlayRec::LightClipFlags()
 {
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
-        if (m_live.TakeClip(band) && m_pMeter[band])
+        if (!m_live.TakeClip(band))
+            continue;
+        if (m_bScreenLocked)
+            m_bClipUnseen[band] = true;
+        else if (m_pMeter[band])
             m_pMeter[band]->Flag()->setChecked(true);
     }
+}
+
+void CAudioPlayRec::SetScreenLocked(bool locked)
+{
+    if (locked == m_bScreenLocked)
+        return;
+    m_bScreenLocked = locked;
+    if (!locked) {
+        for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+            if (!m_pMeter[band])
+                continue;
+            if (std::exchange(m_bClipUnseen[band], false))
+                m_pMeter[band]->Flag()->setChecked(true);
+            m_pMeter[band]->SetLevel(m_level[band].Level(), m_level[band].Hold());
+        }
+    }
+    UpdateFrameTimer();
 }
 
 void CAudioPlayRec::FrameWithSound()
@@ -69,16 +96,33 @@ void CAudioPlayRec::FrameWithSound()
         OnFrame(true);
 }
 
-// Frames run only while sound flows into a display that can be seen.
+bool CAudioPlayRec::DisplaySeen() const
+{
+    return !m_imgDisplay.isNull() && isVisible() && !window()->isMinimized() && !m_bScreenLocked;
+}
+
 void CAudioPlayRec::UpdateFrameTimer()
 {
-    const bool run = m_bLive && !m_imgDisplay.isNull() && isVisible() && !window()->isMinimized();
-    if (run == m_frameTimers.IsSet(IDT_FRAME))
-        return;
-    if (run)
-        m_frameTimers.Set(IDT_FRAME, FRAME_MS);
-    else
-        m_frameTimers.Kill(IDT_FRAME);
+    const bool seen = DisplaySeen();
+    const bool run = m_bLive && seen;
+    if (run != m_frameTimers.IsSet(IDT_FRAME)) {
+        if (run)
+            m_frameTimers.Set(IDT_FRAME, FRAME_MS);
+        else
+            m_frameTimers.Kill(IDT_FRAME);
+    }
+    if (seen && !m_bSeen)
+        ShowPresentState();
+    m_bSeen = seen;
+}
+
+// Back in sight: the sound as it stands now, at once rather than at the next frame, and
+// whatever was erased meanwhile (a Stop behind a locked screen).
+void CAudioPlayRec::ShowPresentState()
+{
+    if (m_bLive)
+        StepFrame(platform::MonotonicMs(), true);
+    update(m_rcClient);
 }
 
 bool CAudioPlayRec::eventFilter(QObject* watched, QEvent* e)
@@ -109,8 +153,19 @@ void CAudioPlayRec::OnFrame(bool withSound)
     m_nLastFrameMs = now;
     // The next frame is due a period from this one, whatever drew this one.
     m_frameTimers.Set(IDT_FRAME, withSound ? FRAME_MS + FRAME_GRACE_MS : FRAME_MS);
+    StepFrame(now);
+    if (!DisplaySeen())
+        return;
+    // Painted at once, with no event to wake the program again for it.
+    if (!PresentFrame())
+        repaint(m_rcClient);
+    emit FrameShown();
+}
+
+void CAudioPlayRec::StepFrame(std::int64_t now, bool catchUp)
+{
     const std::uint64_t from = m_pace.Position();
-    const std::uint64_t to = m_pace.Advance(m_live.Written(), now);
+    const std::uint64_t to = catchUp ? m_pace.CatchUp(m_live.Written(), now) : m_pace.Advance(m_live.Written(), now);
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         const double peak = PeakBallistics::Decibels(m_live.PeakBetween(band, from, to), LiveHistory::FULL_SCALE);
         m_level[band].Show(to > from ? peak : PeakBallistics::FLOOR_DB, now);
@@ -120,6 +175,4 @@ void CAudioPlayRec::OnFrame(bool withSound)
     // Painted at once, and with it the meters that moved: one pass, one picture to the
     // screen, and no event to wake the program again for it.
     DrawWave();
-    if (isVisible() && !window()->isMinimized())
-        repaint(m_rcClient);
 }

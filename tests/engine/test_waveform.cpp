@@ -1,19 +1,23 @@
 // The engine's trace, checked pixel by pixel on a shown display 200 x 100: black bands, blue
 // centre line and frame, white traces (left above, right below), erasing, and no repaint
-// while the window cannot be seen. Frames come as a manual clock moves on.
+// while nobody can see the window. Frames come as a manual clock moves on.
 
 #include "engine/LevelMeter.h"
 #include "platform/Clock.h"
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
+#include "support/PaintCounter.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QEvent>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -46,21 +50,6 @@ void ExpectFlatLine(const QImage& image, const QRect& band, int y)
 
 using Frame = std::pair<std::int16_t, std::int16_t>; // left, right
 
-// Counts the paint events of one widget and the repaint requests of its window.
-class PaintCounter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        if (e->type() == QEvent::UpdateRequest)
-            ++requests;
-        return false;
-    }
-    int paints = 0;
-    int requests = 0;
-};
-
 } // namespace
 
 class WaveformTest : public EngineFixture {
@@ -77,6 +66,12 @@ protected:
     }
 
     QImage Shot() const { return engine->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the window shows where the display is.
+    QImage OnScreen() const
+    {
+        const QPoint at = engine->mapTo(&window, QPoint(0, 0));
+        return window.screen()->grabWindow(window.winId(), at.x(), at.y(), WIDTH, HEIGHT).toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     // One full capture buffer comes back.
     void FeedOneBuffer() { Feed(4096u / engine->m_wfx.nBlockAlign); }
@@ -231,42 +226,50 @@ TEST_F(WaveformTest, ABufferWithNoBytesClearsBothBands)
     StopAndSettle();
 }
 
-TEST_F(WaveformTest, NoRepaintWhileMinimisedOrHiddenAndTheLastBufferShowsAfterwards)
+TEST_F(WaveformTest, FramesArePaintedAtTheFrameRateOnlyWhileSomeoneCanSeeThem)
 {
+    // A second of sound, in steps of 10 ms, for each way of being out of sight: a shown
+    // display paints at the frame rate, the others paint nothing and ask for nothing.
     ShowDisplay(SILENCE);
     PaintCounter counter;
-    engine->installEventFilter(&counter);
-    window.installEventFilter(&counter);
+    counter.Watch({engine.get(), &window});
+    int frames = 0;
+    QObject::connect(engine.get(), &CAudioPlayRec::FrameShown, [&] { ++frames; });
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
-    FeedOneBuffer();
-    ShowFrames();
-    EXPECT_GT(counter.requests + counter.paints, 0); // a seen display does repaint
-
-    window.showMinimized();
-    QCoreApplication::processEvents();
-    counter.requests = counter.paints = 0;
-    FeedOneBuffer();
-    FeedOneBuffer();
-    ShowFrames();
-    EXPECT_EQ(counter.requests, 0);
-    EXPECT_EQ(counter.paints, 0);
-
-    window.hide();
-    QCoreApplication::processEvents();
-    counter.requests = counter.paints = 0;
-    FeedOneBuffer();
-    ShowFrames();
-    EXPECT_EQ(counter.requests, 0);
-    EXPECT_EQ(counter.paints, 0);
-
-    // The trace was kept meanwhile: the display shows it as soon as it is painted again.
-    window.showNormal();
-    QCoreApplication::processEvents();
-    const QImage image = Shot();
-    ExpectFlatLine(image, UPPER_INSIDE, 24);
-    ExpectFlatLine(image, LOWER_INSIDE, 75);
-    engine->removeEventFilter(&counter);
-    window.removeEventFilter(&counter);
+    const std::pair<std::string, std::function<void(bool)>> ways[] = {
+        {"shown", [](bool) {}},
+        {"minimised", [&](bool away) { away ? window.showMinimized() : window.showNormal(); }},
+        {"hidden", [&](bool away) { away ? window.hide() : window.show(); }},
+        {"locked", [&](bool away) { engine->SetScreenLocked(away); }},
+    };
+    for (const auto& [name, away] : ways) {
+        SCOPED_TRACE(name);
+        away(true);
+        QCoreApplication::processEvents();
+        counter.paints = counter.requests = frames = 0;
+        for (int step = 0; step < 100; ++step) {
+            audio.Advance(441);
+            Pump();
+            clock.Advance(10);
+        }
+        QCoreApplication::processEvents();
+        if (name == "shown") {
+            // A frame every FRAME_MS, or up to FRAME_EARLY_MS sooner when sound comes; on
+            // screen as the picture is.
+            EXPECT_GE(frames, 1000 / FRAME_MS);
+            EXPECT_LE(frames, 1000 / (FRAME_MS - FRAME_EARLY_MS) + 1);
+            EXPECT_EQ(OnScreen(), Shot());
+        } else {
+            EXPECT_EQ(frames, 0);
+            EXPECT_EQ(counter.paints, 0);
+            EXPECT_EQ(counter.requests, 0);
+        }
+        // Back in sight, the display shows the sound as it is at once.
+        away(false);
+        QCoreApplication::processEvents();
+        ExpectFlatLine(OnScreen(), UPPER_INSIDE, 24);
+        ExpectFlatLine(OnScreen(), LOWER_INSIDE, 75);
+    }
     StopAndSettle();
 }
 
@@ -275,8 +278,8 @@ TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
     // A device that hands over 90 ms at a time; time passes in steps of 5 ms.
     UseCaptureDevices({{.name = QStringLiteral("Ninety"), .fragmentFrames = 3969}});
     ShowDisplay(0);
-    PaintCounter counter;
-    engine->installEventFilter(&counter);
+    int frames = 0;
+    QObject::connect(engine.get(), &CAudioPlayRec::FrameShown, [&] { ++frames; });
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     std::vector<std::int64_t> paintedAt;
     std::vector<std::uint64_t> shown;
@@ -284,7 +287,7 @@ TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
         audio.Advance(4410 / 20);
         Pump();
         clock.Advance(5);
-        if (counter.paints > static_cast<int>(paintedAt.size())) {
+        if (frames > static_cast<int>(paintedAt.size())) {
             paintedAt.push_back(clock.NowMs());
             shown.push_back(EngineTestAccess::ShownFrames(*engine));
         }
@@ -292,7 +295,7 @@ TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
     // From the first piece on, a frame at least every 50 ms, each further into the sound:
     // not a jump at each piece and stillness in between.
     const auto first = std::find_if(shown.begin(), shown.end(), [](std::uint64_t s) { return s > 0; });
-    ASSERT_NE(first, shown.end()) << counter.paints << " frames, the last at " << EngineTestAccess::ShownFrames(*engine);
+    ASSERT_NE(first, shown.end()) << frames << " frames, the last at " << EngineTestAccess::ShownFrames(*engine);
     for (auto i = static_cast<std::size_t>(first - shown.begin()) + 1; i < shown.size(); ++i) {
         EXPECT_LE(paintedAt[i] - paintedAt[i - 1], 50) << "at " << paintedAt[i] << " ms";
         EXPECT_GT(shown[i], shown[i - 1]) << "at " << paintedAt[i] << " ms";
@@ -300,8 +303,7 @@ TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
     // Once per frame, not once per buffer: four buffers come with each piece.
     const auto buffers = std::count(notifications.begin(), notifications.end(), MM_WIM_DATA);
     EXPECT_GE(buffers, 70);
-    EXPECT_LT(counter.paints, buffers * 2 / 3);
-    engine->removeEventFilter(&counter);
+    EXPECT_LT(frames, buffers * 2 / 3);
     StopAndSettle();
 }
 

@@ -4,9 +4,12 @@
 
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
+#include "platform/ScreenLockWatcher.h"
 #include "platform/SleepInhibitor.h"
 #include "support/LoginManagerStandIn.h"
 #include "support/QStringPrinter.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +38,13 @@ TEST(SleepInhibitor, WithoutALoginManagerNothingIsHeldAndNothingSaid)
         ASSERT_EQ(busAlone.Failure(), "");
         inhibitor.Hold(QStringLiteral("Recording"));
         EXPECT_FALSE(inhibitor.IsHeld());
+        // Nobody answers for the session or a screensaver: the screen counts as seen.
+        const QByteArray sessionBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", busAlone.Address().toUtf8());
+        platform::ScreenLockWatcher lock;
+        QTest::qWait(200);
+        EXPECT_FALSE(lock.IsLocked());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus);
     }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_said.empty()) << g_said.front().toStdString();

@@ -1,6 +1,8 @@
 #include "support/LoginManagerStandIn.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusObjectPath>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
@@ -15,16 +17,25 @@ namespace tests {
 namespace {
 
 const char* const SERVICE_CONNECTION = "tessavox-login-manager-stand-in";
+const char* const SESSION_PATH = "/org/freedesktop/login1/session/_31";
 
 // Lives in a thread of its own: the program asks for its lock with a blocking call from
 // the main thread, which could not also answer it.
-class LoginManagerService : public QObject {
+class LoginManagerService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 public:
     explicit LoginManagerService(LoginManagerStandIn* owner) : m_pOwner(owner) {}
 
 public slots:
+    // Only this process has a session here.
+    QDBusObjectPath GetSessionByPID(uint pid)
+    {
+        if (pid != static_cast<uint>(::getpid()))
+            sendErrorReply(QStringLiteral("org.freedesktop.login1.NoSessionForPID"), QStringLiteral("no session"));
+        return QDBusObjectPath(QLatin1String(SESSION_PATH));
+    }
+
     QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why, const QString& mode)
     {
         const int writeEnd = m_pOwner->Grant({what, who, why, mode});
@@ -32,6 +43,18 @@ public slots:
         ::close(writeEnd);
         return lock;
     }
+
+private:
+    LoginManagerStandIn* m_pOwner;
+};
+
+class LoginSession : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
+    Q_PROPERTY(bool LockedHint READ LockedHint)
+public:
+    explicit LoginSession(LoginManagerStandIn* owner) : m_pOwner(owner) {}
+    bool LockedHint() const { return m_pOwner->IsLocked(); }
 
 private:
     LoginManagerStandIn* m_pOwner;
@@ -94,10 +117,14 @@ LoginManagerStandIn::LoginManagerStandIn(bool answer)
 
     QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), QLatin1String(SERVICE_CONNECTION));
     auto* service = new LoginManagerService(this);
-    service->moveToThread(&m_serviceThread);
-    QObject::connect(&m_serviceThread, &QThread::finished, service, &QObject::deleteLater);
+    auto* session = new LoginSession(this);
+    for (QObject* object : {static_cast<QObject*>(service), static_cast<QObject*>(session)}) {
+        object->moveToThread(&m_serviceThread);
+        QObject::connect(&m_serviceThread, &QThread::finished, object, &QObject::deleteLater);
+    }
     m_serviceThread.start();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/login1"), service, QDBusConnection::ExportAllSlots) ||
+        !bus.registerObject(QLatin1String(SESSION_PATH), session, QDBusConnection::ExportAllProperties) ||
         !bus.registerService(QStringLiteral("org.freedesktop.login1")))
         m_strFailure = QStringLiteral("the stand-in could not take its name: ") + bus.lastError().message();
 }
@@ -126,6 +153,16 @@ void LoginManagerStandIn::Resume()
                                          QStringLiteral("org.freedesktop.login1.Manager"),
                                          QStringLiteral("PrepareForSleep"))
               << false);
+}
+
+void LoginManagerStandIn::SetLocked(bool locked)
+{
+    m_bLocked = locked;
+    const QVariantMap changed{{QStringLiteral("LockedHint"), locked}};
+    QDBusConnection(QLatin1String(SERVICE_CONNECTION))
+        .send(QDBusMessage::createSignal(QLatin1String(SESSION_PATH), QStringLiteral("org.freedesktop.DBus.Properties"),
+                                         QStringLiteral("PropertiesChanged"))
+              << QStringLiteral("org.freedesktop.login1.Session") << changed << QStringList());
 }
 
 int LoginManagerStandIn::Grant(const InhibitCall& call)

@@ -2,13 +2,15 @@
 // A login manager of our own on a private bus, for the sleep lock: a dbus-daemon started
 // for the test, reached through DBUS_SYSTEM_BUS_ADDRESS, where a stand-in owns
 // org.freedesktop.login1 and answers Inhibit with one end of a pipe. A lock counts as
-// released once every copy of that end is closed.
+// released once every copy of that end is closed. It also keeps the session this process
+// belongs to (found by GetSessionByPID), with the LockedHint of a locked screen.
 
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -35,6 +37,10 @@ public:
     QString Address() const { return m_strAddress; }
     // Sends the wake from a suspend, PrepareForSleep(false).
     void Resume();
+    // Locks or unlocks the session's screen: its LockedHint, and the PropertiesChanged
+    // that tells of it.
+    void SetLocked(bool locked);
+    bool IsLocked() const { return m_bLocked; }
 
     // Every Inhibit call answered, in order.
     std::vector<InhibitCall> Calls() const;
@@ -59,6 +65,7 @@ private:
     QString m_strAddress;
     mutable std::mutex m_mutex;
     std::vector<Lock> m_locks;
+    std::atomic<bool> m_bLocked{false};
 };
 
 } // namespace tests
