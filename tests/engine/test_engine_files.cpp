@@ -227,22 +227,9 @@ TEST_F(FilesTest, FullDiskStopsTheRecordingAndKeepsAValidFile)
 {
     const QString path = Path("full.wav");
     const rlim_t limit = 46 + 3 * 4096 + 1000;
-    EXPECT_EQ(InChildWithFileLimit(limit, [&] {
-                  int code = 0;
-                  // The file is finished before the user is told.
-                  messages.OnRecord([&](const platform::ShownMessage&) {
-                      if (engine->IsOutputOpen(0) || !HasTrueSizes(path))
-                          code = 13;
-                  });
-                  if (!Record(COUNTER, 8, CHANNELS_MONO, 8000, path))
-                      code = 10;
-                  Feed(6 * 4096);
-                  if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
-                      code = 11;
-                  if (engine->m_nStatus != STATUS_READY)
-                      code = 12;
-                  return code;
-              }),
+    // The file is finished before the user is told.
+    EXPECT_EQ(RecordOntoAFullDisk(limit, COUNTER, 8, CHANNELS_MONO, 8000, path, 6 * 4096,
+                                  [&] { return HasTrueSizes(path); }),
               0);
     const auto w = ReadRecordedWave(path);
     ASSERT_TRUE(w);

@@ -207,22 +207,7 @@ TEST_P(FormatFailures, FullDiskEndsTheRecordingWithAPlayableFile)
 {
     const FormatCase c = GetParam();
     const QString path = Path(QStringLiteral("full.") + c.ext);
-    EXPECT_EQ(InChildWithFileLimit(20000, [&] {
-                  int code = 0;
-                  messages.OnRecord([&](const platform::ShownMessage&) {
-                      if (engine->IsOutputOpen(0))
-                          code = 13;
-                  });
-                  if (!Record(SINE, c.bits, c.mode, 48000, path))
-                      code = 10;
-                  Feed(48000 * 10);
-                  if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
-                      code = 11;
-                  if (engine->m_nStatus != STATUS_READY)
-                      code = 12;
-                  return code;
-              }),
-              0);
+    EXPECT_EQ(RecordOntoAFullDisk(20000, SINE, c.bits, c.mode, 48000, path, 48000 * 10), 0);
     const ToolOutput out = DecodeWithTool(IsFlac(c) ? QStringLiteral("flac") : QStringLiteral("opusdec"), path, c.bits);
     EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
     EXPECT_GT(out.pcm.size(), 0);

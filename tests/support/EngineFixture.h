@@ -84,6 +84,31 @@ protected:
         return WEXITSTATUS(status);
     }
 
+    // Records into file in a child whose files may not grow past limit, feeding frames. The
+    // child's exit code: 0 when the recording ended with one "Write file failed" and the
+    // engine ready; 13 when, as the user was told, the output was still open or finished()
+    // said the file was not yet final.
+    int RecordOntoAFullDisk(rlim_t limit, std::uint32_t device, std::uint16_t bits, std::uint32_t mode,
+                            std::uint32_t rate, const QString& file, unsigned frames,
+                            const std::function<bool()>& finished = {})
+    {
+        return InChildWithFileLimit(limit, [&] {
+            int code = 0;
+            messages.OnRecord([&](const platform::ShownMessage&) {
+                if (engine->IsOutputOpen(0) || (finished && !finished()))
+                    code = 13;
+            });
+            if (!Record(device, bits, mode, rate, file))
+                code = 10;
+            Feed(frames);
+            if (messages.Texts() != std::vector<QString>{QStringLiteral("Write file failed")})
+                code = 11;
+            if (engine->m_nStatus != STATUS_READY)
+                code = 12;
+            return code;
+        });
+    }
+
     static void Notify(std::uint32_t message, void* owner)
     {
         static_cast<EngineFixture*>(owner)->notifications.push_back(message);
