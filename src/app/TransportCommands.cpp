@@ -169,6 +169,7 @@ void CTessavoxDlg::OnTimer(int id)
         return;
     ++m_tElapsed;
     SetControlText(IDC_TIME, ElapsedTimeText(m_tElapsed));
+    m_pageRecord.m_engine.FlushOutputs();
     SetControlText(IDC_SIZE, FileSizeText(m_pageRecord.RecordingFilePath()));
     // Once the recording has gone on into a new file, the status bar names that one.
     if (const int part = m_pageRecord.m_engine.CurrentPart(); part > m_nPartShown) {

@@ -107,6 +107,10 @@ public:
     // once it has gone on into later parts. Empty when the output is not open.
     QString OutputPath(int n) const;
     bool IsOutputOpen(int n) const;
+    // Writes what the WAV outputs have gathered, so that their files on disk hold the whole
+    // take (the size shown is read from the file). A write that fails here ends the
+    // recording at its next buffer, as any failed write does.
+    void FlushOutputs();
     // The part the outputs are writing (1 for the first); 0 when none is open.
     int CurrentPart() const;
     // The part the outputs wrote last: still known once the recording has ended.

@@ -13,6 +13,9 @@ using platform::Put32;
 
 namespace {
 constexpr std::uint64_t MAX_CHUNK_SIZE = std::numeric_limits<std::uint32_t>::max();
+// Gathered bytes are written in pieces of about this size: a third of a second of 48000 Hz
+// stereo, and the size limit of what a killed recorder loses beyond its last size update.
+constexpr std::size_t BUFFER_BYTES = 64 * 1024;
 
 bool IsFormChunk(FOURCC id)
 {
@@ -56,7 +59,10 @@ bool RiffWriter::Open(const std::string& path)
     platform::IgnoreFileSizeSignal();
     m_nPosition = 0;
     m_nErrno = 0;
+    m_bFailed = false;
     m_chunks.clear();
+    m_buffer.clear();
+    m_buffer.reserve(BUFFER_BYTES);
 
     // Delete first, so an existing file is replaced by a new one rather than rewritten in
     // place (another process may still be reading the old one). Failure here is not final:
@@ -80,7 +86,9 @@ bool RiffWriter::CreateChunk(FOURCC id, FOURCC formType)
     Put32(header + 8, formType);
     const std::size_t length = IsFormChunk(id) ? 12 : 8;
     const std::uint64_t start = m_nPosition;
-    if (Write(header, length) != length)
+    // Written at once: a chunk's size is patched in place, so its header must be on disk,
+    // and a file that cannot take its header is refused at its start.
+    if (Write(header, length) != length || !Flush())
         return false;
     m_chunks.push_back({start + 4, start + 8});
     return true;
@@ -88,7 +96,7 @@ bool RiffWriter::CreateChunk(FOURCC id, FOURCC formType)
 
 std::size_t RiffWriter::Write(const void* data, std::size_t length)
 {
-    if (!IsOpen())
+    if (!IsOpen() || m_bFailed)
         return 0;
     std::size_t allowed = length;
     if (!m_chunks.empty()) {
@@ -99,23 +107,51 @@ std::size_t RiffWriter::Write(const void* data, std::size_t length)
         if (room < allowed)
             allowed = static_cast<std::size_t>(room);
     }
-    const std::size_t written = WriteAll(m_fd, static_cast<const std::uint8_t*>(data), allowed);
+    if (m_buffer.size() + allowed > BUFFER_BYTES && !Flush())
+        return 0;
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    std::size_t written = allowed;
+    if (allowed >= BUFFER_BYTES) {
+        written = WriteAll(m_fd, bytes, allowed);
+        if (written < allowed) {
+            m_nErrno = errno;
+            m_bFailed = true;
+        }
+    } else {
+        m_buffer.insert(m_buffer.end(), bytes, bytes + allowed);
+    }
     m_nPosition += written;
-    if (written < allowed)
-        m_nErrno = errno;
-    else if (allowed < length)
+    if (written == allowed && allowed < length)
         m_nErrno = EFBIG;
     return written;
+}
+
+bool RiffWriter::Flush()
+{
+    if (!IsOpen())
+        return false;
+    if (m_buffer.empty())
+        return true;
+    const std::size_t size = m_buffer.size();
+    const std::size_t written = WriteAll(m_fd, m_buffer.data(), size);
+    m_buffer.clear();
+    if (written == size)
+        return true;
+    // What did not fit is gone: the sizes written from now on tell the file as it is.
+    m_nErrno = errno;
+    m_nPosition -= size - written;
+    m_bFailed = true;
+    return false;
 }
 
 bool RiffWriter::Ascend()
 {
     if (!IsOpen() || m_chunks.empty())
         return false;
+    bool ok = Flush();
     const Open_ chunk = m_chunks.back();
     m_chunks.pop_back();
     const std::uint64_t size = m_nPosition - chunk.dataOffset;
-    bool ok = true;
     if (size % 2 != 0) {
         // The pad byte belongs to the parent, not to this chunk's size; it goes straight to
         // the file since the room for it was kept free by Write().
@@ -134,7 +170,7 @@ bool RiffWriter::UpdateSizes()
 {
     if (!IsOpen())
         return false;
-    bool ok = true;
+    bool ok = Flush();
     for (const Open_& chunk : m_chunks)
         ok = WriteSizeAt(chunk.sizeOffset, m_nPosition - chunk.dataOffset) && ok;
     return ok;
@@ -144,6 +180,7 @@ bool RiffWriter::Close()
 {
     if (!IsOpen())
         return false;
+    const bool flushed = Flush();
     m_chunks.clear();
     const int fd = m_fd;
     m_fd = -1;
@@ -152,7 +189,7 @@ bool RiffWriter::Close()
         m_nErrno = errno;
         return false;
     }
-    return true;
+    return flushed;
 }
 
 bool RiffWriter::WriteSizeAt(std::uint64_t offset, std::uint64_t size)

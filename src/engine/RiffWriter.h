@@ -25,18 +25,24 @@ public:
     // Starts a chunk at the current position: id and size (0 until ascended), and for a
     // RIFF or LIST chunk the form type. Chunks nest.
     bool CreateChunk(FOURCC id, FOURCC formType = 0);
-    // Appends bytes to the innermost chunk; the count actually written (short when the
-    // disk is full, the file-size limit is reached, or the RIFF size would pass 4 GiB).
+    // Appends bytes to the innermost chunk; the count taken (short when the RIFF size would
+    // pass 4 GiB, or when bytes taken earlier could not be written: a full disk or the
+    // file-size limit, after which nothing more is taken). Bytes are gathered and written
+    // a piece at a time; UpdateSizes, Ascend, Flush and Close write what is gathered.
     std::size_t Write(const void* data, std::size_t length);
+    // Writes what is gathered, so the file on disk holds everything taken. False when it
+    // could not all be written: the position is then where the file really ends, and no
+    // more is taken.
+    bool Flush();
     // Leaves the innermost chunk: a pad byte when its size is odd, and its true size.
     bool Ascend();
-    // Writes the true sizes of every open chunk for what is written so far, without
-    // moving the write position: the file is valid if the process dies after this.
+    // Writes what is gathered and the true sizes of every open chunk, without moving the
+    // write position: the file is valid if the process dies after this.
     bool UpdateSizes();
     // Closes the file as it stands (call Ascend first to finish the chunks).
     bool Close();
 
-    // Bytes in the file so far.
+    // Bytes taken so far (in the file once flushed).
     std::uint64_t Position() const { return m_nPosition; }
     int Error() const { return m_nErrno; }
 
@@ -49,6 +55,10 @@ private:
     };
     int m_fd = -1;
     std::uint64_t m_nPosition = 0;
+    // Taken and not yet written: a write(2) for every block of sound costs more than the
+    // sound itself.
+    std::vector<std::uint8_t> m_buffer;
+    bool m_bFailed = false; // bytes taken were lost: the file ends where it ends
     int m_nErrno = 0;
     std::vector<Open_> m_chunks;
 };

@@ -43,9 +43,17 @@ bool CAudioPlayRec::WriteWave(int n, const char* data, std::uint32_t length)
     const std::uint32_t perSecond = m_wfx.nAvgBytesPerSec / (m_nChannelMode == CHANNELS_SPLIT ? 2 : 1);
     if (m_nUnsizedBytes[n] >= perSecond) {
         m_nUnsizedBytes[n] = 0;
-        out.UpdateSizes();
+        // The sound gathered so far is written here: if it cannot be, the take ends now.
+        return out.UpdateSizes();
     }
     return true;
+}
+
+void CAudioPlayRec::FlushOutputs()
+{
+    for (const auto& file : m_hFile)
+        if (file)
+            file->Flush();
 }
 
 QString CAudioPlayRec::OutputPath(int n) const

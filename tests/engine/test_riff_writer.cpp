@@ -199,8 +199,9 @@ TEST(RiffWriter, UpdateSizesLeavesAReadableFileWithoutMoving)
     EXPECT_TRUE(std::equal(second.begin(), second.end(), file.end() - 1 - second.size()));
 }
 
-// Past the file-size limit a write comes back short instead of the signal killing the
-// process, and finishing still leaves a valid file of what was written.
+// Past the file-size limit the gathered bytes are written short instead of the signal
+// killing the process, nothing more is taken, and finishing still leaves a valid file of
+// what was written.
 TEST(RiffWriter, ShortWriteAtTheFileSizeLimit)
 {
     TempDir dir;
@@ -217,8 +218,12 @@ TEST(RiffWriter, ShortWriteAtTheFileSizeLimit)
             MMCKINFO riff, data;
             if (!writer.Open(path) || !BeginWaveFile(writer, riff, data, Pcm(8000, 8, 1)))
                 return 3;
-            if (writer.Write(samples.data(), samples.size()) != fits || writer.Error() != EFBIG)
+            if (writer.Write(samples.data(), samples.size()) != samples.size())
                 return 4;
+            if (writer.Flush() || writer.Error() != EFBIG || writer.Position() != limit)
+                return 6;
+            if (writer.Write(samples.data(), 2) != 0)
+                return 7;
             // An odd count leaves no room for the pad byte: finishing says so, sizes are still written.
             return FinishWaveFile(writer) == (fits % 2 == 0) ? 0 : 5;
         });
