@@ -86,6 +86,13 @@ int PulseLoop::Poll(pollfd* fds, unsigned long count, int timeout)
     m_mutex.unlock();
     const int gather = m_nGatherMs.load(std::memory_order_relaxed);
     if (gather > 0 && m_nWaiting.load(std::memory_order_relaxed) == 0 && m_nHurryFd >= 0) {
+        // What is already here is all taken in before waiting: the loop reads one message
+        // from a socket per turn (PipeWire sends the sound that way), so holding back every
+        // turn would take in a message an interval and fall behind the sound.
+        if (const int ready = ::poll(fds, count, 0); ready != 0) {
+            m_mutex.lock();
+            return ready;
+        }
         // The rest of the interval is waited out first, so that what the server sends
         // meanwhile is all taken in with one wake-up; a timer due sooner is not held back,
         // and Hurry ends the wait.
