@@ -114,6 +114,9 @@ void CAudioPlayRec::UpdateFrameTimer()
     if (seen && !m_bSeen)
         ShowPresentState();
     m_bSeen = seen;
+    // Sound nobody watches may come in larger, rarer batches: fewer wake-ups for the files alone.
+    if (m_hWaveIn)
+        m_hWaveIn->SetWatched(seen);
 }
 
 // Back in sight: the sound as it stands now, at once rather than at the next frame, and

@@ -114,6 +114,10 @@ public:
     // Playback only: hold the sound where it is.
     virtual MMRESULT Pause() = 0;
     virtual MMRESULT Close() = 0;
+    // Capture: whether anyone watches the sound as it comes (a live display that can be
+    // seen; so at first). Unwatched, a backend may hand it over in larger, rarer batches:
+    // only the files wait for it. Edges and the end of a capture are never held back.
+    virtual void SetWatched(bool watched) { (void)watched; }
 };
 
 class IAudioBackend {

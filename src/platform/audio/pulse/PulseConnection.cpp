@@ -272,10 +272,17 @@ void PulseConnection::CountStreaming(int change)
     UpdateGathering();
 }
 
+void PulseConnection::CountUnwatched(int change)
+{
+    m_nUnwatched += change;
+    UpdateGathering();
+}
+
 void PulseConnection::UpdateGathering()
 {
     const bool gather = m_nStreaming > 0 && m_nStreaming == m_nStreams;
-    m_loop.Gather(gather ? GATHER_INTERVAL : std::chrono::milliseconds(0));
+    const auto interval = m_nUnwatched == m_nStreams ? UNWATCHED_GATHER_INTERVAL : GATHER_INTERVAL;
+    m_loop.Gather(gather ? interval : std::chrono::milliseconds(0));
 }
 
 } // namespace platform

@@ -77,8 +77,11 @@ public:
     // gathers what the server sends for GATHER_INTERVAL. A little less than the live
     // display's frame period: each batch of buffers then brings a frame with it.
     static constexpr std::chrono::milliseconds GATHER_INTERVAL{36};
+    // While nobody watches any of them, only the files wait for the sound.
+    static constexpr std::chrono::milliseconds UNWATCHED_GATHER_INTERVAL{150};
     void CountStreams(int change);
     void CountStreaming(int change);
+    void CountUnwatched(int change);
 
 private:
     bool Ready() const;
@@ -113,6 +116,7 @@ private:
     pa_time_event* m_pRetry = nullptr;
     int m_nStreams = 0;
     int m_nStreaming = 0;
+    int m_nUnwatched = 0;
 };
 
 } // namespace platform

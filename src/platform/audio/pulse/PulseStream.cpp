@@ -118,7 +118,18 @@ PulseStream::~PulseStream()
     }
     PulseConnection::Lock lock(*m_pConnection);
     Release();
+    if (m_bUnwatched)
+        m_pConnection->CountUnwatched(-1);
     m_pConnection->CountStreams(-1);
+}
+
+void PulseStream::SetWatched(bool watched)
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    if (m_dir != Direction::Capture || watched != m_bUnwatched)
+        return;
+    m_bUnwatched = !watched;
+    m_pConnection->CountUnwatched(watched ? -1 : 1);
 }
 
 void PulseStream::Release()

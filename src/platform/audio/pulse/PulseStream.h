@@ -70,6 +70,7 @@ public:
     MMRESULT Reset() override;
     MMRESULT Pause() override;
     MMRESULT Close() override;
+    void SetWatched(bool watched) override;
     MMRESULT Finish() override;
 
 private:
@@ -129,6 +130,7 @@ private:
     MMRESULT m_nFailure = MMSYSERR_NOERROR;
     bool m_bRunning = false; // capture started, or playback not paused
     bool m_bStreaming = false; // counted by the connection as a capture between its edges
+    bool m_bUnwatched = false; // counted by the connection as watched by nobody
 
     // Capture: the server's fragment in hand, and how much of it is already taken.
     bool m_bPeeked = false;
