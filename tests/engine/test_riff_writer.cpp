@@ -189,14 +189,18 @@ TEST(RiffWriter, UpdateSizesLeavesAReadableFileWithoutMoving)
         EXPECT_EQ(got, first);
     }
 
-    // Writing goes on at the end, not where the sizes were patched.
+    // Writing goes on at the end, not where the sizes were patched; a block larger than
+    // what is gathered at a time lands after the bytes gathered before it.
     const Bytes second = Samples(5, 0xF0);
+    const Bytes third = Samples(100000, 0x11);
     ASSERT_EQ(writer.Write(second.data(), second.size()), second.size());
+    ASSERT_EQ(writer.Write(third.data(), third.size()), third.size());
     ASSERT_TRUE(FinishWaveFile(writer));
     const Bytes file = ReadFileBytes(path);
-    ASSERT_EQ(file.size(), WAVE_HEADER_BYTES + first.size() + second.size() + 1);
-    EXPECT_EQ(Le32At(file, 42), first.size() + second.size());
-    EXPECT_TRUE(std::equal(second.begin(), second.end(), file.end() - 1 - second.size()));
+    const Bytes tail = second + third;
+    ASSERT_EQ(file.size(), WAVE_HEADER_BYTES + first.size() + tail.size() + 1);
+    EXPECT_EQ(Le32At(file, 42), first.size() + tail.size());
+    EXPECT_TRUE(std::equal(tail.begin(), tail.end(), file.end() - 1 - tail.size()));
 }
 
 // Past the file-size limit the gathered bytes are written short instead of the signal
