@@ -107,23 +107,15 @@ std::size_t RiffWriter::Write(const void* data, std::size_t length)
         if (room < allowed)
             allowed = static_cast<std::size_t>(room);
     }
+    // A block larger than the buffer makes it grow; it is written at the next flush.
     if (m_buffer.size() + allowed > BUFFER_BYTES && !Flush())
         return 0;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    std::size_t written = allowed;
-    if (allowed >= BUFFER_BYTES) {
-        written = WriteAll(m_fd, bytes, allowed);
-        if (written < allowed) {
-            m_nErrno = errno;
-            m_bFailed = true;
-        }
-    } else {
-        m_buffer.insert(m_buffer.end(), bytes, bytes + allowed);
-    }
-    m_nPosition += written;
-    if (written == allowed && allowed < length)
+    m_buffer.insert(m_buffer.end(), bytes, bytes + allowed);
+    m_nPosition += allowed;
+    if (allowed < length)
         m_nErrno = EFBIG;
-    return written;
+    return allowed;
 }
 
 bool RiffWriter::Flush()
