@@ -1,6 +1,10 @@
 #include "engine/LiveHistory.h"
 
+#include "platform/LittleEndian.h"
+
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 LiveHistory::LiveHistory()
     : m_samples{std::vector<std::int16_t>(CAPACITY), std::vector<std::int16_t>(CAPACITY)},
@@ -20,6 +24,38 @@ void LiveHistory::Restart(std::uint32_t rate, std::uint16_t bits)
     m_nInBlock = 0;
     m_block[0] = m_block[1] = Block{};
     m_bClip[0] = m_bClip[1] = false;
+}
+
+void LiveHistory::PutSplit16(const char* left, const char* right, std::uint32_t frames)
+{
+    const char* const from[2] = {left, right};
+    std::uint32_t done = 0;
+    while (done < frames) {
+        // A run ends where the block or the ring does.
+        const std::uint32_t at = static_cast<std::uint32_t>(m_nWritten) & MASK;
+        const std::uint32_t run = std::min({frames - done, m_nBlockFrames - m_nInBlock, CAPACITY - at});
+        for (int c = 0; c < 2; ++c) {
+            std::int16_t* const kept = m_samples[c].data() + at;
+            std::memcpy(kept, from[c] + std::size_t{done} * 2, std::size_t{run} * 2);
+            if constexpr (std::endian::native == std::endian::big)
+                for (std::uint32_t i = 0; i < run; ++i)
+                    kept[i] = static_cast<std::int16_t>(platform::Get16(reinterpret_cast<const std::uint8_t*>(kept + i)));
+            std::int16_t low = m_block[c].low;
+            std::int16_t high = m_block[c].high;
+            for (std::uint32_t i = 0; i < run; ++i) {
+                low = std::min(low, kept[i]);
+                high = std::max(high, kept[i]);
+            }
+            m_block[c] = {low, high};
+            if (low == -32768 || high >= m_nTop)
+                m_bClip[c] = true;
+        }
+        done += run;
+        m_nWritten += run;
+        m_nInBlock += run;
+        if (m_nInBlock == m_nBlockFrames)
+            CloseBlock();
+    }
 }
 
 void LiveHistory::CloseBlock()

@@ -32,6 +32,10 @@ public:
         if (++m_nInBlock == m_nBlockFrames)
             CloseBlock();
     }
+    // Frames of 16-bit sound, each channel's samples little-endian and one after another,
+    // as the split pass leaves them: the same as a Put for each, in runs the compiler can
+    // move and compare many samples at a time.
+    void PutSplit16(const char* left, const char* right, std::uint32_t frames);
     // The 8-bit sample as stored.
     static std::int16_t From8(std::uint8_t sample) { return static_cast<std::int16_t>((sample - 128) * 256); }
 
