@@ -142,12 +142,14 @@ pid_t Spawn(const char* const argv[], int in, int out)
     return pid;
 }
 
-double Reap(pid_t pid)
+double Reap(pid_t pid, long* waits)
 {
     int status = 0;
     rusage usage{};
     if (pid <= 0 || wait4(pid, &status, 0, &usage) != pid)
         return 0.0;
+    if (waits)
+        *waits = usage.ru_nvcsw;
     return CpuOf(usage);
 }
 
@@ -299,6 +301,7 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
         std::fprintf(stderr, "engine: the capture did not close\n");
     getrusage(RUSAGE_SELF, &after);
     r.cpu = CpuOf(after) - CpuOf(before);
+    r.waits = after.ru_nvcsw - before.ru_nvcsw;
     r.serverCpu = SoundServerCpu() - server0;
     r.recorded = recordedSeconds(path);
     r.finalAfterStop = watch.closedNs >= 0 ? static_cast<double>(watch.closedNs - watch.stopNs) / 1e9 : -1.0;

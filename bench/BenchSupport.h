@@ -17,6 +17,8 @@ struct Result {
     double serverCpu = 0;
     double elapsed = 0;
     double recorded = 0;
+    // Times the process gave up the CPU to wait (voluntary context switches, all threads).
+    long waits = 0;
     // The engine only: from Stop until the capture closed with every file finished, in
     // seconds; and how often its display painted a frame while recording, with the longest
     // time between two, how many it painted in all, and the paint events it had.
@@ -46,8 +48,9 @@ void RunFor(int ms);
 // -1 when it cannot be started.
 pid_t Spawn(const char* const argv[], int in, int out);
 
-// Waits for a child and gives its CPU, its own and that of its children.
-double Reap(pid_t pid);
+// Waits for a child and gives its CPU, its own and that of its children; waits, if given,
+// gets the times they gave up the CPU to wait.
+double Reap(pid_t pid, long* waits = nullptr);
 
 // A benchmark's arguments: its numbers in order, and its flags.
 struct Arguments {

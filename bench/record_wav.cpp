@@ -55,7 +55,7 @@ Result RecordWithParecord(const QString& path, int seconds)
     bench::RunFor(seconds * 1000);
     kill(pid, SIGINT);
     r.elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    r.cpu = bench::Reap(pid);
+    r.cpu = bench::Reap(pid, &r.waits);
     r.serverCpu = bench::SoundServerCpu() - server0;
     r.recorded = RecordedSeconds(path);
     return r;
@@ -90,8 +90,9 @@ int ToneBreaksOf(const QString& path)
 
 void Print(const char* name, const Result& r)
 {
-    std::printf("%-9s cpu %.3f s + server %.3f s = %.3f s; recorded %.3f s of %.3f s (%+.0f ms)\n", name, r.cpu,
-                r.serverCpu, r.cpu + r.serverCpu, r.recorded, r.elapsed, (r.recorded - r.elapsed) * 1000.0);
+    std::printf("%-9s cpu %.3f s + server %.3f s = %.3f s; recorded %.3f s of %.3f s (%+.0f ms); %.0f waits a second\n",
+                name, r.cpu, r.serverCpu, r.cpu + r.serverCpu, r.recorded, r.elapsed, (r.recorded - r.elapsed) * 1000.0,
+                static_cast<double>(r.waits) / r.elapsed);
 }
 
 struct Figures {
