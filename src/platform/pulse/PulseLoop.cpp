@@ -83,16 +83,21 @@ void PulseLoop::Run()
 
 int PulseLoop::Poll(pollfd* fds, unsigned long count, int timeout)
 {
-    m_mutex.unlock();
     const int gather = m_nGatherMs.load(std::memory_order_relaxed);
-    if (gather > 0 && m_nWaiting.load(std::memory_order_relaxed) == 0 && m_nHurryFd >= 0) {
-        // What is already here is all taken in before waiting: the loop reads one message
-        // from a socket per turn (PipeWire sends the sound that way), so holding back every
-        // turn would take in a message an interval and fall behind the sound.
-        if (const int ready = ::poll(fds, count, 0); ready != 0) {
-            m_mutex.lock();
+    const bool gathering = gather > 0 && m_nWaiting.load(std::memory_order_relaxed) == 0 && m_nHurryFd >= 0;
+    // What is already here is all taken in before waiting: the loop reads one message from
+    // a socket per turn (PipeWire sends the sound that way), so holding back every turn
+    // would take in a message an interval and fall behind the sound.
+    if (gathering) {
+        if (const int ready = ::poll(fds, count, 0); ready != 0)
             return ready;
-        }
+    }
+    if (const int bound = m_beforeWait ? m_beforeWait(gathering) : -1; bound >= 0)
+        timeout = timeout < 0 ? bound : std::min(timeout, bound);
+    m_mutex.unlock();
+    // A source that hands over pieces longer than the interval is waited for straight away:
+    // waiting out the interval first would only add a wake-up to each piece.
+    if (gathering && !m_bPieceAtATime) {
         // The rest of the interval is waited out first, so that what the server sends
         // meanwhile is all taken in with one wake-up; a timer due sooner is not held back,
         // and Hurry ends the wait.
@@ -110,10 +115,15 @@ int PulseLoop::Poll(pollfd* fds, unsigned long count, int timeout)
             if (timeout >= 0)
                 timeout = static_cast<int>(std::max<std::int64_t>(
                     0, timeout - std::chrono::ceil<std::chrono::milliseconds>(Clock::now() - now).count()));
+            m_bPieceAtATime = ::poll(fds, count, 0) == 0;
         }
     }
     const int ready = ::poll(fds, count, timeout);
-    m_tLastWake = Clock::now();
+    const Clock::time_point woke = Clock::now();
+    // Something came within the interval after all: gathering pays again.
+    if (m_bPieceAtATime && woke - m_tLastWake < std::chrono::milliseconds(gather))
+        m_bPieceAtATime = false;
+    m_tLastWake = woke;
     m_mutex.lock();
     return ready;
 }

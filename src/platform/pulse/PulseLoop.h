@@ -66,6 +66,14 @@ public:
     // is waiting; zero wakes it for everything, at once. Timers on the loop keep their time.
     void Gather(std::chrono::milliseconds interval);
 
+    // Run by the loop's thread, with the lock held, each time it is about to wait, told
+    // whether it gathers: what the callbacks of one batch held back goes out together. It
+    // answers how long the loop may wait before it runs again, in ms (-1: as long as it
+    // likes). Set with the lock held.
+    using BeforeWait = std::function<int(bool gathering)>;
+    void SetBeforeWait(BeforeWait hook) { m_beforeWait = std::move(hook); }
+    bool InLoopThread() const { return m_pThread && std::this_thread::get_id() == m_pThread->get_id(); }
+
 private:
     void Run();
     // The loop's poll: lets the lock go while it waits, and holds back a wake-up that comes
@@ -84,6 +92,9 @@ private:
     std::atomic<int> m_nGatherMs{0};
     std::atomic<int> m_nWaiting{0};
     Clock::time_point m_tLastWake; // the loop's thread only
+    // Nothing came during the last interval waited out: the source sends less often.
+    bool m_bPieceAtATime = false; // the loop's thread only
+    BeforeWait m_beforeWait;
 };
 
 } // namespace platform
