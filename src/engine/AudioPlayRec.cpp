@@ -150,7 +150,7 @@ void CAudioPlayRec::Stop()
 void CAudioPlayRec::timerEvent(QTimerEvent* e)
 {
     if (m_frameTimers.IdOf(e) == IDT_FRAME)
-        OnFrame();
+        OnFrameTimer();
     else if (e->timerId() == m_timerCloseRecord.timerId())
         OnTimer(IDT_CLOSE_RECORD);
     else if (e->timerId() == m_timerClosePlay.timerId())

@@ -333,6 +333,8 @@ private:
     // Runs the frames while sound flows into a display that can be seen; one that comes
     // back into sight shows the present state at once.
     void UpdateFrameTimer();
+    // The frame timer: the sound held for the display comes in first.
+    void OnFrameTimer();
     // withSound: drawn as sound came in, rather than by the timer.
     void OnFrame(bool withSound = false);
     // The frame's state: the display walked on to now (or caught up with the newest sound),
@@ -419,6 +421,8 @@ private:
     bool m_bScreenLocked = false;
     // The display could be seen when last looked at.
     bool m_bSeen = false;
+    bool m_bCollecting = false; // taking in, at a frame, the sound held for it
+    bool m_bFrameAtPeriod = false; // the frame timer runs at FRAME_MS
     // A clip came while the screen was locked: its flag lights on unlock.
     bool m_bClipUnseen[2] = {false, false};
     QPointer<CLevelMeter> m_pMeter[2];

@@ -8,6 +8,7 @@
 #include "engine/LevelMeter.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimerEvent>
 
@@ -92,7 +93,7 @@ void CAudioPlayRec::SetScreenLocked(bool locked)
 
 void CAudioPlayRec::FrameWithSound()
 {
-    if (m_frameTimers.IsSet(IDT_FRAME) && platform::MonotonicMs() - m_nLastFrameMs >= FRAME_MS - FRAME_EARLY_MS)
+    if (!m_bCollecting && m_frameTimers.IsSet(IDT_FRAME) && platform::MonotonicMs() - m_nLastFrameMs >= FRAME_MS - FRAME_EARLY_MS)
         OnFrame(true);
 }
 
@@ -106,17 +107,20 @@ void CAudioPlayRec::UpdateFrameTimer()
     const bool seen = DisplaySeen();
     const bool run = m_bLive && seen;
     if (run != m_frameTimers.IsSet(IDT_FRAME)) {
-        if (run)
+        if (run) {
             m_frameTimers.Set(IDT_FRAME, FRAME_MS);
-        else
+            m_bFrameAtPeriod = true;
+        } else {
             m_frameTimers.Kill(IDT_FRAME);
+        }
     }
     if (seen && !m_bSeen)
         ShowPresentState();
     m_bSeen = seen;
-    // Sound nobody watches may come in larger, rarer batches: fewer wake-ups for the files alone.
+    // Sound watched may wait for the next frame, which takes it in (OnFrameTimer); sound
+    // nobody watches may come in larger, rarer batches: fewer wake-ups for the files alone.
     if (m_hWaveIn)
-        m_hWaveIn->SetWatched(seen);
+        m_hWaveIn->SetWatched(run);
 }
 
 // Back in sight: the sound as it stands now, at once rather than at the next frame, and
@@ -148,14 +152,34 @@ void CAudioPlayRec::hideEvent(QHideEvent* e)
     UpdateFrameTimer();
 }
 
+// Sound the backend held for this frame is taken in before it is drawn, so that the frame
+// shows it and one wake-up of the program serves both. Taking it in may end the display (a
+// failure, the end of a capture): then there is no frame to draw.
+void CAudioPlayRec::OnFrameTimer()
+{
+    if (m_hWaveIn && m_hWaveIn->Collect()) {
+        const bool outer = !std::exchange(m_bCollecting, true);
+        QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
+        if (outer)
+            m_bCollecting = false;
+        if (!m_frameTimers.IsSet(IDT_FRAME))
+            return;
+    }
+    OnFrame();
+}
+
 // One display frame: the display walks on through the sound, the trace shows where it
 // stands, and the meters the peaks it walked over.
 void CAudioPlayRec::OnFrame(bool withSound)
 {
     const std::int64_t now = platform::MonotonicMs();
     m_nLastFrameMs = now;
-    // The next frame is due a period from this one, whatever drew this one.
-    m_frameTimers.Set(IDT_FRAME, withSound ? FRAME_MS + FRAME_GRACE_MS : FRAME_MS);
+    // The next frame is due a period from this one, whatever drew this one. A timer that
+    // drew it at its own period just runs on: restarting it costs a good part of a frame.
+    if (withSound || !m_bFrameAtPeriod) {
+        m_frameTimers.Set(IDT_FRAME, withSound ? FRAME_MS + FRAME_GRACE_MS : FRAME_MS);
+        m_bFrameAtPeriod = !withSound;
+    }
     StepFrame(now);
     if (!DisplaySeen())
         return;

@@ -114,10 +114,14 @@ public:
     // Playback only: hold the sound where it is.
     virtual MMRESULT Pause() = 0;
     virtual MMRESULT Close() = 0;
-    // Capture: whether anyone watches the sound as it comes (a live display that can be
-    // seen; so at first). Unwatched, a backend may hand it over in larger, rarer batches:
-    // only the files wait for it. Edges and the end of a capture are never held back.
+    // Capture: whether anyone watches the sound as it comes: a live display that can be
+    // seen, which takes what is held for it at each of its frames (Collect); so at first.
+    // Watched, a backend may hold the sound it has until then, for a little while at most,
+    // so that one wake-up brings both; unwatched, it may hand it over in larger, rarer
+    // batches: only the files wait for it. Edges and the end of a capture are never held.
     virtual void SetWatched(bool watched) { (void)watched; }
+    // Hands over now what is held for the watcher; true when there was anything.
+    virtual bool Collect() { return false; }
 };
 
 class IAudioBackend {

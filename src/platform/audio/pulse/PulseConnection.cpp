@@ -38,9 +38,16 @@ void CollectDevice(pa_context*, const Info* info, int eol, void* userdata)
 
 } // namespace
 
+PulseConnection::PulseConnection()
+{
+    PulseLoop::Lock lock(m_loop);
+    m_loop.SetBeforeWait([this](bool gathering) { return BeforeWait(gathering); });
+}
+
 PulseConnection::~PulseConnection()
 {
     PulseLoop::Lock lock(m_loop);
+    PostHeld();
     if (!m_loop.Usable())
         return;
     CancelRetry();
@@ -276,6 +283,37 @@ void PulseConnection::CountUnwatched(int change)
 {
     m_nUnwatched += change;
     UpdateGathering();
+}
+
+void PulseConnection::Post(QObject* target, QEvent* event)
+{
+    if (m_held.empty())
+        m_tHeldSince = std::chrono::steady_clock::now();
+    m_held.emplace_back(target, event);
+    if (!m_loop.InLoopThread())
+        PostHeld();
+}
+
+bool PulseConnection::PostHeld()
+{
+    for (const auto& [target, event] : m_held)
+        QCoreApplication::postEvent(target, event);
+    const bool any = !m_held.empty();
+    m_held.clear();
+    return any;
+}
+
+int PulseConnection::BeforeWait(bool gathering)
+{
+    if (m_held.empty())
+        return -1;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_tHeldSince + HOLD_LIMIT -
+                                                                   std::chrono::steady_clock::now());
+    if (!gathering || m_nUnwatched > 0 || left.count() <= 0) {
+        PostHeld();
+        return -1;
+    }
+    return static_cast<int>(left.count());
 }
 
 void PulseConnection::UpdateGathering()

@@ -19,6 +19,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -32,7 +33,7 @@ public:
     static Deadline ReplyDeadline() { return std::chrono::steady_clock::now() + REPLY_TIMEOUT; }
 
     // Starts the main loop; the server is first contacted when something is asked.
-    PulseConnection() = default;
+    PulseConnection();
     ~PulseConnection();
     PulseConnection(const PulseConnection&) = delete;
     PulseConnection& operator=(const PulseConnection&) = delete;
@@ -83,6 +84,18 @@ public:
     void CountStreaming(int change);
     void CountUnwatched(int change);
 
+    // Posts a stream's event to its target. From the main loop's callbacks it is held until
+    // the loop waits again, so that the buffers of one batch wake the UI thread once rather
+    // than once each; and while every stream is a watched capture between its edges, until
+    // the watcher collects it at its next frame (Collect), at most HOLD_LIMIT: the frame's
+    // wake-up then brings the sound too. From any other thread it goes at once, after those
+    // held, in order.
+    static constexpr std::chrono::milliseconds HOLD_LIMIT{200};
+    void Post(QObject* target, QEvent* event);
+    // Posts what is held now (before a target may go away, or for a watcher's frame); true
+    // when there was anything.
+    bool PostHeld();
+
 private:
     bool Ready() const;
     bool Connecting() const;
@@ -100,6 +113,8 @@ private:
     void OnRetry();
     void CancelRetry();
     void UpdateGathering();
+    // The main loop's thread, about to wait: see PulseLoop::SetBeforeWait.
+    int BeforeWait(bool gathering);
 
     PulseLoop m_loop;
     pa_context* m_pContext = nullptr;
@@ -117,6 +132,8 @@ private:
     int m_nStreams = 0;
     int m_nStreaming = 0;
     int m_nUnwatched = 0;
+    std::vector<std::pair<QObject*, QEvent*>> m_held;
+    Deadline m_tHeldSince;
 };
 
 } // namespace platform

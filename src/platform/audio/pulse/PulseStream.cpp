@@ -1,7 +1,5 @@
 #include "platform/audio/pulse/PulseStream.h"
 
-#include <QCoreApplication>
-
 #include <pulse/error.h>
 
 #include <algorithm>
@@ -118,6 +116,8 @@ PulseStream::~PulseStream()
     }
     PulseConnection::Lock lock(*m_pConnection);
     Release();
+    // Its target may go once it is gone: nothing of it is left held.
+    m_pConnection->PostHeld();
     if (m_bUnwatched)
         m_pConnection->CountUnwatched(-1);
     m_pConnection->CountStreams(-1);
@@ -130,6 +130,15 @@ void PulseStream::SetWatched(bool watched)
         return;
     m_bUnwatched = !watched;
     m_pConnection->CountUnwatched(watched ? -1 : 1);
+    // What was held for the watcher's frames goes now: there may be none.
+    if (!watched)
+        m_pConnection->PostHeld();
+}
+
+bool PulseStream::Collect()
+{
+    PulseConnection::Lock lock(*m_pConnection);
+    return m_pConnection->PostHeld();
 }
 
 void PulseStream::Release()
@@ -177,7 +186,7 @@ std::uint32_t PulseStream::Message(std::uint32_t capture, std::uint32_t playback
 
 void PulseStream::Post(std::uint32_t message, WAVEHDR* header, MMRESULT error)
 {
-    QCoreApplication::postEvent(m_pTarget, new WaveEvent(message, m_nId, header, error));
+    m_pConnection->Post(m_pTarget, new WaveEvent(message, m_nId, header, error));
 }
 
 void PulseStream::HandBack(WAVEHDR* header)

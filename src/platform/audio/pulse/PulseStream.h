@@ -71,6 +71,7 @@ public:
     MMRESULT Pause() override;
     MMRESULT Close() override;
     void SetWatched(bool watched) override;
+    bool Collect() override;
     MMRESULT Finish() override;
 
 private:
