@@ -313,11 +313,12 @@ bool CAudioPlayRec::PresentFrame()
     if (!QRect(QPoint(0, 0), store->size()).contains(QRect(at, m_rcClient.size())) ||
         visibleRegion() != QRegion(m_rcClient))
         return false;
-    QRegion changed;
-    for (const QRect& rows : m_rcChanged)
-        changed += rows.translated(at);
-    if (changed.isEmpty())
+    // One rectangle over the rows of both bands: the centre line between them costs less to
+    // copy again than a region of two rectangles costs to make.
+    const QRect rows = m_rcChanged[BAND_LEFT] | m_rcChanged[BAND_RIGHT];
+    if (rows.isEmpty())
         return true; // the screen shows it already
+    const QRegion changed(rows.translated(at));
     store->beginPaint(changed);
     auto* const image = dynamic_cast<QImage*>(store->paintDevice());
     const bool plain = image && image->devicePixelRatio() == 1 &&
@@ -328,9 +329,8 @@ bool CAudioPlayRec::PresentFrame()
         uchar* const bits = image->bits();
         const qsizetype stride = image->bytesPerLine();
         const auto rowBytes = static_cast<std::size_t>(m_rcClient.width()) * 4;
-        for (const QRect& rows : m_rcChanged)
-            for (int y = rows.top(); y <= rows.bottom(); ++y)
-                std::memcpy(bits + (at.y() + y) * stride + at.x() * 4, m_imgDisplay.constScanLine(y), rowBytes);
+        for (int y = rows.top(); y <= rows.bottom(); ++y)
+            std::memcpy(bits + (at.y() + y) * stride + at.x() * 4, m_imgDisplay.constScanLine(y), rowBytes);
     }
     store->endPaint();
     if (plain)
