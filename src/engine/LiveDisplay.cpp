@@ -158,10 +158,9 @@ void CAudioPlayRec::hideEvent(QHideEvent* e)
 void CAudioPlayRec::OnFrameTimer()
 {
     if (m_hWaveIn && m_hWaveIn->Collect()) {
-        const bool outer = !std::exchange(m_bCollecting, true);
+        const bool was = std::exchange(m_bCollecting, true);
         QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
-        if (outer)
-            m_bCollecting = false;
+        m_bCollecting = was;
         if (!m_frameTimers.IsSet(IDT_FRAME))
             return;
     }

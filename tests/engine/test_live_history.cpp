@@ -27,19 +27,15 @@ TEST(LiveHistory, RunsOfAnyLengthKeepWhatFramesOneAtATimeKeep)
             right[i] = static_cast<std::int16_t>(i == total - 500 ? -32768 : sample(random));
             frames.Put(left[i], right[i]);
         }
-        for (std::uint32_t at = 0; at < total; at += piece) {
-            const std::uint32_t n = std::min(piece, total - at);
-            // Each channel's samples little-endian, one after another, as the split leaves them.
-            std::vector<char> l(2 * n), r(2 * n);
-            for (std::uint32_t k = 0; k < n; ++k) {
-                for (auto [out, in] : {std::pair{&l, &left}, std::pair{&r, &right}}) {
-                    const auto v = static_cast<std::uint16_t>((*in)[at + k]);
-                    (*out)[2 * k] = static_cast<char>(v & 0xFF);
-                    (*out)[2 * k + 1] = static_cast<char>(v >> 8);
-                }
+        // Each channel's samples little-endian, one after another, as the split leaves them.
+        std::vector<char> l(2 * total), r(2 * total);
+        for (std::uint32_t i = 0; i < total; ++i)
+            for (auto [out, in] : {std::pair{&l, &left}, std::pair{&r, &right}}) {
+                (*out)[2 * i] = static_cast<char>((*in)[i] & 0xFF);
+                (*out)[2 * i + 1] = static_cast<char>(static_cast<std::uint16_t>((*in)[i]) >> 8);
             }
-            runs.PutSplit16(l.data(), r.data(), n);
-        }
+        for (std::uint32_t at = 0; at < total; at += piece)
+            runs.PutSplit16(&l[2 * at], &r[2 * at], std::min(piece, total - at));
         ASSERT_EQ(runs.Written(), frames.Written());
         for (int channel = 0; channel < 2; ++channel) {
             for (std::uint64_t f = total - LiveHistory::CAPACITY; f < total; f += 97)
