@@ -157,11 +157,13 @@ void CAudioPlayRec::hideEvent(QHideEvent* e)
 // failure, the end of a capture): then there is no frame to draw.
 void CAudioPlayRec::OnFrameTimer()
 {
-    if (m_hWaveIn && m_hWaveIn->Collect()) {
+    if (m_hWaveIn) {
         const bool was = std::exchange(m_bCollecting, true);
-        QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
+        const bool any = m_hWaveIn->Collect();
+        if (any)
+            QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
         m_bCollecting = was;
-        if (!m_frameTimers.IsSet(IDT_FRAME))
+        if (any && !m_frameTimers.IsSet(IDT_FRAME))
             return;
     }
     OnFrame();

@@ -120,7 +120,8 @@ public:
     // so that one wake-up brings both; unwatched, it may hand it over in larger, rarer
     // batches: only the files wait for it. Edges and the end of a capture are never held.
     virtual void SetWatched(bool watched) { (void)watched; }
-    // Hands over now what is held for the watcher; true when there was anything.
+    // From the watcher's thread, at its frame: hands over now what is held for it, straight
+    // to it or posted; the watcher then takes in what is posted. True when there was anything.
     virtual bool Collect() { return false; }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/audio/pulse/PulseConnection.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <pulse/introspect.h>
 #include <pulse/subscribe.h>
@@ -299,7 +300,34 @@ bool PulseConnection::PostHeld()
     for (const auto& [target, event] : m_held)
         QCoreApplication::postEvent(target, event);
     const bool any = !m_held.empty();
+    m_bPosted = m_bPosted || any;
     m_held.clear();
+    return any;
+}
+
+bool PulseConnection::Collect(QObject* watcher)
+{
+    const QPointer<QObject> alive(watcher);
+    bool any = false;
+    while (alive) {
+        QEvent* event = nullptr;
+        {
+            Lock lock(*this);
+            if (m_held.empty())
+                break;
+            any = true;
+            if (m_bPosted || m_held.front().first != watcher) {
+                PostHeld();
+                // The watcher takes in all posted until now.
+                m_bPosted = false;
+                break;
+            }
+            event = m_held.front().second;
+            m_held.erase(m_held.begin());
+        }
+        QCoreApplication::sendEvent(watcher, event);
+        delete event;
+    }
     return any;
 }
 

@@ -92,9 +92,15 @@ public:
     // held, in order.
     static constexpr std::chrono::milliseconds HOLD_LIMIT{200};
     void Post(QObject* target, QEvent* event);
-    // Posts what is held now (before a target may go away, or for a watcher's frame); true
-    // when there was anything.
+    // Posts what is held now (before a target may go away); true when there was anything.
     bool PostHeld();
+    // For the watcher's frame, from its own thread: what is held, oldest first. Events for
+    // the watcher go straight to it while nothing posted may still wait in its queue ahead of
+    // them: posting each would cost the watcher's thread a write and a turn of its loop. The
+    // rest is posted, and the watcher takes it in (sendPostedEvents). One event is taken at a
+    // time, so that a loop run by a handler meanwhile finds the rest still held, in order.
+    // True when there was anything.
+    bool Collect(QObject* watcher);
 
 private:
     bool Ready() const;
@@ -133,6 +139,9 @@ private:
     int m_nStreaming = 0;
     int m_nUnwatched = 0;
     std::vector<std::pair<QObject*, QEvent*>> m_held;
+    // Something was posted that a watcher may not have taken in yet: at first, the stream's
+    // open may be.
+    bool m_bPosted = true;
     Deadline m_tHeldSince;
 };
 

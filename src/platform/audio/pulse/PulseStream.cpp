@@ -137,8 +137,9 @@ void PulseStream::SetWatched(bool watched)
 
 bool PulseStream::Collect()
 {
-    PulseConnection::Lock lock(*m_pConnection);
-    return m_pConnection->PostHeld();
+    // A handler may close this stream meanwhile: the connection outlives it.
+    const std::shared_ptr<PulseConnection> connection = m_pConnection;
+    return connection->Collect(m_pTarget);
 }
 
 void PulseStream::Release()
