@@ -159,7 +159,7 @@ void CAudioPlayRec::OnFrameTimer()
 {
     if (m_hWaveIn) {
         const bool was = std::exchange(m_bCollecting, true);
-        const bool any = m_hWaveIn->Collect();
+        const bool any = m_hWaveIn->Collect([this](const WaveEvent& ev) { PreTranslateMessage(ev); });
         if (any)
             QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
         m_bCollecting = was;

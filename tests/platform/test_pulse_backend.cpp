@@ -206,7 +206,10 @@ TEST(PulseBackend, AWatchedCaptureHandsItsBuffersOverAtEachFrameInOrder)
     for (int frame = 0; frame < 250 && log.Count(MM_WIM_DATA) < buffers.Count(); ++frame) {
         QTest::qWait(38);
         const std::size_t before = log.Count(MM_WIM_DATA);
-        collected += stream->Collect();
+        collected += stream->Collect([&log](const WaveEvent& ev) {
+            WaveEvent copy(ev.Message(), ev.StreamId(), ev.Header(), ev.Error());
+            QCoreApplication::sendEvent(&log, &copy);
+        });
         during += log.Count(MM_WIM_DATA) > before;
     }
     EXPECT_GT(collected, 0) << "nothing was held for a frame";

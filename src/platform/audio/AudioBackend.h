@@ -65,6 +65,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -120,9 +121,16 @@ public:
     // so that one wake-up brings both; unwatched, it may hand it over in larger, rarer
     // batches: only the files wait for it. Edges and the end of a capture are never held.
     virtual void SetWatched(bool watched) { (void)watched; }
-    // From the watcher's thread, at its frame: hands over now what is held for it, straight
-    // to it or posted; the watcher then takes in what is posted. True when there was anything.
-    virtual bool Collect() { return false; }
+    // From the watcher's thread, at its frame: hands over now what is held for it, each
+    // event to `take` as the watcher would handle it posted, or posted where that would put it
+    // ahead of one posted earlier; the watcher then takes in what is posted. True when there
+    // was anything.
+    using Take = std::function<void(const WaveEvent&)>;
+    virtual bool Collect(const Take& take)
+    {
+        (void)take;
+        return false;
+    }
 };
 
 class IAudioBackend {

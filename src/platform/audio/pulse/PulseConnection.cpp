@@ -8,6 +8,7 @@
 #include <pulse/timeval.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace platform {
 
@@ -286,7 +287,7 @@ void PulseConnection::CountUnwatched(int change)
     UpdateGathering();
 }
 
-void PulseConnection::Post(QObject* target, QEvent* event)
+void PulseConnection::Post(QObject* target, WaveEvent* event)
 {
     if (m_held.empty())
         m_tHeldSince = std::chrono::steady_clock::now();
@@ -305,12 +306,12 @@ bool PulseConnection::PostHeld()
     return any;
 }
 
-bool PulseConnection::Collect(QObject* watcher)
+bool PulseConnection::Collect(QObject* watcher, const IWaveStream::Take& take)
 {
     const QPointer<QObject> alive(watcher);
     bool any = false;
     while (alive) {
-        QEvent* event = nullptr;
+        std::unique_ptr<WaveEvent> event;
         {
             Lock lock(*this);
             if (m_held.empty())
@@ -322,11 +323,10 @@ bool PulseConnection::Collect(QObject* watcher)
                 m_bPosted = false;
                 break;
             }
-            event = m_held.front().second;
+            event.reset(m_held.front().second);
             m_held.erase(m_held.begin());
         }
-        QCoreApplication::sendEvent(watcher, event);
-        delete event;
+        take(*event);
     }
     return any;
 }

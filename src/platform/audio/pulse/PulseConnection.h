@@ -91,16 +91,16 @@ public:
     // wake-up then brings the sound too. From any other thread it goes at once, after those
     // held, in order.
     static constexpr std::chrono::milliseconds HOLD_LIMIT{200};
-    void Post(QObject* target, QEvent* event);
+    void Post(QObject* target, WaveEvent* event);
     // Posts what is held now (before a target may go away); true when there was anything.
     bool PostHeld();
     // For the watcher's frame, from its own thread: what is held, oldest first. Events for
-    // the watcher go straight to it while nothing posted may still wait in its queue ahead of
-    // them: posting each would cost the watcher's thread a write and a turn of its loop. The
-    // rest is posted, and the watcher takes it in (sendPostedEvents). One event is taken at a
-    // time, so that a loop run by a handler meanwhile finds the rest still held, in order.
-    // True when there was anything.
-    bool Collect(QObject* watcher);
+    // the watcher go straight to `take` while nothing posted may still wait in its queue ahead
+    // of them: posting each would cost the watcher's thread a write, a turn of its loop and a
+    // pass through the application's event filters. The rest is posted, and the watcher takes
+    // it in (sendPostedEvents). One event is taken at a time, so that a loop run by a handler
+    // meanwhile finds the rest still held, in order. True when there was anything.
+    bool Collect(QObject* watcher, const IWaveStream::Take& take);
 
 private:
     bool Ready() const;
@@ -138,7 +138,7 @@ private:
     int m_nStreams = 0;
     int m_nStreaming = 0;
     int m_nUnwatched = 0;
-    std::vector<std::pair<QObject*, QEvent*>> m_held;
+    std::vector<std::pair<QObject*, WaveEvent*>> m_held;
     // Something was posted that a watcher may not have taken in yet: at first, the stream's
     // open may be.
     bool m_bPosted = true;

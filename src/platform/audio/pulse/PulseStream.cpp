@@ -135,11 +135,11 @@ void PulseStream::SetWatched(bool watched)
         m_pConnection->PostHeld();
 }
 
-bool PulseStream::Collect()
+bool PulseStream::Collect(const Take& take)
 {
     // A handler may close this stream meanwhile: the connection outlives it.
     const std::shared_ptr<PulseConnection> connection = m_pConnection;
-    return connection->Collect(m_pTarget);
+    return connection->Collect(m_pTarget, take);
 }
 
 void PulseStream::Release()

@@ -71,7 +71,7 @@ public:
     MMRESULT Pause() override;
     MMRESULT Close() override;
     void SetWatched(bool watched) override;
-    bool Collect() override;
+    bool Collect(const Take& take) override;
     MMRESULT Finish() override;
 
 private:
