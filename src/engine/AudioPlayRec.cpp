@@ -149,9 +149,7 @@ void CAudioPlayRec::Stop()
 
 void CAudioPlayRec::timerEvent(QTimerEvent* e)
 {
-    if (m_frameTimers.IdOf(e) == IDT_FRAME)
-        OnFrameTimer();
-    else if (e->timerId() == m_timerCloseRecord.timerId())
+    if (e->timerId() == m_timerCloseRecord.timerId())
         OnTimer(IDT_CLOSE_RECORD);
     else if (e->timerId() == m_timerClosePlay.timerId())
         OnTimer(IDT_CLOSE_PLAY);
