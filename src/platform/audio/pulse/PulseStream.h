@@ -45,9 +45,9 @@ namespace platform {
 class PulseStream final : public IWaveStream {
 public:
     // Captured sound reaches us in fragments this long: each wakes this process, so they
-    // are as long as a live trace allows (it is redrawn once a fragment, more than ten
-    // times a second). The edges of a recording come from the server's timing, not from
-    // the fragments' length.
+    // are long. The live display walks through them at its own frame rate, a fragment
+    // behind the sound at most. The edges of a recording come from the server's timing, not
+    // from the fragments' length.
     static constexpr unsigned CAPTURE_FRAGMENT_MS = 90;
     static constexpr unsigned PLAYBACK_LATENCY_MS = 150;
 
