@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <pulse/timeval.h>
+
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -47,4 +49,109 @@ TEST(PulseLoop, GatheringTakesInEverythingAlreadySentAtEachWake)
     }
     ::close(ends[0]);
     ::close(ends[1]);
+}
+
+namespace {
+
+// A pipe the loop watches, and which thread took in each byte.
+struct WatchedPipe {
+    int ends[2] = {-1, -1};
+    std::vector<std::thread::id> readers; // under the loop's lock
+
+    explicit WatchedPipe(platform::PulseLoop& loop)
+    {
+        EXPECT_EQ(::pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
+        platform::PulseLoop::Lock lock(loop);
+        loop.Api()->io_new(
+            loop.Api(), ends[0], PA_IO_EVENT_INPUT,
+            [](pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void* self) {
+                char byte = 0;
+                while (::read(fd, &byte, 1) == 1)
+                    static_cast<WatchedPipe*>(self)->readers.push_back(std::this_thread::get_id());
+            },
+            this);
+    }
+    ~WatchedPipe()
+    {
+        ::close(ends[0]);
+        ::close(ends[1]);
+    }
+    std::size_t Read(platform::PulseLoop& loop)
+    {
+        platform::PulseLoop::Lock lock(loop);
+        return readers.size();
+    }
+};
+
+} // namespace
+
+// While lent, the sound is taken in by the watcher's pumps alone; when they stop, the loop's
+// thread takes it in again, and a wait on the loop is never left to a pump.
+TEST(PulseLoop, ALentLoopRunsOnThePumpingThreadUntilThePumpsStop)
+{
+    platform::PulseLoop loop;
+    WatchedPipe pipe(loop);
+    {
+        platform::PulseLoop::Lock lock(loop);
+        loop.Gather(std::chrono::milliseconds(36));
+        loop.Lend(true);
+        EXPECT_FALSE(loop.Pump()) << "the first pump only asks for the loop";
+    }
+    // The thread hands the loop over once it has run a turn: a byte wakes it.
+    ASSERT_EQ(::write(pipe.ends[1], "a", 1), 1);
+    for (int tries = 0; tries < 100 && pipe.Read(loop) < 1; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    bool pumped = false;
+    for (int tries = 0; tries < 100 && !pumped; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        platform::PulseLoop::Lock lock(loop);
+        pumped = loop.Pump();
+    }
+    ASSERT_TRUE(pumped);
+
+    ASSERT_EQ(::write(pipe.ends[1], "bcd", 3), 3);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(pipe.Read(loop), 1u) << "the loop's thread took in sound that was lent";
+    {
+        platform::PulseLoop::Lock lock(loop);
+        EXPECT_TRUE(loop.Pump());
+        ASSERT_EQ(pipe.readers.size(), 4u);
+        EXPECT_EQ(pipe.readers.back(), std::this_thread::get_id());
+        // A wait takes the loop back at once: its answer comes from the loop's thread.
+        struct Answer {
+            platform::PulseLoop* loop;
+            bool done = false;
+        } answer{&loop};
+        timeval when{};
+        pa_timeval_add(pa_gettimeofday(&when), 20 * PA_USEC_PER_MSEC);
+        pa_time_event* soon = loop.Api()->time_new(
+            loop.Api(), &when,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+                auto* answer = static_cast<Answer*>(self);
+                answer->done = true;
+                answer->loop->Signal();
+            },
+            &answer);
+        EXPECT_TRUE(loop.WaitUntil([&] { return answer.done; },
+                                   platform::PulseLoop::Clock::now() + std::chrono::milliseconds(500)));
+        loop.Api()->time_free(soon);
+    }
+
+    // The loop is lent again after the wait, and a watcher that then stalls does not leave the
+    // sound waiting for it: the thread takes it back.
+    pumped = false;
+    for (int tries = 0; tries < 100 && !pumped; ++tries) {
+        ASSERT_EQ(::write(pipe.ends[1], "e", 1), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        platform::PulseLoop::Lock lock(loop);
+        pumped = loop.Pump();
+    }
+    ASSERT_TRUE(pumped);
+    const std::size_t before = pipe.Read(loop);
+    ASSERT_EQ(::write(pipe.ends[1], "f", 1), 1);
+    for (int tries = 0; tries < 300 && pipe.Read(loop) == before; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    platform::PulseLoop::Lock lock(loop);
+    ASSERT_EQ(pipe.readers.size(), before + 1) << "the sound waited for a pump that never came";
+    EXPECT_NE(pipe.readers.back(), std::this_thread::get_id());
 }

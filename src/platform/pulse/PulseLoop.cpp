@@ -36,22 +36,14 @@ int Forks()
 
 } // namespace
 
-PulseLoop::PulseLoop() : m_nForks(Forks()), m_pMain(pa_mainloop_new())
+PulseLoop::PulseLoop() : m_nForks(Forks()), m_pEvents(std::make_unique<LoopEvents>([this] { return InLoop(); }))
 {
-    if (!m_pMain)
-        return;
     m_nHurryFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    pa_mainloop_set_poll_func(
-        m_pMain,
-        [](pollfd* fds, unsigned long count, int timeout, void* self) {
-            return static_cast<PulseLoop*>(self)->Poll(fds, count, timeout);
-        },
-        this);
+    if (!m_pEvents->Usable())
+        return;
     try {
         m_pThread = std::make_unique<std::thread>(&PulseLoop::Run, this);
     } catch (const std::system_error&) {
-        pa_mainloop_free(m_pMain);
-        m_pMain = nullptr;
     }
 }
 
@@ -60,29 +52,87 @@ PulseLoop::~PulseLoop()
     // A forked child leaves the parent's loop alone: its thread is not in this process.
     if (Forks() != m_nForks) {
         (void)m_pThread.release();
+        (void)m_pEvents.release();
         return;
     }
-    if (m_pMain) {
+    if (m_pThread) {
         {
             std::lock_guard lock(m_mutex);
-            pa_mainloop_quit(m_pMain, 0);
+            m_pEvents->Quit();
+            Lend(false);
         }
         Hurry();
         m_pThread->join();
-        pa_mainloop_free(m_pMain);
     }
+    m_pEvents.reset();
     if (m_nHurryFd >= 0)
         ::close(m_nHurryFd);
 }
 
 void PulseLoop::Run()
 {
-    std::lock_guard lock(m_mutex);
-    pa_mainloop_run(m_pMain, nullptr);
+    std::unique_lock lock(m_mutex);
+    while (Iterate(true) >= 0) {
+        if (Lent())
+            Park(lock);
+    }
+}
+
+int PulseLoop::Iterate(bool block)
+{
+    if (m_pEvents->Quitting())
+        return -1;
+    const int timeout = m_pEvents->Prepare(block);
+    std::vector<pollfd>& fds = m_pEvents->PollSet();
+    const int ready = m_pEvents->Deferred() ? 0 : Poll(fds.data(), fds.size(), timeout);
+    return m_pEvents->Dispatch(ready);
+}
+
+void PulseLoop::Park(std::unique_lock<std::recursive_mutex>& lock)
+{
+    m_bParked = true;
+    while (Lent()) {
+        m_bPumped = false;
+        if (m_park.wait_for(lock, PARK_LIMIT) == std::cv_status::timeout && !m_bPumped)
+            m_bBorrowed = false;
+    }
+    m_bParked = false;
+}
+
+void PulseLoop::Lend(bool lendable)
+{
+    if (lendable == m_bLendable)
+        return;
+    m_bLendable = lendable;
+    m_bBorrowed = false;
+    m_park.notify_all();
+}
+
+bool PulseLoop::Pump()
+{
+    if (!m_bLendable || !Usable())
+        return false;
+    m_bBorrowed = true;
+    if (!m_bParked)
+        return false;
+    m_bPumped = true;
+    m_bPumping = true;
+    // Until nothing more is due: a turn reads one message from a socket. Bounded, so that a
+    // server that floods the socket cannot hold the frame.
+    constexpr int MAX_TURNS = 64;
+    for (int turn = 0; turn < MAX_TURNS && Lent(); ++turn) {
+        if (Iterate(false) <= 0)
+            break;
+    }
+    m_bPumping = false;
+    return true;
 }
 
 int PulseLoop::Poll(pollfd* fds, unsigned long count, int timeout)
 {
+    // A pump looks, and does not wait: the lock stays with the watcher's thread.
+    if (m_bPumping)
+        return ::poll(fds, count, 0);
     const int gather = m_nGatherMs.load(std::memory_order_relaxed);
     const bool gathering = gather > 0 && m_nWaiting.load(std::memory_order_relaxed) == 0 && m_nHurryFd >= 0;
     // What is already here is all taken in before waiting: the loop reads one message from
@@ -136,12 +186,12 @@ void PulseLoop::Hurry()
 
 bool PulseLoop::Usable() const
 {
-    return m_pMain && Forks() == m_nForks;
+    return m_pThread && Forks() == m_nForks;
 }
 
 pa_mainloop_api* PulseLoop::Api() const
 {
-    return pa_mainloop_get_api(m_pMain);
+    return m_pEvents->Api();
 }
 
 PulseLoop::Lock::Lock(const PulseLoop& loop) : m_pLoop(loop.Usable() ? &loop : nullptr)
@@ -180,6 +230,7 @@ bool PulseLoop::WaitUntil(const std::function<bool()>& done, Clock::time_point d
     ++m_nWaiting;
     if (m_nGatherMs.load() > 0)
         Hurry();
+    m_park.notify_all();
     // A timer on the loop wakes the wait at the deadline even if the server stays silent.
     pa_mainloop_api* api = Api();
     timeval when{};

@@ -8,9 +8,11 @@
 // gather: while sound only streams in, the thread wakes at most once in a gathering
 // interval and takes in everything the server sent meanwhile, instead of once for every
 // piece (a card paced source sends one every 10 ms, and each wake-up costs more than
-// moving the sound does).
+// moving the sound does). And so that it can lend itself to a watcher that wakes for its
+// frames anyway (Lend, Pump).
 
-#include <pulse/mainloop.h>
+#include "platform/pulse/LoopEvents.h"
+
 #include <pulse/operation.h>
 
 #include <atomic>
@@ -74,15 +76,34 @@ public:
     void SetBeforeWait(BeforeWait hook) { m_beforeWait = std::move(hook); }
     bool InLoopThread() const { return m_pThread && std::this_thread::get_id() == m_pThread->get_id(); }
 
+    // Lending: while the only thing the loop serves is sound that a watcher takes in at its
+    // own frames anyway, the watcher runs the loop at each frame (Pump) and the loop's thread
+    // sleeps, instead of waking for every piece the server sends as well. The owner says when
+    // lending is allowed, with the lock held.
+    void Lend(bool lendable);
+    // From the watcher's thread, with the lock held: runs whatever is due on the loop, without
+    // waiting. The first pump only asks for the loop; the thread hands it over the next time
+    // it would wait. It takes it back for any wait on the loop, when lending ends, and when no
+    // pump came for PARK_LIMIT: a watcher that stalls does not leave the sound in the server.
+    // True when this pump ran the loop.
+    static constexpr std::chrono::milliseconds PARK_LIMIT{500};
+    bool Pump();
+    // In one of the loop's callbacks, whichever thread runs it; with the lock held.
+    bool InLoop() const { return m_bPumping || InLoopThread(); }
+
 private:
     void Run();
+    // One turn of the loop, as pa_mainloop_iterate: what it ran, -1 once quit.
+    int Iterate(bool block);
+    bool Lent() const { return m_bLendable && m_bBorrowed && m_nWaiting.load(std::memory_order_relaxed) == 0; }
+    void Park(std::unique_lock<std::recursive_mutex>& lock);
     // The loop's poll: lets the lock go while it waits, and holds back a wake-up that comes
     // within the gathering interval of the last one.
     int Poll(struct pollfd* fds, unsigned long count, int timeout);
     void Hurry();
 
     int m_nForks; // the forks made when it was, in this process
-    pa_mainloop* m_pMain = nullptr;
+    std::unique_ptr<LoopEvents> m_pEvents;
     mutable std::recursive_mutex m_mutex;
     std::condition_variable_any m_signal;
     // Left alone in a forked child, where it does not run.
@@ -95,6 +116,14 @@ private:
     // Nothing came during the last interval waited out: the source sends less often.
     bool m_bPieceAtATime = false; // the loop's thread only
     BeforeWait m_beforeWait;
+    // Lending, all under the lock: allowed, asked for by a pump, the thread asleep for it, a
+    // pump came during this stretch of sleep, a pump is running the loop.
+    std::condition_variable_any m_park;
+    bool m_bLendable = false;
+    bool m_bBorrowed = false;
+    bool m_bParked = false;
+    bool m_bPumped = false;
+    bool m_bPumping = false;
 };
 
 } // namespace platform

@@ -292,7 +292,7 @@ void PulseConnection::Post(QObject* target, WaveEvent* event)
     if (m_held.empty())
         m_tHeldSince = std::chrono::steady_clock::now();
     m_held.emplace_back(target, event);
-    if (!m_loop.InLoopThread())
+    if (!m_loop.InLoop())
         PostHeld();
 }
 
@@ -309,6 +309,10 @@ bool PulseConnection::PostHeld()
 bool PulseConnection::Collect(QObject* watcher, const IWaveStream::Take& take)
 {
     const QPointer<QObject> alive(watcher);
+    {
+        Lock lock(*this);
+        m_loop.Pump();
+    }
     bool any = false;
     while (alive) {
         std::unique_ptr<WaveEvent> event;
@@ -349,6 +353,8 @@ void PulseConnection::UpdateGathering()
     const bool gather = m_nStreaming > 0 && m_nStreaming == m_nStreams;
     const auto interval = m_nUnwatched == m_nStreams ? UNWATCHED_GATHER_INTERVAL : GATHER_INTERVAL;
     m_loop.Gather(gather ? interval : std::chrono::milliseconds(0));
+    // Watched sound is taken in by the watcher's frames: the loop's thread may sleep.
+    m_loop.Lend(gather && m_nUnwatched == 0);
 }
 
 } // namespace platform

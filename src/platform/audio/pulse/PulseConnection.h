@@ -94,12 +94,15 @@ public:
     void Post(QObject* target, WaveEvent* event);
     // Posts what is held now (before a target may go away); true when there was anything.
     bool PostHeld();
-    // For the watcher's frame, from its own thread: what is held, oldest first. Events for
-    // the watcher go straight to `take` while nothing posted may still wait in its queue ahead
-    // of them: posting each would cost the watcher's thread a write, a turn of its loop and a
-    // pass through the application's event filters. The rest is posted, and the watcher takes
-    // it in (sendPostedEvents). One event is taken at a time, so that a loop run by a handler
-    // meanwhile finds the rest still held, in order. True when there was anything.
+    // For the watcher's frame, from its own thread. While every stream is a watched capture
+    // between its edges, the main loop runs here first (PulseLoop::Pump): the frame takes the
+    // sound from the server itself, and the loop's thread sleeps. Then what is held, oldest
+    // first. Events for the watcher go straight to `take` while nothing posted may still wait
+    // in its queue ahead of them: posting each would cost the watcher's thread a write, a turn
+    // of its loop and a pass through the application's event filters. The rest is posted, and
+    // the watcher takes it in (sendPostedEvents). One event is taken at a time, so that a loop
+    // run by a handler meanwhile finds the rest still held, in order. True when there was
+    // anything.
     bool Collect(QObject* watcher, const IWaveStream::Take& take);
 
 private:
