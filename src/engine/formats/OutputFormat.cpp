@@ -42,6 +42,7 @@ bool OutputDescriptor::Create(const std::string& path)
     // Replaced, not overwritten in place: a longer old file would leave its tail behind.
     ::unlink(path.c_str());
     m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    m_nAt = 0;
     if (m_fd < 0) {
         NoteError(errno);
         return false;
@@ -53,7 +54,7 @@ bool OutputDescriptor::Create(const std::string& path)
 // frame or page, and decoders read it to its end without a damaged tail.
 bool OutputDescriptor::WriteAll(const void* data, std::size_t bytes)
 {
-    const off_t start = ::lseek(m_fd, 0, SEEK_CUR);
+    const auto start = static_cast<off_t>(m_nAt);
     const auto* at = static_cast<const char*>(data);
     while (bytes > 0) {
         const ssize_t done = ::write(m_fd, at, bytes);
@@ -61,11 +62,14 @@ bool OutputDescriptor::WriteAll(const void* data, std::size_t bytes)
             continue;
         if (done <= 0) {
             NoteError(done < 0 ? errno : ENOSPC);
-            if (start >= 0 && ::ftruncate(m_fd, start) == 0)
+            if (::ftruncate(m_fd, start) == 0)
                 ::lseek(m_fd, start, SEEK_SET);
+            const off_t now = ::lseek(m_fd, 0, SEEK_CUR);
+            m_nAt = now < 0 ? m_nAt : static_cast<std::uint64_t>(now);
             return false;
         }
         at += done;
+        m_nAt += static_cast<std::uint64_t>(done);
         bytes -= static_cast<std::size_t>(done);
     }
     return true;
@@ -77,13 +81,8 @@ bool OutputDescriptor::Seek(std::uint64_t offset)
         NoteError(errno);
         return false;
     }
+    m_nAt = offset;
     return true;
-}
-
-std::uint64_t OutputDescriptor::Tell() const
-{
-    const off_t at = ::lseek(m_fd, 0, SEEK_CUR);
-    return at < 0 ? 0 : static_cast<std::uint64_t>(at);
 }
 
 bool OutputDescriptor::Close()

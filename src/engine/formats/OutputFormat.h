@@ -75,7 +75,8 @@ public:
     bool Create(const std::string& path);
     bool WriteAll(const void* data, std::size_t bytes);
     bool Seek(std::uint64_t offset);
-    std::uint64_t Tell() const;
+    // Kept here rather than asked of the system: the encoders ask at every frame.
+    std::uint64_t Tell() const { return m_nAt; }
     bool Close();
     bool IsOpen() const { return m_fd >= 0; }
     // The system's words for the first failure.
@@ -84,5 +85,6 @@ public:
 private:
     void NoteError(int code);
     int m_fd = -1;
+    std::uint64_t m_nAt = 0; // where the next write goes
     QString m_strError;
 };
