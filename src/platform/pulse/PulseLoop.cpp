@@ -92,9 +92,12 @@ void PulseLoop::Park(std::unique_lock<std::recursive_mutex>& lock)
 {
     m_bParked = true;
     while (Lent()) {
-        m_bPumped = false;
-        if (m_park.wait_for(lock, PARK_LIMIT) == std::cv_status::timeout && !m_bPumped)
+        const Clock::time_point until = m_tLastPump + PARK_LIMIT;
+        if (Clock::now() >= until) {
             m_bBorrowed = false;
+            break;
+        }
+        m_park.wait_until(lock, until);
     }
     m_bParked = false;
 }
@@ -113,9 +116,9 @@ bool PulseLoop::Pump()
     if (!m_bLendable || !Usable())
         return false;
     m_bBorrowed = true;
+    m_tLastPump = Clock::now();
     if (!m_bParked)
         return false;
-    m_bPumped = true;
     m_bPumping = true;
     // Until nothing more is due: a turn reads one message from a socket. Bounded, so that a
     // server that floods the socket cannot hold the frame.

@@ -86,7 +86,7 @@ public:
     // it would wait. It takes it back for any wait on the loop, when lending ends, and when no
     // pump came for PARK_LIMIT: a watcher that stalls does not leave the sound in the server.
     // True when this pump ran the loop.
-    static constexpr std::chrono::milliseconds PARK_LIMIT{500};
+    static constexpr std::chrono::milliseconds PARK_LIMIT{1000};
     bool Pump();
     // In one of the loop's callbacks, whichever thread runs it; with the lock held.
     bool InLoop() const { return m_bPumping || InLoopThread(); }
@@ -117,13 +117,13 @@ private:
     bool m_bPieceAtATime = false; // the loop's thread only
     BeforeWait m_beforeWait;
     // Lending, all under the lock: allowed, asked for by a pump, the thread asleep for it, a
-    // pump came during this stretch of sleep, a pump is running the loop.
+    // pump is running the loop, the last pump.
     std::condition_variable_any m_park;
     bool m_bLendable = false;
     bool m_bBorrowed = false;
     bool m_bParked = false;
-    bool m_bPumped = false;
     bool m_bPumping = false;
+    Clock::time_point m_tLastPump;
 };
 
 } // namespace platform

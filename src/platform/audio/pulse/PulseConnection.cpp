@@ -308,11 +308,13 @@ bool PulseConnection::PostHeld()
 
 bool PulseConnection::Collect(QObject* watcher, const IWaveStream::Take& take)
 {
-    const QPointer<QObject> alive(watcher);
     {
         Lock lock(*this);
         m_loop.Pump();
+        if (m_held.empty())
+            return false; // half the frames: nothing came since the last
     }
+    const QPointer<QObject> alive(watcher);
     bool any = false;
     while (alive) {
         std::unique_ptr<WaveEvent> event;
