@@ -1,10 +1,12 @@
 #include "platform/pulse/PulseLoop.h"
+#include "platform/pulse/LoopEvents.h"
 
 #include <gtest/gtest.h>
 
 #include <pulse/timeval.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -154,4 +156,63 @@ TEST(PulseLoop, ALentLoopRunsOnThePumpingThreadUntilThePumpsStop)
     platform::PulseLoop::Lock lock(loop);
     ASSERT_EQ(pipe.readers.size(), before + 1) << "the sound waited for a pump that never came";
     EXPECT_NE(pipe.readers.back(), std::this_thread::get_id());
+}
+
+// libpulse's own loop runs pending deferred calls alone before anything else, and frees an
+// event only after the turn that freed it: its callbacks rely on both.
+TEST(LoopEvents, RunsDeferredCallsFirstAndFreesEventsAfterTheTurn)
+{
+    platform::LoopEvents events([] { return true; });
+    pa_mainloop_api* api = events.Api();
+    struct Log {
+        std::vector<std::string> ran;
+        pa_time_event* second = nullptr;
+        int destroyed = 0;
+    } log;
+    timeval now{};
+    pa_gettimeofday(&now);
+    pa_time_event* first = api->time_new(
+        api, &now,
+        [](pa_mainloop_api* a, pa_time_event*, const timeval*, void* self) {
+            auto* log = static_cast<Log*>(self);
+            log->ran.push_back("first");
+            a->time_free(log->second);
+        },
+        &log);
+    log.second = api->time_new(
+        api, &now,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+            static_cast<Log*>(self)->ran.push_back("second");
+        },
+        &log);
+    api->time_set_destroy(log.second,
+                          [](pa_mainloop_api*, pa_time_event*, void* self) { ++static_cast<Log*>(self)->destroyed; });
+    pa_defer_event* defer = api->defer_new(
+        api,
+        [](pa_mainloop_api* a, pa_defer_event* e, void* self) {
+            static_cast<Log*>(self)->ran.push_back("defer");
+            a->defer_enable(e, 0);
+        },
+        &log);
+    timeval later{};
+    pa_timeval_add(pa_gettimeofday(&later), 500 * PA_USEC_PER_MSEC);
+    pa_time_event* last = api->time_new(
+        api, &later, [](pa_mainloop_api*, pa_time_event*, const timeval*, void*) {}, nullptr);
+
+    auto turn = [&events] {
+        const int timeout = events.Prepare(true);
+        std::vector<pollfd>& fds = events.PollSet();
+        return events.Dispatch(events.Deferred() ? 0 : ::poll(fds.data(), fds.size(), timeout));
+    };
+    EXPECT_EQ(turn(), 1);
+    EXPECT_EQ(turn(), 1);
+    EXPECT_EQ(log.ran, (std::vector<std::string>{"defer", "first"}));
+    EXPECT_EQ(log.destroyed, 0) << "freed in the middle of the turn";
+    const int timeout = events.Prepare(true);
+    EXPECT_EQ(log.destroyed, 1);
+    EXPECT_GT(timeout, 0);
+    EXPECT_LE(timeout, 500) << "a wall-clock time half a second away";
+    api->time_free(first);
+    api->time_free(last);
+    api->defer_free(defer);
 }
