@@ -225,7 +225,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    // The window's minimising and hiding start and stop the display's frames.
+    // The window's minimising and hiding start and stop the display's frames; any widget
+    // that moves, shows, hides or is restacked may change what covers the display.
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -404,6 +405,12 @@ private:
     // What the display's picture shows of each band now: the pixels a frame puts back.
     std::vector<Column> m_drawnColumns[2];
     bool m_bTraceShown[2] = {false, false};
+    // Whether the display lies whole in sight in its window's store, and where: asked of
+    // Qt again only after some widget moved, showed, hid or was restacked. Asking costs a
+    // fifth of a frame.
+    bool m_bSightKnown = false;
+    bool m_bWholeInSight = false;
+    QPoint m_ptInWindow;
     // The rows of each band the last composing changed, for the screen to take.
     QRect m_rcChanged[2];
     // The background drawn once, and the picture of the display that frames compose.

@@ -6,6 +6,7 @@
 #include "engine/AudioPlayRec.h"
 
 #include <QBackingStore>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWindow>
 
@@ -46,7 +47,8 @@ int CAudioPlayRec::CreateDisplayWindow(QWidget* parent, const QRect* rect)
         m_imgBackground = QImage(m_rcClient.size(), QImage::Format_RGB32);
         m_imgDisplay = QImage(m_rcClient.size(), QImage::Format_RGB32);
         DrawBackgroundPicture();
-        window()->installEventFilter(this);
+        // Every widget's moves and showings, not only the window's: a sibling may cover it.
+        QCoreApplication::instance()->installEventFilter(this);
     }
     return 1;
 }
@@ -309,9 +311,13 @@ bool CAudioPlayRec::PresentFrame()
     QWindow* const handle = top->windowHandle();
     if (!store || !handle || handle->surfaceType() != QSurface::RasterSurface)
         return false;
-    const QPoint at = mapTo(top, QPoint(0, 0));
-    if (!QRect(QPoint(0, 0), store->size()).contains(QRect(at, m_rcClient.size())) ||
-        visibleRegion() != QRegion(m_rcClient))
+    if (!m_bSightKnown) {
+        m_ptInWindow = mapTo(top, QPoint(0, 0));
+        m_bWholeInSight = visibleRegion() == QRegion(m_rcClient);
+        m_bSightKnown = true;
+    }
+    const QPoint at = m_ptInWindow;
+    if (!m_bWholeInSight || !QRect(QPoint(0, 0), store->size()).contains(QRect(at, m_rcClient.size())))
         return false;
     // One rectangle over the rows of both bands: the centre line between them costs less to
     // copy again than a region of two rectangles costs to make.

@@ -134,6 +134,20 @@ void CAudioPlayRec::ShowPresentState()
 
 bool CAudioPlayRec::eventFilter(QObject* watched, QEvent* e)
 {
+    switch (e->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+    case QEvent::ParentChange:
+    case QEvent::WindowStateChange:
+        if (watched->isWidgetType())
+            m_bSightKnown = false;
+        break;
+    default:
+        break;
+    }
     if (watched == window() &&
         (e->type() == QEvent::WindowStateChange || e->type() == QEvent::Show || e->type() == QEvent::Hide))
         UpdateFrameTimer();

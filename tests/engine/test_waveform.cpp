@@ -273,6 +273,43 @@ TEST_F(WaveformTest, FramesArePaintedAtTheFrameRateOnlyWhileSomeoneCanSeeThem)
     StopAndSettle();
 }
 
+TEST_F(WaveformTest, FramesGoStraightToTheScreenOnlyWhileNoWidgetCoversTheDisplay)
+{
+    ShowDisplay(0);
+    PaintCounter counter;
+    counter.Watch({engine.get()});
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+    // Uncovered, frames reach the screen with no paint event; covered (by a sibling made
+    // after the display, so above it), Qt paints them around what covers the display.
+    const auto expectOnScreen = [&](bool covered) {
+        for (int step = 0; step < 40; ++step) {
+            audio.Advance(441);
+            Pump();
+            clock.Advance(10);
+            counter.paints = step == 20 ? 0 : counter.paints;
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(OnScreen().pixel(WIDTH / 2, HEIGHT / 2) == qRgb(255, 0, 0), covered);
+        if (!covered) {
+            EXPECT_EQ(counter.paints, 0);
+            EXPECT_EQ(OnScreen(), Shot());
+        }
+    };
+    QWidget cover(&window);
+    cover.setAutoFillBackground(true);
+    cover.setPalette(QPalette(Qt::red));
+    cover.setGeometry(engine->geometry().adjusted(10, 10, -10, -10));
+    const QPoint over = cover.pos();
+    for (const auto& [change, covered] : std::initializer_list<std::pair<std::function<void()>, bool>>{
+             {[] {}, false}, {[&] { cover.show(); }, true}, {[&] { cover.hide(); }, false},
+             {[&] { cover.show(); }, true}, {[&] { cover.move(over + QPoint(0, HEIGHT)); }, false},
+             {[&] { cover.move(over); }, true}, {[&] { engine->raise(); }, false}, {[&] { cover.raise(); }, true}}) {
+        change();
+        expectOnScreen(covered);
+    }
+    StopAndSettle();
+}
+
 TEST_F(WaveformTest, PiecesOfNinetyMsAreSpreadOverSteadyFramesDrawnOncePerFrame)
 {
     // A device that hands over 90 ms at a time; time passes in steps of 5 ms.
