@@ -406,8 +406,8 @@ private:
     std::vector<Column> m_drawnColumns[2];
     bool m_bTraceShown[2] = {false, false};
     // Whether the display lies whole in sight in its window's store, and where: asked of
-    // Qt again only after some widget moved, showed, hid or was restacked. Asking costs a
-    // fifth of a frame.
+    // Qt again only after some widget moved, showed, hid or was restacked. Asking at every
+    // frame cost a fifth of painting it.
     bool m_bSightKnown = false;
     bool m_bWholeInSight = false;
     QPoint m_ptInWindow;

@@ -76,6 +76,17 @@ protected:
     // One full capture buffer comes back.
     void FeedOneBuffer() { Feed(4096u / engine->m_wfx.nBlockAlign); }
 
+    // Sound and time go on together in steps of 10 ms, at 44100 Hz.
+    void RunSteps(int steps)
+    {
+        for (int step = 0; step < steps; ++step) {
+            audio.Advance(441);
+            Pump();
+            clock.Advance(10);
+        }
+        QCoreApplication::processEvents();
+    }
+
     // Time passes for the display's frames, enough for them to reach the newest sound even
     // at 8000 Hz, where a buffer of 8-bit mono lasts half a second.
     void ShowFrames()
@@ -247,12 +258,7 @@ TEST_F(WaveformTest, FramesArePaintedAtTheFrameRateOnlyWhileSomeoneCanSeeThem)
         away(true);
         QCoreApplication::processEvents();
         counter.paints = counter.requests = frames = 0;
-        for (int step = 0; step < 100; ++step) {
-            audio.Advance(441);
-            Pump();
-            clock.Advance(10);
-        }
-        QCoreApplication::processEvents();
+        RunSteps(100);
         if (name == "shown") {
             // A frame every FRAME_MS, or up to FRAME_EARLY_MS sooner when sound comes; on
             // screen as the picture is.
@@ -279,23 +285,7 @@ TEST_F(WaveformTest, FramesGoStraightToTheScreenOnlyWhileNoWidgetCoversTheDispla
     PaintCounter counter;
     counter.Watch({engine.get()});
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
-    // Uncovered, frames reach the screen with no paint event; covered (by a sibling made
-    // after the display, so above it), Qt paints them around what covers the display.
-    const auto expectOnScreen = [&](bool covered) {
-        for (int step = 0; step < 40; ++step) {
-            audio.Advance(441);
-            Pump();
-            clock.Advance(10);
-            counter.paints = step == 20 ? 0 : counter.paints;
-        }
-        QCoreApplication::processEvents();
-        EXPECT_EQ(OnScreen().pixel(WIDTH / 2, HEIGHT / 2) == qRgb(255, 0, 0), covered);
-        if (!covered) {
-            EXPECT_EQ(counter.paints, 0);
-            EXPECT_EQ(OnScreen(), Shot());
-        }
-    };
-    QWidget cover(&window);
+    QWidget cover(&window); // made after the display, so above it
     cover.setAutoFillBackground(true);
     cover.setPalette(QPalette(Qt::red));
     cover.setGeometry(engine->geometry().adjusted(10, 10, -10, -10));
@@ -305,7 +295,16 @@ TEST_F(WaveformTest, FramesGoStraightToTheScreenOnlyWhileNoWidgetCoversTheDispla
              {[&] { cover.show(); }, true}, {[&] { cover.move(over + QPoint(0, HEIGHT)); }, false},
              {[&] { cover.move(over); }, true}, {[&] { engine->raise(); }, false}, {[&] { cover.raise(); }, true}}) {
         change();
-        expectOnScreen(covered);
+        RunSteps(20);
+        counter.paints = 0;
+        RunSteps(20);
+        // Uncovered, frames reach the screen with no paint event; covered, Qt paints them
+        // around what covers the display.
+        EXPECT_EQ(OnScreen().pixel(WIDTH / 2, HEIGHT / 2) == qRgb(255, 0, 0), covered);
+        if (!covered) {
+            EXPECT_EQ(counter.paints, 0);
+            EXPECT_EQ(OnScreen(), Shot());
+        }
     }
     StopAndSettle();
 }
