@@ -320,7 +320,7 @@ private:
     // Samples of the trace: a buffer's worth per channel at 16 bits, half of one at 8.
     std::uint32_t TraceWindow() const;
     // The x of each of count points across the width, as both walks place them.
-    const int* WalkPositions(std::uint32_t count);
+    const std::uint32_t* WalkColumnFirsts(std::uint32_t count);
     void DrawBackgroundPicture();
     void ComposeDisplay();
     void RequestRepaint(const QRect& area);
@@ -416,10 +416,10 @@ private:
     // The background drawn once, and the picture of the display that frames compose.
     QImage m_imgBackground;
     QImage m_imgDisplay;
-    // The x of each point, kept for the count and width they were found for (the same for
-    // every frame): the running sum that places them would cost as much again as the rest
-    // of the trace if it were done for every frame.
-    std::vector<int> m_xWalk;
+    // The first point of each column, kept for the count and width they were found for (the
+    // same for every frame): the running sum that places the points would cost as much
+    // again as the rest of the trace if it were done for every frame.
+    std::vector<std::uint32_t> m_nWalkFirst;
     std::uint32_t m_nWalkCount = 0;
     int m_nWalkWidth = -1;
     // Takes the frame timer's ticks: a plain object, so that each of the display's many ticks

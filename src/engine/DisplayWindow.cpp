@@ -160,62 +160,59 @@ std::uint32_t CAudioPlayRec::TraceWindow() const
 }
 
 // Point i at x = i steps of width / count, the steps added up in single precision and the
-// sum truncated.
-const int* CAudioPlayRec::WalkPositions(std::uint32_t count)
+// sum truncated. Returned as the first point of each column, width + 1 of them: column c
+// holds points [first[c], first[c + 1]).
+const std::uint32_t* CAudioPlayRec::WalkColumnFirsts(std::uint32_t count)
 {
     const int width = m_rcClient.width();
     if (count != m_nWalkCount || width != m_nWalkWidth) {
         m_nWalkCount = count;
         m_nWalkWidth = width;
-        m_xWalk.assign(count, 0);
+        m_nWalkFirst.assign(static_cast<std::size_t>(std::max(0, width)) + 1, count);
         const float step = static_cast<float>(width) / static_cast<float>(count);
         float x = 0.0f;
-        for (std::uint32_t i = 1; i < count; ++i) {
-            x += step;
-            m_xWalk[i] = static_cast<int>(x);
+        int column = 0; // columns up to here have their first point
+        for (std::uint32_t i = 0; i < count && column <= width; ++i) {
+            if (i > 0)
+                x += step;
+            const int at = static_cast<int>(x);
+            while (column <= at && column <= width)
+                m_nWalkFirst[static_cast<std::size_t>(column++)] = i;
         }
     }
-    return m_xWalk.data();
+    return m_nWalkFirst.data();
 }
 
 // The line through the points, column by column: each column spans the points that fall in
-// it and the line from the point before, as a one-pixel polyline through them would. A y
-// grows with its sample, so only each column's lowest and highest sample are placed.
+// it and the line from the point before, as a one-pixel polyline through them would; a
+// column no point falls in, the line across it to the next point. A y grows with its
+// sample, so only each column's lowest and highest sample are placed.
 template <typename YOf>
 void CAudioPlayRec::WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf)
 {
     std::vector<Column>& columns = m_traceColumns[band];
     const int width = static_cast<int>(columns.size());
     const int lowest = m_rcClient.height() - 1;
-    const int* xs = WalkPositions(count);
-    for (Column& c : columns)
-        c = Column{};
-    const auto place = [&](int x, std::int16_t low, std::int16_t high) {
-        if (x >= 0 && x < width)
-            columns[static_cast<std::size_t>(x)] = {static_cast<std::int16_t>(std::clamp(yOf(low), 0, lowest)),
-                                                    static_cast<std::int16_t>(std::clamp(yOf(high), 0, lowest))};
-    };
-    std::int16_t before = m_live.Sample(band, first);
-    std::int16_t low = before;
-    std::int16_t high = before;
-    int x = xs[0];
-    for (std::uint32_t i = 1; i < count; ++i) {
-        const std::int16_t v = m_live.Sample(band, first + i);
-        if (xs[i] != x) {
-            place(x, low, high);
-            // The line from the point before crosses the columns up to this one.
-            low = std::min(before, v);
-            high = std::max(before, v);
-            for (int gap = x + 1; gap < xs[i]; ++gap)
-                place(gap, low, high);
-            x = xs[i];
-        } else {
+    const std::uint32_t* firsts = WalkColumnFirsts(count);
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t from = firsts[x];
+        if (from >= count) {
+            // Past the last point: nothing more is drawn.
+            std::fill(columns.begin() + x, columns.end(), Column{});
+            break;
+        }
+        // No branch in the loop: the samples of a column are a run of the history.
+        const std::uint32_t to = std::max(firsts[x + 1], from + 1);
+        std::int16_t low = m_live.Sample(band, first + (from > 0 ? from - 1 : 0));
+        std::int16_t high = low;
+        for (std::uint32_t i = from; i < to; ++i) {
+            const std::int16_t v = m_live.Sample(band, first + i);
             low = std::min(low, v);
             high = std::max(high, v);
         }
-        before = v;
+        columns[static_cast<std::size_t>(x)] = {static_cast<std::int16_t>(std::clamp(yOf(low), 0, lowest)),
+                                                static_cast<std::int16_t>(std::clamp(yOf(high), 0, lowest))};
     }
-    place(x, low, high);
 }
 
 // Signed 16-bit samples: full scale spans half the band each way from its middle, a

@@ -224,6 +224,30 @@ TEST_F(WaveformTest, PlaybackShowsTheBufferJustQueuedScaledAndSigned)
     StopAndSettle();
 }
 
+// A square wave is one unbroken line: each column's white pixels are one run at the wave's
+// rows, and it meets the run of the column before, jumps included.
+TEST_F(WaveformTest, ASquareWaveIsDrawnAsOneConnectedLine)
+{
+    ShowDisplay(SILENCE);
+    std::vector<Frame> frames(8 * 1024, {0, 0});
+    // Half periods of 37 frames: the jumps fall at every place within a column.
+    for (std::size_t i = 7 * 1024; i < frames.size(); ++i)
+        frames[i] = (i / 37) % 2 ? Frame{16384, 16384} : Frame{-16384, -16384};
+    ASSERT_EQ(engine->Play(StereoFile("square.wav", frames)), 1);
+    ShowFrames();
+    const QImage image = Shot();
+    std::pair<int, int> before{-1, -1};
+    for (int x = UPPER_INSIDE.left(); x <= UPPER_INSIDE.right(); ++x) {
+        const QRect column(x, UPPER_INSIDE.top(), 1, UPPER_INSIDE.height());
+        const int top = image.pixel(x, 12) == WHITE ? 12 : 36;
+        const int bottom = image.pixel(x, 36) == WHITE ? 36 : 12;
+        EXPECT_EQ(CountWhite(image, column), bottom - top + 1) << "column " << x;
+        EXPECT_TRUE(before.first < 0 || (top <= before.second && bottom >= before.first)) << "column " << x;
+        before = {top, bottom};
+    }
+    StopAndSettle();
+}
+
 TEST_F(WaveformTest, ABufferWithNoBytesClearsBothBands)
 {
     ShowDisplay(SILENCE);
