@@ -25,6 +25,7 @@
 #include <QPen>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QStaticText>
 #include <QString>
 #include <QWidget>
@@ -413,6 +414,9 @@ private:
     QPoint m_ptInWindow;
     // The rows of each band the last composing changed, for the screen to take.
     QRect m_rcChanged[2];
+    // The window's rows the last frame went to the screen through, and their region.
+    QRect m_rcPresented;
+    QRegion m_rgnPresented;
     // The background drawn once, and the picture of the display that frames compose.
     QImage m_imgBackground;
     QImage m_imgDisplay;

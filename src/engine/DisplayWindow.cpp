@@ -321,9 +321,16 @@ bool CAudioPlayRec::PresentFrame()
     const QRect rows = m_rcChanged[BAND_LEFT] | m_rcChanged[BAND_RIGHT];
     if (rows.isEmpty())
         return true; // the screen shows it already
-    const QRegion changed(rows.translated(at));
+    // A steady sound changes the same rows frame after frame: their region is kept, not made
+    // again each time.
+    if (rows.translated(at) != m_rcPresented) {
+        m_rcPresented = rows.translated(at);
+        m_rgnPresented = QRegion(m_rcPresented);
+    }
+    const QRegion& changed = m_rgnPresented;
     store->beginPaint(changed);
-    auto* const image = dynamic_cast<QImage*>(store->paintDevice());
+    QPaintDevice* const device = store->paintDevice();
+    QImage* const image = device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
     const bool plain = image && image->devicePixelRatio() == 1 &&
                        (image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32 ||
                         image->format() == QImage::Format_ARGB32_Premultiplied);
