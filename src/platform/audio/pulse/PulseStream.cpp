@@ -76,7 +76,12 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
         attr.fragsize = BytesFor(m_format, CAPTURE_FRAGMENT_MS);
         pa_stream_set_read_callback(
             m_pStream,
-            [](pa_stream*, size_t, void* self) { static_cast<PulseStream*>(self)->TakeCaptured(); }, this);
+            [](pa_stream*, size_t, void* self) {
+                auto* stream = static_cast<PulseStream*>(self);
+                stream->m_bSoundWaiting = true;
+                stream->TakeCaptured();
+            },
+            this);
         connected = pa_stream_connect_record(m_pStream, device, &attr, flags);
     } else {
         attr.tlength = BytesFor(m_format, PLAYBACK_LATENCY_MS);
@@ -410,8 +415,12 @@ void PulseStream::TakeCaptured()
         if (!m_bPeeked) {
             const void* data = nullptr;
             std::size_t size = 0;
-            if (pa_stream_peek(m_pStream, &data, &size) < 0 || size == 0)
+            if (!m_bSoundWaiting)
                 return;
+            if (pa_stream_peek(m_pStream, &data, &size) < 0 || size == 0) {
+                m_bSoundWaiting = false;
+                return;
+            }
             m_bPeeked = true;
             m_pFragment = data;
             m_nFragmentSize = size;

@@ -135,6 +135,9 @@ private:
 
     // Capture: the server's fragment in hand, and how much of it is already taken.
     bool m_bPeeked = false;
+    // Sound came since a look found none: a buffer handed in looks again only then, since
+    // each look costs a system call (the library checks for a fork).
+    bool m_bSoundWaiting = true;
     const void* m_pFragment = nullptr;
     std::size_t m_nFragmentSize = 0;
     std::size_t m_nFragmentTaken = 0;
