@@ -324,6 +324,9 @@ private:
     const std::uint32_t* WalkColumnFirsts(std::uint32_t count);
     void DrawBackgroundPicture();
     void ComposeDisplay();
+    QRect RowsToCompose() const;
+    void ComposeInto(uchar* bits, qsizetype stride);
+    void CatchUpPicture();
     void RequestRepaint(const QRect& area);
     // Puts the picture on screen without a repaint; false where it cannot.
     bool PresentFrame();
@@ -402,8 +405,10 @@ private:
         std::int16_t top = 1;
         std::int16_t bottom = 0;
     };
+    static void DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns);
     std::vector<Column> m_traceColumns[2];
-    // What the display's picture shows of each band now: the pixels a frame puts back.
+    // What the last frame drew of each band, in the picture or straight in the store: the
+    // pixels the next one puts back.
     std::vector<Column> m_drawnColumns[2];
     bool m_bTraceShown[2] = {false, false};
     // Whether the display lies whole in sight in its window's store, and where: asked of
@@ -412,8 +417,10 @@ private:
     bool m_bSightKnown = false;
     bool m_bWholeInSight = false;
     QPoint m_ptInWindow;
-    // The rows of each band the last composing changed, for the screen to take.
-    QRect m_rcChanged[2];
+    // The last frames went straight to the window's store, and the display's picture lags
+    // them; or the picture changed without the store, which lags it.
+    bool m_bPictureBehind = false;
+    bool m_bStoreBehind = true;
     // The window's rows the last frame went to the screen through, and their region.
     QRect m_rcPresented;
     QRegion m_rgnPresented;

@@ -71,6 +71,8 @@ void CAudioPlayRec::DrawBackgroundPicture()
     DrawBackground(painter);
     painter.end();
     std::memcpy(m_imgDisplay.bits(), m_imgBackground.constBits(), static_cast<std::size_t>(m_imgDisplay.sizeInBytes()));
+    m_bPictureBehind = false;
+    m_bStoreBehind = true;
     for (std::vector<Column>& drawn : m_drawnColumns)
         std::fill(drawn.begin(), drawn.end(), Column{});
 }
@@ -123,6 +125,7 @@ void CAudioPlayRec::DrawBackground(QPainter& painter)
 
 void CAudioPlayRec::paintEvent(QPaintEvent*)
 {
+    CatchUpPicture();
     QPainter painter(this);
     if (m_imgDisplay.isNull())
         DrawBackground(painter);
@@ -150,7 +153,6 @@ void CAudioPlayRec::DrawWave()
         else
             DrawWave16(count, end - count, band);
     }
-    ComposeDisplay();
 }
 
 std::uint32_t CAudioPlayRec::TraceWindow() const
@@ -236,46 +238,81 @@ void CAudioPlayRec::DrawWave8(std::uint32_t count, std::uint64_t first, Band ban
     WalkBand(band, count, first, [&](std::int16_t sample) { return t + (sample / 256 + 128) * h / 255; });
 }
 
-// The background with the traces of the bands that show one. Only the pixels a trace
-// covered are put back: most of the picture never changes.
+// The rows composing the next picture changes: those the traces covered before and cover
+// now, as one rectangle over both bands (the centre line between them costs less to copy
+// again than a region of two rectangles costs to make).
+QRect CAudioPlayRec::RowsToCompose() const
+{
+    int top = m_rcClient.height();
+    int bottom = -1;
+    const auto span = [&](const std::vector<Column>& columns) {
+        for (const Column& c : columns) {
+            if (c.top <= c.bottom) {
+                top = std::min<int>(top, c.top);
+                bottom = std::max<int>(bottom, c.bottom);
+            }
+        }
+    };
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        span(m_drawnColumns[band]);
+        if (m_bTraceShown[band])
+            span(m_traceColumns[band]);
+    }
+    return top <= bottom ? QRect(0, top, m_rcClient.width(), bottom - top + 1) : QRect();
+}
+
+// The display's own picture, composed of the background and the traces.
 void CAudioPlayRec::ComposeDisplay()
 {
     if (m_imgDisplay.isNull())
         return;
-    uchar* const bits = m_imgDisplay.bits();
+    CatchUpPicture();
+    ComposeInto(m_imgDisplay.bits(), m_imgDisplay.bytesPerLine());
+    m_bStoreBehind = true;
+}
+
+// The background with the traces of the bands that show one, into a picture that holds the
+// traces drawn last. Only the pixels a trace covered are put back: most of the picture never
+// changes.
+void CAudioPlayRec::ComposeInto(uchar* bits, qsizetype stride)
+{
     const uchar* const back = m_imgBackground.constBits();
-    const qsizetype stride = m_imgDisplay.bytesPerLine();
-    const QRgb white = WAVE_COLOUR.rgb();
-    // The rows each band's trace covered before and covers now: all that can have changed.
-    int changedTop[2] = {m_rcClient.height(), m_rcClient.height()};
-    int changedBottom[2] = {-1, -1};
-    const auto span = [&](Band band, const Column& c) {
-        changedTop[band] = std::min<int>(changedTop[band], c.top);
-        changedBottom[band] = std::max<int>(changedBottom[band], c.bottom);
-    };
+    const qsizetype backStride = m_imgBackground.bytesPerLine();
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         std::vector<Column>& drawn = m_drawnColumns[band];
         for (std::size_t x = 0; x < drawn.size(); ++x) {
-            span(band, drawn[x]);
             for (int y = drawn[x].top; y <= drawn[x].bottom; ++y)
-                reinterpret_cast<QRgb*>(bits + y * stride)[x] = reinterpret_cast<const QRgb*>(back + y * stride)[x];
+                reinterpret_cast<QRgb*>(bits + y * stride)[x] = reinterpret_cast<const QRgb*>(back + y * backStride)[x];
             drawn[x] = Column{};
         }
     }
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         if (m_bTraceShown[band]) {
-            const std::vector<Column>& columns = m_traceColumns[band];
-            for (std::size_t x = 0; x < columns.size(); ++x) {
-                span(band, columns[x]);
-                for (int y = columns[x].top; y <= columns[x].bottom; ++y)
-                    reinterpret_cast<QRgb*>(bits + y * stride)[x] = white;
-            }
-            m_drawnColumns[band] = columns;
+            DrawTrace(bits, stride, m_traceColumns[band]);
+            m_drawnColumns[band] = m_traceColumns[band];
         }
-        m_rcChanged[band] = changedTop[band] <= changedBottom[band]
-                                ? QRect(0, changedTop[band], m_rcClient.width(), changedBottom[band] - changedTop[band] + 1)
-                                : QRect();
     }
+}
+
+void CAudioPlayRec::DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns)
+{
+    const QRgb white = WAVE_COLOUR.rgb();
+    for (std::size_t x = 0; x < columns.size(); ++x) {
+        for (int y = columns[x].top; y <= columns[x].bottom; ++y)
+            reinterpret_cast<QRgb*>(bits + y * stride)[x] = white;
+    }
+}
+
+// Frames that went straight to the screen left the display's own picture behind: it is made
+// again from the background and the traces drawn last, before anything shows it.
+void CAudioPlayRec::CatchUpPicture()
+{
+    if (!m_bPictureBehind || m_imgDisplay.isNull())
+        return;
+    m_bPictureBehind = false;
+    std::memcpy(m_imgDisplay.bits(), m_imgBackground.constBits(), static_cast<std::size_t>(m_imgDisplay.sizeInBytes()));
+    for (const std::vector<Column>& drawn : m_drawnColumns)
+        DrawTrace(m_imgDisplay.bits(), m_imgDisplay.bytesPerLine(), drawn);
 }
 
 // An erased band shows empty until the next frame brings a trace.
@@ -297,10 +334,11 @@ void CAudioPlayRec::RequestRepaint(const QRect& area)
         update(area);
 }
 
-// A frame straight into the window's backing store and out to the screen, only the rows the
-// trace changed. Qt's repaint (an update request, a paint event, a painter set up afresh)
-// costs several times what copying them does, and comes at every frame. Only where the store
-// is an image in pixels and nothing covers the display; elsewhere Qt repaints it.
+// A frame composed straight into the window's backing store and out to the screen, only the
+// rows the trace changes. Qt's repaint (an update request, a paint event, a painter set up
+// afresh) costs several times what composing does, and comes at every frame; composing into
+// the display's own picture first would cost a copy of it too. Only where the store is an
+// image in pixels and nothing covers the display; elsewhere Qt repaints it from the picture.
 bool CAudioPlayRec::PresentFrame()
 {
     QWidget* const top = window();
@@ -316,9 +354,7 @@ bool CAudioPlayRec::PresentFrame()
     const QPoint at = m_ptInWindow;
     if (!m_bWholeInSight || !QRect(QPoint(0, 0), store->size()).contains(QRect(at, m_rcClient.size())))
         return false;
-    // One rectangle over the rows of both bands: the centre line between them costs less to
-    // copy again than a region of two rectangles costs to make.
-    const QRect rows = m_rcChanged[BAND_LEFT] | m_rcChanged[BAND_RIGHT];
+    const QRect rows = m_bStoreBehind ? m_rcClient : RowsToCompose();
     if (rows.isEmpty())
         return true; // the screen shows it already
     // A steady sound changes the same rows frame after frame: their region is kept, not made
@@ -336,11 +372,20 @@ bool CAudioPlayRec::PresentFrame()
                         image->format() == QImage::Format_ARGB32_Premultiplied);
     if (plain) {
         // Our pixels are opaque: the same words in any of these formats.
-        uchar* const bits = image->bits();
         const qsizetype stride = image->bytesPerLine();
-        const auto rowBytes = static_cast<std::size_t>(m_rcClient.width()) * 4;
-        for (int y = rows.top(); y <= rows.bottom(); ++y)
-            std::memcpy(bits + (at.y() + y) * stride + at.x() * 4, m_imgDisplay.constScanLine(y), rowBytes);
+        uchar* const origin = image->bits() + at.y() * stride + at.x() * 4;
+        if (m_bStoreBehind) {
+            // The picture changed without the store: all of it goes there, once.
+            ComposeDisplay();
+            const auto rowBytes = static_cast<std::size_t>(m_rcClient.width()) * 4;
+            for (int y = 0; y < m_rcClient.height(); ++y)
+                std::memcpy(origin + y * stride, m_imgDisplay.constScanLine(y), rowBytes);
+            m_bStoreBehind = false;
+        } else {
+            // The store holds what the last frame left: only what changes is written.
+            ComposeInto(origin, stride);
+            m_bPictureBehind = true;
+        }
     }
     store->endPaint();
     if (plain)

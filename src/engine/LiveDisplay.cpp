@@ -127,8 +127,10 @@ void CAudioPlayRec::UpdateFrameTimer()
 // whatever was erased meanwhile (a Stop behind a locked screen).
 void CAudioPlayRec::ShowPresentState()
 {
-    if (m_bLive)
+    if (m_bLive) {
         StepFrame(platform::MonotonicMs(), true);
+        ComposeDisplay();
+    }
     update(m_rcClient);
 }
 
@@ -196,11 +198,15 @@ void CAudioPlayRec::OnFrame(bool withSound)
         m_bFrameAtPeriod = !withSound;
     }
     StepFrame(now);
-    if (!DisplaySeen())
+    if (!DisplaySeen()) {
+        ComposeDisplay();
         return;
+    }
     // Painted at once, with no event to wake the program again for it.
-    if (!PresentFrame())
+    if (!PresentFrame()) {
+        ComposeDisplay();
         repaint(m_rcClient);
+    }
     emit FrameShown();
 }
 
@@ -214,7 +220,5 @@ void CAudioPlayRec::StepFrame(std::int64_t now, bool catchUp)
         if (CLevelMeter* meter = m_pMeter[band])
             meter->SetLevel(m_level[band].Level(), m_level[band].Hold());
     }
-    // Painted at once, and with it the meters that moved: one pass, one picture to the
-    // screen, and no event to wake the program again for it.
     DrawWave();
 }
