@@ -320,7 +320,7 @@ private:
     void WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf);
     // Samples of the trace: a buffer's worth per channel at 16 bits, half of one at 8.
     std::uint32_t TraceWindow() const;
-    // The x of each of count points across the width, as both walks place them.
+    // The first of count points that falls in each column, as both walks place them.
     const std::uint32_t* WalkColumnFirsts(std::uint32_t count);
     void DrawBackgroundPicture();
     void ComposeDisplay();

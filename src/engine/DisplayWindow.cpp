@@ -70,11 +70,11 @@ void CAudioPlayRec::DrawBackgroundPicture()
     QPainter painter(&m_imgBackground);
     DrawBackground(painter);
     painter.end();
-    std::memcpy(m_imgDisplay.bits(), m_imgBackground.constBits(), static_cast<std::size_t>(m_imgDisplay.sizeInBytes()));
-    m_bPictureBehind = false;
-    m_bStoreBehind = true;
     for (std::vector<Column>& drawn : m_drawnColumns)
         std::fill(drawn.begin(), drawn.end(), Column{});
+    m_bPictureBehind = true;
+    m_bStoreBehind = true;
+    CatchUpPicture();
 }
 
 // The band's rows: the upper one from the top to (H - 1) / 2, the lower one from (H + 1) / 2

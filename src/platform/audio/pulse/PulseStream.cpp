@@ -413,10 +413,10 @@ void PulseStream::TakeCaptured()
         if (m_window.Reached())
             break;
         if (!m_bPeeked) {
-            const void* data = nullptr;
-            std::size_t size = 0;
             if (!m_bSoundWaiting)
                 return;
+            const void* data = nullptr;
+            std::size_t size = 0;
             if (pa_stream_peek(m_pStream, &data, &size) < 0 || size == 0) {
                 m_bSoundWaiting = false;
                 return;
