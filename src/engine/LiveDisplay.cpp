@@ -134,6 +134,8 @@ void CAudioPlayRec::ShowPresentState()
     update(m_rcClient);
 }
 
+// Every event of the application passes here: all but the few that may move what covers the
+// display leave at once.
 bool CAudioPlayRec::eventFilter(QObject* watched, QEvent* e)
 {
     switch (e->type()) {
@@ -148,7 +150,7 @@ bool CAudioPlayRec::eventFilter(QObject* watched, QEvent* e)
             m_bSightKnown = false;
         break;
     default:
-        break;
+        return false;
     }
     if (watched == window() &&
         (e->type() == QEvent::WindowStateChange || e->type() == QEvent::Show || e->type() == QEvent::Hide))
