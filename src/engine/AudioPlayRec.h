@@ -434,14 +434,15 @@ private:
     std::uint32_t m_nWalkCount = 0;
     int m_nWalkWidth = -1;
     // Takes the frame timer's ticks: a plain object, so that each of the display's many ticks
-    // skips what a widget's events pass through (its event filters, its event handling).
+    // skips what a widget's events pass through (its event filters, its event handling), and
+    // where it can, the application's event delivery too (a direct timer).
     struct FrameTicks : QObject {
         explicit FrameTicks(CAudioPlayRec& engine) : m_engine(engine) {}
         void timerEvent(QTimerEvent*) override { m_engine.OnFrameTimer(); }
         CAudioPlayRec& m_engine;
     };
     FrameTicks m_frameTicks{*this};
-    platform::WindowTimers m_frameTimers{&m_frameTicks};
+    platform::WindowTimers m_frameTimers{&m_frameTicks, platform::WindowTimers::Delivery::Direct};
     std::int64_t m_nLastFrameMs = 0;
     // Sound flows to the display (capture, or playback); the meters and how they move.
     bool m_bLive = false;

@@ -3,6 +3,12 @@
 // that runs restarts it, killing one that does not run does nothing. Each tick arrives as
 // the owner's timerEvent; IdOf turns it back into the id. While a ManualClock stands in for
 // the system clock, the timers started then tick as that clock is advanced.
+//
+// Direct timers tick many times a second (the live display's frames). Where the event loop
+// is GLib's, as on the desktop, each of their ticks comes from a source of that loop straight
+// to the owner's event(), past the application's event delivery and its filters: that
+// delivery, for one tick, costs as much as a display frame's trace. Elsewhere they are plain
+// timers.
 
 #include <QBasicTimer>
 
@@ -10,6 +16,7 @@
 
 class QObject;
 class QTimerEvent;
+typedef struct _GSource GSource;
 
 namespace platform {
 
@@ -17,7 +24,8 @@ class ManualClock;
 
 class WindowTimers {
 public:
-    explicit WindowTimers(QObject* owner) : m_pOwner(owner) {}
+    enum class Delivery { Event, Direct };
+    explicit WindowTimers(QObject* owner, Delivery delivery = Delivery::Event) : m_pOwner(owner), m_delivery(delivery) {}
     ~WindowTimers();
     WindowTimers(const WindowTimers&) = delete;
     WindowTimers& operator=(const WindowTimers&) = delete;
@@ -36,9 +44,13 @@ private:
     struct Timer {
         QBasicTimer real;
         ManualClock* pClock = nullptr; // set while a manual clock drives this timer
+        GSource* pSource = nullptr; // set while the event loop's own source drives it
     };
+    struct TickSource;
+    bool StartSource(int id, Timer& timer, int milliseconds);
 
     QObject* m_pOwner;
+    Delivery m_delivery;
     std::map<int, Timer> m_timers;
 };
 
