@@ -277,9 +277,10 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
     EngineWatch watch;
     QObject::connect(&engine, &CAudioPlayRec::FrameShown, &watch, &EngineWatch::Frame);
     engine.installEventFilter(&watch);
+    // The server's share is read outside the engine's: reading it costs this process too.
+    const double server0 = SoundServerCpu();
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
-    const double server0 = SoundServerCpu();
     if (!engine.Create(WAVE_MAPPER, &host, &display, &Watch, &watch))
         return r;
     engine.AttachMeters(&left, &right);
