@@ -20,6 +20,14 @@ int ManualEventId(int id)
 {
     return -id;
 }
+
+void DropSource(GSource*& source)
+{
+    if (GSource* dropped = std::exchange(source, nullptr)) {
+        g_source_destroy(dropped);
+        g_source_unref(dropped);
+    }
+}
 } // namespace
 
 struct WindowTimers::TickSource {
@@ -71,10 +79,7 @@ WindowTimers::~WindowTimers()
     for (auto& [id, timer] : m_timers) {
         if (timer.pClock)
             timer.pClock->Forget(this);
-        if (timer.pSource) {
-            g_source_destroy(timer.pSource);
-            g_source_unref(timer.pSource);
-        }
+        DropSource(timer.pSource);
     }
 }
 
@@ -100,10 +105,7 @@ void WindowTimers::Kill(int id)
     if (it == m_timers.end())
         return;
     it->second.real.stop();
-    if (GSource* source = std::exchange(it->second.pSource, nullptr)) {
-        g_source_destroy(source);
-        g_source_unref(source);
-    }
+    DropSource(it->second.pSource);
     if (it->second.pClock)
         it->second.pClock->Stop(this, id);
     it->second.pClock = nullptr;
