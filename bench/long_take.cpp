@@ -14,7 +14,7 @@
 
 #include "encoder/Mp3Decode.h"
 #include "engine/AudioPlayRec.h"
-#include "engine/OutputParts.h"
+#include "engine/take/TakeNames.h"
 #include "platform/ShowMessage.h"
 #include "platform/audio/virtual/VirtualBackend.h"
 #include "platform/mixer/memory/MemoryMixerBackend.h"

@@ -5,7 +5,7 @@
 
 #include "app/RepeatRule.h"
 #include "app/TessavoxDlg.h"
-#include "engine/TakeNames.h"
+#include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
 #include "platform/LocalTime.h"
 

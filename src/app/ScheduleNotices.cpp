@@ -5,7 +5,7 @@
 
 #include "app/ElapsedDisplay.h"
 #include "app/TessavoxDlg.h"
-#include "engine/OutputParts.h"
+#include "engine/take/TakeNames.h"
 #include "platform/ShowMessage.h"
 
 #include <QApplication>
@@ -31,10 +31,10 @@ void CTessavoxDlg::NotifyScheduledStart(const QString& lateNote)
 {
     QStringList files;
     for (int n : {0, 1})
-        if (m_pageRecord.m_engine.IsOutputOpen(n))
-            files << m_pageRecord.m_engine.OutputPath(n);
-        else if (m_pageRecord.m_engine.IsOutputInUse(n)) // made when sound comes
-            files << m_pageRecord.m_engine.RequestedPath(n);
+        if (m_pageRecord.m_engine.CurrentTake().IsOutputOpen(n))
+            files << m_pageRecord.m_engine.CurrentTake().OutputPath(n);
+        else if (m_pageRecord.m_engine.CurrentTake().IsOutputInUse(n)) // made when sound comes
+            files << m_pageRecord.m_engine.CurrentTake().RequestedPath(n);
     // Kept for the end: the outputs are closed by the time it is told.
     m_strScheduledFiles = files.join(QLatin1Char('\n'));
     m_notifier.Notify(tr("Scheduled recording started"),
@@ -45,10 +45,10 @@ void CTessavoxDlg::NotifyScheduledEnd()
 {
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     const std::uint32_t perSecond = engine.m_wfx.nAvgBytesPerSec;
-    const auto seconds = static_cast<std::int64_t>(perSecond ? engine.RecordedBytes() / perSecond : 0);
+    const auto seconds = static_cast<std::int64_t>(perSecond ? engine.CurrentTake().RecordedBytes() / perSecond : 0);
     // A recording in parts names its last part too, so the whole take can be found.
     QString files = m_strScheduledFiles;
-    if (const int parts = engine.LastPart(); parts > 1) {
+    if (const int parts = engine.CurrentTake().LastPart(); parts > 1) {
         QStringList ranges;
         for (const QString& first : m_strScheduledFiles.split(QLatin1Char('\n')))
             ranges << first + QStringLiteral(" to ") + QFileInfo(PartPath(first, parts)).fileName();
@@ -56,7 +56,7 @@ void CTessavoxDlg::NotifyScheduledEnd()
     }
     // Skipping silence, what counts is how much sound was kept of the time recorded.
     const std::uint32_t rate = engine.m_wfx.nSamplesPerSec;
-    const auto heard = static_cast<std::int64_t>(rate ? engine.HeardFrames() / rate : 0);
+    const auto heard = static_cast<std::int64_t>(rate ? engine.CurrentTake().HeardFrames() / rate : 0);
     const QString length = m_bSkippingSilence ? LengthText(seconds) + tr(" of sound in ") + LengthText(heard)
                                               : LengthText(seconds) + tr(" recorded");
     m_notifier.Notify(tr("Scheduled recording finished"), files + QLatin1Char('\n') + length);

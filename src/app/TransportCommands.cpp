@@ -6,7 +6,7 @@
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
 #include "app/TessavoxDlg.h"
-#include "engine/OutputParts.h"
+#include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
 #include "platform/ShowMessage.h"
 
@@ -24,9 +24,13 @@ void CTessavoxDlg::OnRecord()
     }
     m_nSampleRate = SampleRateAt(m_pageRecord.m_nSampleRateIndex);
     m_nBitsPerSample = m_pageRecord.m_nBitsIndex == 1 ? 16 : 8;
-    if (m_nBitsPerSample == 8 && m_pageRecord.m_nFileType == 0) {
-        platform::ShowMessage(QStringLiteral("Cannot record 8 bits mp3"));
-        return;
+    if (const FormatRow* format = FormatOfType(m_pageRecord.m_nFileType)) {
+        if (const QString refusal = format->Refusal(static_cast<std::uint16_t>(m_nBitsPerSample),
+                                                    static_cast<std::uint32_t>(m_nSampleRate));
+            !refusal.isEmpty()) {
+            platform::ShowMessage(refusal);
+            return;
+        }
     }
 
     if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.m_nRepeat != 0 && !m_pageSchedule.IsStartTimeEnabled()) {
@@ -100,7 +104,7 @@ bool CTessavoxDlg::StartRecording(const QString& name)
     m_tElapsed = 0;
     m_pageRecord.UpdateControls();
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
-    m_bSkippingSilence = engine.SkipSilenceOptions().enabled;
+    m_bSkippingSilence = engine.CurrentTake().SkipSilenceOptions().enabled;
     m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strRecordingPath);
     m_nPartShown = 1;
@@ -129,7 +133,7 @@ void CTessavoxDlg::OnStop()
 
 void CTessavoxDlg::OnPlay()
 {
-    const QString path = ChooseFileToPlay(QString(), PLAY_FILTER);
+    const QString path = ChooseFileToPlay(QString(), PlayFilter());
     if (path.isEmpty())
         return;
     const int playing = m_pageRecord.m_engine.Play(path);
@@ -172,10 +176,10 @@ void CTessavoxDlg::OnTimer(int id)
     m_pageRecord.m_engine.FlushOutputs();
     SetControlText(IDC_SIZE, FileSizeText(m_pageRecord.RecordingFilePath()));
     // Once the recording has gone on into a new file, the status bar names that one.
-    if (const int part = m_pageRecord.m_engine.CurrentPart(); part > m_nPartShown) {
+    if (const int part = m_pageRecord.m_engine.CurrentTake().CurrentPart(); part > m_nPartShown) {
         m_nPartShown = part;
         // A file per sound has the moment in its name, which the page's path lacks.
-        const bool perSound = m_pageRecord.m_engine.SkipSilenceOptions().filePerSound;
+        const bool perSound = m_pageRecord.m_engine.CurrentTake().SkipSilenceOptions().filePerSound;
         m_statusBar.SetText(1, perSound ? m_pageRecord.RecordingFilePath() : PartPath(m_pageRecord.m_strRecordingPath, part));
     }
 }
@@ -188,7 +192,7 @@ void CTessavoxDlg::OnSoundingChanged(bool sounding)
         return;
     m_statusBar.SetText(0, sounding ? tr("Recording") : tr("Waiting for sound"));
     // Each sound has a file of its own: the status bar names the one being written.
-    if (sounding && engine.SkipSilenceOptions().filePerSound) {
+    if (sounding && engine.CurrentTake().SkipSilenceOptions().filePerSound) {
         m_statusBar.SetText(1, m_pageRecord.RecordingFilePath());
         m_nPartShown = 1;
     }
@@ -208,7 +212,7 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     // However the take ended, its routine goes on.
     const bool nextTake = m_bScheduledRecording && m_nRoutine != 0;
     // A recording that met no sound made no file: the status bar says so, not a box.
-    if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.RecordedBytes() == 0)
+    if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.CurrentTake().RecordedBytes() == 0)
         m_statusBar.SetText(1, tr("No sound came: no file was made"));
     m_bScheduledRecording = false;
     m_bEndedBySchedule = false;

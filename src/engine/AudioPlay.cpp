@@ -2,7 +2,7 @@
 
 #include "engine/AudioPlayRec.h"
 
-#include "engine/RiffReader.h"
+#include "engine/formats/FormatTable.h"
 
 #include <cstring>
 
@@ -16,15 +16,14 @@ int CAudioPlayRec::Play(const QString& path)
     }
     // Playback pauses monitoring; the owner takes it up again when the playback has closed.
     StopMonitor();
-    if (MakeSoundDecoder(path) ? !OpenDecodedForRead(path) : !OpenWaveForRead(path))
+    if (!OpenPlaybackFile(path))
         return 0;
     const MMRESULT rc = platform::CurrentAudioBackend().Open(platform::Direction::Playback,
                                                              platform::DEFAULT_DEVICE, m_wfx, this, m_hWaveOut);
     if (rc != MMSYSERR_NOERROR) {
         m_hWaveOut.reset();
         // The source stays closed too, or the next Play would find it open.
-        m_hReadFile.reset();
-        m_pDecoder.reset();
+        m_pSource.reset();
         ReportError(QStringLiteral("waveOutOpen() failed"), rc);
         return 0;
     }
@@ -45,12 +44,27 @@ int CAudioPlayRec::Play(const QString& path)
     return 1;
 }
 
+int CAudioPlayRec::OpenPlaybackFile(const QString& path)
+{
+    if (m_pSource)
+        return 0;
+    std::unique_ptr<ISoundDecoder> source = FormatOfPath(path).makeDecoder();
+    if (!source->Open(path)) {
+        ShowFailure(source->Failure());
+        return 0;
+    }
+    m_wfx = source->Format();
+    PrepareBuffers();
+    m_pSource = std::move(source);
+    return 1;
+}
+
 // Reads the next buffer of sound from the source; the rest of the buffer, which is played
 // too, is silence rather than what an earlier read left there.
 std::uint32_t CAudioPlayRec::ReadPlayback(char* buffer)
 {
     const auto size = static_cast<std::size_t>(m_nBufferSize);
-    const std::size_t got = m_pDecoder ? m_pDecoder->Read(buffer, size) : m_hReadFile->Read(buffer, size);
+    const std::size_t got = m_pSource->Read(buffer, size);
     std::memset(buffer + got, m_wfx.wBitsPerSample == 8 ? 0x80 : 0, size - got);
     return static_cast<std::uint32_t>(got);
 }
@@ -61,8 +75,7 @@ void CAudioPlayRec::EndFailedPlay()
 {
     EndLive();
     m_hWaveOut.reset();
-    m_hReadFile.reset();
-    m_pDecoder.reset();
+    m_pSource.reset();
     m_nQueued = 0;
 }
 
@@ -126,7 +139,6 @@ void CAudioPlayRec::ClosePlay()
     m_nQueued = 0;
     if (rc != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveOutClose() failed"), rc);
-    m_hReadFile.reset();
-    m_pDecoder.reset();
+    m_pSource.reset();
     m_nStatus = STATUS_READY;
 }

@@ -3,8 +3,6 @@
 
 #include "engine/AudioPlayRec.h"
 
-#include "engine/RiffReader.h"
-#include "engine/RiffWriter.h"
 #include "mixer/InputSources.h"
 #include "platform/ShowMessage.h"
 
@@ -13,7 +11,6 @@
 
 CAudioPlayRec::CAudioPlayRec()
 {
-    ResetMp3State();
     SetBackColor(Qt::black);
 }
 
@@ -27,17 +24,11 @@ CAudioPlayRec::~CAudioPlayRec()
     // Destruction may come in any status: whatever is still open is finished here, so an
     // output file being recorded is never left with provisional sizes.
     m_hWaveIn.reset();
-    for (int n = 0; n < 2; ++n) {
-        CloseRecordFile(n, QStringLiteral("mp3"));
-        CloseRecordFile(n, QStringLiteral("wav"));
-        FinishFormatFile(n);
-    }
+    m_take.End();
     if (m_hWaveOut)
         ClosePlay();
     m_hWaveOut.reset();
-    m_hReadFile.reset();
-    m_pDecoder.reset();
-    UnloadEncoder();
+    m_pSource.reset();
     FreeBuffers();
 }
 
@@ -111,8 +102,7 @@ int CAudioPlayRec::AllocBuffers(std::int32_t size)
 void CAudioPlayRec::FreeBuffers()
 {
     // Buffers stay while a file is open: the playback source or an output still uses them.
-    if (m_hFile[0] || m_hFile[1] || m_fpMp3[0] || m_fpMp3[1] || m_pOutput[0] || m_pOutput[1] || m_hReadFile ||
-        m_pDecoder)
+    if (m_take.AnyOutputOpen() || m_pSource)
         return;
     // A device still holding buffers would write into freed memory.
     if (m_hWaveIn || m_hWaveOut)
@@ -182,23 +172,15 @@ void CAudioPlayRec::ReportError(const QString& text, MMRESULT code)
 
 void CAudioPlayRec::ShowFailure(const QString& text)
 {
-    if (m_bHoldFailures) {
-        HoldFailure(text);
-        return;
-    }
-    SettleOutputs();
+    m_take.Settle();
     emit Failure(text);
     platform::ShowMessage(text);
 }
 
-void CAudioPlayRec::SettleOutputs()
+void CAudioPlayRec::ShowFailures(const QStringList& texts)
 {
-    for (int n = 0; n < 2; ++n) {
-        if (m_hFile[n] && m_hFile[n]->UpdateSizes())
-            m_nUnsizedBytes[n] = 0;
-        if (m_fpMp3[n])
-            std::fflush(m_fpMp3[n]);
-    }
+    for (const QString& text : texts)
+        ShowFailure(text);
 }
 
 bool CAudioPlayRec::event(QEvent* e)

@@ -2,10 +2,9 @@
 
 #include "engine/AudioPlayRec.h"
 
-#include "engine/RiffWriter.h"
+#include "engine/take/ChannelSplit.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QThread>
 
 #include <utility>
@@ -30,17 +29,10 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     }
     // The recording takes the device over from monitoring.
     StopMonitor();
-    // Only now: while stopping, the MP3 streams of the recording being finished are still open.
-    ResetMp3State();
     SetFormat(bits, channelMode, rate);
     PrepareBuffers();
-    m_bWriteFailed = false;
-    m_strFailureToReport.clear();
-    // An output this recording leaves closed must not count the parts of an earlier one.
-    m_nOutputPart[0] = m_nOutputPart[1] = 1;
-    m_nPartWritten = 0;
-    m_nRecordedBytes = 0;
-    StartGate();
+    // Only now: while stopping, the files of the take being finished are still open.
+    m_take.Begin(m_wfx, channelMode == CHANNELS_SPLIT, std::uint64_t{m_nBufferCount} * static_cast<std::uint64_t>(m_nBufferSize));
 
     QString failedCall;
     const MMRESULT rc = OpenCapture(&failedCall);
@@ -112,40 +104,23 @@ static QString LowerCaseFileName(const QString& path)
 
 int CAudioPlayRec::OpenRecordFile(int n, const QString& path)
 {
-    const QString target = LowerCaseFileName(path);
-    const bool wasOpen = IsOutputOpen(n);
-    // Skipping silence, the file is made when sound comes; what would stop it is told now.
-    const bool ok = m_skip.enabled && !wasOpen ? AwaitOutput(n, target) : OpenOutput(n, target);
-    if (ok) {
-        // Its parts are named after the path it was first opened under.
-        if (!wasOpen) {
-            m_strOutputPath[n] = target;
-            m_nOutputPart[n] = 1;
-        }
+    QString failure;
+    if (m_take.Open(n, LowerCaseFileName(path), &failure))
         return 1;
-    }
+    ShowFailure(failure);
     FreeBuffers();
     return 0;
 }
 
-bool CAudioPlayRec::IsMp3Path(const QString& path)
+void CAudioPlayRec::CloseRecordFile(int n, const QString& kind)
 {
-    const QString lower = path.toLower();
-    const qsizetype mp3 = lower.indexOf(QStringLiteral(".mp3"));
-    return mp3 >= 0 && mp3 + 4 == lower.size();
+    m_take.Close(n, kind);
 }
 
-bool CAudioPlayRec::OpenOutput(int n, const QString& target)
+int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int32_t length)
 {
-    if (MakeOutputFile(target))
-        return OpenFormatFile(n, target);
-    if (!IsMp3Path(target))
-        return OpenWaveFile(n, target);
-    if (m_wfx.wBitsPerSample == 8) {
-        ShowFailure(QStringLiteral("Cannot record 8 bits mp3"));
-        return false;
-    }
-    return LoadEncoder() && OpenMp3Stream(target, n);
+    return SplitIntoChannels(bits, m_wfx.nChannels != 1, data, length, m_pLeft.data(), m_pRight.data(),
+                             static_cast<std::int32_t>(m_pLeft.size()), m_live);
 }
 
 void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
@@ -225,15 +200,15 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         block[1] = m_pRight.data();
         length = static_cast<std::uint32_t>(n);
     }
-    if (!m_bPause && !m_bWriteFailed) {
-        // Monitoring writes nothing: it has no stretches of sound to find.
-        const bool skipping = m_skip.enabled && !m_bMonitoring;
-        if (!(skipping ? WriteSounding(block, length) : WriteOutputs(block, length))) {
-            m_bWriteFailed = true;
+    // Monitoring writes nothing; after a failed write, nothing more is written.
+    if (!m_bPause && !m_bMonitoring && !m_take.HasFailed()) {
+        const bool sounding = m_take.IsSounding();
+        const bool ok = m_take.Write(block, length, header.dwBytesRecorded);
+        ShowFailures(m_take.Notices());
+        if (m_take.IsSounding() != sounding)
+            emit SoundingChanged(m_take.IsSounding());
+        if (!ok)
             return false;
-        }
-        if (!skipping)
-            m_nRecordedBytes += header.dwBytesRecorded;
     }
     // The display moves while paused too: the split above gave it the sound, and it is
     // drawn at the next frame. What comes back after Stop, or at a close, is not shown:
@@ -255,20 +230,12 @@ void CAudioPlayRec::CloseRecord()
     QCoreApplication::sendPostedEvents(this, WaveEvent::EventType());
     m_bClosing = false;
     QThread::msleep(10);
-    for (int n = 0; n < 2; ++n) {
-        CloseRecordFile(n, QStringLiteral("mp3"));
-        CloseRecordFile(n, QStringLiteral("wav"));
-        FinishFormatFile(n);
-        m_bAwaiting[n] = false;
-    }
+    const QStringList failures = m_take.End();
     const MMRESULT closed = m_hWaveIn->Close();
     // The device is given up whatever Close says; destroying it releases anything left.
     m_hWaveIn.reset();
-    UnloadEncoder();
-    ResetMp3State();
     // Told only now that every file is finished.
-    if (!m_strFailureToReport.isEmpty())
-        ShowFailure(std::exchange(m_strFailureToReport, QString()));
+    ShowFailures(failures);
     if (reset != MMSYSERR_NOERROR)
         ReportError(QStringLiteral("waveInReset() failed"), reset);
     if (closed != MMSYSERR_NOERROR)

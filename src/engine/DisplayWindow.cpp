@@ -139,8 +139,8 @@ void CAudioPlayRec::DrawWave()
 {
     // While recording one file per channel, a channel whose output is not open shows nothing.
     const bool split = m_nStatus == STATUS_RECORDING && m_nChannelMode == CHANNELS_SPLIT;
-    const bool drawLeft = !split || IsOutputInUse(0);
-    const bool drawRight = !split || IsOutputInUse(1);
+    const bool drawLeft = !split || m_take.IsOutputInUse(0);
+    const bool drawRight = !split || m_take.IsOutputInUse(1);
     const std::uint32_t count = TraceWindow();
     const std::uint64_t end = m_pace.Position();
     const bool whole = count > 0 && end >= count && m_live.Written() - (end - count) <= LiveHistory::CAPACITY;

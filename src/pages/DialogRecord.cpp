@@ -96,8 +96,10 @@ void CDialogRecord::FillLists()
 {
     m_comboChannel->addItems({tr("Mono Mixer"), tr("Stereo Mixer"), tr("Single Channel")});
     m_comboChannel->setCurrentIndex(0);
-    m_comboFileType->addItems(
-        {QStringLiteral("mp3"), QStringLiteral("wave"), QStringLiteral("flac"), QStringLiteral("opus")});
+    // The entries are names, the same in every language; each carries itself as the value
+    // saved settings keep.
+    for (const FormatRow& format : Formats())
+        m_comboFileType->addItem(QLatin1String(format.entry), QLatin1String(format.entry));
     m_comboFileType->setCurrentIndex(0);
 }
 
@@ -126,7 +128,7 @@ void CDialogRecord::UpdateData(bool save)
     if (save) {
         m_nSource = m_groupSource->checkedId();
         m_nChannelIndex = m_comboChannel->currentIndex();
-        m_nFileType = m_comboFileType->currentIndex();
+        m_nFileType = static_cast<FileType>(m_comboFileType->currentIndex());
         m_strFilePath = m_editFilePath->text();
         m_nSampleRateIndex = m_comboSampleRate->currentIndex();
         m_nBitsIndex = m_comboBits->currentIndex();
@@ -135,7 +137,7 @@ void CDialogRecord::UpdateData(bool save)
     if (QAbstractButton* source = m_groupSource->button(m_nSource))
         source->setChecked(true);
     m_comboChannel->setCurrentIndex(m_nChannelIndex);
-    m_comboFileType->setCurrentIndex(m_nFileType);
+    m_comboFileType->setCurrentIndex(static_cast<int>(m_nFileType));
     m_editFilePath->setText(m_strFilePath);
     m_comboSampleRate->setCurrentIndex(m_nSampleRateIndex);
     m_comboBits->setCurrentIndex(m_nBitsIndex);

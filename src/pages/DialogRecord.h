@@ -5,6 +5,7 @@
 // main window's Record and Play buttons in step with the engine.
 
 #include "engine/AudioPlayRec.h"
+#include "engine/formats/FormatTable.h"
 
 #include <QWidget>
 
@@ -30,15 +31,6 @@ inline std::int32_t SampleRateAt(std::int32_t index)
 {
     return index >= 0 && index < std::ssize(SAMPLE_RATES) ? SAMPLE_RATES[index] : 22050;
 }
-
-// The file type list's formats after "mp3" (0) and "wave" (1).
-inline constexpr std::int32_t FILE_TYPE_FLAC = 2;
-inline constexpr std::int32_t FILE_TYPE_OPUS = 3;
-
-// What Play offers: every format recordings are made in, then each alone.
-inline constexpr char PLAY_FILTER[] = "Sound files (*.wav *.mp3 *.flac *.opus)|*.wav;*.mp3;*.flac;*.opus|"
-                                      "Wave files(*.wav)|*.wav|MP3 files(*.mp3)|*.mp3|FLAC files(*.flac)|*.flac|"
-                                      "Opus files(*.opus)|*.opus||";
 
 class CDialogRecord : public QWidget {
     Q_OBJECT
@@ -98,8 +90,8 @@ public:
     std::int32_t m_nDevice = -1;
     std::int32_t m_nSource = 0;
     std::int32_t m_nChannelIndex = 0;
-    std::int32_t m_nFileType = 0;
-    std::int32_t m_nPrevFileType = 0;
+    FileType m_nFileType = FileType::Mp3;
+    FileType m_nPrevFileType = FileType::Mp3;
     QString m_strFilePath;
     QString m_strFileName;
     QString m_strFolder;

@@ -4,7 +4,7 @@
 #include "pages/DialogRecord.h"
 
 #include "app/MainWindowPointer.h"
-#include "engine/TakeNames.h"
+#include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 
@@ -20,21 +20,11 @@ void CDialogRecord::OnBrowse()
     request.save = true;
     request.fileName = QStringLiteral("audio001");
     request.confirmOverwrite = true;
-    if (m_nFileType == 0) {
-        request.defaultSuffix = QStringLiteral("mp3");
-        request.filter = QStringLiteral("mp3 files(*.mp3)|*.mp3||");
-    } else if (m_nFileType == 1) {
-        request.defaultSuffix = QStringLiteral("wav");
-        request.filter = QStringLiteral("wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||");
-    } else if (m_nFileType == FILE_TYPE_FLAC) {
-        request.defaultSuffix = QStringLiteral("flac");
-        request.filter = QStringLiteral("flac files(*.flac)|*.flac||");
-    } else if (m_nFileType == FILE_TYPE_OPUS) {
-        request.defaultSuffix = QStringLiteral("opus");
-        request.filter = QStringLiteral("opus files(*.opus)|*.opus||");
-    } else {
+    const FormatRow* format = FormatOfType(m_nFileType);
+    if (!format)
         return;
-    }
+    request.defaultSuffix = QLatin1String(format->extensions[0]);
+    request.filter = QLatin1String(format->saveFilter);
     const QString path = platform::RunFileDialog(this, request);
     if (path.isEmpty())
         return;
@@ -68,32 +58,15 @@ void CDialogRecord::OnChannelBox(QCheckBox* box)
 
 void CDialogRecord::CloseUnusedOutputs()
 {
-    const QString wav = QStringLiteral("wav");
-    const QString mp3 = QStringLiteral("mp3");
-    if (m_nChannelIndex == 2 && !m_checkLeft->isChecked()) {
-        m_engine.CloseRecordFile(0, wav);
-        m_engine.CloseRecordFile(0, mp3);
-    }
-    if (m_nChannelIndex == 2 && !m_checkRight->isChecked()) {
-        m_engine.CloseRecordFile(1, wav);
-        m_engine.CloseRecordFile(1, mp3);
-    }
-    if (m_nFileType != 1) {
-        m_engine.CloseRecordFile(0, wav);
-        m_engine.CloseRecordFile(1, wav);
-    }
-    if (m_nFileType != 0) {
-        m_engine.CloseRecordFile(0, mp3);
-        m_engine.CloseRecordFile(1, mp3);
-    }
-    // The other formats, by the same rules: a cleared channel box, a type no longer chosen.
-    const std::pair<int, QString> others[] = {{FILE_TYPE_FLAC, QStringLiteral("flac")},
-                                              {FILE_TYPE_OPUS, QStringLiteral("opus")}};
-    for (const auto& [type, kind] : others) {
-        if ((m_nChannelIndex == 2 && !m_checkLeft->isChecked()) || m_nFileType != type)
-            m_engine.CloseRecordFile(0, kind);
-        if ((m_nChannelIndex == 2 && !m_checkRight->isChecked()) || m_nFileType != type)
-            m_engine.CloseRecordFile(1, kind);
+    // A channel whose box is cleared keeps no output, of whatever kind; a type no longer
+    // chosen keeps none of its kind.
+    const bool dropped[2] = {m_nChannelIndex == 2 && !m_checkLeft->isChecked(),
+                             m_nChannelIndex == 2 && !m_checkRight->isChecked()};
+    for (const FormatRow& format : Formats()) {
+        const QString kind = QLatin1String(format.kind);
+        for (int n = 0; n < 2; ++n)
+            if (dropped[n] || format.type != m_nFileType)
+                m_engine.CloseRecordFile(n, kind);
     }
 }
 
@@ -144,7 +117,7 @@ bool CDialogRecord::StartOutputFiles(const QString& name)
 QString CDialogRecord::RecordingFilePath() const
 {
     for (int n = 0; n < 2; ++n) {
-        if (QString path = m_engine.OutputPath(n); !path.isEmpty())
+        if (QString path = m_engine.CurrentTake().OutputPath(n); !path.isEmpty())
             return path;
     }
     return {};

@@ -43,7 +43,7 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
     Reopen();
     Page().UpdateData(true);
     Schedule().UpdateData(true);
-    EXPECT_EQ((std::vector<int>{Page().m_nFileType, Page().m_nDevice, Page().m_nSource, Page().m_nChannelIndex,
+    EXPECT_EQ((std::vector<int>{int(Page().m_nFileType), Page().m_nDevice, Page().m_nSource, Page().m_nChannelIndex,
                                 Page().m_nSampleRateIndex, Page().m_nBitsIndex, int(Page().PartSeconds())}),
               (std::vector<int>{1, COUNTER, 1, 2, 7, 0, 600}));
     EXPECT_EQ(Page().m_strFilePath, Path("kept.wav"));
@@ -83,10 +83,10 @@ TEST_F(SavedSettings, BadValuesAndADamagedFile)
 
     Restart("[Record\nFileType=1\nFileName=/music/radio.mp3\n");
     EXPECT_EQ(Status(1), "The saved settings could not be read; the first-start settings are shown");
-    EXPECT_EQ(Page().m_nFileType, 0);
+    EXPECT_EQ(Page().m_nFileType, FileType::Mp3);
     EXPECT_TRUE(Page().m_strFilePath.isEmpty());
     Choose(IDC_SAMPLE_RATE, 8);
-    EXPECT_EQ(QSettings(CSavedSettings::FilePath(), QSettings::IniFormat).value("Record/FileType").toString(), "0");
+    EXPECT_EQ(QSettings(CSavedSettings::FilePath(), QSettings::IniFormat).value("Record/FileType").toString(), "mp3");
     Reopen();
     EXPECT_EQ(Status(1), "");
     EXPECT_EQ(PageControl<QComboBox>(IDC_SAMPLE_RATE)->currentIndex(), 8);

@@ -230,7 +230,8 @@ TEST_F(Transport, PlaybackRunsToTheEndOfTheFileAndTheWindowReturnsToIdle)
     dialogs.Answer(Path("play.wav"));
     Click(IDC_PLAY);
     ASSERT_EQ(dialogs.Requests().size(), 2u);
-    EXPECT_EQ(dialogs.Requests()[1].filter, PLAY_FILTER);
+    EXPECT_EQ(dialogs.Requests()[1].filter, "Sound files (*.wav *.mp3 *.flac *.opus)|*.wav;*.mp3;*.flac;*.opus|Wave files(*.wav)|*.wav|"
+                                             "MP3 files(*.mp3)|*.mp3|FLAC files(*.flac)|*.flac|Opus files(*.opus)|*.opus||");
     EXPECT_EQ(Engine().m_nStatus, STATUS_PLAYING);
     EXPECT_EQ(window->m_statusBar.Text(0), "Playing");
     EXPECT_FALSE(Enabled(IDC_RECORD));

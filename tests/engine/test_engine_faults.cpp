@@ -103,7 +103,7 @@ TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
     // By the time the user reads of the failure, both files are finished.
     bool finishedFirst = false;
     messages.OnRecord([&](const platform::ShownMessage&) {
-        finishedFirst = !engine->IsOutputOpen(0) && !engine->IsOutputOpen(1) && HasTrueSizes(Path("l.wav")) &&
+        finishedFirst = !engine->CurrentTake().IsOutputOpen(0) && !engine->CurrentTake().IsOutputOpen(1) && HasTrueSizes(Path("l.wav")) &&
                         HasTrueSizes(Path("r.wav"));
     });
     audio.Advance(10 * 1024);
@@ -115,8 +115,8 @@ TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
                                        .arg(audio.ErrorText(platform::VIRTUAL_STREAM_FAILED)));
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WIM_CLOSE);
-    EXPECT_FALSE(engine->IsOutputOpen(0));
-    EXPECT_FALSE(engine->IsOutputOpen(1));
+    EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
+    EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(1));
     for (const char* name : {"l.wav", "r.wav"}) {
         const auto w = ReadRecordedWave(Path(name));
         ASSERT_TRUE(w) << name;

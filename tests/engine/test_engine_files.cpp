@@ -4,6 +4,7 @@
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
 #include "support/WaveFile.h"
+#include "engine/formats/WaveOutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +57,7 @@ TEST_F(FilesTest, ExistingFileIsReplacedAndOnlyTheFileNameIsLowerCased)
     const QString existing = Path("Takes.Folder/take.wav");
     WriteFile(existing, Bytes(100000, 'x'));
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("Takes.Folder/Take.WAV")));
-    EXPECT_EQ(engine->OutputPath(0), existing);
+    EXPECT_EQ(engine->CurrentTake().OutputPath(0), existing);
     audio.Advance(10);
     Pump();
     StopAndSettle();
@@ -75,28 +76,32 @@ TEST_F(FilesTest, OutputThatCannotBeOpenedChangesNothing)
         messages.Clear();
         EXPECT_EQ(engine->OpenRecordFile(0, bad), 0) << bad.toStdString();
         EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Open wave file failed")});
-        EXPECT_FALSE(engine->IsOutputOpen(0));
+        EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
         EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
     }
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
 }
 
-TEST_F(FilesTest, OnlyAPathEndingInMp3IsAnMp3)
+// Only the file name's last extension counts: ".mp3" followed by more is WAV, and a folder
+// named x.mp3 makes nothing of the names in it.
+TEST_F(FilesTest, OnlyANameEndingInMp3IsAnMp3)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.mp3")));
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
-    EXPECT_EQ(engine->OpenRecordFile(0, Path("Take.Mp3")), 0);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Cannot record 8 bits mp3")});
+    for (const char* mp3 : {"Take.Mp3", "x.mp3/b.mp3"}) {
+        messages.Clear();
+        EXPECT_EQ(engine->OpenRecordFile(0, Path(mp3)), 0) << mp3;
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Cannot record 8 bits mp3")}) << mp3;
+    }
     messages.Clear();
-    // ".mp3" followed by more, or found earlier in the path, is a WAV file.
     EXPECT_EQ(engine->OpenRecordFile(0, Path("take.mp3.wav")), 1);
-    EXPECT_EQ(engine->OpenRecordFile(1, Path("x.mp3/b.mp3")), 1);
+    EXPECT_EQ(engine->OpenRecordFile(1, Path("x.mp3/b")), 1);
     EXPECT_TRUE(messages.Messages().empty());
     StopAndSettle();
     EXPECT_TRUE(ReadRecordedWave(Path("take.mp3.wav")));
-    EXPECT_TRUE(ReadRecordedWave(Path("x.mp3/b.mp3")));
+    EXPECT_TRUE(ReadRecordedWave(Path("x.mp3/b")));
 }
 
 TEST_F(FilesTest, SizesOnDiskFollowTheRecordingEverySecond)
@@ -120,7 +125,7 @@ TEST_F(FilesTest, RecordingGoesOnIntoTheNextFileAtTheSizeLimit)
     engine->SetMaxFileBytes(46 + 3 * 4096 + 1);
     ASSERT_TRUE(Record(COUNTER, 8, CHANNELS_MONO, 8000, Path("long.wav")));
     Feed(7 * 4096 + 5);
-    EXPECT_EQ(engine->OutputPath(0), Path("long-3.wav"));
+    EXPECT_EQ(engine->CurrentTake().OutputPath(0), Path("long-3.wav"));
     StopAndSettle();
     QByteArray joined;
     for (const char* name : {"long.wav", "long-2.wav", "long-3.wav"}) {
@@ -211,7 +216,7 @@ TEST_F(FilesTest, PartThatCannotBeOpenedEndsTheRecordingWithTheEarlierPartFinal)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("take-2.wav")));
     messages.OnRecord([&](const platform::ShownMessage&) {
-        EXPECT_FALSE(engine->IsOutputOpen(0));
+        EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
         EXPECT_TRUE(HasTrueSizes(Path("take.wav")));
     });
     engine->SetPartSeconds(1);
@@ -247,22 +252,22 @@ TEST_F(FilesTest, ReadingSkipsOtherChunksAndRefusesDataBeforeFormat)
     WriteFile(Path("list.wav"), Riff(Chunk("fmt ", FormatRecord(2, 22050, 16, 16)) +
                                      Chunk("LIST", Tag("INFO") + Tag("ISFT") + Le32(3) + Text("abc")) +
                                      Chunk("data", samples)));
-    ASSERT_EQ(EngineTestAccess::OpenWaveForRead(*engine, Path("list.wav")), 1);
+    ASSERT_EQ(EngineTestAccess::OpenPlaybackFile(*engine, Path("list.wav")), 1);
     EXPECT_EQ(engine->m_wfx.nChannels, 2);
     EXPECT_EQ(engine->m_wfx.nSamplesPerSec, 22050u);
     EXPECT_EQ(engine->m_wfx.cbSize, 0);
     EXPECT_EQ(engine->m_nBufferCount, 6);
     // A second source while one is open fails without a word.
-    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(*engine, Path("list.wav")), 0);
+    EXPECT_EQ(EngineTestAccess::OpenPlaybackFile(*engine, Path("list.wav")), 0);
     EXPECT_TRUE(messages.Messages().empty());
 
     CAudioPlayRec other;
     ASSERT_TRUE(other.Create(SINE, nullptr, nullptr, nullptr, nullptr));
     WriteFile(Path("backwards.wav"), Riff(Chunk("data", samples) + Chunk("fmt ", FormatRecord(1, 8000, 8, 16))));
-    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("backwards.wav")), 0);
+    EXPECT_EQ(EngineTestAccess::OpenPlaybackFile(other, Path("backwards.wav")), 0);
     WriteFile(Path("text.wav"), Text("this is not a sound file at all"));
-    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("text.wav")), 0);
-    EXPECT_EQ(EngineTestAccess::OpenWaveForRead(other, Path("absent.wav")), 0);
+    EXPECT_EQ(EngineTestAccess::OpenPlaybackFile(other, Path("text.wav")), 0);
+    EXPECT_EQ(EngineTestAccess::OpenPlaybackFile(other, Path("absent.wav")), 0);
     EXPECT_EQ(messages.Texts(), (std::vector<QString>{QStringLiteral("error reading data chunk"),
                                                       QStringLiteral("Error descending into file"),
                                                       QStringLiteral("Open wave file failed")}));

@@ -196,7 +196,7 @@ TEST_P(FormatFailures, UnwritableFolderIsToldWithTheFileAndWhy)
     EXPECT_EQ(engine->OpenRecordFile(0, path), 0);
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0], QStringLiteral("Cannot create %1: No such file or directory").arg(path));
-    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
 }

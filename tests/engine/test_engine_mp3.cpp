@@ -3,7 +3,11 @@
 
 #include "encoder/Mp3Decode.h"
 #include "encoder/Mp3Frames.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/audio/virtual/SignalGenerator.h"
 #include "support/EngineFixture.h"
+#include "support/EngineTestAccess.h"
+#include "support/Mp3OutputTestAccess.h"
 #include "support/WaveFile.h"
 
 #include <QDir>
@@ -142,13 +146,14 @@ TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
     ASSERT_TRUE(CreateEngine(COUNTER));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
-    const std::uint32_t chunk = 2 * engine->m_dwChunkSamples;
+    const IOutputFile* out = EngineTestAccess::Output(*engine, 0);
+    const std::uint32_t chunk = 2 * Mp3OutputTestAccess::ChunkSamples(out);
     ASSERT_EQ(chunk, 4608u); // 1152 stereo sample frames
     // Nine buffers of 4096 bytes are eight chunks: seven are encoded, the eighth waits.
     Feed(9 * 1024);
-    EXPECT_EQ(engine->m_nPcmFill[0], chunk);
+    EXPECT_EQ(Mp3OutputTestAccess::PcmFill(out), chunk);
     Feed(1024);
-    EXPECT_EQ(engine->m_nPcmFill[0], 10 * 4096 - 8 * chunk);
+    EXPECT_EQ(Mp3OutputTestAccess::PcmFill(out), 10 * 4096 - 8 * chunk);
     StopAndSettle();
     EXPECT_TRUE(messages.Messages().empty());
 }
@@ -157,20 +162,24 @@ TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
 // however small the accumulation buffer, no more than one chunk may be held between buffers.
 TEST_F(Mp3Test, RingSmallerThanABufferAndAChunkLosesNothing)
 {
-    ASSERT_TRUE(CreateEngine(SINE));
-    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_MONO, 44100));
-    engine->m_nBufferSize = 384; // the accumulation buffer: 7 x 384 = 2688 bytes, a buffer is 4096
-    ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
-    engine->m_nBufferSize = 4096;
-    ASSERT_EQ(engine->m_nPcmBufferSize, 2688u);
-    const std::uint32_t chunk = 2 * engine->m_dwChunkSamples;
-    for (int i = 0; i < 12; ++i) {
-        Feed(2048);
-        ASSERT_LE(engine->m_nPcmFill[0], chunk) << "after buffer " << i;
+    OutputSpec spec;
+    spec.rate = 44100;
+    spec.channels = 1;
+    spec.ringBytes = 7 * 384; // the accumulation buffer, smaller than a buffer of 4096 bytes
+    Mp3Output out;
+    ASSERT_TRUE(out.Open(Path("a.mp3"), spec)) << out.Failure().toStdString();
+    ASSERT_EQ(Mp3OutputTestAccess::PcmBufferSize(&out), 2688u);
+    const std::uint32_t chunk = 2 * Mp3OutputTestAccess::ChunkSamples(&out);
+    std::vector<char> tone((12 * 2048 + 1000) * 2);
+    platform::SignalGenerator({QStringLiteral("Sine"), platform::VirtualSignal::Sine}, PcmFormat(44100, 16, 1))
+        .Fill(0, tone.data(), tone.size());
+    const char* at = tone.data();
+    for (int i = 0; i < 12; ++i, at += 4096) {
+        ASSERT_EQ(out.Write(at, 4096), IOutputFile::Written::Ok);
+        ASSERT_LE(Mp3OutputTestAccess::PcmFill(&out), chunk) << "after buffer " << i;
     }
-    Feed(1000);
-    StopAndSettle();
-    EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+    ASSERT_EQ(out.Write(at, 2000), IOutputFile::Written::Ok);
+    ASSERT_TRUE(out.Finish()) << out.Failure().toStdString();
     ExpectFinishedMp3(Path("a.mp3"), 44100, 1, 12 * 2048 + 1000, 440);
 }
 
@@ -182,8 +191,8 @@ TEST_F(Mp3Test, FileNameIsLowerCasedAndTheFolderKeptAsTyped)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("Takes/LEFT.MP3")));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("Takes/Right.mP3")));
-    EXPECT_EQ(engine->OutputPath(0), Path("Takes/left.mp3"));
-    EXPECT_EQ(engine->OutputPath(1), Path("Takes/right.mp3"));
+    EXPECT_EQ(engine->CurrentTake().OutputPath(0), Path("Takes/left.mp3"));
+    EXPECT_EQ(engine->CurrentTake().OutputPath(1), Path("Takes/right.mp3"));
     Feed(20000);
     StopAndSettle();
     EXPECT_TRUE(messages.Messages().empty());
@@ -193,32 +202,13 @@ TEST_F(Mp3Test, FileNameIsLowerCasedAndTheFolderKeptAsTyped)
     ExpectFinishedMp3(Path("Takes/right.mp3"), 44100, 1, 20000, 660);
 }
 
-TEST_F(Mp3Test, Mp3ThatDoesNotEndThePathIsAWaveFile)
-{
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("x.mp3")));
-    ASSERT_TRUE(CreateEngine(COUNTER));
-    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
-    ASSERT_TRUE(engine->OpenRecordFile(0, Path("take.mp3.wav")));
-    ASSERT_TRUE(engine->OpenRecordFile(1, Path("x.mp3/b.mp3")));
-    EXPECT_FALSE(engine->m_hEncoderLib);
-    Feed(3000);
-    StopAndSettle();
-    EXPECT_TRUE(messages.Messages().empty());
-    for (const char* name : {"take.mp3.wav", "x.mp3/b.mp3"}) {
-        const auto w = ReadRecordedWave(Path(QLatin1String(name)));
-        ASSERT_TRUE(w) << name;
-        EXPECT_EQ(w->dataSize, 3000u * 2) << name;
-    }
-}
-
 TEST_F(Mp3Test, EightBitMp3IsRefusedBeforeAnyLibraryIsLoaded)
 {
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
     EXPECT_EQ(engine->OpenRecordFile(0, Path("Take.MP3")), 0);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Cannot record 8 bits mp3")});
-    EXPECT_FALSE(engine->m_hEncoderLib);
-    EXPECT_EQ(engine->beInitStream, nullptr);
+    EXPECT_FALSE(Mp3EncoderLibrary::IsLoaded());
     EXPECT_FALSE(QFile::exists(Path("take.mp3")));
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
     StopAndSettle();
@@ -251,13 +241,13 @@ TEST_F(Mp3Test, LibraryFailuresLeaveNothingOpen)
             messages.Clear();
             EXPECT_EQ(engine->OpenRecordFile(0, Path("Old.mp3")), 0);
             EXPECT_EQ(messages.Texts(), std::vector<QString>{c.message});
-            EXPECT_EQ(engine->m_hEncoderLib != nullptr, c.loaded);
-            EXPECT_FALSE(engine->IsOutputOpen(0));
+            EXPECT_EQ(Mp3EncoderLibrary::IsLoaded(), c.loaded);
+            EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
         }
         Feed(5000);
         EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
         StopAndSettle();
-        EXPECT_FALSE(engine->m_hEncoderLib);
+        EXPECT_FALSE(Mp3EncoderLibrary::IsLoaded());
         EXPECT_EQ(old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray(), QByteArray("older take"));
         old.close();
     }
@@ -273,10 +263,12 @@ TEST_F(Mp3Test, FileThatCannotBeCreatedClosesItsEncoderStream)
         EXPECT_EQ(engine->OpenRecordFile(0, bad), 0);
         const QString created = bad.left(bad.lastIndexOf(QLatin1Char('/')) + 1) + QFileInfo(bad).fileName().toLower();
         EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error creating file %1").arg(created)});
-        EXPECT_FALSE(engine->IsOutputOpen(0));
+        EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
         // Handles are never reused: one the engine closed is unknown to the library.
-        ASSERT_NE(engine->m_hMp3Stream[0], 0u);
-        EXPECT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_INVALID_HANDLE);
+        const IOutputFile* out = EngineTestAccess::Output(*engine, 0);
+        ASSERT_NE(Mp3OutputTestAccess::Stream(out), 0u);
+        EXPECT_EQ(Mp3OutputTestAccess::Library(out).beCloseStream(Mp3OutputTestAccess::Stream(out)),
+                  BE_ERR_INVALID_HANDLE);
     }
     // The library stays loaded and serves the next try.
     messages.Clear();
@@ -289,20 +281,19 @@ TEST_F(Mp3Test, FileThatCannotBeCreatedClosesItsEncoderStream)
 
 TEST_F(Mp3Test, BuffersThatCannotBeAllocatedLeaveAnEmptyFileAndNoStream)
 {
-    ASSERT_TRUE(CreateEngine(SINE));
-    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
-    engine->m_nBufferSize = INT32_MAX; // eight of them cannot be gathered in one block
-    EXPECT_EQ(engine->OpenRecordFile(0, Path("big.mp3")), 0);
-    engine->m_nBufferSize = 4096;
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Out of memory")});
-    EXPECT_FALSE(engine->IsOutputOpen(0));
-    EXPECT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_INVALID_HANDLE);
-    Feed(5000);
-    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
-    StopAndSettle();
+    OutputSpec spec;
+    spec.rate = 44100;
+    spec.channels = 2;
+    spec.ringBytes = 8ull * INT32_MAX; // cannot be gathered in one block
+    Mp3Output out;
+    EXPECT_FALSE(out.Open(Path("big.mp3"), spec));
+    EXPECT_EQ(out.Failure(), QStringLiteral("Out of memory"));
+    EXPECT_FALSE(out.IsOpen());
+    EXPECT_EQ(Mp3OutputTestAccess::Library(&out).beCloseStream(Mp3OutputTestAccess::Stream(&out)),
+              BE_ERR_INVALID_HANDLE);
+    EXPECT_TRUE(out.Finish());
     EXPECT_TRUE(QFile::exists(Path("big.mp3")));
     EXPECT_EQ(FileSize(Path("big.mp3")), 0);
-    EXPECT_EQ(messages.Messages().size(), 1u);
 }
 
 TEST_F(Mp3Test, EncodingFailureEndsOnlyThatOutput)
@@ -317,8 +308,8 @@ TEST_F(Mp3Test, EncodingFailureEndsOnlyThatOutput)
     EXPECT_TRUE(messages.Messages().empty());
     Feed(1024);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (5)")});
-    EXPECT_FALSE(engine->IsOutputOpen(0));
-    EXPECT_TRUE(engine->IsOutputOpen(1));
+    EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
+    EXPECT_TRUE(engine->CurrentTake().IsOutputOpen(1));
     const qint64 ended = FileSize(Path("left.mp3"));
     // Later sound reaching the closed encoder stream would fail again, with another message.
     Feed(20 * 1024);
@@ -357,7 +348,7 @@ TEST_F(Mp3Test, WriteFailuresAreReportedOnceAndEndTheOutput)
             Feed(c.frames);
             if (messages.Texts() != (c.duringCapture ? std::vector<QString>{error} : std::vector<QString>{}))
                 code = 11;
-            if (engine->IsOutputOpen(0) == c.duringCapture || engine->m_nStatus != STATUS_RECORDING)
+            if (engine->CurrentTake().IsOutputOpen(0) == c.duringCapture || engine->m_nStatus != STATUS_RECORDING)
                 code = 12;
             StopAndSettle();
             if (messages.Texts() != std::vector<QString>{error})
@@ -377,10 +368,11 @@ TEST_F(Mp3Test, FlushFailureIsReportedAndTheFileClosed)
 {
     ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
     // The library loses the stream; nothing is held, so the flush is the first call to fail.
-    ASSERT_EQ(engine->beCloseStream(engine->m_hMp3Stream[0]), BE_ERR_SUCCESSFUL);
+    const IOutputFile* out = EngineTestAccess::Output(*engine, 0);
+    ASSERT_EQ(Mp3OutputTestAccess::Library(out).beCloseStream(Mp3OutputTestAccess::Stream(out)), BE_ERR_SUCCESSFUL);
     StopAndSettle();
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("beExitStream failed (4)")});
-    EXPECT_FALSE(engine->IsOutputOpen(0));
+    EXPECT_FALSE(engine->CurrentTake().IsOutputOpen(0));
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_TRUE(QFile::exists(Path("a.mp3")));
 }
@@ -390,18 +382,19 @@ TEST_F(Mp3Test, SecondStreamReusesTheLoadedLibraryAndSizes)
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.mp3")));
-    const platform::DynamicLibrary* library = engine->m_hEncoderLib.get();
-    EXPECT_EQ(engine->m_nPcmBufferSize, 8u * 4096);
-    EXPECT_EQ(engine->m_dwChunkSamples, 1152u);
+    const IOutputFile* left = EngineTestAccess::Output(*engine, 0);
     {
         // A second load would find this one and fail to start the stream.
         LibraryFolder folder(VariantFolder("init-fails"));
         ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.mp3")));
     }
-    EXPECT_EQ(engine->m_hEncoderLib.get(), library);
-    EXPECT_EQ(engine->m_nPcmBufferSize, 8u * 4096);
-    EXPECT_EQ(engine->m_dwChunkSamples, 1152u);
-    EXPECT_NE(engine->m_hMp3Stream[0], engine->m_hMp3Stream[1]);
+    const IOutputFile* right = EngineTestAccess::Output(*engine, 1);
+    EXPECT_EQ(&Mp3OutputTestAccess::Library(left), &Mp3OutputTestAccess::Library(right));
+    for (const IOutputFile* out : {left, right}) {
+        EXPECT_EQ(Mp3OutputTestAccess::PcmBufferSize(out), 8u * 4096);
+        EXPECT_EQ(Mp3OutputTestAccess::ChunkSamples(out), 1152u);
+    }
+    EXPECT_NE(Mp3OutputTestAccess::Stream(left), Mp3OutputTestAccess::Stream(right));
     Feed(10000);
     StopAndSettle();
     EXPECT_TRUE(messages.Messages().empty());
@@ -413,13 +406,14 @@ TEST_F(Mp3Test, OpeningAnOpenStreamChangesNothing)
 {
     ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3")));
     Feed(5000);
-    const HBE_STREAM stream = engine->m_hMp3Stream[0];
-    const std::uint32_t held = engine->m_nPcmFill[0];
+    const IOutputFile* out = EngineTestAccess::Output(*engine, 0);
+    const HBE_STREAM stream = Mp3OutputTestAccess::Stream(out);
+    const std::uint32_t held = Mp3OutputTestAccess::PcmFill(out);
     for (const QString& again : {Path("b.mp3"), Path("a.mp3")}) {
         EXPECT_EQ(engine->OpenRecordFile(0, again), 1);
-        EXPECT_EQ(engine->m_hMp3Stream[0], stream);
-        EXPECT_EQ(engine->m_nPcmFill[0], held);
-        EXPECT_EQ(engine->OutputPath(0), Path("a.mp3"));
+        EXPECT_EQ(Mp3OutputTestAccess::Stream(out), stream);
+        EXPECT_EQ(Mp3OutputTestAccess::PcmFill(out), held);
+        EXPECT_EQ(engine->CurrentTake().OutputPath(0), Path("a.mp3"));
     }
     EXPECT_FALSE(QFile::exists(Path("b.mp3")));
     Feed(5000);
@@ -436,7 +430,7 @@ TEST_F(Mp3Test, VbrHeaderCallWritesTheTagWhenInfoTagIsMissing)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 32000));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.mp3")));
     ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.mp3")));
-    EXPECT_EQ(engine->beWriteInfoTag, nullptr);
+    EXPECT_EQ(Mp3OutputTestAccess::Library(EngineTestAccess::Output(*engine, 0)).beWriteInfoTag, nullptr);
     Feed(8000);
     StopAndSettle();
     EXPECT_TRUE(messages.Messages().empty());

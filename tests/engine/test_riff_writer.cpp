@@ -1,5 +1,5 @@
 #include "engine/TempDir.h"
-#include "engine/WaveHeader.h"
+#include "engine/formats/WaveHeader.h"
 #include "support/AudioFormats.h"
 #include "support/WaveBytes.h"
 

@@ -116,7 +116,7 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
     const auto runs = Stretches(stream.loud, frames(0.5), frames(c.afterSeconds));
     ASSERT_FALSE(runs.empty());
     const std::uint64_t kept = std::accumulate(runs.begin(), runs.end(), std::uint64_t{0}, [](auto n, const auto& r) { return n + r.second - r.first; });
-    EXPECT_EQ(engine->RecordedBytes(), kept * engine->m_wfx.nBlockAlign);
+    EXPECT_EQ(engine->CurrentTake().RecordedBytes(), kept * engine->m_wfx.nBlockAlign);
     const auto joined = [](const std::vector<QByteArray>& parts) { return std::accumulate(parts.begin(), parts.end(), QByteArray()); };
     QStringList names;
     for (int out = 0; out < (c.mode == CHANNELS_SPLIT ? 2 : 1); ++out) {

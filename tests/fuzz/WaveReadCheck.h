@@ -2,7 +2,7 @@
 // The reading path of playback, run on bytes held in memory, with the promises it must
 // keep whatever the bytes are. Shared by the fuzzer and the bounded mutation run.
 
-#include "engine/WaveHeader.h"
+#include "engine/formats/WaveHeader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,6 +2,7 @@
 // Help from either window, and the about box from the window's menu.
 
 #include "pages/AboutDlg.h"
+#include "platform/DynamicLibrary.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>

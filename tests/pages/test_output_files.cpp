@@ -94,8 +94,8 @@ TEST_F(OutputFiles, SplitWithBothBoxesClearedRecordsNothingAndSucceeds)
     Click(IDC_RECORD);
     EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING);
     EXPECT_EQ(window->m_statusBar.Text(0), "Recording");
-    EXPECT_FALSE(Engine().IsOutputOpen(0));
-    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(1));
     Feed(1000);
     window->OnTimer(IDT_ELAPSED);
     EXPECT_EQ(MainText(IDC_SIZE), "");
@@ -120,7 +120,7 @@ TEST_F(OutputFiles, SwitchingTheTypeToMp3DuringARecordingFinishesTheWaveFile)
     Click(IDC_RECORD);
     Feed(2048);
     Choose(IDC_FILE_TYPE, 0);
-    EXPECT_FALSE(Engine().IsOutputOpen(0));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
     EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
     const auto finished = ReadRecordedWave(Path("switch.wav"));
     ASSERT_TRUE(finished);
@@ -138,11 +138,11 @@ TEST_F(OutputFiles, ChoosingAnotherTypeDuringAFlacRecordingFinishesIt)
     PrepareWave(Path("take.flac"));
     Click(IDC_RECORD);
     Feed(1024);
-    Choose(IDC_FILE_TYPE, FILE_TYPE_FLAC);
-    EXPECT_TRUE(Engine().IsOutputOpen(0));
+    Choose(IDC_FILE_TYPE, static_cast<int>(FileType::Flac));
+    EXPECT_TRUE(Engine().CurrentTake().IsOutputOpen(0));
     Feed(1024);
-    Choose(IDC_FILE_TYPE, FILE_TYPE_OPUS);
-    EXPECT_FALSE(Engine().IsOutputOpen(0));
+    Choose(IDC_FILE_TYPE, static_cast<int>(FileType::Opus));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
     EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
     const ToolOutput out = DecodeWithTool(QStringLiteral("flac"), Path("take.flac"));
     EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
@@ -157,10 +157,10 @@ TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelO
     Click(IDC_RECORD);
     Feed(1024);
     ClickOnPage(IDC_RIGHT_CHANNEL);
-    EXPECT_TRUE(Engine().IsOutputOpen(0));
-    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    EXPECT_TRUE(Engine().CurrentTake().IsOutputOpen(0));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(1));
     ClickOnPage(IDC_RIGHT_CHANNEL); // ticking again reopens nothing
-    EXPECT_FALSE(Engine().IsOutputOpen(1));
+    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(1));
     Feed(1024);
     Click(IDC_STOP);
     Pump();

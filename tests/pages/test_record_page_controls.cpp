@@ -197,7 +197,7 @@ TEST(FileDialogFilters, PairsBecomeNameFilters)
     EXPECT_EQ(platform::ToNameFilters("wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||"),
               (QStringList{"wav files(*.wav)", "wave files(*.wave)"}));
     EXPECT_EQ(platform::ToNameFilters("Sound|*.wav;*.mp3||"), QStringList{"Sound (*.wav *.mp3)"});
-    EXPECT_EQ(platform::ToNameFilters(PLAY_FILTER),
+    EXPECT_EQ(platform::ToNameFilters(PlayFilter()),
               (QStringList{"Sound files (*.wav *.mp3 *.flac *.opus)", "Wave files(*.wav)", "MP3 files(*.mp3)",
                            "FLAC files(*.flac)", "Opus files(*.opus)"}));
 }

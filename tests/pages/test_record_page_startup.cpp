@@ -46,7 +46,7 @@ TEST_F(RecordPageStartup, FieldsFollowTheControls)
     EXPECT_EQ(Page().m_nDevice, 0);
     EXPECT_EQ(Page().m_nSource, 0);
     EXPECT_EQ(Page().m_nChannelIndex, 0);
-    EXPECT_EQ(Page().m_nFileType, 0);
+    EXPECT_EQ(Page().m_nFileType, FileType::Mp3);
     EXPECT_EQ(Page().m_nSampleRateIndex, 4);
     EXPECT_EQ(Page().m_nBitsIndex, 1);
     EXPECT_TRUE(Page().m_strFilePath.isEmpty());

@@ -95,7 +95,7 @@ protected:
         return InChildWithFileLimit(limit, [&] {
             int code = 0;
             messages.OnRecord([&](const platform::ShownMessage&) {
-                if (engine->IsOutputOpen(0) || (finished && !finished()))
+                if (engine->CurrentTake().IsOutputOpen(0) || (finished && !finished()))
                     code = 13;
             });
             if (!Record(device, bits, mode, rate, file))

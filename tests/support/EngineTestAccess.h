@@ -9,7 +9,9 @@ public:
     {
         return e.SplitChannels(bits, data, length);
     }
-    static int OpenWaveForRead(CAudioPlayRec& e, const QString& path) { return e.OpenWaveForRead(path); }
+    static int OpenPlaybackFile(CAudioPlayRec& e, const QString& path) { return e.OpenPlaybackFile(path); }
+    // The output that writes output n's files, while the take lasts.
+    static IOutputFile* Output(CAudioPlayRec& e, int n) { return e.m_take.m_slot[n].output.get(); }
     static void SetFormat(CAudioPlayRec& e, std::uint16_t bits, std::uint32_t mode, std::uint32_t rate)
     {
         e.SetFormat(bits, mode, rate);

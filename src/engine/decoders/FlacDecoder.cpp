@@ -11,7 +11,7 @@ FlacDecoder::~FlacDecoder()
         FLAC__stream_decoder_delete(m_pDecoder);
 }
 
-bool FlacDecoder::Open(const std::string& path)
+bool FlacDecoder::OpenFile(const std::string& path)
 {
     m_pDecoder = FLAC__stream_decoder_new();
     if (!m_pDecoder) {

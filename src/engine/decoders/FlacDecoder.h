@@ -8,14 +8,14 @@
 
 #include <vector>
 
-class FlacDecoder final : public ISoundDecoder {
+class FlacDecoder final : public DecodedFile {
 public:
     FlacDecoder() = default;
     ~FlacDecoder() override;
     FlacDecoder(const FlacDecoder&) = delete;
     FlacDecoder& operator=(const FlacDecoder&) = delete;
 
-    bool Open(const std::string& path) override;
+    bool OpenFile(const std::string& path) override;
     std::uint32_t Rate() const override { return m_nRate; }
     std::uint16_t Channels() const override { return m_nChannels; }
     std::size_t Read(char* buffer, std::size_t bytes) override;

@@ -10,7 +10,7 @@ Mp3Decoder::~Mp3Decoder()
     }
 }
 
-bool Mp3Decoder::Open(const std::string& path)
+bool Mp3Decoder::OpenFile(const std::string& path)
 {
     mpg123_init();
     int error = MPG123_OK;

@@ -6,14 +6,14 @@
 
 #include <mpg123.h>
 
-class Mp3Decoder final : public ISoundDecoder {
+class Mp3Decoder final : public DecodedFile {
 public:
     Mp3Decoder() = default;
     ~Mp3Decoder() override;
     Mp3Decoder(const Mp3Decoder&) = delete;
     Mp3Decoder& operator=(const Mp3Decoder&) = delete;
 
-    bool Open(const std::string& path) override;
+    bool OpenFile(const std::string& path) override;
     std::uint32_t Rate() const override { return m_nRate; }
     std::uint16_t Channels() const override { return m_nChannels; }
     std::size_t Read(char* buffer, std::size_t bytes) override;

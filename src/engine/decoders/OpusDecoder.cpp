@@ -35,7 +35,7 @@ OpusDecoder::~OpusDecoder()
         op_free(m_pFile);
 }
 
-bool OpusDecoder::Open(const std::string& path)
+bool OpusDecoder::OpenFile(const std::string& path)
 {
     int error = 0;
     m_pFile = op_open_file(path.c_str(), &error);

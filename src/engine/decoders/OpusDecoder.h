@@ -9,14 +9,14 @@
 
 #include <vector>
 
-class OpusDecoder final : public ISoundDecoder {
+class OpusDecoder final : public DecodedFile {
 public:
     OpusDecoder() = default;
     ~OpusDecoder() override;
     OpusDecoder(const OpusDecoder&) = delete;
     OpusDecoder& operator=(const OpusDecoder&) = delete;
 
-    bool Open(const std::string& path) override;
+    bool OpenFile(const std::string& path) override;
     std::uint32_t Rate() const override { return 48000; }
     std::uint16_t Channels() const override { return m_nChannels; }
     std::size_t Read(char* buffer, std::size_t bytes) override;

@@ -1,19 +1,13 @@
-// Choosing a decoder by the file name.
+// What the compressed decoders share.
 
 #include "engine/decoders/SoundDecoder.h"
 
-#include "engine/decoders/FlacDecoder.h"
-#include "engine/decoders/Mp3Decoder.h"
-#include "engine/decoders/OpusDecoder.h"
+#include <QFile>
 
-std::unique_ptr<ISoundDecoder> MakeSoundDecoder(const QString& path)
+bool DecodedFile::Open(const QString& path)
 {
-    const QString lower = path.toLower();
-    if (lower.endsWith(QStringLiteral(".mp3")))
-        return std::make_unique<Mp3Decoder>();
-    if (lower.endsWith(QStringLiteral(".flac")))
-        return std::make_unique<FlacDecoder>();
-    if (lower.endsWith(QStringLiteral(".opus")))
-        return std::make_unique<OpusDecoder>();
-    return nullptr;
+    if (OpenFile(QFile::encodeName(path).toStdString()))
+        return true;
+    m_strFailure = QStringLiteral("Cannot play %1: %2").arg(path, Error());
+    return false;
 }

@@ -2,9 +2,11 @@
 
 #include "engine/formats/FlacOutput.h"
 
+#include "engine/formats/CapturedSamples.h"
+
 #include <FLAC/metadata.h>
 
-#include <cstring>
+#include <QFile>
 
 FlacOutput::~FlacOutput()
 {
@@ -12,13 +14,17 @@ FlacOutput::~FlacOutput()
         Finish();
 }
 
-bool FlacOutput::Open(const std::string& path, const OutputSpec& spec)
+bool FlacOutput::Open(const QString& path, const OutputSpec& spec)
 {
+    if (m_pEncoder)
+        return true;
     m_spec = spec;
+    m_strError.clear();
     m_pEncoder = FLAC__stream_encoder_new();
     m_pTags = FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT);
     if (!m_pEncoder || !m_pTags) {
         m_strError = QStringLiteral("out of memory");
+        m_strFailure = CannotCreate(path, m_strError);
         Release();
         return false;
     }
@@ -33,8 +39,9 @@ bool FlacOutput::Open(const std::string& path, const OutputSpec& spec)
     FLAC__stream_encoder_set_sample_rate(m_pEncoder, spec.rate);
     FLAC__stream_encoder_set_compression_level(m_pEncoder, 5);
     FLAC__stream_encoder_set_metadata(m_pEncoder, &m_pTags, 1);
-    if (!m_file.Create(path)) {
+    if (!m_file.Create(QFile::encodeName(path).toStdString())) {
         m_strError = m_file.Error();
+        m_strFailure = CannotCreate(path, m_strError);
         Release();
         return false;
     }
@@ -42,36 +49,37 @@ bool FlacOutput::Open(const std::string& path, const OutputSpec& spec)
         FLAC__stream_encoder_init_stream(m_pEncoder, &OnWrite, &OnSeek, &OnTell, nullptr, this);
     if (init != FLAC__STREAM_ENCODER_INIT_STATUS_OK) {
         m_strError = QString::fromLatin1(FLAC__StreamEncoderInitStatusString[init]);
+        m_strFailure = CannotCreate(path, m_strError);
         Release();
         return false;
     }
     return true;
 }
 
-bool FlacOutput::Write(const char* data, std::uint32_t bytes)
+IOutputFile::Written FlacOutput::Write(const char* data, std::uint32_t bytes)
 {
+    if (!m_pEncoder)
+        return Written::Failed;
     const std::uint32_t count = bytes / (m_spec.bits / 8u);
     // At the captured width: lossless.
     const FLAC__int32* samples = CapturedSamples(data, count, m_spec.bits, 1, m_samples);
-    return FLAC__stream_encoder_process_interleaved(m_pEncoder, samples, count / m_spec.channels) != 0;
+    if (FLAC__stream_encoder_process_interleaved(m_pEncoder, samples, count / m_spec.channels) != 0)
+        return Written::Ok;
+    m_strFailure = QStringLiteral("Write file failed");
+    return Written::Failed;
 }
 
 bool FlacOutput::Finish()
 {
     if (!m_pEncoder)
-        return false;
+        return true;
     // Encodes the samples held, then rewrites the stream information with the true count.
     const bool finished = FLAC__stream_encoder_finish(m_pEncoder) != 0;
     const bool closed = m_file.Close();
     Release();
+    if (!finished || !closed)
+        m_strFailure = QStringLiteral("Write file failed");
     return finished && closed;
-}
-
-QString FlacOutput::Error() const
-{
-    if (!m_file.Error().isEmpty())
-        return m_file.Error();
-    return m_strError;
 }
 
 void FlacOutput::Release()

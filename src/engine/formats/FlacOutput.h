@@ -3,6 +3,7 @@
 // width. Frames go to the file as they are made; Finish writes the true sample count and
 // the MD5 into the stream information at the file's start.
 
+#include "engine/formats/OutputDescriptor.h"
 #include "engine/formats/OutputFormat.h"
 
 #include <FLAC/stream_encoder.h>
@@ -14,12 +15,16 @@ public:
     FlacOutput(const FlacOutput&) = delete;
     FlacOutput& operator=(const FlacOutput&) = delete;
 
-    bool Open(const std::string& path, const OutputSpec& spec) override;
-    bool Write(const char* data, std::uint32_t bytes) override;
+    bool Open(const QString& path, const OutputSpec& spec) override;
+    bool IsOpen() const override { return m_pEncoder != nullptr; }
+    Written Write(const char* data, std::uint32_t bytes) override;
     bool Finish() override;
-    QString Kind() const override { return QStringLiteral("flac"); }
+    QString CannotCreate(const QString& path, const QString& reason) const override
+    {
+        return CannotCreateFile(path, reason);
+    }
+    QString Failure() const override { return m_strFailure; }
     const OutputSpec& Spec() const override { return m_spec; }
-    QString Error() const override;
 
 private:
     static FLAC__StreamEncoderWriteStatus OnWrite(const FLAC__StreamEncoder*, const FLAC__byte buffer[], size_t bytes,
@@ -34,5 +39,7 @@ private:
     FLAC__StreamMetadata* m_pTags = nullptr;
     // The samples as the encoder takes them, kept between writes: no allocation per buffer.
     std::vector<FLAC__int32> m_samples;
+    // Why the encoder failed, in its words; and what the user is told.
     QString m_strError;
+    QString m_strFailure;
 };

@@ -1,18 +1,16 @@
 #pragma once
-// The compressed output formats. Each is one file pair behind IOutputFile; the engine
-// chooses one by the file name and never asks which it holds. What every format must keep:
-// - a file that is being written decodes, up to about half a second before the moment the
-//   process died, if it dies (Write hands the encoded sound to the system as it goes);
-// - Finish makes the file whole (true lengths, checksums) and closes it, also after a failed
-//   write, so the sound before a failure stays playable;
-// - the next part of a recording is a new file opened with the same settings.
+// What every output format offers the take. Each format is one file pair behind IOutputFile
+// and one row of the format table; the take never asks which format it holds. What every
+// format must keep:
+// - a file that is being written plays, up to about the moment the process died, if it dies;
+// - Finish makes the file whole (true sizes, checksums, tags) and closes it, also after a
+//   failed write, so the sound before a failure stays playable;
+// - one output object writes a take's files one after another (its parts, or its files of
+//   one sound each): Open, Write..., Finish, Open the next, with the same settings.
 
 #include <QString>
 
-#include <bit>
 #include <cstdint>
-#include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,10 @@ struct OutputSpec {
     // As captured: 8-bit samples are unsigned, 16-bit signed little-endian.
     std::uint16_t bits = 16;
     std::uint16_t channels = 1;
+    // The most sound the take holds at once: its whole ring of capture buffers, in bytes.
+    std::uint64_t ringBytes = 0;
+    // A file may not grow past this many bytes (a WAV file's sizes are 32-bit).
+    std::uint64_t maxFileBytes = UINT64_MAX;
     // The tags: the file's own name and the local moment the take started (ISO 8601).
     QString title;
     QString date;
@@ -28,73 +30,44 @@ struct OutputSpec {
 
 class IOutputFile {
 public:
+    enum class Written {
+        Ok,
+        // This output cannot go on: its file is closed as far as it got, the user is told
+        // Failure() at once, and the take goes on without it.
+        OutputEnded,
+        // The take cannot go on: nothing more is written, and it ends.
+        Failed,
+    };
+
     virtual ~IOutputFile() = default;
-    // Creates the file, replacing one at the path. False: nothing is open; Error says why.
-    virtual bool Open(const std::string& path, const OutputSpec& spec) = 0;
+    // What the format needs before any file of the take is made (an encoder library): told
+    // now, while the user is there, even when the file waits for sound. False with Failure().
+    virtual bool Prepare(const OutputSpec&) { return true; }
+    // Creates the file, replacing one at the path. False: nothing is open; Failure() says
+    // what the user is told.
+    virtual bool Open(const QString& path, const OutputSpec& spec) = 0;
+    virtual bool IsOpen() const = 0;
+    // Whether bytes more fit in this file; when they do not, the take goes on into its next
+    // part first.
+    virtual bool HasRoomFor(std::uint32_t /*bytes*/) const { return true; }
     // Whole frames of interleaved samples in the captured format.
-    virtual bool Write(const char* data, std::uint32_t bytes) = 0;
+    virtual Written Write(const char* data, std::uint32_t bytes) = 0;
+    // Makes the file whole and closes it; false (with Failure()) when its last sound could
+    // not be written. Nothing when none is open.
     virtual bool Finish() = 0;
-    // The kind the options page closes the output by: "flac", "opus".
-    virtual QString Kind() const = 0;
+    // Hands what is gathered to the system, so the file's size on disk is the take's.
+    virtual void Flush() {}
+    // Makes the file on disk valid as it stands (its sizes true), before a message that
+    // waits for the user: whatever happens meanwhile, the sound so far is safe.
+    virtual void Settle() {}
+    // What the user is told when the file at path cannot be made, for reason.
+    virtual QString CannotCreate(const QString& path, const QString& reason) const = 0;
+    // The user's words for the last failure.
+    virtual QString Failure() const = 0;
     virtual const OutputSpec& Spec() const = 0;
-    virtual QString Error() const = 0;
 };
 
-// The format a path ends in, if it is one of these; null for any other name.
-std::unique_ptr<IOutputFile> MakeOutputFile(const QString& path);
-
-// The Vorbis comments every format carries, as NAME=value.
+// The Vorbis comments the tagged formats carry, as NAME=value.
 std::vector<std::string> OutputTags(const OutputSpec& spec);
-
-// The captured samples as numbers into out (count of them): 8-bit ones, unsigned, centred on
-// 0 and multiplied by scale8; 16-bit ones, signed little-endian, as they are. out is kept
-// between calls and grows only when a longer block comes: no allocation per buffer.
-template <typename T>
-T* CapturedSamples(const char* data, std::uint32_t count, std::uint16_t bits, int scale8, std::vector<T>& out)
-{
-    if (out.size() < count)
-        out.resize(count);
-    const auto* in = reinterpret_cast<const unsigned char*>(data);
-    if (bits == 8) {
-        for (std::uint32_t i = 0; i < count; ++i)
-            out[i] = static_cast<T>((in[i] - 128) * scale8);
-    } else if constexpr (std::endian::native == std::endian::little) {
-        // A plain load of each sample, which the compiler turns into vector widening: this
-        // runs over every sample of a FLAC or Opus take.
-        for (std::size_t i = 0; i < count; ++i) {
-            std::int16_t sample;
-            std::memcpy(&sample, in + 2 * i, sizeof sample);
-            out[i] = static_cast<T>(sample);
-        }
-    } else {
-        for (std::uint32_t i = 0; i < count; ++i)
-            out[i] = static_cast<T>(static_cast<std::int16_t>(in[2 * i] | in[2 * i + 1] << 8));
-    }
-    return out.data();
-}
-
-// The file descriptor both formats write through: every write reaches the system at once, so
-// a killed process leaves whole encoded frames behind.
-class OutputDescriptor {
-public:
-    OutputDescriptor() = default;
-    ~OutputDescriptor();
-    OutputDescriptor(const OutputDescriptor&) = delete;
-    OutputDescriptor& operator=(const OutputDescriptor&) = delete;
-
-    bool Create(const std::string& path);
-    bool WriteAll(const void* data, std::size_t bytes);
-    bool Seek(std::uint64_t offset);
-    // Kept here rather than asked of the system: the encoders ask at every frame.
-    std::uint64_t Tell() const { return m_nAt; }
-    bool Close();
-    bool IsOpen() const { return m_fd >= 0; }
-    // The system's words for the first failure.
-    QString Error() const { return m_strError; }
-
-private:
-    void NoteError(int code);
-    int m_fd = -1;
-    std::uint64_t m_nAt = 0; // where the next write goes
-    QString m_strError;
-};
+// The usual words for a file that cannot be made.
+QString CannotCreateFile(const QString& path, const QString& reason);

@@ -1,4 +1,4 @@
-#include "engine/TakeNames.h"
+#include "engine/take/TakeNames.h"
 
 #include "platform/LocalTime.h"
 
@@ -35,4 +35,20 @@ QString FreeName(const QString& name, const std::function<QStringList(const QStr
         candidate = InsertBeforeExtension(name, QStringLiteral(" (%1)").arg(n));
     }
     return candidate;
+}
+
+QString PartPath(const QString& path, int part)
+{
+    if (part <= 1)
+        return path;
+    return InsertBeforeExtension(path, QStringLiteral("-%1").arg(part));
+}
+
+QString SoundFilePath(const QString& path, std::int64_t ms)
+{
+    // Floored, so that a moment before 1970 still names its own second.
+    const std::int64_t seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+    const std::int64_t milli = ms - seconds * 1000;
+    return InsertBeforeExtension(path, QLatin1Char('_') + platform::FormatLocal(seconds, "%Y-%m-%d_%H-%M-%S") +
+                                           QStringLiteral(".%1").arg(milli, 3, 10, QLatin1Char('0')));
 }

@@ -2,7 +2,7 @@
 // Reads a RIFF file: finds chunks and reads their bytes, never past the end of the file
 // whatever the sizes in it say.
 
-#include "engine/RiffChunk.h"
+#include "engine/formats/RiffChunk.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/RiffWriter.h"
+#include "engine/formats/RiffWriter.h"
 
 #include "platform/FileSizeSignal.h"
 #include "platform/LittleEndian.h"

@@ -1,4 +1,4 @@
-#include "engine/PreRollRing.h"
+#include "engine/take/PreRollRing.h"
 
 #include <algorithm>
 #include <cstring>

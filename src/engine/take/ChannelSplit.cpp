@@ -1,7 +1,7 @@
 // The pass over each buffer: the channels split for the per-channel files, and every frame
 // handed to the live display, whose meters take their peaks from it on the way.
 
-#include "engine/AudioPlayRec.h"
+#include "engine/take/ChannelSplit.h"
 
 #include <cstring>
 
@@ -65,30 +65,29 @@ std::int32_t SplitFrames16(const char* data, std::int32_t length, bool stereo, c
 
 } // namespace
 
-int CAudioPlayRec::SplitChannels(std::uint16_t bits, const char* data, std::int32_t length)
+std::int32_t SplitIntoChannels(std::uint16_t bits, bool stereo, const char* data, std::int32_t length, char* left,
+                               char* right, std::int32_t capacity, LiveHistory& live)
 {
     if (length <= 0)
         return 0;
     // Never more than the scratch buffers hold, whatever a device reports.
-    const auto capacity = static_cast<std::int32_t>(m_pLeft.size());
     if (length > capacity)
         length = capacity;
-    const bool stereo = m_wfx.nChannels != 1;
     const std::int32_t b = bits / 8;
     switch (b) {
     case 1:
-        return SplitFrames<1>(data, length, b, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+        return SplitFrames<1>(data, length, b, stereo, left, right, live);
     case 2:
-        return SplitFrames16(data, length, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+        return SplitFrames16(data, length, stereo, left, right, live);
     default:
         if (b <= 0)
             return 0;
         if (!stereo) {
             // Whole samples or not, a mono buffer is its own channel.
-            std::memcpy(m_pLeft.data(), data, static_cast<std::size_t>(length));
-            std::memcpy(m_pRight.data(), data, static_cast<std::size_t>(length));
+            std::memcpy(left, data, static_cast<std::size_t>(length));
+            std::memcpy(right, data, static_cast<std::size_t>(length));
             return length;
         }
-        return SplitFrames<0>(data, length, b, stereo, m_pLeft.data(), m_pRight.data(), m_live);
+        return SplitFrames<0>(data, length, b, stereo, left, right, live);
     }
 }

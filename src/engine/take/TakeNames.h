@@ -1,6 +1,6 @@
 #pragma once
-// How a take's files are named: after the moment it started, per channel, and away from a
-// file that is already there.
+// How a take's files are named: after the moment it started, per channel, away from a file
+// that is already there, and as the take goes on from one file into the next.
 
 #include <QString>
 #include <QStringList>
@@ -20,3 +20,9 @@ QString ChannelPath(const QString& path, const QString& prefix);
 // keep one number.
 QString FreeName(const QString& name, const std::function<QStringList(const QString&)>& filesOf,
                  const std::function<bool(const QString&)>& taken);
+// "take.wav" part 3 is "take-3.wav": the number goes before the extension, if any. Part 1
+// is the path itself.
+QString PartPath(const QString& path, int part);
+// "scanner.wav" for sound that began at ms (milliseconds since 1970, UTC) is
+// "scanner_2026-12-09_07-00-03.250.wav", in local time: the time goes before the extension.
+QString SoundFilePath(const QString& path, std::int64_t ms);

@@ -1,4 +1,4 @@
-#include "engine/WaveHeader.h"
+#include "engine/formats/WaveHeader.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "engine/SilenceGate.h"
+#include "engine/take/SilenceGate.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The WAV layout the recorder writes and the checks it makes on a file it reads.
 
-#include "engine/RiffReader.h"
-#include "engine/RiffWriter.h"
+#include "engine/formats/RiffReader.h"
+#include "engine/formats/RiffWriter.h"
 #include "platform/audio/WaveTypes.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/RiffReader.h"
+#include "engine/formats/RiffReader.h"
 
 #include "platform/LittleEndian.h"
 

@@ -2,7 +2,7 @@
 // Writes one RIFF file through a plain file descriptor: no user-space buffering, so every
 // block written is in the kernel's hands at once and survives the process being killed.
 
-#include "engine/RiffChunk.h"
+#include "engine/formats/RiffChunk.h"
 
 #include <cstddef>
 #include <cstdint>

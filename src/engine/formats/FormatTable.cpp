@@ -1,0 +1,106 @@
+// The format table.
+
+#include "engine/formats/FormatTable.h"
+
+#include "engine/decoders/FlacDecoder.h"
+#include "engine/decoders/Mp3Decoder.h"
+#include "engine/decoders/OpusDecoder.h"
+#include "engine/decoders/WaveDecoder.h"
+#include "engine/formats/FlacOutput.h"
+#include "engine/formats/Mp3Output.h"
+#include "engine/formats/OpusOutput.h"
+#include "engine/formats/WaveOutput.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+template <typename T, typename Base>
+std::unique_ptr<Base> Make()
+{
+    return std::make_unique<T>();
+}
+
+constexpr std::uint32_t EIGHT_AND_SIXTEEN = (1u << 8) | (1u << 16);
+
+const FormatRow FORMATS[] = {
+    {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, "mp3 files(*.mp3)|*.mp3||", "MP3 files(*.mp3)|*.mp3", 1,
+     1u << 16, 8000, 48000, &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>},
+    {FileType::Wave, "wave", "wav", {"wav", "wave"}, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||",
+     "Wave files(*.wav)|*.wav", 0, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<WaveOutput, IOutputFile>,
+     &Make<WaveDecoder, ISoundDecoder>},
+    {FileType::Flac, "flac", "flac", {"flac", nullptr}, "flac files(*.flac)|*.flac||", "FLAC files(*.flac)|*.flac", 2,
+     EIGHT_AND_SIXTEEN, 8000, 48000, &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>},
+    {FileType::Opus, "opus", "opus", {"opus", nullptr}, "opus files(*.opus)|*.opus||", "Opus files(*.opus)|*.opus",
+     3, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>},
+};
+
+} // namespace
+
+QString FormatRow::Refusal(std::uint16_t bits, std::uint32_t rate) const
+{
+    if (bits >= 32 || !(bitsMask & (1u << bits)))
+        return QStringLiteral("Cannot record %1 bits %2").arg(bits).arg(QLatin1String(entry));
+    if (rate < lowestRate || rate > highestRate)
+        return QStringLiteral("Cannot record %1 Hz %2").arg(rate).arg(QLatin1String(entry));
+    return {};
+}
+
+bool FormatRow::HasExtension(const QString& lowerExtension) const
+{
+    return std::any_of(std::begin(extensions), std::end(extensions),
+                       [&](const char* e) { return e && lowerExtension == QLatin1String(e); });
+}
+
+std::span<const FormatRow> Formats()
+{
+    return FORMATS;
+}
+
+const FormatRow& FormatOfPath(const QString& path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        const QString extension = name.mid(dot + 1).toLower();
+        for (const FormatRow& row : FORMATS)
+            if (row.HasExtension(extension))
+                return row;
+    }
+    return *FormatOfType(FileType::Wave);
+}
+
+const FormatRow* FormatOfType(FileType type)
+{
+    for (const FormatRow& row : FORMATS)
+        if (row.type == type)
+            return &row;
+    return nullptr;
+}
+
+const FormatRow* FormatOfEntry(const QString& entry)
+{
+    for (const FormatRow& row : FORMATS)
+        if (entry == QLatin1String(row.entry))
+            return &row;
+    return nullptr;
+}
+
+QString PlayFilter()
+{
+    std::vector<const FormatRow*> rows;
+    for (const FormatRow& row : FORMATS)
+        rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(), [](const FormatRow* a, const FormatRow* b) { return a->playOrder < b->playOrder; });
+    QStringList patterns;
+    QStringList each;
+    for (const FormatRow* row : rows) {
+        patterns << QStringLiteral("*.") + QLatin1String(row->extensions[0]);
+        each << QLatin1String(row->playFilter);
+    }
+    return QStringLiteral("Sound files (%1)|%2|").arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
+           each.join(QLatin1Char('|')) + QStringLiteral("||");
+}
