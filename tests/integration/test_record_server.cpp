@@ -2,6 +2,7 @@
 // killed recorder.
 
 #include "ServerFixture.h"
+#include "support/FormatRows.h"
 #include "support/ToolDecode.h"
 #include "support/WaveFile.h"
 
@@ -141,24 +142,17 @@ TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)
 
 namespace {
 
-struct KilledCase {
-    const char* ext;
-    const char* tool;
-    // The rate the tools decode at: FLAC's own, Opus's 48 kHz.
-    double rate;
-};
-
-class KilledRecorderTest : public RecordTest, public ::testing::WithParamInterface<KilledCase> {};
+class KilledRecorderTest : public RecordTest, public ::testing::WithParamInterface<const FormatRow*> {};
 
 } // namespace
 
-// The recorder is killed in mid-take: its file decodes, with the format's own tool and with
-// ffmpeg, to within a second of the moment of the kill.
+// The recorder is killed in mid-take, in every format: its file decodes, with ffmpeg and with
+// the format's own tool where there is one, to within a second of the moment of the kill.
 TEST_P(KilledRecorderTest, FileDecodesToWithinASecondOfTheKill)
 {
-    const KilledCase c = GetParam();
+    const FormatRow& format = *GetParam();
     const QString child = QCoreApplication::applicationDirPath() + QStringLiteral("/record_child");
-    const QString path = Path(QStringLiteral("killed.") + c.ext);
+    const QString path = Path(QStringLiteral("killed.") + QLatin1String(format.extensions[0]));
     QProcess process;
     process.start(child, {path});
     ASSERT_TRUE(process.waitForStarted(5000));
@@ -170,16 +164,20 @@ TEST_P(KilledRecorderTest, FileDecodesToWithinASecondOfTheKill)
     const double killedAt = static_cast<double>(recording.nsecsElapsed()) / 1e9;
     ASSERT_TRUE(process.waitForFinished(5000));
 
-    for (const QString tool : {QLatin1String(c.tool), QLatin1String("ffmpeg")}) {
-        SCOPED_TRACE(tool.toStdString());
-        const ToolOutput out = DecodeWithTool(tool, path);
-        EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
-        const double seconds = static_cast<double>(out.pcm.size()) / 4 / c.rate;
-        EXPECT_GE(seconds, killedAt - 1.0);
-        EXPECT_LE(seconds, killedAt + 0.5);
+    const ToolSound decoded = DecodeWithFfmpeg(path);
+    EXPECT_EQ(decoded.exitCode, 0) << decoded.errors.toStdString();
+    ASSERT_GT(decoded.rate, 0u);
+    const double seconds = static_cast<double>(decoded.Frames()) / decoded.rate;
+    EXPECT_GE(seconds, killedAt - 1.0);
+    EXPECT_LE(seconds, killedAt + 0.5);
+    const std::pair<const char*, const char*> tools[] = {{"flac", "flac"}, {"opus", "opusdec"}};
+    for (const auto& [entry, tool] : tools) {
+        if (QLatin1String(entry) != QLatin1String(format.entry))
+            continue;
+        const ToolOutput out = DecodeWithTool(QLatin1String(tool), path);
+        EXPECT_EQ(out.exitCode, 0) << tool << ": " << out.errors.toStdString();
+        EXPECT_NEAR(static_cast<double>(out.pcm.size()) / 4 / decoded.rate, seconds, 0.1) << tool;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, KilledRecorderTest,
-                         ::testing::Values(KilledCase{"flac", "flac", 44100}, KilledCase{"opus", "opusdec", 48000}),
-                         [](const ::testing::TestParamInfo<KilledCase>& info) { return info.param.ext; });
+INSTANTIATE_TEST_SUITE_P(Formats, KilledRecorderTest, ::testing::ValuesIn(AllFormats()), FormatRowName);

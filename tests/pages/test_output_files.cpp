@@ -168,6 +168,36 @@ TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelO
     EXPECT_EQ(ReadRecordedWave(Path("right_channel_s.wav"))->dataSize, 2048u);
 }
 
+// Skipping silence, a channel box cleared while the take waits for sound drops that channel's
+// file, in every format: the other channel's file is made when the sound comes.
+TEST_F(OutputFiles, ClearingAChannelBoxWhileWaitingForSoundDropsThatChannelOnly)
+{
+    audio.SetDevices(platform::Direction::Capture,
+                     {{.name = QStringLiteral("Burst"), .soundFrames = 8000, .burstStart = 16000}});
+    Reopen();
+    ClickOnPage(IDC_SKIP_SILENCE);
+    Choose(IDC_CHANNEL, 2);
+    Choose(IDC_BITS, 1);
+    Choose(IDC_SAMPLE_RATE, 3); // 16000 Hz
+    for (const FormatRow& format : Formats()) {
+        SCOPED_TRACE(format.entry);
+        Choose(IDC_FILE_TYPE, static_cast<int>(format.type));
+        const QString name = QStringLiteral("take.") + QLatin1String(format.extensions[0]);
+        TypePath(Path(name));
+        Click(IDC_RECORD);
+        Feed(4096);
+        ASSERT_EQ(window->m_statusBar.Text(0), "Waiting for sound");
+        ClickOnPage(IDC_RIGHT_CHANNEL);
+        Feed(3 * 16000);
+        Click(IDC_STOP);
+        Pump();
+        EXPECT_TRUE(messages.Messages().empty());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("left_channel_") + name});
+        QFile::remove(Path(QStringLiteral("left_channel_") + name));
+        ClickOnPage(IDC_RIGHT_CHANNEL);
+    }
+}
+
 // Pressed by hand on a file that is there, Record asks first: No leaves the file and the
 // device alone, Yes records over it.
 TEST_F(OutputFiles, RecordAsksBeforeReplacingAFile)

@@ -52,14 +52,50 @@ std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel)
 
 QString FileTag(const QString& path, const char* name)
 {
-    const bool flac = path.endsWith(QStringLiteral(".flac"));
+    // FLAC keeps its tags with the file, Ogg Opus with its stream.
     QProcess p;
-    p.start(flac ? QStringLiteral("metaflac") : QStringLiteral("opusinfo"),
-            flac ? QStringList{QStringLiteral("--export-tags-to=-"), path} : QStringList{path});
+    p.start(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+             QStringLiteral("format_tags:stream_tags"), QStringLiteral("-of"), QStringLiteral("default=nw=1"), path});
     p.waitForFinished(60000);
-    const QByteArray key = QByteArray(name) + '=';
+    const QByteArray key = "tag:" + QByteArray(name).toLower() + '=';
     for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
-        if (line.trimmed().startsWith(key))
+        if (line.trimmed().toLower().startsWith(key))
             return QString::fromUtf8(line.trimmed().mid(key.size()));
     return {};
+}
+
+ToolSound DecodeWithFfmpeg(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                                       QStringLiteral("-bitexact"), QStringLiteral("-map_metadata"), QStringLiteral("-1"),
+                                       QStringLiteral("-acodec"), QStringLiteral("pcm_s16le"), QStringLiteral("-f"),
+                                       QStringLiteral("wav"), QStringLiteral("-")});
+    ToolSound out;
+    if (!p.waitForFinished(120000))
+        return out;
+    out.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    out.errors = QString::fromLocal8Bit(p.readAllStandardError());
+    // The WAV ffmpeg writes to a pipe: its chunks in turn, the sound running to the end.
+    const QByteArray wav = p.readAllStandardOutput();
+    const auto le = [&](qsizetype at, int bytes) {
+        std::uint32_t v = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            v = v << 8 | static_cast<std::uint8_t>(wav[at + i]);
+        return v;
+    };
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const QByteArray id = wav.mid(at, 4);
+        const std::uint32_t size = le(at + 4, 4);
+        if (id == "fmt " && at + 16 <= wav.size()) {
+            out.channels = static_cast<int>(le(at + 10, 2));
+            out.rate = le(at + 12, 4);
+        } else if (id == "data") {
+            out.pcm = wav.mid(at + 8);
+            break;
+        }
+        at += 8 + size + size % 2;
+    }
+    return out;
 }

@@ -41,9 +41,15 @@ bool Take::Await(int n, const QString& path, QString* failure)
 {
     OutputSlot& slot = m_slot[n];
     const QFileInfo file(path);
-    const bool folder = file.dir().exists();
-    if (!folder || !QFileInfo(file.absolutePath()).isWritable() || (file.exists() && !file.isWritable())) {
-        *failure = slot.output->CannotCreate(path, QString::fromLocal8Bit(std::strerror(folder ? EACCES : ENOENT)));
+    int why = 0;
+    if (!file.dir().exists())
+        why = ENOENT;
+    else if (file.isDir())
+        why = EISDIR;
+    else if (!QFileInfo(file.absolutePath()).isWritable() || (file.exists() && !file.isWritable()))
+        why = EACCES;
+    if (why != 0) {
+        *failure = slot.output->CannotCreate(path, QString::fromLocal8Bit(std::strerror(why)));
         return false;
     }
     slot.requestedPath = path;
