@@ -56,7 +56,7 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
     EXPECT_EQ(PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->value(), 1.5);
     EXPECT_TRUE(Schedule().IsScheduleEnabled() && Schedule().IsStartTimeEnabled());
     EXPECT_TRUE(ScheduleControl(IDC_REPEAT)->isEnabled());
-    EXPECT_EQ((std::vector<int>{Schedule().m_nRepeat, Schedule().m_nEndMode,
+    EXPECT_EQ((std::vector<int>{int(Schedule().m_nRepeat), int(Schedule().m_nEndMode),
                                 int(platform::SecondsOfDay(Schedule().m_timeDuration))}),
               (std::vector<int>{2, 1, 3723}));
     EXPECT_EQ(platform::ComposeLocal(Schedule().m_timeStartDate, Schedule().m_timeStartTime), Local(2024, 7, 1, 6, 30, 0));
@@ -73,7 +73,7 @@ TEST_F(SavedSettings, BadValuesAndADamagedFile)
             "Channel=1\nNewFileEvery=maybe\nSilenceBelow=-5\nSilenceAfter=0.7\n[Schedule]\nRepeat=9\nStartDate=2024-02-30\nEndAtTime=true\n");
     EXPECT_EQ(Page().m_strFilePath, "/music/radio.mp3");
     EXPECT_EQ((std::vector<int>{Page().m_nChannelIndex, Page().m_nSampleRateIndex, Page().m_nBitsIndex,
-                                Page().m_nDevice, Schedule().m_nRepeat, Schedule().m_nEndMode,
+                                Page().m_nDevice, int(Schedule().m_nRepeat), int(Schedule().m_nEndMode),
                                 platform::ToLocal(Schedule().m_timeStartDate).day, int(Page().PartSeconds())}),
               (std::vector<int>{1, 4, 1, startupDevice, 0, 1, 12, 0}));
     EXPECT_EQ(PageControl<QTimeEdit>(IDC_PART_LENGTH)->time(), QTime(1, 0, 0));
