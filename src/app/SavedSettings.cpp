@@ -18,20 +18,15 @@
 #include <QTimeEdit>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
-enum class Page { Record, Schedule };
-
-struct SavedControl {
-    const char* key;
-    Page page;
-    int id;
-};
+using Page = SavedControl::Page;
 
 // " Monitor input" is left out on purpose: it always starts clear.
 constexpr SavedControl SAVED_CONTROLS[] = {
-    {"Record/FileType", Page::Record, IDC_FILE_TYPE},
+    {"Record/FileType", Page::Record, IDC_FILE_TYPE, true},
     {"Record/FileName", Page::Record, IDC_FILE_PATH},
     {"Record/NewFileEvery", Page::Record, IDC_NEW_FILE_EVERY},
     {"Record/PartLength", Page::Record, IDC_PART_LENGTH},
@@ -40,19 +35,20 @@ constexpr SavedControl SAVED_CONTROLS[] = {
     {"Record/SilenceBelow", Page::Record, IDC_SILENCE_LEVEL},
     {"Record/SilenceAfter", Page::Record, IDC_SILENCE_AFTER},
     {"Record/FilePerSound", Page::Record, IDC_FILE_PER_SOUND},
+    // Always kept by the device's id: its place moves as devices come and go.
     {"Record/Device", Page::Record, IDC_DEVICE},
     {"Record/Microphone", Page::Record, IDC_MICROPHONE},
     {"Record/LineIn", Page::Record, IDC_LINE_IN},
-    {"Record/Channel", Page::Record, IDC_CHANNEL},
+    {"Record/Channel", Page::Record, IDC_CHANNEL, true},
     {"Record/LeftChannel", Page::Record, IDC_LEFT_CHANNEL},
     {"Record/RightChannel", Page::Record, IDC_RIGHT_CHANNEL},
-    {"Record/SampleRate", Page::Record, IDC_SAMPLE_RATE},
-    {"Record/Bits", Page::Record, IDC_BITS},
+    {"Record/SampleRate", Page::Record, IDC_SAMPLE_RATE, true},
+    {"Record/Bits", Page::Record, IDC_BITS, true},
     {"Schedule/Enabled", Page::Schedule, IDC_SCHEDULE_ENABLE},
     {"Schedule/StartTimeOn", Page::Schedule, IDC_SCHEDULE_START},
     {"Schedule/StartDate", Page::Schedule, IDC_START_DATE},
     {"Schedule/StartTime", Page::Schedule, IDC_START_TIME},
-    {"Schedule/Repeat", Page::Schedule, IDC_REPEAT},
+    {"Schedule/Repeat", Page::Schedule, IDC_REPEAT, true},
     {"Schedule/EndAfterDuration", Page::Schedule, IDC_END_AFTER_DURATION},
     {"Schedule/Duration", Page::Schedule, IDC_DURATION},
     {"Schedule/EndAtTime", Page::Schedule, IDC_END_AT_TIME},
@@ -63,76 +59,151 @@ constexpr SavedControl SAVED_CONTROLS[] = {
 const char* const ARMED_KEY = "Schedule/Armed";
 const QString TIME_FORMAT = QStringLiteral("HH:mm:ss");
 
-QString ValueOf(const QWidget* control)
-{
-    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
-        // Entries that carry an id (the devices) are kept by it: their places move as
-        // devices come and go.
-        const QString id = combo->currentData().toString();
-        return id.isEmpty() ? QString::number(combo->currentIndex()) : id;
-    }
-    if (const auto* date = qobject_cast<const QDateEdit*>(control))
-        return date->date().toString(Qt::ISODate);
-    if (const auto* time = qobject_cast<const QTimeEdit*>(control))
-        return time->time().toString(TIME_FORMAT);
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    if (const auto* spin = qobject_cast<const QSpinBox*>(control))
-        return QString::number(spin->value());
-    if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(control))
-        return QString::number(spin->value());
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
-    return {};
-}
+// How one kind of control is kept: Value is what it shows, as the file keeps it; Show
+// shows a kept value as the user would have chosen it, and leaves one it cannot take
+// alone; Changed is the signal that the user changed it. A new kind is one more of these,
+// named in Bind below.
+template <class Control>
+struct Kind;
 
-// Shows value in control as the user would have chosen it; a value the control cannot
-// take is left alone.
-void Apply(QWidget* control, const QString& value)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        int index = combo->findData(value);
-        if (index < 0) {
+template <>
+struct Kind<QComboBox> {
+    // Each entry carries its meaning as item data.
+    static QString Value(const QComboBox& list) { return list.currentData().toString(); }
+    static void Show(QComboBox& list, const QString& value, const SavedControl& saved)
+    {
+        int index = list.findData(value);
+        if (index < 0 && saved.wasPosition) {
             bool number = false;
             const int n = value.toInt(&number);
-            // A position only where the entries carry no id.
-            if (number && n >= 0 && n < combo->count() && !combo->itemData(n).isValid())
+            if (number && n >= 0 && n < list.count())
                 index = n;
         }
         if (index < 0)
             return;
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    } else if (auto* date = qobject_cast<QDateEdit*>(control)) {
+        list.setCurrentIndex(index);
+        emit list.activated(index);
+    }
+    static constexpr auto Changed = &QComboBox::activated;
+};
+
+template <>
+struct Kind<QDateEdit> {
+    static QString Value(const QDateEdit& picker) { return picker.date().toString(Qt::ISODate); }
+    static void Show(QDateEdit& picker, const QString& value, const SavedControl&)
+    {
         const QDate d = QDate::fromString(value, Qt::ISODate);
-        if (d.isValid() && d >= date->minimumDate() && d <= date->maximumDate())
-            date->setDate(d);
-    } else if (auto* time = qobject_cast<QTimeEdit*>(control)) {
+        if (d.isValid() && d >= picker.minimumDate() && d <= picker.maximumDate())
+            picker.setDate(d);
+    }
+    static constexpr auto Changed = &QDateEdit::dateChanged;
+};
+
+template <>
+struct Kind<QTimeEdit> {
+    static QString Value(const QTimeEdit& picker) { return picker.time().toString(TIME_FORMAT); }
+    static void Show(QTimeEdit& picker, const QString& value, const SavedControl&)
+    {
         const QTime t = QTime::fromString(value, TIME_FORMAT);
-        if (t.isValid() && t >= time->minimumTime() && t <= time->maximumTime())
-            time->setTime(t);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(value);
-    } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        if (t.isValid() && t >= picker.minimumTime() && t <= picker.maximumTime())
+            picker.setTime(t);
+    }
+    static constexpr auto Changed = &QTimeEdit::timeChanged;
+};
+
+template <>
+struct Kind<QLineEdit> {
+    static QString Value(const QLineEdit& edit) { return edit.text(); }
+    static void Show(QLineEdit& edit, const QString& value, const SavedControl&) { edit.setText(value); }
+    static constexpr auto Changed = &QLineEdit::textChanged;
+};
+
+template <>
+struct Kind<QSpinBox> {
+    static QString Value(const QSpinBox& spin) { return QString::number(spin.value()); }
+    static void Show(QSpinBox& spin, const QString& value, const SavedControl&)
+    {
         bool number = false;
         const int n = value.toInt(&number);
-        if (number && n >= spin->minimum() && n <= spin->maximum())
-            spin->setValue(n);
-    } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
+        if (number && n >= spin.minimum() && n <= spin.maximum())
+            spin.setValue(n);
+    }
+    static constexpr auto Changed = &QSpinBox::valueChanged;
+};
+
+template <>
+struct Kind<QDoubleSpinBox> {
+    static QString Value(const QDoubleSpinBox& spin) { return QString::number(spin.value()); }
+    static void Show(QDoubleSpinBox& spin, const QString& value, const SavedControl&)
+    {
         bool number = false;
         const double x = value.toDouble(&number);
         // Only a value the box could be set to by its steps.
-        const double steps = (x - spin->minimum()) / spin->singleStep();
-        if (number && x >= spin->minimum() && x <= spin->maximum() && std::abs(steps - std::round(steps)) < 1e-6)
-            spin->setValue(x);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        // A radio button is cleared by its neighbour being chosen, not on its own.
-        if (value == QLatin1String("true") || (value == QLatin1String("false") && !qobject_cast<QRadioButton*>(button)))
-            button->setChecked(value == QLatin1String("true"));
+        const double steps = (x - spin.minimum()) / spin.singleStep();
+        if (number && x >= spin.minimum() && x <= spin.maximum() && std::abs(steps - std::round(steps)) < 1e-6)
+            spin.setValue(x);
     }
+    static constexpr auto Changed = &QDoubleSpinBox::valueChanged;
+};
+
+template <>
+struct Kind<QAbstractButton> {
+    static QString Value(const QAbstractButton& button)
+    {
+        return button.isChecked() ? QStringLiteral("true") : QStringLiteral("false");
+    }
+    static void Show(QAbstractButton& button, const QString& value, const SavedControl&)
+    {
+        // A radio button is cleared by its neighbour being chosen, not on its own.
+        if (value == QLatin1String("true") || (value == QLatin1String("false") && !qobject_cast<QRadioButton*>(&button)))
+            button.setChecked(value == QLatin1String("true"));
+    }
+    static constexpr auto Changed = &QAbstractButton::toggled;
+};
+
+// One saved control bound to its kind.
+struct Bound {
+    std::function<QString()> value;
+    std::function<void(const QString&)> show;
+    std::function<void(QObject* receiver, std::function<void()> changed)> watch;
+};
+
+template <class Control>
+bool BindAs(QWidget* widget, const SavedControl& saved, Bound& bound)
+{
+    auto* control = qobject_cast<Control*>(widget);
+    if (!control)
+        return false;
+    bound.value = [control] { return Kind<Control>::Value(*control); };
+    bound.show = [control, &saved](const QString& value) { Kind<Control>::Show(*control, value, saved); };
+    bound.watch = [control](QObject* receiver, std::function<void()> changed) {
+        QObject::connect(control, Kind<Control>::Changed, receiver, std::move(changed));
+    };
+    return true;
+}
+
+template <class... Controls>
+std::optional<Bound> BindFirst(QWidget* widget, const SavedControl& saved)
+{
+    Bound bound;
+    if ((BindAs<Controls>(widget, saved, bound) || ...))
+        return bound;
+    return std::nullopt;
+}
+
+// The kinds kept, each tried in turn: a kind derived from another comes before it.
+std::optional<Bound> Bind(QWidget* widget, const SavedControl& saved)
+{
+    return BindFirst<QComboBox, QDateEdit, QTimeEdit, QLineEdit, QSpinBox, QDoubleSpinBox, QAbstractButton>(widget,
+                                                                                                           saved);
 }
 
 } // namespace
+
+std::span<const SavedControl> SavedControls()
+{
+    return SAVED_CONTROLS;
+}
 
 CSavedSettings::CSavedSettings()
 {
@@ -155,39 +226,26 @@ void CSavedSettings::Open()
 
 void CSavedSettings::Restore(CDialogRecord& record, CDialogSchedule& schedule)
 {
+    std::vector<Bound> bound;
     for (const SavedControl& saved : SAVED_CONTROLS) {
         QWidget* page = saved.page == Page::Record ? static_cast<QWidget*>(&record) : &schedule;
-        QWidget* control = platform::FindControl(page, saved.id);
-        if (!control)
+        QWidget* const control = platform::FindControl(page, saved.id);
+        std::optional<Bound> kind = control ? Bind(control, saved) : std::nullopt;
+        if (!kind)
             continue;
         const QString key = QLatin1String(saved.key);
-        m_controls.emplace_back(key, control);
-        if (m_bDamaged)
-            continue;
-        if (const QVariant value = m_pSettings->value(key); value.isValid())
-            Apply(control, value.toString());
+        m_controls.push_back({key, kind->value});
+        if (!m_bDamaged)
+            if (const QVariant value = m_pSettings->value(key); value.isValid())
+                kind->show(value.toString());
+        bound.push_back(std::move(*kind));
     }
     // The pages take up what their controls now show.
     record.OnRestored();
     schedule.OnRestored();
 
-    for (const auto& [key, control] : m_controls) {
-        const auto save = [this, key = key, control = control] { Save(key, ValueOf(control)); };
-        if (auto* combo = qobject_cast<QComboBox*>(control))
-            connect(combo, &QComboBox::activated, this, save);
-        else if (auto* date = qobject_cast<QDateEdit*>(control))
-            connect(date, &QDateEdit::dateChanged, this, save);
-        else if (auto* time = qobject_cast<QTimeEdit*>(control))
-            connect(time, &QTimeEdit::timeChanged, this, save);
-        else if (auto* edit = qobject_cast<QLineEdit*>(control))
-            connect(edit, &QLineEdit::textChanged, this, save);
-        else if (auto* spin = qobject_cast<QSpinBox*>(control))
-            connect(spin, &QSpinBox::valueChanged, this, save);
-        else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control))
-            connect(spin, &QDoubleSpinBox::valueChanged, this, save);
-        else if (auto* button = qobject_cast<QAbstractButton*>(control))
-            connect(button, &QAbstractButton::toggled, this, save);
-    }
+    for (std::size_t i = 0; i < bound.size(); ++i)
+        bound[i].watch(this, [this, kept = m_controls[i]] { Save(kept.key, kept.value()); });
 }
 
 void CSavedSettings::Save(const QString& key, const QString& value)
@@ -197,8 +255,8 @@ void CSavedSettings::Save(const QString& key, const QString& value)
         QFile::remove(FilePath());
         Open();
         m_bDamaged = false;
-        for (const auto& [otherKey, control] : m_controls)
-            m_pSettings->setValue(otherKey, ValueOf(control));
+        for (const Kept& kept : m_controls)
+            m_pSettings->setValue(kept.key, kept.value());
     }
     if (m_pSettings->value(key).toString() == value && m_pSettings->contains(key))
         return;

@@ -76,6 +76,7 @@ CTessavoxDlg::~CTessavoxDlg()
     // The engine goes last and may still report as it closes its files: by then the
     // notifier it would reach is gone.
     disconnect(&m_pageRecord.m_engine, nullptr, this, nullptr);
+    disconnect(&m_pageRecord.m_engine, nullptr, &m_schedule, nullptr);
 }
 
 void CTessavoxDlg::Create()
@@ -210,9 +211,9 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
             [this](const QString& text) { m_statusBar.SetText(1, text); });
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
-    connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, this, &CTessavoxDlg::NotifyFailure);
+    connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, &m_schedule, &CScheduleRun::OnFailure);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::SoundingChanged, this, &CTessavoxDlg::OnSoundingChanged);
-    connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, this, &CTessavoxDlg::CheckCountdowns);
+    connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, &m_schedule, &CScheduleRun::CheckCountdowns);
     connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
             &CAudioPlayRec::SetScreenLocked);
     m_pageRecord.m_engine.SetScreenLocked(m_screenLock.IsLocked());
@@ -239,7 +240,6 @@ bool CTessavoxDlg::OnInitDialog()
     m_statusBar.SetText(1, QString());
     m_nSampleRate = 22050;
     m_nBitsPerSample = 16;
-    m_nCountdown = 0;
     m_tElapsed = 0;
     if (m_settings.IsDamaged())
         m_statusBar.SetText(1, tr("The saved settings could not be read; the first-start settings are shown"));

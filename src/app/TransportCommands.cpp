@@ -1,6 +1,6 @@
 // The main window's commands: Record, Pause, Stop, Play and Help, the elapsed-time timer,
-// and the return to idle when the engine's device closes. The schedule's part of Record
-// and of the timers is in ScheduleCommands.cpp.
+// and the return to idle when the engine's device closes. The schedule's part of them is
+// the schedule's run's (ScheduleRun.cpp), told what happened here.
 
 #include "app/ControlIds.h"
 #include "app/ElapsedDisplay.h"
@@ -33,7 +33,8 @@ void CTessavoxDlg::OnRecord()
         }
     }
 
-    if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.m_nRepeat != 0 && !m_pageSchedule.IsStartTimeEnabled()) {
+    if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.m_nRepeat != Repeat::Once &&
+        !m_pageSchedule.IsStartTimeEnabled()) {
         // A routine repeats a time of day: without one there is nothing to repeat.
         platform::ShowMessage(this, QStringLiteral("Please tick \" Start time:\" to repeat a recording."),
                               QApplication::applicationName());
@@ -46,15 +47,8 @@ void CTessavoxDlg::OnRecord()
     const QString name = m_pageRecord.TakeName(platform::CurrentTime());
     if (!ConfirmReplace(name))
         return;
-    // A recording that starts now replaces a start still waiting, routine and all: that
-    // start would open this recording's files a second time.
-    if (m_timers.IsSet(IDT_START)) {
-        m_timers.Kill(IDT_START);
-        m_nRoutine = 0;
-        m_settings.SaveArmed(0);
-        m_statusBar.SetText(1, QString());
-    }
-    if (m_pageSchedule.IsScheduleEnabled() && !ArmScheduledEnd(platform::CurrentTime())) {
+    // A recording that starts now replaces a start still waiting, and may have an end.
+    if (!m_schedule.RecordNow()) {
         UpdateSleepInhibitor();
         return;
     }
@@ -64,11 +58,8 @@ void CTessavoxDlg::OnRecord()
         if (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING) {
             m_statusBar.SetText(1, QString());
             OnStop();
-        } else if (m_timers.IsSet(IDT_END_DURATION) || m_timers.IsSet(IDT_END_TIME)) {
-            // Nothing records: an end left counting would stop the next recording instead.
-            m_timers.Kill(IDT_END_DURATION);
-            m_timers.Kill(IDT_END_TIME);
-            m_statusBar.SetText(1, QString());
+        } else {
+            m_schedule.RecordNotStarted();
         }
         // The capture did not start: the page takes up monitoring again, if it was on.
         m_pageRecord.UpdateControls();
@@ -114,14 +105,9 @@ bool CTessavoxDlg::StartRecording(const QString& name)
 
 void CTessavoxDlg::OnStop()
 {
-    // Also cancels a pending scheduled start or end; a routine waiting for its next take
-    // ends with it.
-    if (m_timers.IsSet(IDT_START)) {
-        m_nRoutine = 0;
-        m_settings.SaveArmed(0);
-    }
-    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START, IDT_ELAPSED})
-        m_timers.Kill(id);
+    // Also cancels a pending scheduled start or end.
+    m_schedule.OnStop();
+    m_timers.Kill(IDT_ELAPSED);
     m_pageRecord.m_engine.Stop();
     // While the engine is stopping, Record and Play stay disabled; the page enables them
     // when the device has closed.
@@ -162,8 +148,8 @@ void CTessavoxDlg::OnHelp()
 
 void CTessavoxDlg::OnTimer(int id)
 {
-    if (id == IDT_END_DURATION || id == IDT_END_TIME || id == IDT_START) {
-        OnScheduleTimer(id);
+    if (CScheduleRun::IsCountdown(id)) {
+        m_schedule.OnTimer(id);
         return;
     }
     if (id != IDT_ELAPSED)
@@ -202,25 +188,15 @@ void CTessavoxDlg::OnEngineDeviceClosed()
 {
     if (m_pageRecord.m_engine.m_nStatus != STATUS_READY)
         return;
-    // A scheduled end has nothing left to stop; left counting it would stop the next
-    // recording. A start still waiting stays: a playback may end before it.
-    for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_ELAPSED})
-        m_timers.Kill(id);
-    // The files are finished only now: the desktop hears of the end once they are.
-    if (m_bScheduledRecording && m_bEndedBySchedule)
-        NotifyScheduledEnd();
-    // However the take ended, its routine goes on.
-    const bool nextTake = m_bScheduledRecording && m_nRoutine != 0;
+    m_timers.Kill(IDT_ELAPSED);
     // A recording that met no sound made no file: the status bar says so, not a box.
     if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.CurrentTake().RecordedBytes() == 0)
         m_statusBar.SetText(1, tr("No sound came: no file was made"));
-    m_bScheduledRecording = false;
-    m_bEndedBySchedule = false;
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Waiting for sound") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
     ShowPauseCaption();
-    if (nextTake)
-        ArmNextOccurrence(platform::CurrentTime());
+    // The schedule's end is told, and a routine goes on, once the window shows the take over.
+    m_schedule.OnTakeClosed();
     UpdateSleepInhibitor();
 }

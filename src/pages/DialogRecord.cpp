@@ -72,10 +72,12 @@ bool CDialogRecord::OnInitDialog()
     m_checkLeft->setEnabled(false);
     m_checkRight->setEnabled(false);
 
+    // A rate and a size are their own meaning: each entry carries it as its saved id.
     for (const std::int32_t rate : SAMPLE_RATES)
-        m_comboSampleRate->addItem(QString::number(rate));
+        m_comboSampleRate->addItem(QString::number(rate), QString::number(rate));
     m_comboSampleRate->setCurrentIndex(4);
-    m_comboBits->addItems({QStringLiteral("8"), QStringLiteral("16")});
+    for (const char* bits : {"8", "16"})
+        m_comboBits->addItem(QString::fromLatin1(bits), QString::fromLatin1(bits));
     m_comboBits->setCurrentIndex(1);
 
     UpdateControls();
@@ -92,12 +94,15 @@ void CDialogRecord::OnRestored()
     UpdateControls();
 }
 
+// Each entry carries what it means as item data, the id saved settings keep it by: a list
+// that grows, or is shown in another language, still reads what was saved.
 void CDialogRecord::FillLists()
 {
-    m_comboChannel->addItems({tr("Mono Mixer"), tr("Stereo Mixer"), tr("Single Channel")});
+    // The English entry is the id, whatever language the list is shown in.
+    for (const char* layout : {QT_TR_NOOP("Mono Mixer"), QT_TR_NOOP("Stereo Mixer"), QT_TR_NOOP("Single Channel")})
+        m_comboChannel->addItem(tr(layout), QString::fromLatin1(layout));
     m_comboChannel->setCurrentIndex(0);
-    // The entries are names, the same in every language; each carries itself as the value
-    // saved settings keep.
+    // Names, the same in every language.
     for (const FormatRow& format : Formats())
         m_comboFileType->addItem(QLatin1String(format.entry), QLatin1String(format.entry));
     m_comboFileType->setCurrentIndex(0);

@@ -73,8 +73,9 @@ void CDialogSchedule::OnRestored()
 void CDialogSchedule::UpdateData(bool save)
 {
     if (save) {
-        m_nEndMode = m_groupEndMode->checkedId();
-        m_nRepeat = m_comboRepeat->currentIndex();
+        m_nEndMode = static_cast<EndMode>(m_groupEndMode->checkedId());
+        // The list holds the rules in their order.
+        m_nRepeat = static_cast<Repeat>(m_comboRepeat->currentIndex());
         m_timeStartDate = ReadDate(m_dateStart, m_timeStartDate);
         m_timeStartTime = ReadTime(m_timeStart, m_timeStartTime);
         m_timeDuration = ReadTime(m_timeLength, m_timeDuration);
@@ -82,9 +83,9 @@ void CDialogSchedule::UpdateData(bool save)
         m_timeEndTime = ReadTime(m_timeEnd, m_timeEndTime);
         return;
     }
-    if (QAbstractButton* mode = m_groupEndMode->button(m_nEndMode))
+    if (QAbstractButton* mode = m_groupEndMode->button(static_cast<int>(m_nEndMode)))
         mode->setChecked(true);
-    m_comboRepeat->setCurrentIndex(m_nRepeat);
+    m_comboRepeat->setCurrentIndex(static_cast<int>(m_nRepeat));
     ShowDate(m_dateStart, m_timeStartDate);
     ShowTime(m_timeStart, m_timeStartTime);
     ShowTime(m_timeLength, m_timeDuration);
@@ -117,8 +118,9 @@ void CDialogSchedule::UpdateScheduleControls(bool enable)
     m_labelRepeat->setEnabled(start);
     m_comboRepeat->setEnabled(start);
     // Both ends are editable whichever is chosen.
-    for (QWidget* w : {static_cast<QWidget*>(m_labelEnd), static_cast<QWidget*>(m_groupEndMode->button(0)),
-                       static_cast<QWidget*>(m_timeLength), static_cast<QWidget*>(m_groupEndMode->button(1)),
+    QWidget* const afterDuration = m_groupEndMode->button(static_cast<int>(EndMode::AfterDuration));
+    QWidget* const atTime = m_groupEndMode->button(static_cast<int>(EndMode::AtEndTime));
+    for (QWidget* w : {static_cast<QWidget*>(m_labelEnd), afterDuration, static_cast<QWidget*>(m_timeLength), atTime,
                        static_cast<QWidget*>(m_dateEnd), static_cast<QWidget*>(m_timeEnd)})
         w->setEnabled(enable);
     m_labelCurrent->setVisible(enable);

@@ -4,6 +4,7 @@
 // the main window reads them when Record is pressed and runs the countdowns. While
 // scheduling is enabled the page shows the current local time, refreshed every second.
 
+#include "app/RepeatRule.h"
 #include "platform/WindowTimers.h"
 
 #include <QWidget>
@@ -19,6 +20,10 @@ class QTimeEdit;
 
 // The page's clock, one tick a second.
 inline constexpr int IDT_CLOCK = 1001;
+
+// How a scheduled recording ends: the radio buttons "Duration" and "Time", by their ids in
+// the page's button group; None while neither is chosen.
+enum class EndMode : std::int32_t { AfterDuration = 0, AtEndTime = 1, None = -1 };
 
 class CDialogSchedule : public QWidget {
     Q_OBJECT
@@ -41,10 +46,10 @@ public:
     // A tick of the page's clock: the current local date and time.
     void OnTimer(int id);
 
-    // The "Repeat:" entry: 0 "Once", 1 "Every day", 2 "Monday to Friday", 3 "Every week".
-    std::int32_t m_nRepeat = 0;
-    // 0: end after m_timeDuration; 1: at m_timeEndDate and m_timeEndTime; -1: neither chosen.
-    std::int32_t m_nEndMode = 0;
+    // The "Repeat:" entry.
+    Repeat m_nRepeat = Repeat::Once;
+    // After m_timeDuration, or at m_timeEndDate and m_timeEndTime.
+    EndMode m_nEndMode = EndMode::AfterDuration;
     // Time values; of a date only its local year, month and day count, of a time or the
     // duration only its local hour, minute and second.
     std::int64_t m_timeStartDate = 0;

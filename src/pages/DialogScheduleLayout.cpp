@@ -95,7 +95,11 @@ void CDialogSchedule::BuildControls()
     m_timeStart = TimePicker(IDC_START_TIME, tr("Start time"), TimeFormat());
     m_comboRepeat = new QComboBox;
     platform::SetControlId(m_comboRepeat, IDC_REPEAT, tr("Repeat"));
-    m_comboRepeat->addItems({tr("Once"), tr("Every day"), tr("Monday to Friday"), tr("Every week")});
+    // In the order of the rules; each entry's English words are its id in saved settings,
+    // whatever language the list is shown in.
+    for (const char* entry : {QT_TR_NOOP("Once"), QT_TR_NOOP("Every day"), QT_TR_NOOP("Monday to Friday"),
+                              QT_TR_NOOP("Every week")})
+        m_comboRepeat->addItem(tr(entry), QString::fromLatin1(entry));
     m_labelRepeat = new QLabel(tr("Repeat:"));
     m_labelRepeat->setBuddy(m_comboRepeat);
     m_checkAtLogin = WithId(new QCheckBox(tr(" Start Tessavox when I log in")), IDC_START_AT_LOGIN);
@@ -108,8 +112,8 @@ void CDialogSchedule::BuildControls()
     m_labelCurrent = WithId(new QLabel(tr("Current Time:")), IDC_CLOCK_LABEL);
     m_textCurrent = WithId(new QLabel, IDC_CLOCK);
     m_groupEndMode = new QButtonGroup(this);
-    m_groupEndMode->addButton(afterDuration, 0);
-    m_groupEndMode->addButton(atTime, 1);
+    m_groupEndMode->addButton(afterDuration, static_cast<int>(EndMode::AfterDuration));
+    m_groupEndMode->addButton(atTime, static_cast<int>(EndMode::AtEndTime));
 
     auto* task = new QGroupBox(tr("Scheduled Task"));
     auto* grid = new QGridLayout(task);
@@ -148,6 +152,7 @@ void CDialogSchedule::ConnectControls()
 {
     connect(m_checkEnable, &QCheckBox::clicked, this, &CDialogSchedule::OnEnableSchedule);
     connect(m_checkStartTime, &QCheckBox::clicked, this, &CDialogSchedule::OnStartTime);
-    connect(m_groupEndMode->button(0), &QAbstractButton::clicked, this, &CDialogSchedule::OnDuration);
+    connect(m_groupEndMode->button(static_cast<int>(EndMode::AfterDuration)), &QAbstractButton::clicked, this,
+            &CDialogSchedule::OnDuration);
     connect(m_checkAtLogin, &QCheckBox::clicked, this, &CDialogSchedule::OnStartAtLogin);
 }

@@ -1,12 +1,18 @@
-// The settings kept between runs: every saved control comes back as it was left.
+// The settings kept between runs: every saved control comes back as it was left, lists are
+// kept by what their entries mean, files of the last version (lists kept by position) are
+// still read, and bad values and a damaged file are left out.
 
 #include "support/ScheduleFixture.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QSpinBox>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <map>
 
 class SavedSettings : public ScheduleFixture {
 protected:
@@ -21,72 +27,193 @@ protected:
         Page().UpdateData(true);
         Schedule().UpdateData(true);
     }
-    bool Checked(int id) { return PageControl<QCheckBox>(id)->isChecked(); }
+
+    QWidget* Control(const SavedControl& saved)
+    {
+        QWidget* page = saved.page == SavedControl::Page::Record ? static_cast<QWidget*>(&Page()) : &Schedule();
+        QWidget* control = platform::FindControl(page, saved.id);
+        EXPECT_NE(control, nullptr) << saved.key;
+        return control;
+    }
+    QWidget* Control(const QString& key)
+    {
+        for (const SavedControl& saved : SavedControls())
+            if (key == QLatin1String(saved.key))
+                return Control(saved);
+        ADD_FAILURE() << "no saved control " << key.toStdString();
+        return nullptr;
+    }
+
+    // What a control shows the user, whatever the file keeps.
+    static QString Shown(const QWidget* control)
+    {
+        if (const auto* list = qobject_cast<const QComboBox*>(control))
+            return list->currentText();
+        if (const auto* date = qobject_cast<const QDateEdit*>(control))
+            return date->date().toString(Qt::ISODate);
+        if (const auto* time = qobject_cast<const QTimeEdit*>(control))
+            return time->time().toString("HH:mm:ss");
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            return edit->text();
+        if (const auto* spin = qobject_cast<const QSpinBox*>(control))
+            return QString::number(spin->value());
+        if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(control))
+            return QString::number(spin->value());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            return button->isChecked() ? "true" : "false";
+        ADD_FAILURE() << "a saved control of a kind this test cannot read: " << control->metaObject()->className();
+        return {};
+    }
+
+    // Sets a control away from where it stands, as a user would. A chosen radio button is
+    // left for its neighbour to clear.
+    void Change(QWidget* control)
+    {
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            const int index = list->currentIndex() == list->count() - 1 ? 0 : list->count() - 1;
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        } else if (auto* date = qobject_cast<QDateEdit*>(control)) {
+            date->setDate(date->date().addDays(40));
+        } else if (auto* time = qobject_cast<QTimeEdit*>(control)) {
+            time->setTime(time->time().addSecs(3723));
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->setText(Path("kept.wav"));
+        } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+            spin->setValue(spin->value() == spin->minimum() ? spin->maximum() : spin->minimum());
+        } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
+            spin->setValue(spin->value() == spin->minimum() ? spin->maximum() : spin->minimum());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            if (!(qobject_cast<QRadioButton*>(button) && button->isChecked()))
+                button->setChecked(!button->isChecked());
+        }
+    }
+
+    static QString InFile(const char* key)
+    {
+        return QSettings(CSavedSettings::FilePath(), QSettings::IniFormat).value(key).toString();
+    }
 };
 
+// Each row of the saved controls is set, the program started again, and the row read back:
+// a control added to the saved ones is tested here by its row.
 TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
 {
     EXPECT_FALSE(QFileInfo::exists(CSavedSettings::FilePath())) << "nothing is written while nothing changes";
-    PrepareWave(Path("kept.wav"), 2, 0);
-    Choose(IDC_SAMPLE_RATE, 7);
-    for (int id : {IDC_LEFT_CHANNEL, IDC_LINE_IN, IDC_NEW_FILE_EVERY, IDC_DATED_NAMES, IDC_MONITOR, IDC_SKIP_SILENCE,
-                   IDC_FILE_PER_SOUND})
-        ClickOnPage(id);
-    PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->setValue(-31);
-    PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->setValue(1.5);
-    PageControl<QTimeEdit>(IDC_PART_LENGTH)->setTime(QTime(0, 10, 0));
-    PlanUntil(Local(2024, 7, 1, 6, 30, 0), Local(2024, 7, 2, 8, 15, 0));
-    SetTime(IDC_DURATION, 1, 2, 3);
-    ScheduleControl<QComboBox>(IDC_REPEAT)->setCurrentIndex(2);
-    emit ScheduleControl<QComboBox>(IDC_REPEAT)->activated(2);
+    const auto saved = SavedControls();
+    std::vector<QString> atStart, set;
+    for (const SavedControl& row : saved)
+        atStart.push_back(Shown(Control(row)));
+    for (const SavedControl& row : saved)
+        Change(Control(row));
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        set.push_back(Shown(Control(saved[i])));
+        EXPECT_NE(set[i], atStart[i]) << saved[i].key << " was not changed: the test would prove nothing";
+    }
+    ClickOnPage(IDC_MONITOR);
+    // Lists are kept by what their entries mean, in words that do not depend on the language.
+    EXPECT_EQ((QStringList{InFile("Record/FileType"), InFile("Record/Channel"), InFile("Record/SampleRate"),
+                           InFile("Record/Bits"), InFile("Schedule/Repeat")}),
+              (QStringList{"opus", "Single Channel", "48000", "8", "Every week"}));
 
     Reopen();
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        EXPECT_EQ(Shown(Control(saved[i])), set[i]) << saved[i].key;
+    // The pages take up what their controls show again.
     Page().UpdateData(true);
     Schedule().UpdateData(true);
     EXPECT_EQ((std::vector<int>{int(Page().m_nFileType), Page().m_nDevice, Page().m_nSource, Page().m_nChannelIndex,
                                 Page().m_nSampleRateIndex, Page().m_nBitsIndex, int(Page().PartSeconds())}),
-              (std::vector<int>{1, COUNTER, 1, 2, 7, 0, 600}));
-    EXPECT_EQ(Page().m_strFilePath, Path("kept.wav"));
-    EXPECT_EQ((std::vector<bool>{Checked(IDC_LEFT_CHANNEL), Checked(IDC_RIGHT_CHANNEL), Checked(IDC_DATED_NAMES),
-                                 Checked(IDC_MONITOR), PageEnabled(IDC_LEFT_CHANNEL)}),
-              (std::vector<bool>{false, true, true, false, true}))
-        << "monitoring always starts clear";
-    EXPECT_TRUE(Checked(IDC_SKIP_SILENCE) && Checked(IDC_FILE_PER_SOUND) && PageEnabled(IDC_SILENCE_AFTER));
-    EXPECT_EQ(PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->value(), -31);
-    EXPECT_EQ(PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->value(), 1.5);
-    EXPECT_TRUE(Schedule().IsScheduleEnabled() && Schedule().IsStartTimeEnabled());
+              (std::vector<int>{3, SILENCE, 1, 2, 8, 0, 2 * 3600 + 2 * 60 + 3}));
+    EXPECT_FALSE(PageControl<QCheckBox>(IDC_MONITOR)->isChecked()) << "monitoring always starts clear";
+    for (int id : {IDC_LEFT_CHANNEL, IDC_SILENCE_AFTER, IDC_FILE_PER_SOUND})
+        EXPECT_TRUE(PageEnabled(id)) << id;
     EXPECT_TRUE(ScheduleControl(IDC_REPEAT)->isEnabled());
-    EXPECT_EQ((std::vector<int>{Schedule().m_nRepeat, Schedule().m_nEndMode,
-                                int(platform::SecondsOfDay(Schedule().m_timeDuration))}),
-              (std::vector<int>{2, 1, 3723}));
-    EXPECT_EQ(platform::ComposeLocal(Schedule().m_timeStartDate, Schedule().m_timeStartTime), Local(2024, 7, 1, 6, 30, 0));
-    EXPECT_EQ(platform::ComposeLocal(Schedule().m_timeEndDate, Schedule().m_timeEndTime), Local(2024, 7, 2, 8, 15, 0));
+    EXPECT_EQ(Schedule().m_nRepeat, Repeat::EveryWeek);
+    EXPECT_EQ(Schedule().m_nEndMode, EndMode::AtEndTime);
+    EXPECT_EQ(platform::SecondsOfDay(Schedule().m_timeDuration), 3723);
+    EXPECT_EQ(platform::ComposeLocal(Schedule().m_timeStartDate, Schedule().m_timeStartTime), Local(2024, 7, 22, 1, 2, 3));
+    EXPECT_EQ(platform::ComposeLocal(Schedule().m_timeEndDate, Schedule().m_timeEndTime), Local(2024, 7, 22, 1, 2, 3));
     EXPECT_FALSE(window->IsTimerSet(IDT_START)) << "nothing was armed";
 }
 
-// A value out of range is left out on its own; a damaged file gives the first-start state,
-// is told once and is left as it is until the first change writes a new one in its place.
-TEST_F(SavedSettings, BadValuesAndADamagedFile)
+// What a file may hold for one control, and what the control shows after the start; an
+// empty text for "as at the first start". A value that cannot be taken is left out on its
+// own; a list of the last version kept its entry's position, the device list its id.
+TEST_F(SavedSettings, ValuesAFileMayHold)
 {
-    const int startupDevice = Page().m_nDevice;
-    Restart("[Record]\nFileName=/music/radio.mp3\nSampleRate=42\nBits=-1\nPartLength=00:00:00\nDevice=gone\n"
-            "Channel=1\nNewFileEvery=maybe\nSilenceBelow=-5\nSilenceAfter=0.7\n[Schedule]\nRepeat=9\nStartDate=2024-02-30\nEndAtTime=true\n");
-    EXPECT_EQ(Page().m_strFilePath, "/music/radio.mp3");
-    EXPECT_EQ((std::vector<int>{Page().m_nChannelIndex, Page().m_nSampleRateIndex, Page().m_nBitsIndex,
-                                Page().m_nDevice, Schedule().m_nRepeat, Schedule().m_nEndMode,
-                                platform::ToLocal(Schedule().m_timeStartDate).day, int(Page().PartSeconds())}),
-              (std::vector<int>{1, 4, 1, startupDevice, 0, 1, 12, 0}));
-    EXPECT_EQ(PageControl<QTimeEdit>(IDC_PART_LENGTH)->time(), QTime(1, 0, 0));
-    EXPECT_EQ(PageControl<QSpinBox>(IDC_SILENCE_LEVEL)->value(), -45);
-    EXPECT_EQ(PageControl<QDoubleSpinBox>(IDC_SILENCE_AFTER)->value(), 3.0) << "0.7 s is no step of the box";
-    EXPECT_EQ(Status(1), "");
+    struct Row {
+        const char* key;
+        const char* value;
+        QString shown;
+    } const rows[] = {
+        {"Record/FileType", "flac", "flac"},
+        {"Record/Channel", "Stereo Mixer", "Stereo Mixer"},
+        {"Record/SampleRate", "44100", "44100"},
+        {"Record/Bits", "8", "8"},
+        {"Schedule/Repeat", "Every day", "Every day"},
+        {"Record/FileName", "/music/radio.mp3", "/music/radio.mp3"},
+        {"Schedule/EndAtTime", "true", "true"},
+        // the last version's positions
+        {"Record/FileType", "2", "flac"},
+        {"Record/Channel", "1", "Stereo Mixer"},
+        {"Record/SampleRate", "7", "44100"},
+        {"Record/Bits", "0", "8"},
+        {"Schedule/Repeat", "3", "Every week"},
+        {"Record/Device", "2", ""},
+        // out of range, or no value of the control
+        {"Record/FileType", "ogg", ""},
+        {"Record/Channel", "Stereo", ""},
+        {"Record/SampleRate", "42", ""},
+        {"Record/Bits", "-1", ""},
+        {"Schedule/Repeat", "9", ""},
+        {"Record/Device", "gone", ""},
+        {"Record/PartLength", "00:00:00", ""},
+        {"Record/NewFileEvery", "maybe", ""},
+        {"Record/SilenceBelow", "-5", ""},
+        {"Record/SilenceAfter", "0.7", ""}, // no step of the box
+        {"Schedule/StartDate", "2024-02-30", ""},
+        {"Schedule/EndAfterDuration", "false", ""}, // a radio button is cleared by its neighbour
+    };
+    std::map<QString, QString> firstStart;
+    for (const SavedControl& saved : SavedControls())
+        firstStart[saved.key] = Shown(Control(saved));
 
+    // Each file holds a key once: a row whose key is there already begins the next file.
+    std::vector<const Row*> file;
+    const auto check = [&] {
+        QDir().mkpath(QFileInfo(CSavedSettings::FilePath()).path());
+        QFile::remove(CSavedSettings::FilePath());
+        {
+            QSettings out(CSavedSettings::FilePath(), QSettings::IniFormat);
+            for (const Row* row : file)
+                out.setValue(row->key, row->value);
+        }
+        Reopen();
+        EXPECT_EQ(Status(1), "");
+        for (const Row* row : file)
+            EXPECT_EQ(Shown(Control(row->key)), row->shown.isEmpty() ? firstStart[row->key] : row->shown)
+                << row->key << "=" << row->value;
+        file.clear();
+    };
+    for (const Row& row : rows) {
+        if (std::any_of(file.begin(), file.end(), [&](const Row* r) { return QLatin1String(r->key) == row.key; }))
+            check();
+        file.push_back(&row);
+    }
+    check();
+}
+
+// A damaged file gives the first-start state, is told once and is left as it is until the
+// first change writes a new one in its place.
+TEST_F(SavedSettings, ADamagedFile)
+{
     Restart("[Record\nFileType=1\nFileName=/music/radio.mp3\n");
     EXPECT_EQ(Status(1), "The saved settings could not be read; the first-start settings are shown");
     EXPECT_EQ(Page().m_nFileType, FileType::Mp3);
     EXPECT_TRUE(Page().m_strFilePath.isEmpty());
     Choose(IDC_SAMPLE_RATE, 8);
-    EXPECT_EQ(QSettings(CSavedSettings::FilePath(), QSettings::IniFormat).value("Record/FileType").toString(), "mp3");
+    EXPECT_EQ(InFile("Record/FileType"), "mp3");
     Reopen();
     EXPECT_EQ(Status(1), "");
     EXPECT_EQ(PageControl<QComboBox>(IDC_SAMPLE_RATE)->currentIndex(), 8);

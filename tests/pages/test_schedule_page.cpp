@@ -60,7 +60,7 @@ TEST_F(SchedulePage, DurationClickReadsEveryFieldAndTimeClickNone)
     SetDate(IDC_END_DATE, Local(2024, 7, 2, 0, 0, 0));
     SetTime(IDC_END_TIME, 23, 59, 59);
     ScheduleControl<QAbstractButton>(IDC_END_AT_TIME)->click();
-    EXPECT_EQ(Schedule().m_nEndMode, 0);
+    EXPECT_EQ(Schedule().m_nEndMode, EndMode::AfterDuration);
     EXPECT_EQ(Schedule().m_timeDuration, Local(2024, 6, 12, 0, 0, 0));
     ScheduleControl<QAbstractButton>(IDC_END_AFTER_DURATION)->click();
     EXPECT_EQ(platform::SecondsOfDay(Schedule().m_timeDuration), 3723);

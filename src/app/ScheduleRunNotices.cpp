@@ -1,0 +1,56 @@
+// What the desktop is told of a take the schedule started: that it started, that its
+// schedule ended it, and every failure on its way, in the words of the message box. Whoever
+// set it up may be away from the window; a recording started with Record tells the desktop
+// nothing, as the user is there to see.
+
+#include "app/ElapsedDisplay.h"
+#include "app/ScheduleHost.h"
+#include "app/ScheduleRun.h"
+#include "engine/take/TakeNames.h"
+
+#include <QFileInfo>
+
+using Urgency = platform::DesktopNotifier::Urgency;
+
+void CScheduleRun::ShowScheduleMessage(const QString& text)
+{
+    OnFailure(text);
+    m_host.ShowMessageBox(text);
+}
+
+void CScheduleRun::OnFailure(const QString& text)
+{
+    if (!m_bScheduledRecording)
+        return;
+    // The failure is the news: an end that follows it is no ordinary one.
+    m_bEndedBySchedule = false;
+    // Sent before the message box, which waits for someone to press OK.
+    m_host.NotifyDesktop(tr("Scheduled recording failed"), text, Urgency::Critical);
+}
+
+void CScheduleRun::NotifyScheduledStart(const QString& lateNote)
+{
+    // Kept for the end: the outputs are closed by the time it is told.
+    m_strScheduledFiles = m_host.StartedTakeFiles().join(QLatin1Char('\n'));
+    m_host.NotifyDesktop(tr("Scheduled recording started"),
+                         lateNote.isEmpty() ? m_strScheduledFiles : m_strScheduledFiles + QLatin1Char('\n') + lateNote,
+                         Urgency::Normal);
+}
+
+void CScheduleRun::NotifyScheduledEnd()
+{
+    const TakeLength take = m_host.EndedTake();
+    // A recording in parts names its last part too, so the whole take can be found.
+    QString files = m_strScheduledFiles;
+    if (take.lastPart > 1) {
+        QStringList ranges;
+        for (const QString& first : m_strScheduledFiles.split(QLatin1Char('\n')))
+            ranges << first + QStringLiteral(" to ") + QFileInfo(PartPath(first, take.lastPart)).fileName();
+        files = ranges.join(QLatin1Char('\n'));
+    }
+    // Skipping silence, what counts is how much sound was kept of the time recorded.
+    const QString length = take.skippedSilence
+                               ? LengthText(take.secondsWritten) + tr(" of sound in ") + LengthText(take.secondsHeard)
+                               : LengthText(take.secondsWritten) + tr(" recorded");
+    m_host.NotifyDesktop(tr("Scheduled recording finished"), files + QLatin1Char('\n') + length, Urgency::Normal);
+}
