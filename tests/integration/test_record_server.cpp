@@ -146,6 +146,61 @@ class KilledRecorderTest : public RecordTest, public ::testing::WithParamInterfa
 
 } // namespace
 
+class FormatFromServerTest : public RecordTest, public ::testing::WithParamInterface<const FormatRow*> {};
+
+// Every format from the real server, in each layout: each file decodes, with ffmpeg, to the
+// source's channels and rate, as long as the time recorded and its tone unbroken; one channel
+// in the format holds exactly as many samples as the other written as WAV in the same take.
+TEST_P(FormatFromServerTest, EachLayoutDecodesToTheSourcesToneAndLength)
+{
+    const FormatRow& format = *GetParam();
+    const std::uint32_t monitor = CaptureDeviceNamed(qEnvironmentVariable("TESSAVOX_MONITOR_DESCRIPTION", QStringLiteral("Monitor")));
+    ASSERT_NE(monitor, WAVE_MAPPER) << "the private server has no monitor source";
+    struct Case {
+        std::uint32_t device;
+        std::uint32_t mode;
+        std::uint32_t rate;
+    };
+    for (const Case c : {Case{WAVE_MAPPER, CHANNELS_MONO, 48000}, Case{WAVE_MAPPER, CHANNELS_STEREO, 44100},
+                         Case{monitor, CHANNELS_SPLIT, 44100}}) {
+        SCOPED_TRACE(testing::Message() << "layout " << c.mode);
+        const bool split = c.mode == CHANNELS_SPLIT;
+        const QString name = QStringLiteral("a%1.").arg(c.mode) + QLatin1String(format.extensions[0]);
+        CAudioPlayRec engine;
+        ASSERT_TRUE(engine.Create(c.device, nullptr, nullptr, nullptr, nullptr));
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(engine.StartRecord(16, c.mode, c.rate));
+        ASSERT_TRUE(engine.OpenRecordFile(0, Path(name)));
+        ASSERT_TRUE(!split || engine.OpenRecordFile(1, Path("b.wav")));
+        QTest::qWait(2000);
+        engine.Stop();
+        const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
+        EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+
+        const ToolSound out = DecodeWithFfmpeg(Path(name));
+        ASSERT_EQ(out.exitCode, 0) << out.errors.toStdString();
+        const int channels = c.mode == CHANNELS_STEREO ? 2 : 1;
+        ASSERT_EQ(out.channels, channels);
+        const double decoded = static_cast<double>(out.Frames()) / out.rate;
+        EXPECT_NEAR(decoded, seconds, RingSeconds(16, split ? 2 : channels, c.rate) + 0.05);
+        const double hz = split ? EnvHz("TESSAVOX_LEFT_HZ", 440) : EnvHz("TESSAVOX_SINE_HZ", 440);
+        for (int channel = 0; channel < channels; ++channel) {
+            EXPECT_NEAR(ToneFrequency(out.pcm, 16, channels, channel, static_cast<int>(out.rate)), hz, 5.0);
+            EXPECT_EQ(ToneBreaksIn(out.pcm, 16, channels, channel, static_cast<int>(out.rate), hz), "") << channel;
+        }
+        if (split) {
+            const auto right = ReadRecordedWave(Path("b.wav"));
+            ASSERT_TRUE(right);
+            EXPECT_NEAR(static_cast<double>(out.Frames()) / out.rate, right->dataSize / 2.0 / c.rate, 1.0 / out.rate);
+            EXPECT_NEAR(ToneFrequency(right->data, 16, 1, 0, static_cast<int>(c.rate)), EnvHz("TESSAVOX_RIGHT_HZ", 660), 5.0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FormatFromServerTest, ::testing::ValuesIn(AllFormats()), FormatRowName);
+
 // The recorder is killed in mid-take, in every format: its file decodes, with ffmpeg and with
 // the format's own tool where there is one, to within a second of the moment of the kill.
 TEST_P(KilledRecorderTest, FileDecodesToWithinASecondOfTheKill)
