@@ -3,14 +3,14 @@
 // outputs, plays WAV files back, and is itself the small window that shows the sound.
 // Everything runs on the UI thread: device notifications arrive as posted events.
 
-#include "engine/DisplayPace.h"
 #include "engine/LiveHistory.h"
-#include "engine/PeakBallistics.h"
 #include "engine/PreRollRing.h"
 #include "engine/RiffChunk.h"
 #include "engine/SilenceGate.h"
 #include "engine/decoders/SoundDecoder.h"
 #include "engine/formats/OutputFormat.h"
+#include "engine/view/DisplayPace.h"
+#include "engine/view/PeakBallistics.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"

@@ -4,8 +4,8 @@
 
 #include "engine/AudioPlayRec.h"
 
-#include "engine/ClipFlag.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/ClipFlag.h"
+#include "engine/view/LevelMeter.h"
 #include "platform/Clock.h"
 
 #include <QCoreApplication>

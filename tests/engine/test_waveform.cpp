@@ -2,7 +2,7 @@
 // centre line and frame, white traces (left above, right below), erasing, and no repaint
 // while nobody can see the window. Frames come as a manual clock moves on.
 
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 #include "platform/Clock.h"
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
