@@ -9,8 +9,7 @@
 #include "engine/SilenceGate.h"
 #include "engine/decoders/SoundDecoder.h"
 #include "engine/formats/OutputFormat.h"
-#include "engine/view/DisplayPace.h"
-#include "engine/view/PeakBallistics.h"
+#include "engine/view/LiveView.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"
@@ -18,15 +17,6 @@
 #include "lame_enc.h"
 
 #include <QBasicTimer>
-#include <QBrush>
-#include <QColor>
-#include <QFont>
-#include <QImage>
-#include <QPen>
-#include <QPointer>
-#include <QRect>
-#include <QRegion>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -37,8 +27,6 @@
 #include <optional>
 #include <vector>
 
-class CLevelMeter;
-class QPainter;
 class RiffReader;
 class RiffWriter;
 namespace platform {
@@ -60,15 +48,6 @@ inline constexpr std::uint32_t WAVE_MAPPER = 0xFFFFFFFF;
 // Engine timers: finish closing capture / playback if the last buffer never comes back.
 inline constexpr int IDT_CLOSE_RECORD = 1;
 inline constexpr int IDT_CLOSE_PLAY = 2;
-// The live display's frames: one at least every FRAME_MS while sound flows, drawn when
-// captured sound comes in if the next is due within FRAME_EARLY_MS, so that a device that
-// hands over sound about as often wakes the program once for both. After such a frame the
-// timer waits FRAME_GRACE_MS longer, for the next sound to bring the next frame too.
-// Every frame costs a wake-up: 39 ms gives the fewest that stay above 25 a second.
-inline constexpr int IDT_FRAME = 3;
-inline constexpr int FRAME_MS = 39;
-inline constexpr int FRAME_EARLY_MS = 10;
-inline constexpr int FRAME_GRACE_MS = 6;
 
 // The RIFF size fields are 32-bit: a file may not grow past this many bytes.
 inline constexpr std::uint64_t MAX_WAVE_FILE_BYTES = 0xFFFFFFFFull;
@@ -86,7 +65,8 @@ inline constexpr double PRE_ROLL_SECONDS = 0.5;
 
 using AudioNotifyProc = void (*)(std::uint32_t message, void* owner);
 
-class CAudioPlayRec : public QWidget {
+// The engine is the display's window: the live view paints in it and reads its sound.
+class CAudioPlayRec : public QWidget, private ILiveSource {
     Q_OBJECT
 public:
     CAudioPlayRec();
@@ -141,7 +121,7 @@ public:
     // The path an output asked for (before any time is added to it); empty when unused.
     QString RequestedPath(int n) const;
 
-    void SetBackColor(const QColor& colour);
+    void SetBackColor(const QColor& colour) { m_view.SetBackColor(colour); }
 
     // Monitoring: the chosen device captured with no file while idle, so that the display
     // shows the input. Opens it in this format (any monitoring before is closed first);
@@ -153,11 +133,11 @@ public:
 
     // The meters the live display drives, left and right (either may be null). A new
     // recording clears their clip flags.
-    void AttachMeters(CLevelMeter* left, CLevelMeter* right);
+    void AttachMeters(CLevelMeter* left, CLevelMeter* right) { m_view.AttachMeters(left, right); }
     // While the screen is locked nobody sees the display: it paints nothing, as while its
     // window is hidden, and shows the present state (clip flags included) on unlock.
-    void SetScreenLocked(bool locked);
-    bool IsScreenLocked() const { return m_bScreenLocked; }
+    void SetScreenLocked(bool locked) { m_view.SetScreenLocked(locked); }
+    bool IsScreenLocked() const { return m_view.IsScreenLocked(); }
 
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
@@ -165,12 +145,6 @@ public:
     std::int32_t m_nQueued = 0;
     AudioNotifyProc m_pfnNotify = nullptr;
     void* m_pNotifyParam = nullptr;
-    QBrush m_brBack;
-    QColor m_crBack;
-    QRect m_rcClient;
-    // Made only for a display that is shown (a parent and a rectangle at Create).
-    std::optional<QPen> m_penWave;
-    std::optional<QPen> m_penAxis;
     std::uint32_t m_nStatus = STATUS_NONE;
     std::uint32_t m_bInput = 0;
     std::uint32_t m_nDeviceID = WAVE_MAPPER;
@@ -226,9 +200,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    // The window's minimising and hiding start and stop the display's frames; any widget
-    // that moves, shows, hides or is restacked may change what covers the display.
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     friend class EngineTestAccess;
@@ -306,54 +277,13 @@ private:
     std::uint32_t StreamChannels() const;
     void UnloadEncoder();
 
-    // Display
-    int CreateDisplayWindow(QWidget* parent, const QRect* rect);
-    void InvalidateDisplay(const QRect& area);
-    void DrawBackground(QPainter& painter);
-    enum Band : int { BAND_LEFT = 0, BAND_RIGHT = 1 };
-    void FillChannelBand(QPainter& painter, Band band);
-    QRect ChannelBandRect(Band band) const;
-    void DrawWave();
-    void DrawWave16(std::uint32_t count, std::uint64_t first, Band band);
-    void DrawWave8(std::uint32_t count, std::uint64_t first, Band band);
-    template <typename YOf>
-    void WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf);
-    // Samples of the trace: a buffer's worth per channel at 16 bits, half of one at 8.
-    std::uint32_t TraceWindow() const;
-    // The first of count points that falls in each column, as both walks place them.
-    const std::uint32_t* WalkColumnFirsts(std::uint32_t count);
-    void DrawBackgroundPicture();
-    void ComposeDisplay();
-    QRect RowsToCompose() const;
-    void ComposeInto(uchar* bits, qsizetype stride);
-    void CatchUpPicture();
-    void RequestRepaint(const QRect& area);
-    // Puts the picture on screen without a repaint; false where it cannot.
-    bool PresentFrame();
-
-    // Live display (frames, meters)
+    // The live view's questions
+    bool TakeHeldSound() override;
+    void SetCaptureWatched(bool watched) override;
+    bool IsBandShown(int band) const override;
+    std::uint32_t TraceWindow() const override;
+    // Sound begins to flow to the display: the history starts over in the format at hand.
     void StartLive(bool playback);
-    void EndLive();
-    // Whether anyone can see the display: shown, not minimised, the screen not locked.
-    bool DisplaySeen() const;
-    // Runs the frames while sound flows into a display that can be seen; one that comes
-    // back into sight shows the present state at once.
-    void UpdateFrameTimer();
-    // The frame timer: the sound held for the display comes in first.
-    void OnFrameTimer();
-    // withSound: drawn as sound came in, rather than by the timer.
-    void OnFrame(bool withSound = false);
-    // The frame's state: the display walked on to now (or caught up with the newest sound),
-    // the meters and the trace picture.
-    void StepFrame(std::int64_t now, bool catchUp = false);
-    void ShowPresentState();
-    // Captured sound came in: a frame that is nearly due is drawn now.
-    void FrameWithSound();
-    void ShowSilence();
-    void ClearClipFlags();
-    // Lights the flag of each channel whose captured sound reached full scale; a file
-    // played is not a take, and lights none.
-    void LightClipFlags();
 
     // Playback
     std::uint32_t ReadPlayback(char* buffer);
@@ -396,71 +326,12 @@ private:
     // The source of a playback in a compressed format (the WAV reader above is the other).
     std::unique_ptr<ISoundDecoder> m_pDecoder;
 
-    // What the display shows: the newest sound, where the display stands in it, and per
-    // band the trace's column spans (rows top to bottom; none when top > bottom). The
-    // storage is taken when the window is made: frames only overwrite it.
+    // The newest sound, for the display and for finding silence; and the display.
     LiveHistory m_live;
-    DisplayPace m_pace;
-    struct Column {
-        std::int16_t top = 1;
-        std::int16_t bottom = 0;
-    };
-    static void DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns);
-    std::vector<Column> m_traceColumns[2];
-    // What the last frame drew of each band, in the picture or straight in the store: the
-    // pixels the next one puts back.
-    std::vector<Column> m_drawnColumns[2];
-    bool m_bTraceShown[2] = {false, false};
-    // Whether the display lies whole in sight in its window's store, and where: asked of
-    // Qt again only after some widget moved, showed, hid or was restacked. Asking at every
-    // frame cost a fifth of painting it.
-    bool m_bSightKnown = false;
-    bool m_bWholeInSight = false;
-    QPoint m_ptInWindow;
-    // The last frames went straight to the window's store, and the display's picture lags
-    // them; or the picture changed without the store, which lags it.
-    bool m_bPictureBehind = false;
-    bool m_bStoreBehind = true;
-    // The window's rows the last frame went to the screen through, and their region.
-    QRect m_rcPresented;
-    QRegion m_rgnPresented;
-    // The background drawn once, and the picture of the display that frames compose.
-    QImage m_imgBackground;
-    QImage m_imgDisplay;
-    // The first point of each column, kept for the count and width they were found for (the
-    // same for every frame): the running sum that places the points would cost as much
-    // again as the rest of the trace if it were done for every frame.
-    std::vector<std::uint32_t> m_nWalkFirst;
-    std::uint32_t m_nWalkCount = 0;
-    int m_nWalkWidth = -1;
-    // Takes the frame timer's ticks: a plain object, so that each of the display's many ticks
-    // skips what a widget's events pass through (its event filters, its event handling), and
-    // where it can, the application's event delivery too (a direct timer).
-    struct FrameTicks : QObject {
-        explicit FrameTicks(CAudioPlayRec& engine) : m_engine(engine) {}
-        void timerEvent(QTimerEvent*) override { m_engine.OnFrameTimer(); }
-        CAudioPlayRec& m_engine;
-    };
-    FrameTicks m_frameTicks{*this};
-    platform::WindowTimers m_frameTimers{&m_frameTicks, platform::WindowTimers::Delivery::Direct};
-    std::int64_t m_nLastFrameMs = 0;
-    // Sound flows to the display (capture, or playback); the meters and how they move.
-    bool m_bLive = false;
-    bool m_bScreenLocked = false;
-    // The display could be seen when last looked at.
-    bool m_bSeen = false;
-    bool m_bCollecting = false; // taking in, at a frame, the sound held for it
-    bool m_bFrameAtPeriod = false; // the frame timer runs at FRAME_MS
-    // A clip came while the screen was locked: its flag lights on unlock.
-    bool m_bClipUnseen[2] = {false, false};
-    QPointer<CLevelMeter> m_pMeter[2];
-    PeakBallistics m_level[2];
+    LiveView m_view{*this, m_live, *this};
     // Monitoring, and a failure of it still to be acted on.
     bool m_bMonitoring = false;
     QString m_strMonitorFailure;
     // The capture stream StartRecord opened last: only its close ends a recording.
     std::uint64_t m_nRecordStreamId = 0;
-    // The band names, laid out once rather than on every repaint.
-    QFont m_fontLabel;
-    QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};
 };
