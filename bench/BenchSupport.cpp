@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
 
 #include "engine/AudioPlayRec.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 #include "platform/ShowMessage.h"
 
 #include <QCoreApplication>

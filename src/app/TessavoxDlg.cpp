@@ -6,8 +6,8 @@
 #include "ProductInfo.h"
 #include "app/AppIcon.h"
 #include "app/ControlIds.h"
-#include "engine/ClipFlag.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/ClipFlag.h"
+#include "engine/view/LevelMeter.h"
 #include "pages/AboutDlg.h"
 #include "platform/ControlId.h"
 

@@ -73,7 +73,7 @@ std::uint32_t CAudioPlayRec::ReadPlayback(char* buffer)
 // given, so none is counted any more.
 void CAudioPlayRec::EndFailedPlay()
 {
-    EndLive();
+    m_view.EndLive();
     m_hWaveOut.reset();
     m_pSource.reset();
     m_nQueued = 0;
@@ -130,7 +130,7 @@ void CAudioPlayRec::ClosePlay()
     if (!m_hWaveOut || (m_nStatus != STATUS_PLAYING && m_nStatus != STATUS_STOPPING))
         return;
     m_timerClosePlay.stop();
-    EndLive();
+    m_view.EndLive();
     m_hWaveOut->Pause();
     const MMRESULT rc = m_hWaveOut->Close();
     // Given up whatever Close says; destroying the stream lets go of any buffer left, so

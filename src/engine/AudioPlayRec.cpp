@@ -12,6 +12,7 @@
 CAudioPlayRec::CAudioPlayRec()
 {
     SetBackColor(Qt::black);
+    connect(&m_view, &LiveView::FrameShown, this, &CAudioPlayRec::FrameShown);
 }
 
 CAudioPlayRec::~CAudioPlayRec()
@@ -45,7 +46,7 @@ int CAudioPlayRec::Create(std::uint32_t deviceId, QWidget* parent, const QRect* 
     m_nBufferSize = 4096;
     m_pfnNotify = notify;
     m_pNotifyParam = owner;
-    if (!CreateDisplayWindow(parent, rect))
+    if (!m_view.CreateDisplayWindow(parent, rect))
         return 0;
     m_nStatus = STATUS_READY;
     return 1;
@@ -61,10 +62,7 @@ void CAudioPlayRec::SelectDevice(std::uint32_t deviceId)
     FreeBuffers();
     m_nDeviceID = deviceId;
     EnumerateInputSources(deviceId, &CAudioPlayRec::MatchMixerSource, this);
-    if (!m_rcClient.isNull()) {
-        const int top = (m_rcClient.bottom() + 1 - m_rcClient.top() + 1) / 2;
-        InvalidateDisplay(QRect(QPoint(m_rcClient.left(), top), m_rcClient.bottomRight()).adjusted(4, 4, -4, -4));
-    }
+    m_view.InvalidateLowerBand();
 }
 
 bool CAudioPlayRec::MatchMixerSource(std::uint32_t index, const platform::MIXERLINE& line, void* engine)
@@ -131,8 +129,8 @@ void CAudioPlayRec::Stop()
     } else {
         return;
     }
-    EndLive();
-    InvalidateDisplay(rect());
+    m_view.EndLive();
+    m_view.InvalidateDisplay(rect());
     m_nStatus = STATUS_STOPPING;
     m_bPause = 0;
 }

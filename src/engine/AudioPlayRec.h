@@ -5,24 +5,14 @@
 // formats/ and decoders/. Everything runs on the UI thread: device notifications arrive as
 // posted events.
 
-#include "engine/DisplayPace.h"
 #include "engine/LiveHistory.h"
-#include "engine/PeakBallistics.h"
 #include "engine/decoders/SoundDecoder.h"
 #include "engine/take/Take.h"
+#include "engine/view/LiveView.h"
 #include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"
 
 #include <QBasicTimer>
-#include <QBrush>
-#include <QColor>
-#include <QFont>
-#include <QImage>
-#include <QPen>
-#include <QPointer>
-#include <QRect>
-#include <QRegion>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -32,8 +22,6 @@
 #include <optional>
 #include <vector>
 
-class CLevelMeter;
-class QPainter;
 namespace platform {
 struct MIXERLINE;
 }
@@ -53,19 +41,11 @@ inline constexpr std::uint32_t WAVE_MAPPER = 0xFFFFFFFF;
 // Engine timers: finish closing capture / playback if the last buffer never comes back.
 inline constexpr int IDT_CLOSE_RECORD = 1;
 inline constexpr int IDT_CLOSE_PLAY = 2;
-// The live display's frames: one at least every FRAME_MS while sound flows, drawn when
-// captured sound comes in if the next is due within FRAME_EARLY_MS, so that a device that
-// hands over sound about as often wakes the program once for both. After such a frame the
-// timer waits FRAME_GRACE_MS longer, for the next sound to bring the next frame too.
-// Every frame costs a wake-up: 39 ms gives the fewest that stay above 25 a second.
-inline constexpr int IDT_FRAME = 3;
-inline constexpr int FRAME_MS = 39;
-inline constexpr int FRAME_EARLY_MS = 10;
-inline constexpr int FRAME_GRACE_MS = 6;
 
 using AudioNotifyProc = void (*)(std::uint32_t message, void* owner);
 
-class CAudioPlayRec : public QWidget {
+// The engine is the display's window: the live view paints in it and reads its sound.
+class CAudioPlayRec : public QWidget, private ILiveSource {
     Q_OBJECT
 public:
     CAudioPlayRec();
@@ -95,7 +75,7 @@ public:
     // A recording that skips silence is writing nothing now.
     bool IsWaitingForSound() const { return m_nStatus == STATUS_RECORDING && m_take.IsWaitingForSound(); }
 
-    void SetBackColor(const QColor& colour);
+    void SetBackColor(const QColor& colour) { m_view.SetBackColor(colour); }
 
     // Monitoring: the chosen device captured with no file while idle, so that the display
     // shows the input. Opens it in this format (any monitoring before is closed first);
@@ -107,11 +87,11 @@ public:
 
     // The meters the live display drives, left and right (either may be null). A new
     // recording clears their clip flags.
-    void AttachMeters(CLevelMeter* left, CLevelMeter* right);
+    void AttachMeters(CLevelMeter* left, CLevelMeter* right) { m_view.AttachMeters(left, right); }
     // While the screen is locked nobody sees the display: it paints nothing, as while its
     // window is hidden, and shows the present state (clip flags included) on unlock.
-    void SetScreenLocked(bool locked);
-    bool IsScreenLocked() const { return m_bScreenLocked; }
+    void SetScreenLocked(bool locked) { m_view.SetScreenLocked(locked); }
+    bool IsScreenLocked() const { return m_view.IsScreenLocked(); }
 
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
@@ -119,12 +99,6 @@ public:
     std::int32_t m_nQueued = 0;
     AudioNotifyProc m_pfnNotify = nullptr;
     void* m_pNotifyParam = nullptr;
-    QBrush m_brBack;
-    QColor m_crBack;
-    QRect m_rcClient;
-    // Made only for a display that is shown (a parent and a rectangle at Create).
-    std::optional<QPen> m_penWave;
-    std::optional<QPen> m_penAxis;
     std::uint32_t m_nStatus = STATUS_NONE;
     std::uint32_t m_bInput = 0;
     std::uint32_t m_nDeviceID = WAVE_MAPPER;
@@ -156,9 +130,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    // The window's minimising and hiding start and stop the display's frames; any widget
-    // that moves, shows, hides or is restacked may change what covers the display.
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     friend class EngineTestAccess;
@@ -193,54 +164,13 @@ private:
     // The file Play reads, in the format its name gives; 0 when it cannot be played (told).
     int OpenPlaybackFile(const QString& path);
 
-    // Display
-    int CreateDisplayWindow(QWidget* parent, const QRect* rect);
-    void InvalidateDisplay(const QRect& area);
-    void DrawBackground(QPainter& painter);
-    enum Band : int { BAND_LEFT = 0, BAND_RIGHT = 1 };
-    void FillChannelBand(QPainter& painter, Band band);
-    QRect ChannelBandRect(Band band) const;
-    void DrawWave();
-    void DrawWave16(std::uint32_t count, std::uint64_t first, Band band);
-    void DrawWave8(std::uint32_t count, std::uint64_t first, Band band);
-    template <typename YOf>
-    void WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf);
-    // Samples of the trace: a buffer's worth per channel at 16 bits, half of one at 8.
-    std::uint32_t TraceWindow() const;
-    // The first of count points that falls in each column, as both walks place them.
-    const std::uint32_t* WalkColumnFirsts(std::uint32_t count);
-    void DrawBackgroundPicture();
-    void ComposeDisplay();
-    QRect RowsToCompose() const;
-    void ComposeInto(uchar* bits, qsizetype stride);
-    void CatchUpPicture();
-    void RequestRepaint(const QRect& area);
-    // Puts the picture on screen without a repaint; false where it cannot.
-    bool PresentFrame();
-
-    // Live display (frames, meters)
+    // The live view's questions
+    bool TakeHeldSound() override;
+    void SetCaptureWatched(bool watched) override;
+    bool IsBandShown(int band) const override;
+    std::uint32_t TraceWindow() const override;
+    // Sound begins to flow to the display: the history starts over in the format at hand.
     void StartLive(bool playback);
-    void EndLive();
-    // Whether anyone can see the display: shown, not minimised, the screen not locked.
-    bool DisplaySeen() const;
-    // Runs the frames while sound flows into a display that can be seen; one that comes
-    // back into sight shows the present state at once.
-    void UpdateFrameTimer();
-    // The frame timer: the sound held for the display comes in first.
-    void OnFrameTimer();
-    // withSound: drawn as sound came in, rather than by the timer.
-    void OnFrame(bool withSound = false);
-    // The frame's state: the display walked on to now (or caught up with the newest sound),
-    // the meters and the trace picture.
-    void StepFrame(std::int64_t now, bool catchUp = false);
-    void ShowPresentState();
-    // Captured sound came in: a frame that is nearly due is drawn now.
-    void FrameWithSound();
-    void ShowSilence();
-    void ClearClipFlags();
-    // Lights the flag of each channel whose captured sound reached full scale; a file
-    // played is not a take, and lights none.
-    void LightClipFlags();
 
     // Playback
     std::uint32_t ReadPlayback(char* buffer);
@@ -256,73 +186,15 @@ private:
     // The file being played.
     std::unique_ptr<ISoundDecoder> m_pSource;
 
-    // What the display shows: the newest sound, where the display stands in it, and per
-    // band the trace's column spans (rows top to bottom; none when top > bottom). The
-    // storage is taken when the window is made: frames only overwrite it.
+    // The newest sound, for the display and for finding silence; and the display.
     LiveHistory m_live;
-    // The take, whose silence gate reads the history above.
+    // The take, whose silence gate reads the history above, and the live view, which
+    // shows it.
     Take m_take{m_live};
-    DisplayPace m_pace;
-    struct Column {
-        std::int16_t top = 1;
-        std::int16_t bottom = 0;
-    };
-    static void DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns);
-    std::vector<Column> m_traceColumns[2];
-    // What the last frame drew of each band, in the picture or straight in the store: the
-    // pixels the next one puts back.
-    std::vector<Column> m_drawnColumns[2];
-    bool m_bTraceShown[2] = {false, false};
-    // Whether the display lies whole in sight in its window's store, and where: asked of
-    // Qt again only after some widget moved, showed, hid or was restacked. Asking at every
-    // frame cost a fifth of painting it.
-    bool m_bSightKnown = false;
-    bool m_bWholeInSight = false;
-    QPoint m_ptInWindow;
-    // The last frames went straight to the window's store, and the display's picture lags
-    // them; or the picture changed without the store, which lags it.
-    bool m_bPictureBehind = false;
-    bool m_bStoreBehind = true;
-    // The window's rows the last frame went to the screen through, and their region.
-    QRect m_rcPresented;
-    QRegion m_rgnPresented;
-    // The background drawn once, and the picture of the display that frames compose.
-    QImage m_imgBackground;
-    QImage m_imgDisplay;
-    // The first point of each column, kept for the count and width they were found for (the
-    // same for every frame): the running sum that places the points would cost as much
-    // again as the rest of the trace if it were done for every frame.
-    std::vector<std::uint32_t> m_nWalkFirst;
-    std::uint32_t m_nWalkCount = 0;
-    int m_nWalkWidth = -1;
-    // Takes the frame timer's ticks: a plain object, so that each of the display's many ticks
-    // skips what a widget's events pass through (its event filters, its event handling), and
-    // where it can, the application's event delivery too (a direct timer).
-    struct FrameTicks : QObject {
-        explicit FrameTicks(CAudioPlayRec& engine) : m_engine(engine) {}
-        void timerEvent(QTimerEvent*) override { m_engine.OnFrameTimer(); }
-        CAudioPlayRec& m_engine;
-    };
-    FrameTicks m_frameTicks{*this};
-    platform::WindowTimers m_frameTimers{&m_frameTicks, platform::WindowTimers::Delivery::Direct};
-    std::int64_t m_nLastFrameMs = 0;
-    // Sound flows to the display (capture, or playback); the meters and how they move.
-    bool m_bLive = false;
-    bool m_bScreenLocked = false;
-    // The display could be seen when last looked at.
-    bool m_bSeen = false;
-    bool m_bCollecting = false; // taking in, at a frame, the sound held for it
-    bool m_bFrameAtPeriod = false; // the frame timer runs at FRAME_MS
-    // A clip came while the screen was locked: its flag lights on unlock.
-    bool m_bClipUnseen[2] = {false, false};
-    QPointer<CLevelMeter> m_pMeter[2];
-    PeakBallistics m_level[2];
+    LiveView m_view{*this, m_live, *this};
     // Monitoring, and a failure of it still to be acted on.
     bool m_bMonitoring = false;
     QString m_strMonitorFailure;
     // The capture stream StartRecord opened last: only its close ends a recording.
     std::uint64_t m_nRecordStreamId = 0;
-    // The band names, laid out once rather than on every repaint.
-    QFont m_fontLabel;
-    QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};
 };

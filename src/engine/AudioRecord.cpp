@@ -41,7 +41,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
         return 0;
     }
     m_nStatus = STATUS_RECORDING;
-    ClearClipFlags();
+    m_view.ClearClipFlags();
     StartLive(false);
     return 1;
 }
@@ -134,7 +134,7 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
         // Monitoring: shown, never written.
         ConsumeInput(*header);
         if (GiveBackInput(header))
-            FrameWithSound();
+            m_view.FrameWithSound();
         return;
     }
     if (m_bClosing) {
@@ -168,7 +168,7 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
         return;
     }
     if (GiveBackInput(header))
-        FrameWithSound();
+        m_view.FrameWithSound();
 }
 
 // Hands a consumed buffer back to the device; false (reported) when it leaves the ring.
@@ -192,7 +192,7 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
 {
     const auto recorded = static_cast<std::int32_t>(header.dwBytesRecorded);
     const int n = SplitChannels(m_wfx.wBitsPerSample, header.lpData, recorded);
-    LightClipFlags();
+    m_view.LightClipFlags(m_live.TakeClip(0), m_live.TakeClip(1));
     const char* block[2] = {header.lpData, header.lpData};
     std::uint32_t length = header.dwBytesRecorded;
     if (m_nChannelMode == CHANNELS_SPLIT) {
@@ -222,7 +222,7 @@ void CAudioPlayRec::CloseRecord()
         return;
     // Closing now: a fallback still pending would close the next capture.
     m_timerCloseRecord.stop();
-    EndLive();
+    m_view.EndLive();
     // The buffers the reset hands back hold sound of this recording: they are written
     // before the files are finished.
     m_bClosing = true;
@@ -247,8 +247,8 @@ void CAudioPlayRec::CloseRecord()
 void CAudioPlayRec::EndCaptureNow()
 {
     if (m_nStatus == STATUS_RECORDING) {
-        EndLive();
-        InvalidateDisplay(rect());
+        m_view.EndLive();
+        m_view.InvalidateDisplay(rect());
         m_nStatus = STATUS_STOPPING;
         m_bPause = 0;
     }

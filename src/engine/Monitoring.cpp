@@ -34,8 +34,8 @@ void CAudioPlayRec::StopMonitor()
         return;
     m_bMonitoring = false;
     m_strMonitorFailure.clear();
-    EndLive();
-    InvalidateDisplay(rect());
+    m_view.EndLive();
+    m_view.InvalidateDisplay(rect());
     // Reset gives every buffer back, and the stream is gone before its notifications come:
     // they find no stream of theirs and are dropped, its close among them.
     if (m_hWaveIn) {

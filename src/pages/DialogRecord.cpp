@@ -5,7 +5,7 @@
 
 #include "app/ControlIds.h"
 #include "app/MainWindowPointer.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 #include "mixer/InputSources.h"
 #include "platform/ControlId.h"
 #include "platform/ShowMessage.h"

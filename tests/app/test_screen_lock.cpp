@@ -4,8 +4,8 @@
 // bus. Nothing of the display is painted meanwhile; on unlock it shows the present state at
 // once, the clip flags lit for what clipped meanwhile.
 
-#include "engine/ClipFlag.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/ClipFlag.h"
+#include "engine/view/LevelMeter.h"
 #include "platform/Clock.h"
 #include "support/LoginManagerStandIn.h"
 #include "support/PaintCounter.h"

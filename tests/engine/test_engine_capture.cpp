@@ -1,7 +1,7 @@
 // The capture ring, the status machine, pause and stop, on the virtual backend.
 
-#include "engine/ClipFlag.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/ClipFlag.h"
+#include "engine/view/LevelMeter.h"
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
 #include "support/WaveFile.h"

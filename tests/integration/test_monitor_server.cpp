@@ -4,7 +4,7 @@
 #include "ServerWindowFixture.h"
 #include "WindowControls.h"
 #include "app/ControlIds.h"
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 #include "support/WaveFile.h"
 
 #include <QDir>

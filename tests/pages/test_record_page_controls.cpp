@@ -4,7 +4,7 @@
 #include "mixer/MixerFixture.h"
 #include "support/WindowFixture.h"
 
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

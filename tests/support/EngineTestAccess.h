@@ -19,5 +19,5 @@ public:
     static int PrepareBuffers(CAudioPlayRec& e) { return e.PrepareBuffers(); }
     static bool CloseTimerActive(CAudioPlayRec& e) { return e.m_timerCloseRecord.isActive(); }
     // Where the live display stands in the sound (frames).
-    static std::uint64_t ShownFrames(const CAudioPlayRec& e) { return e.m_pace.Position(); }
+    static std::uint64_t ShownFrames(const CAudioPlayRec& e) { return e.m_view.ShownFrames(); }
 };

@@ -1,4 +1,4 @@
-#include "engine/PeakBallistics.h"
+#include "engine/view/PeakBallistics.h"
 
 #include <algorithm>
 #include <cmath>

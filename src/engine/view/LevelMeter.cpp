@@ -1,7 +1,7 @@
-#include "engine/LevelMeter.h"
+#include "engine/view/LevelMeter.h"
 
-#include "engine/ClipFlag.h"
-#include "engine/PeakBallistics.h"
+#include "engine/view/ClipFlag.h"
+#include "engine/view/PeakBallistics.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

@@ -1,13 +1,13 @@
-// The engine's own window, laid over a placeholder of its parent: an oscilloscope trace of
-// the newest sound, the left channel in the upper band and the right channel in the lower.
-// Each display frame walks the trace into a picture of the window, which goes to the screen
-// in one piece.
+// The display's picture: the background drawn once, the trace walked column by column, and
+// each frame composed into the picture or straight into the window's store.
 
-#include "engine/AudioPlayRec.h"
+#include "engine/view/TracePicture.h"
+
+#include "engine/LiveHistory.h"
 
 #include <QBackingStore>
-#include <QCoreApplication>
 #include <QPainter>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -23,47 +23,36 @@ constexpr int LABEL_PIXELS = 9;
 
 } // namespace
 
-int CAudioPlayRec::CreateDisplayWindow(QWidget* parent, const QRect* rect)
+TracePicture::TracePicture(QWidget& widget, const LiveHistory& live) : m_widget(widget), m_live(live) {}
+
+void TracePicture::Create(bool shown)
 {
-    setParent(parent);
-    setFocusPolicy(Qt::TabFocus);
-    setCursor(Qt::ArrowCursor);
-    setGeometry(rect ? *rect : QRect());
-    if (rect)
-        show();
-    m_rcClient = QRect(QPoint(0, 0), geometry().size());
-    m_fontLabel = font();
+    m_rcClient = QRect(QPoint(0, 0), m_widget.geometry().size());
+    m_fontLabel = m_widget.font();
     m_fontLabel.setPixelSize(LABEL_PIXELS);
-    // A display without a parent and a rectangle is never seen: it draws nothing.
-    if (parent && rect) {
-        m_penWave = QPen(WAVE_COLOUR, 0);
-        m_penAxis = QPen(AXIS_COLOUR, 1);
-        // Every pixel is painted from the picture: nothing behind it need be.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        for (Band band : {BAND_LEFT, BAND_RIGHT}) {
-            m_traceColumns[band].assign(static_cast<std::size_t>(std::max(0, m_rcClient.width())), {});
-            m_drawnColumns[band] = m_traceColumns[band];
-        }
-        m_imgBackground = QImage(m_rcClient.size(), QImage::Format_RGB32);
-        m_imgDisplay = QImage(m_rcClient.size(), QImage::Format_RGB32);
-        DrawBackgroundPicture();
-        // Every widget's moves and showings, not only the window's: a sibling may cover it.
-        QCoreApplication::instance()->installEventFilter(this);
+    if (!shown)
+        return;
+    m_penWave = QPen(WAVE_COLOUR, 0);
+    m_penAxis = QPen(AXIS_COLOUR, 1);
+    for (Band band : {BAND_LEFT, BAND_RIGHT}) {
+        m_traceColumns[band].assign(static_cast<std::size_t>(std::max(0, m_rcClient.width())), {});
+        m_drawnColumns[band] = m_traceColumns[band];
     }
-    return 1;
+    m_imgBackground = QImage(m_rcClient.size(), QImage::Format_RGB32);
+    m_imgDisplay = QImage(m_rcClient.size(), QImage::Format_RGB32);
+    DrawBackgroundPicture();
 }
 
-void CAudioPlayRec::SetBackColor(const QColor& colour)
+void TracePicture::SetBackColor(const QColor& colour)
 {
     m_crBack = colour;
     m_brBack = QBrush(colour);
     DrawBackgroundPicture();
-    InvalidateDisplay(m_rcClient);
 }
 
 // The background, drawn once into a picture that each frame starts from; the display's
 // picture is made of it again whole, with no trace.
-void CAudioPlayRec::DrawBackgroundPicture()
+void TracePicture::DrawBackgroundPicture()
 {
     if (m_imgBackground.isNull())
         return;
@@ -79,7 +68,7 @@ void CAudioPlayRec::DrawBackgroundPicture()
 
 // The band's rows: the upper one from the top to (H - 1) / 2, the lower one from (H + 1) / 2
 // to the bottom, both across the full width.
-QRect CAudioPlayRec::ChannelBandRect(Band band) const
+QRect TracePicture::ChannelBandRect(Band band) const
 {
     const int h = m_rcClient.height();
     const int top = band == BAND_LEFT ? 0 : (h + 1) / 2;
@@ -87,7 +76,7 @@ QRect CAudioPlayRec::ChannelBandRect(Band band) const
     return QRect(0, top, m_rcClient.width(), bottom - top);
 }
 
-void CAudioPlayRec::FillChannelBand(QPainter& painter, Band band)
+void TracePicture::FillChannelBand(QPainter& painter, Band band)
 {
     if (m_brBack.style() == Qt::NoBrush)
         return;
@@ -105,7 +94,7 @@ void CAudioPlayRec::FillChannelBand(QPainter& painter, Band band)
     }
 }
 
-void CAudioPlayRec::DrawBackground(QPainter& painter)
+void TracePicture::DrawBackground(QPainter& painter)
 {
     FillChannelBand(painter, BAND_LEFT);
     FillChannelBand(painter, BAND_RIGHT);
@@ -123,10 +112,10 @@ void CAudioPlayRec::DrawBackground(QPainter& painter)
     }
 }
 
-void CAudioPlayRec::paintEvent(QPaintEvent*)
+void TracePicture::Paint()
 {
     CatchUpPicture();
-    QPainter painter(this);
+    QPainter painter(&m_widget);
     if (m_imgDisplay.isNull())
         DrawBackground(painter);
     else
@@ -135,17 +124,11 @@ void CAudioPlayRec::paintEvent(QPaintEvent*)
 
 // The trace of the trace window that ends at the display's position: for 16-bit sound
 // every sample of a buffer's worth, for 8-bit the first half of one, across the width.
-void CAudioPlayRec::DrawWave()
+void TracePicture::DrawWave(std::uint64_t end, std::uint32_t count, bool showLeft, bool showRight)
 {
-    // While recording one file per channel, a channel whose output is not open shows nothing.
-    const bool split = m_nStatus == STATUS_RECORDING && m_nChannelMode == CHANNELS_SPLIT;
-    const bool drawLeft = !split || m_take.IsOutputInUse(0);
-    const bool drawRight = !split || m_take.IsOutputInUse(1);
-    const std::uint32_t count = TraceWindow();
-    const std::uint64_t end = m_pace.Position();
     const bool whole = count > 0 && end >= count && m_live.Written() - (end - count) <= LiveHistory::CAPACITY;
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
-        m_bTraceShown[band] = whole && (band == BAND_LEFT ? drawLeft : drawRight);
+        m_bTraceShown[band] = whole && (band == BAND_LEFT ? showLeft : showRight);
         if (!m_bTraceShown[band])
             continue;
         if (m_live.Bits() == 8)
@@ -155,16 +138,10 @@ void CAudioPlayRec::DrawWave()
     }
 }
 
-std::uint32_t CAudioPlayRec::TraceWindow() const
-{
-    const std::uint32_t channels = m_wfx.nChannels ? m_wfx.nChannels : 1;
-    return std::min<std::uint32_t>(static_cast<std::uint32_t>(m_nBufferSize) / channels / 2, LiveHistory::CAPACITY);
-}
-
 // Point i at x = i steps of width / count, the steps added up in single precision and the
 // sum truncated. Returned as the first point of each column, width + 1 of them: column c
 // holds points [first[c], first[c + 1]).
-const std::uint32_t* CAudioPlayRec::WalkColumnFirsts(std::uint32_t count)
+const std::uint32_t* TracePicture::WalkColumnFirsts(std::uint32_t count)
 {
     const int width = m_rcClient.width();
     if (count != m_nWalkCount || width != m_nWalkWidth) {
@@ -190,7 +167,7 @@ const std::uint32_t* CAudioPlayRec::WalkColumnFirsts(std::uint32_t count)
 // column no point falls in, the line across it to the next point. A y grows with its
 // sample, so only each column's lowest and highest sample are placed.
 template <typename YOf>
-void CAudioPlayRec::WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf)
+void TracePicture::WalkBand(Band band, std::uint32_t count, std::uint64_t first, YOf yOf)
 {
     std::vector<Column>& columns = m_traceColumns[band];
     const int width = static_cast<int>(columns.size());
@@ -219,7 +196,7 @@ void CAudioPlayRec::WalkBand(Band band, std::uint32_t count, std::uint64_t first
 
 // Signed 16-bit samples: full scale spans half the band each way from its middle, a
 // positive sample below it.
-void CAudioPlayRec::DrawWave16(std::uint32_t count, std::uint64_t first, Band band)
+void TracePicture::DrawWave16(std::uint32_t count, std::uint64_t first, Band band)
 {
     const QRect area = ChannelBandRect(band);
     const std::int32_t t = area.top();
@@ -230,7 +207,7 @@ void CAudioPlayRec::DrawWave16(std::uint32_t count, std::uint64_t first, Band ba
 }
 
 // Unsigned 8-bit samples: 0 at the band's top, 255 at its bottom, silence near the middle.
-void CAudioPlayRec::DrawWave8(std::uint32_t count, std::uint64_t first, Band band)
+void TracePicture::DrawWave8(std::uint32_t count, std::uint64_t first, Band band)
 {
     const QRect area = ChannelBandRect(band);
     const std::int32_t t = area.top();
@@ -241,7 +218,7 @@ void CAudioPlayRec::DrawWave8(std::uint32_t count, std::uint64_t first, Band ban
 // The rows composing the next picture changes: those the traces covered before and cover
 // now, as one rectangle over both bands (the centre line between them costs less to copy
 // again than a region of two rectangles costs to make).
-QRect CAudioPlayRec::RowsToCompose() const
+QRect TracePicture::RowsToCompose() const
 {
     int top = m_rcClient.height();
     int bottom = -1;
@@ -262,7 +239,7 @@ QRect CAudioPlayRec::RowsToCompose() const
 }
 
 // The display's own picture, composed of the background and the traces.
-void CAudioPlayRec::ComposeDisplay()
+void TracePicture::ComposeDisplay()
 {
     if (m_imgDisplay.isNull())
         return;
@@ -274,7 +251,7 @@ void CAudioPlayRec::ComposeDisplay()
 // The background with the traces of the bands that show one, into a picture that holds the
 // traces drawn last. Only the pixels a trace covered are put back: most of the picture never
 // changes.
-void CAudioPlayRec::ComposeInto(uchar* bits, qsizetype stride)
+void TracePicture::ComposeInto(uchar* bits, qsizetype stride)
 {
     const uchar* const back = m_imgBackground.constBits();
     const qsizetype backStride = m_imgBackground.bytesPerLine();
@@ -294,7 +271,7 @@ void CAudioPlayRec::ComposeInto(uchar* bits, qsizetype stride)
     }
 }
 
-void CAudioPlayRec::DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns)
+void TracePicture::DrawTrace(uchar* bits, qsizetype stride, const std::vector<Column>& columns)
 {
     const QRgb white = WAVE_COLOUR.rgb();
     for (std::size_t x = 0; x < columns.size(); ++x) {
@@ -305,7 +282,7 @@ void CAudioPlayRec::DrawTrace(uchar* bits, qsizetype stride, const std::vector<C
 
 // Frames that went straight to the screen left the display's own picture behind: it is made
 // again from the background and the traces drawn last, before anything shows it.
-void CAudioPlayRec::CatchUpPicture()
+void TracePicture::CatchUpPicture()
 {
     if (!m_bPictureBehind || m_imgDisplay.isNull())
         return;
@@ -316,22 +293,13 @@ void CAudioPlayRec::CatchUpPicture()
 }
 
 // An erased band shows empty until the next frame brings a trace.
-void CAudioPlayRec::InvalidateDisplay(const QRect& area)
+void TracePicture::EraseBands(const QRect& area)
 {
     for (Band band : {BAND_LEFT, BAND_RIGHT}) {
         if (area.intersects(ChannelBandRect(band)))
             m_bTraceShown[band] = false;
     }
     ComposeDisplay();
-    RequestRepaint(area);
-}
-
-// Only a display that can be seen is repainted: a hidden or minimised one, or one behind a
-// locked screen, keeps its picture and is painted from it when it comes back into sight.
-void CAudioPlayRec::RequestRepaint(const QRect& area)
-{
-    if (DisplaySeen())
-        update(area);
 }
 
 // A frame composed straight into the window's backing store and out to the screen, only the
@@ -339,16 +307,16 @@ void CAudioPlayRec::RequestRepaint(const QRect& area)
 // afresh) costs several times what composing does, and comes at every frame; composing into
 // the display's own picture first would cost a copy of it too. Only where the store is an
 // image in pixels and nothing covers the display; elsewhere Qt repaints it from the picture.
-bool CAudioPlayRec::PresentFrame()
+bool TracePicture::PresentFrame()
 {
-    QWidget* const top = window();
+    QWidget* const top = m_widget.window();
     QBackingStore* const store = top->backingStore();
     QWindow* const handle = top->windowHandle();
     if (!store || !handle || handle->surfaceType() != QSurface::RasterSurface)
         return false;
     if (!m_bSightKnown) {
-        m_ptInWindow = mapTo(top, QPoint(0, 0));
-        m_bWholeInSight = visibleRegion() == QRegion(m_rcClient);
+        m_ptInWindow = m_widget.mapTo(top, QPoint(0, 0));
+        m_bWholeInSight = m_widget.visibleRegion() == QRegion(m_rcClient);
         m_bSightKnown = true;
     }
     const QPoint at = m_ptInWindow;

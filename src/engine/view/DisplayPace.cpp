@@ -1,4 +1,4 @@
-#include "engine/DisplayPace.h"
+#include "engine/view/DisplayPace.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "engine/ClipFlag.h"
+#include "engine/view/ClipFlag.h"
 
 #include <QHelpEvent>
 #include <QPainter>
