@@ -74,9 +74,9 @@ TakeLength CTessavoxDlg::EndedTake() const
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     const Take& recorded = engine.CurrentTake();
     TakeLength take;
-    const std::uint32_t perSecond = engine.m_wfx.nAvgBytesPerSec;
+    const std::uint32_t perSecond = engine.Format().nAvgBytesPerSec;
     take.secondsWritten = static_cast<std::int64_t>(perSecond ? recorded.RecordedBytes() / perSecond : 0);
-    const std::uint32_t rate = engine.m_wfx.nSamplesPerSec;
+    const std::uint32_t rate = engine.Format().nSamplesPerSec;
     take.skippedSilence = recorded.SkipSilenceOptions().enabled;
     take.secondsHeard = static_cast<std::int64_t>(rate ? recorded.HeardFrames() / rate : 0);
     take.lastPart = recorded.LastPart();

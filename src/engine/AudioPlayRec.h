@@ -9,17 +9,14 @@
 #include "engine/decoders/SoundDecoder.h"
 #include "engine/take/Take.h"
 #include "engine/view/LiveView.h"
-#include "platform/WindowTimers.h"
 #include "platform/audio/AudioBackend.h"
 
 #include <QBasicTimer>
 #include <QString>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace platform {
@@ -51,8 +48,7 @@ public:
     CAudioPlayRec();
     ~CAudioPlayRec() override;
 
-    int Create(std::uint32_t deviceId, QWidget* parent, const QRect* rect, AudioNotifyProc notify,
-               void* owner);
+    int Create(std::uint32_t deviceId, QWidget* parent, const QRect* rect, AudioNotifyProc notify, void* owner);
     void SelectDevice(std::uint32_t deviceId);
     int StartRecord(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate);
     int OpenRecordFile(int n, const QString& path);
@@ -93,25 +89,16 @@ public:
     void SetScreenLocked(bool locked) { m_view.SetScreenLocked(locked); }
     bool IsScreenLocked() const { return m_view.IsScreenLocked(); }
 
+    // The format of the capture, or of the file being played, and the channel layout.
+    const WAVEFORMATEX& Format() const { return m_wfx; }
+    std::uint32_t ChannelMode() const { return m_nChannelMode; }
+
+    // What other windows read and set directly.
     std::uint32_t m_nMicSource = 0;
     std::uint32_t m_nLineSource = 0;
     std::uint8_t m_bPause = 0;
-    std::int32_t m_nQueued = 0;
-    AudioNotifyProc m_pfnNotify = nullptr;
-    void* m_pNotifyParam = nullptr;
     std::uint32_t m_nStatus = STATUS_NONE;
-    std::uint32_t m_bInput = 0;
     std::uint32_t m_nDeviceID = WAVE_MAPPER;
-    WAVEFORMATEX m_wfx;
-    std::uint32_t m_nChannelMode = CHANNELS_MONO;
-    std::unique_ptr<platform::IWaveStream> m_hWaveIn;
-    std::unique_ptr<platform::IWaveStream> m_hWaveOut;
-    std::vector<std::vector<char>> m_pBuffers;
-    std::vector<char> m_pLeft;
-    std::vector<char> m_pRight;
-    std::vector<WAVEHDR> m_pHeaders;
-    std::int32_t m_nBufferSize = 1024;
-    std::uint16_t m_nBufferCount = 0;
 
 signals:
     // A failure about to be told in a message box, in its words: the box waits for the
@@ -134,6 +121,21 @@ protected:
 private:
     friend class EngineTestAccess;
 
+    std::int32_t m_nQueued = 0;
+    AudioNotifyProc m_pfnNotify = nullptr;
+    void* m_pNotifyParam = nullptr;
+    std::uint32_t m_bInput = 0;
+    WAVEFORMATEX m_wfx;
+    std::uint32_t m_nChannelMode = CHANNELS_MONO;
+    std::unique_ptr<platform::IWaveStream> m_hWaveIn;
+    std::unique_ptr<platform::IWaveStream> m_hWaveOut;
+    std::vector<std::vector<char>> m_pBuffers;
+    std::vector<char> m_pLeft;
+    std::vector<char> m_pRight;
+    std::vector<WAVEHDR> m_pHeaders;
+    std::int32_t m_nBufferSize = 1024;
+    std::uint16_t m_nBufferCount = 0;
+
     // Capture
     void SetFormat(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate);
     int PrepareBuffers();
@@ -150,8 +152,7 @@ private:
     void EndCaptureNow();
     void OnDeviceFailed(MMRESULT code);
     void ReportError(const QString& text, MMRESULT code);
-    // Every failure is told through here: each open output is made whole first, so the
-    // files are valid whatever happens while the message is shown.
+    // Every failure is told here, each open file made valid first, whatever happens meanwhile.
     void ShowFailure(const QString& text);
     void ShowFailures(const QStringList& texts);
     void PreTranslateMessage(const WaveEvent& ev);
@@ -188,8 +189,7 @@ private:
 
     // The newest sound, for the display and for finding silence; and the display.
     LiveHistory m_live;
-    // The take, whose silence gate reads the history above, and the live view, which
-    // shows it.
+    // The take, whose silence gate reads the history above, and the view, which shows it.
     Take m_take{m_live};
     LiveView m_view{*this, m_live, *this};
     // Monitoring, and a failure of it still to be acted on.

@@ -213,8 +213,8 @@ void CDialogRecord::FollowMonitor()
     const auto bits = static_cast<std::uint16_t>(m_nBitsIndex == 1 ? 16 : 8);
     const auto mode = static_cast<std::uint32_t>(m_nChannelIndex);
     const auto rate = static_cast<std::uint32_t>(SampleRateAt(m_nSampleRateIndex));
-    const WAVEFORMATEX& now = m_engine.m_wfx;
-    if (m_engine.IsMonitoring() && m_engine.m_nChannelMode == mode && now.nSamplesPerSec == rate &&
+    const WAVEFORMATEX& now = m_engine.Format();
+    if (m_engine.IsMonitoring() && m_engine.ChannelMode() == mode && now.nSamplesPerSec == rate &&
         now.wBitsPerSample == bits)
         return;
     const QString failure = m_engine.StartMonitor(bits, mode, rate);

@@ -45,8 +45,8 @@ TEST_F(Transport, RatesAndBitsFromTheListPositions)
         TypePath(Path(QStringLiteral("rate%1.wav").arg(index)));
         Click(IDC_RECORD);
         ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING) << index;
-        EXPECT_EQ(Engine().m_wfx.nSamplesPerSec, expected[index]);
-        EXPECT_EQ(Engine().m_wfx.wBitsPerSample, index % 2 ? 16 : 8);
+        EXPECT_EQ(Engine().Format().nSamplesPerSec, expected[index]);
+        EXPECT_EQ(Engine().Format().wBitsPerSample, index % 2 ? 16 : 8);
         Click(IDC_STOP);
         Pump();
     }

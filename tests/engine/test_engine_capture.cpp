@@ -34,9 +34,9 @@ TEST_P(RingSizeTest, RingGrowsWithTheDataRate)
     const RingCase c = GetParam();
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(c.bits, c.mode, c.rate));
-    EXPECT_EQ(engine->m_nBufferCount, c.buffers);
-    EXPECT_EQ(engine->m_nBufferSize, 4096);
-    EXPECT_EQ(engine->m_nQueued, c.buffers);
+    EXPECT_EQ(EngineTestAccess::BufferCount(*engine), c.buffers);
+    EXPECT_EQ(EngineTestAccess::BufferSize(*engine), 4096);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), c.buffers);
     EXPECT_EQ(audio.QueuedOnLastStream(), c.buffers);
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
@@ -55,8 +55,8 @@ TEST_F(CaptureTest, BitsAboveSixteenAreTakenAsSixteen)
     ASSERT_TRUE(CreateEngine(SINE));
     for (std::uint16_t bits : {24, 32}) {
         ASSERT_TRUE(engine->StartRecord(bits, CHANNELS_STEREO, 44100));
-        EXPECT_EQ(engine->m_wfx.wBitsPerSample, 16);
-        EXPECT_EQ(engine->m_wfx.nBlockAlign, 4);
+        EXPECT_EQ(engine->Format().wBitsPerSample, 16);
+        EXPECT_EQ(engine->Format().nBlockAlign, 4);
         StopAndSettle();
     }
 }
@@ -73,7 +73,7 @@ TEST_F(CaptureTest, StatusMachineAndOwnerNotifications)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
     EXPECT_EQ(engine->StartRecord(8, CHANNELS_MONO, 8000), 1); // already recording: nothing changes
-    EXPECT_EQ(engine->m_wfx.nSamplesPerSec, 44100u);
+    EXPECT_EQ(engine->Format().nSamplesPerSec, 44100u);
     EXPECT_EQ(engine->Play(Path("none.wav")), 0);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Class status error")});
     messages.Clear();
@@ -87,8 +87,8 @@ TEST_F(CaptureTest, StatusMachineAndOwnerNotifications)
 
     Pump();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_EQ(engine->m_nQueued, 0);
-    EXPECT_EQ(engine->m_hWaveIn, nullptr);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 0);
+    EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
     EXPECT_EQ(audio.OpenStreamCount(), 0u);
     // Open and close reach the owner; the buffers' data notifications do too.
     ASSERT_FALSE(notifications.empty());
@@ -201,7 +201,7 @@ TEST_F(CaptureTest, PauseKeepsTheRingCyclingButWritesNothing)
     Pump();
     engine->m_bPause = 1;
     Feed(3 * 4096); // more than the ring holds: it must keep being handed back
-    EXPECT_EQ(engine->m_nQueued, 2);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 2);
     EXPECT_EQ(audio.QueuedOnLastStream(), 2u);
     const auto paused = ReadRecordedWave(Path("pause.wav"));
     engine->m_bPause = 0;
@@ -222,7 +222,7 @@ TEST_F(CaptureTest, RecordingWithoutOutputsCyclesUntilStopped)
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
     audio.Advance(20 * 1024);
     Pump();
-    EXPECT_EQ(engine->m_nQueued, 8);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 8);
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
     StopAndSettle();
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
@@ -267,21 +267,21 @@ TEST_F(CaptureTest, SplitChannelsWorksOnBytes)
     const char eight[] = {1, 2, 3, 4, 5, 6, 7};
     // Whole frames only: the odd trailing byte is not a frame.
     ASSERT_EQ(EngineTestAccess::SplitChannels(*engine, 8, eight, 7), 3);
-    EXPECT_EQ(QByteArray(engine->m_pLeft.data(), 3), QByteArray("\x01\x03\x05"));
-    EXPECT_EQ(QByteArray(engine->m_pRight.data(), 3), QByteArray("\x02\x04\x06"));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Left(*engine).data(), 3), QByteArray("\x01\x03\x05"));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Right(*engine).data(), 3), QByteArray("\x02\x04\x06"));
 
     EngineTestAccess::SetFormat(*engine, 16, CHANNELS_STEREO, 8000);
     const char sixteen[] = {1, 2, 3, 4, 5, 6, 7, 8};
     ASSERT_EQ(EngineTestAccess::SplitChannels(*engine, 16, sixteen, 8), 4);
-    EXPECT_EQ(QByteArray(engine->m_pLeft.data(), 4), QByteArray("\x01\x02\x05\x06"));
-    EXPECT_EQ(QByteArray(engine->m_pRight.data(), 4), QByteArray("\x03\x04\x07\x08"));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Left(*engine).data(), 4), QByteArray("\x01\x02\x05\x06"));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Right(*engine).data(), 4), QByteArray("\x03\x04\x07\x08"));
     EXPECT_EQ(EngineTestAccess::SplitChannels(*engine, 16, sixteen, 0), 0);
     EXPECT_EQ(EngineTestAccess::SplitChannels(*engine, 16, sixteen, -4), 0);
 
     EngineTestAccess::SetFormat(*engine, 16, CHANNELS_MONO, 8000);
     ASSERT_EQ(EngineTestAccess::SplitChannels(*engine, 16, sixteen, 6), 6);
-    EXPECT_EQ(QByteArray(engine->m_pLeft.data(), 6), QByteArray(sixteen, 6));
-    EXPECT_EQ(QByteArray(engine->m_pRight.data(), 6), QByteArray(sixteen, 6));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Left(*engine).data(), 6), QByteArray(sixteen, 6));
+    EXPECT_EQ(QByteArray(EngineTestAccess::Right(*engine).data(), 6), QByteArray(sixteen, 6));
 }
 
 // A flag lit as assistive tools see it: a checkable button, checked.

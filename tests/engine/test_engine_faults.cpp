@@ -1,6 +1,7 @@
 // Device failures: each is reported in the device's words and leaves the engine usable.
 
 #include "support/EngineFixture.h"
+#include "support/EngineTestAccess.h"
 #include "platform/DynamicLibrary.h"
 #include "support/WaveFile.h"
 
@@ -38,8 +39,8 @@ TEST_F(FaultTest, OpenFailureIsReportedAndFreesTheRing)
     EXPECT_EQ(messages.Texts(), std::vector<QString>{
                                     QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(audio.ErrorText(MMSYSERR_ALLOCATED))});
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_TRUE(engine->m_pBuffers.empty());
-    EXPECT_EQ(engine->m_hWaveIn, nullptr);
+    EXPECT_TRUE(EngineTestAccess::Buffers(*engine).empty());
+    EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
 }
 
 TEST_F(FaultTest, StartFailureReleasesTheDeviceBeforeTheRing)
@@ -50,8 +51,8 @@ TEST_F(FaultTest, StartFailureReleasesTheDeviceBeforeTheRing)
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:1:%1 waveInStart() failed")
                                                          .arg(audio.ErrorText(MMSYSERR_ERROR))});
     EXPECT_EQ(audio.OpenStreamCount(), 0u);
-    EXPECT_EQ(engine->m_nQueued, 0);
-    EXPECT_TRUE(engine->m_pBuffers.empty());
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 0);
+    EXPECT_TRUE(EngineTestAccess::Buffers(*engine).empty());
     Pump(); // the late close of the failed device must not disturb anything
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
 
@@ -68,7 +69,7 @@ TEST_F(FaultTest, BufferThatCannotBeQueuedAtStartLeavesTheRest)
     ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("seven.wav")));
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInAddBuffer() failed")));
-    EXPECT_EQ(engine->m_nQueued, 7);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 7);
     EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
 }
 
@@ -79,7 +80,7 @@ TEST_F(FaultTest, BufferThatCannotBePreparedAtStart)
     ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 AddInputBufferToQueue Failed")
                                                          .arg(audio.ErrorText(MMSYSERR_NOMEM))});
-    EXPECT_EQ(engine->m_nQueued, 1);
+    EXPECT_EQ(EngineTestAccess::Queued(*engine), 1);
 }
 
 TEST_F(FaultTest, UnprepareFailureDropsThatBufferAndCaptureGoesOn)
@@ -132,7 +133,7 @@ TEST_F(FaultTest, ResetAndCloseFailuresAreReportedAndTheCloseGoesOn)
     StopAndSettle();
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInClose() failed")));
-    EXPECT_EQ(engine->m_hWaveIn, nullptr);
+    EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_TRUE(ReadRecordedWave(Path("c.wav")));
 }

@@ -141,7 +141,7 @@ TEST_F(FilesTest, PartsPastTheSizeLimitGoOnIntoFurtherFiles)
     if (split) {
         ASSERT_TRUE(engine->OpenRecordFile(1, Path("right.wav")));
     }
-    const unsigned align = engine->m_wfx.nBlockAlign;
+    const unsigned align = engine->Format().nBlockAlign;
     const unsigned buffer = 4096 / align;
     // Whole buffers, so that the pause takes whole buffers.
     const auto buffers = [&](double seconds) { return static_cast<unsigned>(std::ceil(seconds * c.rate / buffer)) * buffer; };
@@ -220,10 +220,10 @@ TEST_F(FilesTest, ReadingSkipsOtherChunksAndRefusesDataBeforeFormat)
                                      Chunk("LIST", Tag("INFO") + Tag("ISFT") + Le32(3) + Text("abc")) +
                                      Chunk("data", samples)));
     ASSERT_EQ(EngineTestAccess::OpenPlaybackFile(*engine, Path("list.wav")), 1);
-    EXPECT_EQ(engine->m_wfx.nChannels, 2);
-    EXPECT_EQ(engine->m_wfx.nSamplesPerSec, 22050u);
-    EXPECT_EQ(engine->m_wfx.cbSize, 0);
-    EXPECT_EQ(engine->m_nBufferCount, 6);
+    EXPECT_EQ(engine->Format().nChannels, 2);
+    EXPECT_EQ(engine->Format().nSamplesPerSec, 22050u);
+    EXPECT_EQ(engine->Format().cbSize, 0);
+    EXPECT_EQ(EngineTestAccess::BufferCount(*engine), 6);
     // A second source while one is open fails without a word.
     EXPECT_EQ(EngineTestAccess::OpenPlaybackFile(*engine, Path("list.wav")), 0);
     EXPECT_TRUE(messages.Messages().empty());

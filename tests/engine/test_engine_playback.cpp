@@ -2,6 +2,7 @@
 // Stop ends it at once, and failures leave the engine able to play again.
 
 #include "support/EngineFixture.h"
+#include "support/EngineTestAccess.h"
 #include "support/ToolDecode.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ TEST_F(PlaybackTest, TheWholeSoundIsHeardAndNothingAfterIt)
                                       Chunk("LIST", Tag("INFO") + Bytes(3000, 0x11))));
     ASSERT_EQ(engine->Play(Path("three.wav")), 1);
     EXPECT_EQ(engine->m_nStatus, STATUS_PLAYING);
-    EXPECT_EQ(engine->m_nBufferCount, 2);
+    EXPECT_EQ(EngineTestAccess::BufferCount(*engine), 2);
     PlayOut(6);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_EQ(notifications.back(), MM_WOM_CLOSE);

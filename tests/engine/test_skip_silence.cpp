@@ -103,7 +103,7 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
     ASSERT_TRUE(Record(0, c.bits, c.mode, c.rate, Path("take.wav")));
     ASSERT_TRUE(c.mode != CHANNELS_SPLIT || engine->OpenRecordFile(1, Path("right.wav")));
     // Whole buffers, each after its time on the clock, as a stretch is named from it.
-    const unsigned buffer = 4096 / engine->m_wfx.nBlockAlign;
+    const unsigned buffer = 4096 / engine->Format().nBlockAlign;
     const auto total = static_cast<std::uint64_t>(std::ceil(c.seconds * c.rate / buffer)) * buffer;
     for (std::uint64_t done = 0; done < total; done += buffer) {
         clock.Advance(std::int64_t{buffer} * 1000 / c.rate);
@@ -111,25 +111,25 @@ TEST_P(SkipSilenceTest, EachBurstIsWrittenWithItsPreRollAndItsAfterTimeJoinedExa
     }
     StopAndSettle();
     EXPECT_TRUE(messages.Messages().empty());
-    const Stream stream = Generate(c.burst, engine->m_wfx, c.levelDb, total);
+    const Stream stream = Generate(c.burst, engine->Format(), c.levelDb, total);
     const auto frames = [&](double seconds) { return static_cast<std::uint64_t>(std::llround(seconds * c.rate)); };
     const auto runs = Stretches(stream.loud, frames(0.5), frames(c.afterSeconds));
     ASSERT_FALSE(runs.empty());
     const std::uint64_t kept = std::accumulate(runs.begin(), runs.end(), std::uint64_t{0}, [](auto n, const auto& r) { return n + r.second - r.first; });
-    EXPECT_EQ(engine->CurrentTake().RecordedBytes(), kept * engine->m_wfx.nBlockAlign);
+    EXPECT_EQ(engine->CurrentTake().RecordedBytes(), kept * engine->Format().nBlockAlign);
     const auto joined = [](const std::vector<QByteArray>& parts) { return std::accumulate(parts.begin(), parts.end(), QByteArray()); };
     QStringList names;
     for (int out = 0; out < (c.mode == CHANNELS_SPLIT ? 2 : 1); ++out) {
         const QString stem = out ? QStringLiteral("right") : QStringLiteral("take");
         QByteArray all;
         for (const auto& [from, to] : runs) {
-            all += OutputBytes(stream.bytes, engine->m_wfx, c.mode, out, from, to);
+            all += OutputBytes(stream.bytes, engine->Format(), c.mode, out, from, to);
             if (!c.filePerSound)
                 continue;
             const QString base = stem + QDateTime::fromMSecsSinceEpoch(startMs + qint64(from * 1000 / c.rate))
                                             .toString(QStringLiteral("_yyyy-MM-dd_HH-mm-ss.zzz"));
             const auto parts = RecordedParts(Path(base));
-            EXPECT_EQ(joined(parts), OutputBytes(stream.bytes, engine->m_wfx, c.mode, out, from, to)) << base.toStdString();
+            EXPECT_EQ(joined(parts), OutputBytes(stream.bytes, engine->Format(), c.mode, out, from, to)) << base.toStdString();
             for (std::size_t i = 0; i < parts.size(); ++i)
                 names << base + (i ? QStringLiteral("-%1.wav").arg(i + 1) : QStringLiteral(".wav"));
         }

@@ -4,6 +4,7 @@
 
 #include "ServerFixture.h"
 #include "support/AudioFormats.h"
+#include "support/EngineTestAccess.h"
 #include "support/EventCollector.h"
 #include "support/FindDevice.h"
 #include "support/FormatRows.h"
@@ -187,7 +188,7 @@ TEST_F(PlaybackServerTest, AServerThatGoesAwayEndsThePlaybackWithAMessage)
         own.Stop();
         EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !notifications.empty() && notifications.back() == MM_WOM_CLOSE; }, 2000));
-        EXPECT_EQ(engine.m_hWaveOut, nullptr);
+        EXPECT_EQ(EngineTestAccess::WaveOut(engine), nullptr);
     }
     UseAudioBackend(nullptr);
     ASSERT_EQ(messages.Texts().size(), 1u);

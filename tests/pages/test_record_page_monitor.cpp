@@ -36,8 +36,8 @@ TEST_F(Monitor, TheBoxOpensTheDeviceWithNoFileGivesWayToRecordAndPlayAndComesBac
     EXPECT_TRUE(Files(dir.path()).isEmpty());
     Choose(IDC_SAMPLE_RATE, 8);
     Choose(IDC_CHANNEL, 1);
-    EXPECT_EQ(Engine().m_wfx.nSamplesPerSec, 48000u);
-    EXPECT_EQ(Engine().m_wfx.nChannels, 2);
+    EXPECT_EQ(Engine().Format().nSamplesPerSec, 48000u);
+    EXPECT_EQ(Engine().Format().nChannels, 2);
     Choose(IDC_DEVICE, SINE);
     EXPECT_EQ(Engine().m_nDeviceID, static_cast<std::uint32_t>(SINE));
     EXPECT_EQ(audio.OpenStreamCount(), 1u);

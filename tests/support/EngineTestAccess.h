@@ -18,6 +18,14 @@ public:
     }
     static int PrepareBuffers(CAudioPlayRec& e) { return e.PrepareBuffers(); }
     static bool CloseTimerActive(CAudioPlayRec& e) { return e.m_timerCloseRecord.isActive(); }
+    static std::int32_t Queued(const CAudioPlayRec& e) { return e.m_nQueued; }
+    static std::uint16_t BufferCount(const CAudioPlayRec& e) { return e.m_nBufferCount; }
+    static std::int32_t BufferSize(const CAudioPlayRec& e) { return e.m_nBufferSize; }
+    static const std::vector<std::vector<char>>& Buffers(const CAudioPlayRec& e) { return e.m_pBuffers; }
+    static const std::vector<char>& Left(const CAudioPlayRec& e) { return e.m_pLeft; }
+    static const std::vector<char>& Right(const CAudioPlayRec& e) { return e.m_pRight; }
+    static const platform::IWaveStream* WaveIn(const CAudioPlayRec& e) { return e.m_hWaveIn.get(); }
+    static const platform::IWaveStream* WaveOut(const CAudioPlayRec& e) { return e.m_hWaveOut.get(); }
     // Where the live display stands in the sound (frames).
     static std::uint64_t ShownFrames(const CAudioPlayRec& e) { return e.m_view.ShownFrames(); }
 };

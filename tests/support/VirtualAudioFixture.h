@@ -38,7 +38,7 @@ protected:
     // before the next is due, as a real device paced by the clock would.
     void Feed(unsigned frames)
     {
-        const unsigned step = Engine().m_wfx.nBlockAlign ? 4096u / Engine().m_wfx.nBlockAlign : 1024u;
+        const unsigned step = Engine().Format().nBlockAlign ? 4096u / Engine().Format().nBlockAlign : 1024u;
         while (frames > 0) {
             const unsigned now = frames < step ? frames : step;
             audio.Advance(now);

@@ -74,7 +74,7 @@ protected:
     }
 
     // One full capture buffer comes back.
-    void FeedOneBuffer() { Feed(4096u / engine->m_wfx.nBlockAlign); }
+    void FeedOneBuffer() { Feed(4096u / engine->Format().nBlockAlign); }
 
     // Sound and time go on together in steps of 10 ms, at 44100 Hz.
     void RunSteps(int steps)
@@ -150,7 +150,7 @@ TEST_F(WaveformTest, SilenceDrawsAFlatLineInTheMiddleOfEachBandAndStopErasesIt)
         EXPECT_EQ(image.pixel(WIDTH / 2, 50), BLUE);
 
         // The whole ring fills before Stop and comes back after it: written, but not shown.
-        audio.Advance(engine->m_nBufferCount * 4096u / engine->m_wfx.nBlockAlign);
+        audio.Advance(EngineTestAccess::BufferCount(*engine) * 4096u / engine->Format().nBlockAlign);
         engine->Stop();
         Pump();
         ASSERT_EQ(engine->m_nStatus, STATUS_READY);
@@ -214,7 +214,7 @@ TEST_F(WaveformTest, PlaybackShowsTheBufferJustQueuedScaledAndSigned)
     std::vector<Frame> frames(8 * 1024, {0, 0});
     std::fill(frames.begin() + 7 * 1024, frames.end(), Frame{16384, -16384});
     ASSERT_EQ(engine->Play(StereoFile("quarter.wav", frames)), 1);
-    ASSERT_EQ(engine->m_nBufferCount, 8);
+    ASSERT_EQ(EngineTestAccess::BufferCount(*engine), 8);
     ShowFrames();
     const QImage image = Shot();
     // Full scale is half the band's height each way, and a positive sample lies below the
