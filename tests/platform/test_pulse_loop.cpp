@@ -220,3 +220,29 @@ TEST(LoopEvents, RunsDeferredCallsFirstAndFreesEventsAfterTheTurn)
     api->time_free(last);
     api->defer_free(defer);
 }
+
+// A descriptor that is not open (closed by its owner while watched) answers every poll at
+// once: it is told to its owner as an error, once, and then left out, so the loop neither
+// spins nor keeps its lock from the other threads.
+TEST(LoopEvents, ADescriptorNotOpenIsToldAsAnErrorOnceAndThenLeftOut)
+{
+    // Far above any descriptor this process opens: nothing can come to hold it meanwhile.
+    constexpr int NOT_OPEN = (1 << 20) - 1;
+    ASSERT_EQ(::fcntl(NOT_OPEN, F_GETFD), -1);
+    platform::LoopEvents events([] { return true; });
+    pa_mainloop_api* api = events.Api();
+    std::vector<pa_io_event_flags_t> told;
+    pa_io_event* watch = api->io_new(
+        api, NOT_OPEN, PA_IO_EVENT_INPUT,
+        [](pa_mainloop_api*, pa_io_event*, int, pa_io_event_flags_t flags, void* self) {
+            static_cast<std::vector<pa_io_event_flags_t>*>(self)->push_back(flags);
+        },
+        &told);
+    for (int turn = 0; turn < 3; ++turn) {
+        events.Prepare(false);
+        std::vector<pollfd>& fds = events.PollSet();
+        events.Dispatch(::poll(fds.data(), fds.size(), 0));
+    }
+    EXPECT_EQ(told, (std::vector<pa_io_event_flags_t>{PA_IO_EVENT_ERROR}));
+    api->io_free(watch);
+}
