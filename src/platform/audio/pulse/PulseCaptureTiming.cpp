@@ -12,10 +12,14 @@ namespace platform {
 
 namespace {
 
-// Timing records at an edge are asked for this far apart, until they have seen the server
-// take a step (a fragment, a graph cycle) and span a few of their own, or until so long has
-// passed that what there is must do.
-constexpr pa_usec_t TIMING_STEP_USEC = 7 * PA_USEC_PER_MSEC;
+// Timing records at an edge are asked for until they have seen the server take a step (a
+// fragment, a graph cycle) and span a few of their own, or until so long has passed that
+// what there is must do. The nearest record after a step places the edge, late by up to the
+// spacing: a millisecond apart until the first step, since PipeWire steps once a graph cycle
+// (43 ms) and its edge rests on that one step; further apart after it, where a source that
+// steps every few milliseconds gives its best of several.
+constexpr pa_usec_t TIMING_STEP_USEC = 1 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t TIMING_STEPPED_USEC = 7 * PA_USEC_PER_MSEC;
 constexpr double TIMING_SPAN_USEC = 30e3;
 constexpr double TIMING_PATIENCE_USEC = 300e3;
 
@@ -44,10 +48,10 @@ void PulseStream::RequestTiming()
         OnTiming(false);
 }
 
-void PulseStream::RequestTimingSoon()
+void PulseStream::RequestTimingSoon(bool stepped)
 {
     pa_context* context = pa_stream_get_context(m_pStream);
-    const pa_usec_t when = pa_rtclock_now() + TIMING_STEP_USEC;
+    const pa_usec_t when = pa_rtclock_now() + (stepped ? TIMING_STEPPED_USEC : TIMING_STEP_USEC);
     if (m_pNextTiming) {
         pa_context_rttime_restart(context, m_pNextTiming, when);
         return;
@@ -94,26 +98,31 @@ void PulseStream::OnTiming(bool success)
 
     const double now = Microseconds(Now());
     bool more = false;
+    bool stepped = true; // every edge still waited for has seen a step
     if (!m_window.StartKnown()) {
         const bool settle = now - Microseconds(m_tFirstSound) >= TIMING_PATIENCE_USEC || !success;
-        if (const auto start = PositionAt(m_tStart, m_tFirstSound, settle))
+        if (const auto start = PositionAt(m_tStart, m_tFirstSound, settle)) {
             m_window.SetStart(*start);
-        else if (settle)
+        } else if (settle) {
             m_window.SetStart(0); // no usable timing: everything that arrives is kept
-        else
+        } else {
             more = true;
+            stepped = Stepped(m_tFirstSound);
+        }
     }
     if (m_bFinishing && !m_window.StopKnown()) {
         const bool settle = now - Microseconds(m_tFinish) >= TIMING_PATIENCE_USEC || !success;
-        if (const auto stop = PositionAt(m_tFinish, m_tFinish, settle))
+        if (const auto stop = PositionAt(m_tFinish, m_tFinish, settle)) {
             m_window.SetStop(*stop);
-        else if (settle)
+        } else if (settle) {
             m_window.SetStop(ArrivedPosition()); // no usable timing: what has arrived
-        else
+        } else {
             more = true;
+            stepped = stepped && Stepped(m_tFinish);
+        }
     }
     if (more)
-        RequestTimingSoon();
+        RequestTimingSoon(stepped);
     else
         m_records.clear();
     TakeCaptured();
@@ -125,7 +134,6 @@ std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, cons
     const double from = Microseconds(since);
     const TimingRecord* first = nullptr;
     double lead = 0;
-    bool stepped = false;
     double span = 0;
     for (const TimingRecord& record : m_records) {
         if (Microseconds(record.when) < from)
@@ -137,13 +145,26 @@ std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, cons
         // The stream never stands behind a record of it: the most advanced one is nearest,
         // and one taken just after a step is among them.
         lead = std::max(lead, record.lead);
-        stepped = stepped || record.index != first->index;
         span = Microseconds(record.when) - Microseconds(first->when);
     }
-    if (!first || (!settle && (!stepped || span < TIMING_SPAN_USEC)))
+    if (!first || (!settle && (span < TIMING_SPAN_USEC || !Stepped(since))))
         return std::nullopt;
     const double frames = std::floor(Microseconds(moment) * m_format.nSamplesPerSec / 1e6 + lead + 0.5);
     return frames <= 0 ? 0 : static_cast<std::uint64_t>(frames) * m_format.nBlockAlign;
+}
+
+bool PulseStream::Stepped(const timeval& since) const
+{
+    const double from = Microseconds(since);
+    const TimingRecord* first = nullptr;
+    for (const TimingRecord& record : m_records) {
+        if (Microseconds(record.when) < from)
+            continue;
+        if (first && record.index != first->index)
+            return true;
+        first = first ? first : &record;
+    }
+    return false;
 }
 
 // The stream position up to which the server has sent sound.

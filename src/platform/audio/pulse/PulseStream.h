@@ -18,10 +18,12 @@
 // one moment: the bytes the server has queued for us, plus what its device holds, less what
 // a monitored output has yet to play. Between records the stream runs at its rate, so each
 // record says where the stream stands against the clock. The server counts in steps (a
-// fragment, a graph cycle), so one record may lag by up to a step; several records taken a
-// few milliseconds apart, the most advanced of them, place it within a few milliseconds.
+// fragment, a graph cycle), so one record may lag by up to a step; records taken a
+// millisecond apart until one has seen a step, the most advanced of them, place it within
+// about a millisecond.
 // Records are taken when the first sound arrives after Start and after Finish, and at no
-// other time: each costs a round trip. Between the two the main loop gathers what the
+// other time: each costs a round trip. A capture runs from its Open, so that the first
+// round's start, counted from the Open, does not wait for the server's answer to an uncork. Between the two the main loop gathers what the
 // server sends (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that arrives while they are taken waits in the
 // server: before the start is placed it may come from before Start, and after Finish it may
 // lie after the stop, where a buffer already handed back could not be trimmed.
@@ -87,17 +89,21 @@ private:
     // Sends a request the caller need not wait for.
     void Send(pa_operation* operation);
     void DropCaptured();
+    // Capture: the server stops sending (not waited for).
+    void Cork();
     // Capture edges (PulseCaptureTiming.cpp): timing records are asked for one at a time, a
     // few milliseconds apart, until the moments still unplaced can be placed; then the
     // capture ends at the stop. Moments are read from the clock the records are stamped by.
     static timeval Now();
     void RequestTiming();
-    void RequestTimingSoon();
+    void RequestTimingSoon(bool stepped);
     void CancelTiming();
     void OnTiming(bool success);
     // Where the stream stood at a moment, by the records taken since `since`; nothing when
     // there are too few of them yet (unless `settle`, which takes what there is).
     std::optional<std::uint64_t> PositionAt(const timeval& moment, const timeval& since, bool settle) const;
+    // Whether the records taken since `since` have seen the server take a step.
+    bool Stepped(const timeval& since) const;
     std::uint64_t ArrivedPosition() const;
     void EndCapture();
     // Tells the connection whether this capture is between its edges, where the main loop
@@ -130,6 +136,7 @@ private:
     bool m_bFailed = false; // ERROR posted
     MMRESULT m_nFailure = MMSYSERR_NOERROR;
     bool m_bRunning = false; // capture started, or playback not paused
+    bool m_bFlowing = false; // capture: the server sends sound (from the Open until a cork)
     bool m_bStreaming = false; // counted by the connection as a capture between its edges
     bool m_bUnwatched = false; // counted by the connection as watched by nobody
 
