@@ -19,14 +19,15 @@
 // a monitored output has yet to play. Between records the stream runs at its rate, so each
 // record says where the stream stands against the clock. The server counts in steps (a
 // fragment, a graph cycle), so one record may lag by up to a step; records taken a
-// millisecond apart until one has seen a step, the most advanced of them, place it within
-// about a millisecond.
-// Records are taken when the first sound arrives after Start and after Finish, and at no
-// other time: each costs a round trip. A capture runs from its Open, so that the first
-// round's start, counted from the Open, does not wait for the server's answer to an uncork. Between the two the main loop gathers what the
-// server sends (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that arrives while they are taken waits in the
-// server: before the start is placed it may come from before Start, and after Finish it may
-// lie after the stop, where a buffer already handed back could not be trimmed.
+// millisecond apart just after a step, the most advanced of them, place it within about a
+// millisecond. When that step comes is learnt from the one before it. Records are taken
+// when the first sound arrives after Start and after Finish, and at no other time: each
+// costs a round trip. Between the two the main loop gathers what the server sends
+// (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that
+// arrives while they are taken waits in the server: before the start is placed it may come
+// from before Start, and after Finish it may lie after the stop, where a buffer already
+// handed back could not be trimmed. A capture runs from its Open, so that the first round,
+// counted from the Open, does not begin only once the server has answered an uncork too.
 
 #include "platform/audio/AudioBackend.h"
 #include "platform/audio/CaptureWindow.h"
@@ -96,14 +97,24 @@ private:
     // capture ends at the stop. Moments are read from the clock the records are stamped by.
     static timeval Now();
     void RequestTiming();
-    void RequestTimingSoon(bool stepped);
+    // Asks for a record after usec microseconds.
+    void RequestTimingIn(double usec);
     void CancelTiming();
     void OnTiming(bool success);
     // Where the stream stood at a moment, by the records taken since `since`; nothing when
     // there are too few of them yet (unless `settle`, which takes what there is).
     std::optional<std::uint64_t> PositionAt(const timeval& moment, const timeval& since, bool settle) const;
-    // Whether the records taken since `since` have seen the server take a step.
-    bool Stepped(const timeval& since) const;
+    // When the server's next step is due, in microseconds on the records' clock, by the
+    // first step the records taken since `since` saw; nothing before they saw one.
+    struct StepDue {
+        double earliest;
+        double latest;
+    };
+    std::optional<StepDue> NextStep(const timeval& since) const;
+    // The records have gone past the latest moment that step was due.
+    bool NextStepPassed(const timeval& since) const;
+    // When the next record is wanted for the edge whose records began at `since`.
+    double NextRecordAt(const timeval& since, double now) const;
     std::uint64_t ArrivedPosition() const;
     void EndCapture();
     // Tells the connection whether this capture is between its edges, where the main loop
