@@ -68,10 +68,9 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
     pa_buffer_attr attr{SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES, SERVER_CHOOSES};
     // A device the user chose must not be swapped for another behind the recording's back:
     // if it goes away, the stream fails. The default device follows the server's default.
-    // A capture runs from its Open: its first round counts from there, and a stream corked
-    // until Start would begin only once the server had answered the uncork as well.
     const auto flags =
-        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (device ? PA_STREAM_DONT_MOVE : 0));
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | (device ? PA_STREAM_DONT_MOVE : 0) |
+                                       (m_dir == Direction::Capture ? PA_STREAM_START_CORKED : 0));
     int connected;
     if (m_dir == Direction::Capture) {
         attr.fragsize = BytesFor(m_format, CAPTURE_FRAGMENT_MS);
@@ -83,7 +82,6 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
                 stream->TakeCaptured();
             },
             this);
-        m_bFlowing = true;
         connected = pa_stream_connect_record(m_pStream, device, &attr, flags);
     } else {
         attr.tlength = BytesFor(m_format, PLAYBACK_LATENCY_MS);
@@ -276,16 +274,12 @@ MMRESULT PulseStream::Start()
     if (!Live())
         return FailureCode();
     if (!m_bRunning) {
-        const bool corked = m_dir == Direction::Playback || !m_bFlowing;
-        if (corked) {
-            pa_operation* uncork = pa_stream_cork(m_pStream, 0, nullptr, nullptr);
-            if (!uncork)
-                return ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
-            Send(uncork);
-        }
+        pa_operation* uncork = pa_stream_cork(m_pStream, 0, nullptr, nullptr);
+        if (!uncork)
+            return ServerError(pa_context_errno(pa_stream_get_context(m_pStream)));
+        Send(uncork);
         m_bRunning = true;
         if (m_dir == Direction::Capture) {
-            m_bFlowing = true;
             // The first round holds the sound from the Open on: the time the server takes
             // to open a stream is not the user's loss.
             if (m_bStartedBefore)
@@ -296,8 +290,6 @@ MMRESULT PulseStream::Start()
             m_window.Restart();
             m_bFinishing = false;
             m_bFinished = false;
-            // Sound that came since the Open waits for the start to be placed.
-            TakeCaptured();
         }
     }
     return MMSYSERR_NOERROR;
@@ -338,10 +330,7 @@ MMRESULT PulseStream::Reset()
             m_pConnection->Finish(pa_stream_cork(m_pStream, 1, nullptr, nullptr),
                                   PulseConnection::ReplyDeadline());
             TakeCaptured();
-        } else {
-            Cork();
         }
-        m_bFlowing = false;
         m_bRunning = false;
         // A round after this one counts from its own Start.
         m_bStartedBefore = true;
@@ -366,7 +355,6 @@ MMRESULT PulseStream::Finish()
         return MMSYSERR_NOERROR;
     if (!Live() || !m_bRunning) {
         // Nothing is coming: what the buffers hold is all there is.
-        Cork();
         m_bFinished = true;
         HandBackAll();
         return MMSYSERR_NOERROR;
@@ -414,7 +402,7 @@ void PulseStream::TakeCaptured()
         DropCaptured();
         return;
     }
-    // Before Start the sound waits: its start is placed once there is one.
+    // Nothing is taken before Start: what comes after a Reset is from before the next one.
     if (!m_bRunning)
         return;
     while (!m_queue.empty() && Live()) {
@@ -483,7 +471,8 @@ void PulseStream::EndCapture()
     m_bFinishing = false;
     m_bFinished = true;
     HandBackAll();
-    Cork();
+    if (Live() && m_bRunning)
+        Send(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
     m_bRunning = false;
     DropCaptured();
     UpdateStreaming();
@@ -516,13 +505,6 @@ void PulseStream::DropCaptured()
         pa_stream_drop(m_pStream);
         m_bPeeked = false;
     }
-}
-
-void PulseStream::Cork()
-{
-    if (m_bFlowing && Live())
-        Send(pa_stream_cork(m_pStream, 1, nullptr, nullptr));
-    m_bFlowing = false;
 }
 
 void PulseStream::FeedServer()

@@ -26,8 +26,7 @@
 // (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that
 // arrives while they are taken waits in the server: before the start is placed it may come
 // from before Start, and after Finish it may lie after the stop, where a buffer already
-// handed back could not be trimmed. A capture runs from its Open, so that the first round,
-// counted from the Open, does not begin only once the server has answered an uncork too.
+// handed back could not be trimmed.
 
 #include "platform/audio/AudioBackend.h"
 #include "platform/audio/CaptureWindow.h"
@@ -90,8 +89,6 @@ private:
     // Sends a request the caller need not wait for.
     void Send(pa_operation* operation);
     void DropCaptured();
-    // Capture: the server stops sending (not waited for).
-    void Cork();
     // Capture edges (PulseCaptureTiming.cpp): timing records are asked for one at a time, a
     // few milliseconds apart, until the moments still unplaced can be placed; then the
     // capture ends at the stop. Moments are read from the clock the records are stamped by.
@@ -147,7 +144,6 @@ private:
     bool m_bFailed = false; // ERROR posted
     MMRESULT m_nFailure = MMSYSERR_NOERROR;
     bool m_bRunning = false; // capture started, or playback not paused
-    bool m_bFlowing = false; // capture: the server sends sound (from the Open until a cork)
     bool m_bStreaming = false; // counted by the connection as a capture between its edges
     bool m_bUnwatched = false; // counted by the connection as watched by nobody
 
