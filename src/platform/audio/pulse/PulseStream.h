@@ -121,8 +121,9 @@ private:
     // Main-loop callbacks (also called from UI-thread calls, with the lock held).
     void OnStateChanged();
     void TakeCaptured();
+    // Playback (PulsePlayback.cpp): the server is fed, and the last buffer is held until the
+    // server has played everything.
     void FeedServer();
-    // Playback: the last buffer is held until the server has played everything.
     void Drain();
     void OnDrained();
     void CancelDrain();
