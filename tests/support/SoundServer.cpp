@@ -4,9 +4,14 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -147,6 +152,22 @@ ScopedPulseServer::~ScopedPulseServer()
         qputenv("PULSE_SERVER", m_previous);
     else
         qunsetenv("PULSE_SERVER");
+}
+
+ScopedServerLink::ScopedServerLink() : m_server(QStringLiteral("unix:") + m_dir.filePath(QStringLiteral("native")))
+{
+}
+
+bool ScopedServerLink::PointAt(const QString& address)
+{
+    if (!m_dir.isValid() || !address.startsWith(QLatin1String("unix:")))
+        return false;
+    // A new link renamed over the old one: a connection made meanwhile finds one or the other.
+    const QByteArray target = QFile::encodeName(address.mid(5));
+    const QByteArray made = QFile::encodeName(m_dir.filePath(QStringLiteral("native.new")));
+    const QByteArray link = QFile::encodeName(m_dir.filePath(QStringLiteral("native")));
+    ::unlink(made.constData());
+    return ::symlink(target.constData(), made.constData()) == 0 && std::rename(made.constData(), link.constData()) == 0;
 }
 
 } // namespace testsupport

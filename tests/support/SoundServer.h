@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace testsupport {
 
@@ -53,7 +54,8 @@ private:
     QLockFile m_turn;
 };
 
-// Points new sound-server connections of this process at an address for one scope.
+// Points new sound-server connections of this process at an address for one scope. Made
+// before anything connects: the environment must not change under a thread that reads it.
 class ScopedPulseServer {
 public:
     explicit ScopedPulseServer(const QString& address);
@@ -64,6 +66,24 @@ public:
 private:
     bool m_bHadPrevious;
     QByteArray m_previous;
+};
+
+// Points new sound-server connections of this process, for one scope, at a socket path of
+// its own that can be moved from one server to another. A backend that looks for the
+// server again by itself reads the address on its own thread: a server that comes back
+// elsewhere is told by moving the link, not by changing the environment under that thread.
+class ScopedServerLink {
+public:
+    ScopedServerLink();
+    ScopedServerLink(const ScopedServerLink&) = delete;
+    ScopedServerLink& operator=(const ScopedServerLink&) = delete;
+
+    // Points the link at a server's "unix:PATH"; false when it could not be made or moved.
+    bool PointAt(const QString& address);
+
+private:
+    QTemporaryDir m_dir;
+    ScopedPulseServer m_server;
 };
 
 } // namespace testsupport

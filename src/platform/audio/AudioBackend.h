@@ -32,7 +32,9 @@
 // Finish. From Start the backend leaves out sound that the timing places before the call
 // (none when the device began late: what it never captured cannot be had); the first
 // Start of a stream counts from its Open, so the time a server takes to open one is not
-// lost to a caller that opens and starts at once. Finish returns at once; the backend goes
+// lost to a caller that opens and starts at once. Nothing is taken before Start: a Reset
+// before it hands the buffers back empty, and a later Start counts from its own moment, as
+// every Start after a Reset or a Finish does. Finish returns at once; the backend goes
 // on filling buffers until the sound up to the moment of the call has arrived, hands back
 // the buffer that holds its last byte (and every buffer queued after it, empty), then
 // captures no more. A buffer added after that comes straight back empty. Sound already

@@ -17,6 +17,9 @@ struct pa_io_event {
     void* userdata;
     pa_io_event_destroy_cb_t destroy = nullptr;
     bool dead = false;
+    // Its descriptor was found not open: told as an error once, then left out of the poll,
+    // which would answer at once every turn and keep the loop spinning.
+    bool invalid = false;
 };
 
 struct pa_time_event {
@@ -72,7 +75,7 @@ pa_io_event_flags_t FromPoll(short revents)
 {
     return static_cast<pa_io_event_flags_t>(((revents & POLLIN) ? PA_IO_EVENT_INPUT : 0) |
                                             ((revents & POLLOUT) ? PA_IO_EVENT_OUTPUT : 0) |
-                                            ((revents & POLLERR) ? PA_IO_EVENT_ERROR : 0) |
+                                            ((revents & (POLLERR | POLLNVAL)) ? PA_IO_EVENT_ERROR : 0) |
                                             ((revents & POLLHUP) ? PA_IO_EVENT_HANGUP : 0));
 }
 
@@ -223,7 +226,8 @@ int LoopEvents::Prepare(bool block)
     m_polled.clear();
     m_pollSet.push_back({m_nWakeFd, POLLIN, 0});
     for (const auto& e : m_io) {
-        m_pollSet.push_back({e->fd, ToPoll(e->events), 0});
+        // A negative descriptor is skipped by poll, and answers nothing.
+        m_pollSet.push_back({e->invalid ? -1 : e->fd, ToPoll(e->events), 0});
         m_polled.push_back(e.get());
     }
     if (!block || m_bQuit || Deferred())
@@ -281,6 +285,9 @@ int LoopEvents::Dispatch(int ready)
             // An event freed by an earlier callback of this turn is still there, marked.
             if (!revents || e->dead)
                 continue;
+            // A descriptor closed under the loop (its owner's fault) fails its owner, as a
+            // hung-up socket does, rather than being polled again at once for ever.
+            e->invalid = e->invalid || (revents & POLLNVAL);
             e->callback(&m_api, e, e->fd, FromPoll(revents), e->userdata);
             ++ran;
         }

@@ -12,10 +12,15 @@ namespace platform {
 
 namespace {
 
-// Timing records at an edge are asked for this far apart, until they have seen the server
-// take a step (a fragment, a graph cycle) and span a few of their own, or until so long has
-// passed that what there is must do.
-constexpr pa_usec_t TIMING_STEP_USEC = 7 * PA_USEC_PER_MSEC;
+// Timing records at an edge are asked for until they have seen the server take a step (a
+// fragment, a graph cycle), then the step after it, and span a few of their own, or until so
+// long has passed that what there is must do. The nearest record after a step places the
+// edge, late by up to the records' spacing. A step moves the stream on by the time it
+// counts, so the first one seen, between two records TIMING_STEP_USEC apart, says within
+// that much when the next is due; records TIMING_CLOSE_USEC apart over that while catch it
+// closely. PipeWire steps once a graph cycle (43 ms): an edge rests on that one step.
+constexpr double TIMING_STEP_USEC = 7e3;
+constexpr double TIMING_CLOSE_USEC = 1e3;
 constexpr double TIMING_SPAN_USEC = 30e3;
 constexpr double TIMING_PATIENCE_USEC = 300e3;
 
@@ -44,10 +49,10 @@ void PulseStream::RequestTiming()
         OnTiming(false);
 }
 
-void PulseStream::RequestTimingSoon()
+void PulseStream::RequestTimingIn(double usec)
 {
     pa_context* context = pa_stream_get_context(m_pStream);
-    const pa_usec_t when = pa_rtclock_now() + TIMING_STEP_USEC;
+    const pa_usec_t when = pa_rtclock_now() + static_cast<pa_usec_t>(std::max(0.0, usec));
     if (m_pNextTiming) {
         pa_context_rttime_restart(context, m_pNextTiming, when);
         return;
@@ -93,7 +98,12 @@ void PulseStream::OnTiming(bool success)
     }
 
     const double now = Microseconds(Now());
-    bool more = false;
+    // The soonest record an edge still waited for wants, if any does.
+    std::optional<double> next;
+    const auto want = [&](const timeval& since) {
+        const double at = NextRecordAt(since, now);
+        next = next ? std::min(*next, at) : at;
+    };
     if (!m_window.StartKnown()) {
         const bool settle = now - Microseconds(m_tFirstSound) >= TIMING_PATIENCE_USEC || !success;
         if (const auto start = PositionAt(m_tStart, m_tFirstSound, settle))
@@ -101,7 +111,7 @@ void PulseStream::OnTiming(bool success)
         else if (settle)
             m_window.SetStart(0); // no usable timing: everything that arrives is kept
         else
-            more = true;
+            want(m_tFirstSound);
     }
     if (m_bFinishing && !m_window.StopKnown()) {
         const bool settle = now - Microseconds(m_tFinish) >= TIMING_PATIENCE_USEC || !success;
@@ -110,10 +120,10 @@ void PulseStream::OnTiming(bool success)
         else if (settle)
             m_window.SetStop(ArrivedPosition()); // no usable timing: what has arrived
         else
-            more = true;
+            want(m_tFinish);
     }
-    if (more)
-        RequestTimingSoon();
+    if (next)
+        RequestTimingIn(*next - now);
     else
         m_records.clear();
     TakeCaptured();
@@ -125,7 +135,6 @@ std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, cons
     const double from = Microseconds(since);
     const TimingRecord* first = nullptr;
     double lead = 0;
-    bool stepped = false;
     double span = 0;
     for (const TimingRecord& record : m_records) {
         if (Microseconds(record.when) < from)
@@ -137,13 +146,43 @@ std::optional<std::uint64_t> PulseStream::PositionAt(const timeval& moment, cons
         // The stream never stands behind a record of it: the most advanced one is nearest,
         // and one taken just after a step is among them.
         lead = std::max(lead, record.lead);
-        stepped = stepped || record.index != first->index;
         span = Microseconds(record.when) - Microseconds(first->when);
     }
-    if (!first || (!settle && (!stepped || span < TIMING_SPAN_USEC)))
+    if (!first || (!settle && (span < TIMING_SPAN_USEC || !NextStepPassed(since))))
         return std::nullopt;
     const double frames = std::floor(Microseconds(moment) * m_format.nSamplesPerSec / 1e6 + lead + 0.5);
     return frames <= 0 ? 0 : static_cast<std::uint64_t>(frames) * m_format.nBlockAlign;
+}
+
+std::optional<PulseStream::StepDue> PulseStream::NextStep(const timeval& since) const
+{
+    const double from = Microseconds(since);
+    const TimingRecord* before = nullptr;
+    for (const TimingRecord& record : m_records) {
+        if (Microseconds(record.when) < from)
+            continue;
+        if (before && record.index > before->index) {
+            const double counted = static_cast<double>(record.index - before->index) * 1e6 /
+                                   (static_cast<double>(m_format.nSamplesPerSec) * m_format.nBlockAlign);
+            return StepDue{Microseconds(before->when) + counted, Microseconds(record.when) + counted};
+        }
+        before = &record;
+    }
+    return std::nullopt;
+}
+
+bool PulseStream::NextStepPassed(const timeval& since) const
+{
+    const auto due = NextStep(since);
+    return due && !m_records.empty() && Microseconds(m_records.back().when) >= due->latest;
+}
+
+double PulseStream::NextRecordAt(const timeval& since, double now) const
+{
+    const auto due = NextStep(since);
+    if (!due || now > due->latest)
+        return now + TIMING_STEP_USEC;
+    return std::max(now + TIMING_CLOSE_USEC, due->earliest - TIMING_CLOSE_USEC);
 }
 
 // The stream position up to which the server has sent sound.

@@ -18,13 +18,15 @@
 // one moment: the bytes the server has queued for us, plus what its device holds, less what
 // a monitored output has yet to play. Between records the stream runs at its rate, so each
 // record says where the stream stands against the clock. The server counts in steps (a
-// fragment, a graph cycle), so one record may lag by up to a step; several records taken a
-// few milliseconds apart, the most advanced of them, place it within a few milliseconds.
-// Records are taken when the first sound arrives after Start and after Finish, and at no
-// other time: each costs a round trip. Between the two the main loop gathers what the
-// server sends (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that arrives while they are taken waits in the
-// server: before the start is placed it may come from before Start, and after Finish it may
-// lie after the stop, where a buffer already handed back could not be trimmed.
+// fragment, a graph cycle), so one record may lag by up to a step; records taken a
+// millisecond apart just after a step, the most advanced of them, place it within about a
+// millisecond. When that step comes is learnt from the one before it. Records are taken
+// when the first sound arrives after Start and after Finish, and at no other time: each
+// costs a round trip. Between the two the main loop gathers what the server sends
+// (PulseConnection::GATHER_INTERVAL), so full buffers go back in batches. Sound that
+// arrives while they are taken waits in the server: before the start is placed it may come
+// from before Start, and after Finish it may lie after the stop, where a buffer already
+// handed back could not be trimmed.
 
 #include "platform/audio/AudioBackend.h"
 #include "platform/audio/CaptureWindow.h"
@@ -92,12 +94,24 @@ private:
     // capture ends at the stop. Moments are read from the clock the records are stamped by.
     static timeval Now();
     void RequestTiming();
-    void RequestTimingSoon();
+    // Asks for a record after usec microseconds.
+    void RequestTimingIn(double usec);
     void CancelTiming();
     void OnTiming(bool success);
     // Where the stream stood at a moment, by the records taken since `since`; nothing when
     // there are too few of them yet (unless `settle`, which takes what there is).
     std::optional<std::uint64_t> PositionAt(const timeval& moment, const timeval& since, bool settle) const;
+    // When the server's next step is due, in microseconds on the records' clock, by the
+    // first step the records taken since `since` saw; nothing before they saw one.
+    struct StepDue {
+        double earliest;
+        double latest;
+    };
+    std::optional<StepDue> NextStep(const timeval& since) const;
+    // The records have gone past the latest moment that step was due.
+    bool NextStepPassed(const timeval& since) const;
+    // When the next record is wanted for the edge whose records began at `since`.
+    double NextRecordAt(const timeval& since, double now) const;
     std::uint64_t ArrivedPosition() const;
     void EndCapture();
     // Tells the connection whether this capture is between its edges, where the main loop
@@ -107,8 +121,9 @@ private:
     // Main-loop callbacks (also called from UI-thread calls, with the lock held).
     void OnStateChanged();
     void TakeCaptured();
+    // Playback (PulsePlayback.cpp): the server is fed, and the last buffer is held until the
+    // server has played everything.
     void FeedServer();
-    // Playback: the last buffer is held until the server has played everything.
     void Drain();
     void OnDrained();
     void CancelDrain();
