@@ -173,6 +173,9 @@ void TracePicture::WalkBand(Band band, std::uint32_t count, std::uint64_t first,
     const int width = static_cast<int>(columns.size());
     const int lowest = m_rcClient.height() - 1;
     const std::uint32_t* firsts = WalkColumnFirsts(count);
+    // Read through a local: the compiler then need not look up the history again after
+    // each column is stored.
+    const LiveHistory& live = m_live;
     for (int x = 0; x < width; ++x) {
         const std::uint32_t from = firsts[x];
         if (from >= count) {
@@ -182,10 +185,10 @@ void TracePicture::WalkBand(Band band, std::uint32_t count, std::uint64_t first,
         }
         // No branch in the loop: the samples of a column are a run of the history.
         const std::uint32_t to = std::max(firsts[x + 1], from + 1);
-        std::int16_t low = m_live.Sample(band, first + (from > 0 ? from - 1 : 0));
+        std::int16_t low = live.Sample(band, first + (from > 0 ? from - 1 : 0));
         std::int16_t high = low;
         for (std::uint32_t i = from; i < to; ++i) {
-            const std::int16_t v = m_live.Sample(band, first + i);
+            const std::int16_t v = live.Sample(band, first + i);
             low = std::min(low, v);
             high = std::max(high, v);
         }
