@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const std::string path = "/proc/self/fd/" + std::to_string(fd);
     DECODER decoder;
-    if (decoder.Open(path)) {
+    if (decoder.Open(QString::fromStdString(path))) {
         const std::uint16_t channels = decoder.Channels();
         if (channels < 1 || channels > 2 || decoder.Rate() == 0) {
             std::fprintf(stderr, "decoder opened a stream of %u channels at %u Hz\n", channels, decoder.Rate());
