@@ -16,8 +16,14 @@ std::vector<int> Channel(const QByteArray& data, int bits, int channels, int cha
 
 double ToneFrequency(const QByteArray& data, int bits, int channels, int channel, int rate)
 {
+    // Without the first and last 50 ms, as for the breaks: a stream may begin or end with a
+    // moment of the server's silence, whose codec noise crosses zero far more often than
+    // the tone.
     const std::vector<int> samples = Channel(data, bits, channels, channel);
-    return RisingCrossingFrequency(samples, 0, samples.size(), rate);
+    const auto edge = static_cast<std::size_t>(rate / 20);
+    if (samples.size() <= 4 * edge)
+        return RisingCrossingFrequency(samples, 0, samples.size(), rate);
+    return RisingCrossingFrequency(samples, edge, samples.size() - edge, rate);
 }
 
 std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz)
