@@ -44,6 +44,8 @@ inline constexpr int IDC_SKIP_SILENCE = 1093;
 inline constexpr int IDC_SILENCE_LEVEL = 1094;
 inline constexpr int IDC_SILENCE_AFTER = 1095;
 inline constexpr int IDC_FILE_PER_SOUND = 1096;
+// The room left on the disk, below the file name.
+inline constexpr int IDC_ROOM = 1080;
 
 // Schedule page
 inline constexpr int IDC_SCHEDULE_ENABLE = 1003;

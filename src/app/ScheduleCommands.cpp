@@ -83,6 +83,11 @@ TakeLength CTessavoxDlg::EndedTake() const
     return take;
 }
 
+std::optional<std::int64_t> CTessavoxDlg::RoomForTake() const
+{
+    return m_pageRecord.RoomLeft();
+}
+
 void CTessavoxDlg::ShowNotice(const QString& text)
 {
     m_statusBar.SetText(1, text);
@@ -91,6 +96,11 @@ void CTessavoxDlg::ShowNotice(const QString& text)
 void CTessavoxDlg::ShowMessageBox(const QString& text)
 {
     platform::ShowMessage(this, text, QApplication::applicationName());
+}
+
+bool CTessavoxDlg::AskYesNo(const QString& text)
+{
+    return platform::AskYesNo(this, text);
 }
 
 void CTessavoxDlg::NotifyDesktop(const QString& summary, const QString& body,

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 // How much a take that has just ended recorded, for the news of its end.
 struct TakeLength {
@@ -36,11 +37,16 @@ public:
     virtual QStringList StartedTakeFiles() const = 0;
     // What the take that has just ended recorded.
     virtual TakeLength EndedTake() const = 0;
+    // The seconds of sound a take as the page is set has room for on the disk; empty when
+    // the disk cannot say.
+    virtual std::optional<std::int64_t> RoomForTake() const = 0;
 
     // The detail part of the status bar.
     virtual void ShowNotice(const QString& text) = 0;
     // A modal message box, captioned with the application's name.
     virtual void ShowMessageBox(const QString& text) = 0;
+    // A question in such a box, with Yes and No; true for Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
     virtual void NotifyDesktop(const QString& summary, const QString& body,
                                platform::DesktopNotifier::Urgency urgency) = 0;
     // The start armed now, kept for the next run; 0 when none is.

@@ -4,6 +4,7 @@
 
 #include "app/ScheduleRun.h"
 
+#include "app/RoomOnDisk.h"
 #include "app/ScheduleHost.h"
 #include "engine/take/TakeNames.h"
 #include "pages/DialogSchedule.h"
@@ -91,6 +92,8 @@ void CScheduleRun::ScheduleStart()
         ShowScheduleMessage(QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
         return;
     }
+    if (!ArmAnyway(start, m_plan.m_nRepeat))
+        return;
     m_routine = m_plan.m_nRepeat;
     ArmStart(start);
 }
@@ -119,14 +122,46 @@ void CScheduleRun::ArmNextOccurrence(std::int64_t after)
         return;
     }
     ArmStart(next);
+    // Nobody armed it to ask: it waits, and the user hears that it will not fit.
+    if (const QString noRoom = NoRoomFor(next, m_routine); !noRoom.isEmpty()) {
+        m_host.ShowNotice(noRoom);
+        m_host.NotifyDesktop(tr("Scheduled recording will not fit"), noRoom,
+                             platform::DesktopNotifier::Urgency::Critical);
+    }
 }
 
 void CScheduleRun::Rearm(std::int64_t start)
 {
     m_routine = m_plan.m_nRepeat;
+    // Declined, it is no longer kept as armed.
+    if (!ArmAnyway(start, m_routine)) {
+        m_routine = Repeat::Once;
+        m_host.SaveArmedStart(0);
+        return;
+    }
     m_bRearming = true;
     ArmStart(start);
     m_bRearming = false;
+}
+
+QString CScheduleRun::NoRoomFor(std::int64_t start, Repeat routine) const
+{
+    const std::int64_t end = PlannedEnd(start, routine);
+    // A start already past records from now on.
+    const std::int64_t from = std::max(start, platform::CurrentTime());
+    if (end <= from)
+        return {};
+    const std::optional<std::int64_t> room = m_host.RoomForTake();
+    if (!room || *room - NEARLY_FULL_SECONDS >= end - from)
+        return {};
+    return tr("The recording planned from %1 to %2 will not fit on the disk: there is room for %3.")
+        .arg(Moment(start), Moment(end), RoomText(*room));
+}
+
+bool CScheduleRun::ArmAnyway(std::int64_t start, Repeat routine)
+{
+    const QString noRoom = NoRoomFor(start, routine);
+    return noRoom.isEmpty() || m_host.AskYesNo(noRoom + QLatin1Char('\n') + tr("Do you want to schedule it anyway?"));
 }
 
 bool CScheduleRun::ArmStopAfterDuration(std::int64_t from)
@@ -167,15 +202,15 @@ bool CScheduleRun::ArmScheduledEnd(std::int64_t from)
     return true; // no end chosen: the recording runs until Stop
 }
 
-std::int64_t CScheduleRun::PlannedEnd() const
+std::int64_t CScheduleRun::PlannedEnd(std::int64_t start, Repeat routine) const
 {
     switch (m_plan.m_nEndMode) {
     case EndMode::AfterDuration:
-        return m_timeStartAt + platform::SecondsOfDay(m_plan.m_timeDuration);
+        return start + platform::SecondsOfDay(m_plan.m_timeDuration);
     case EndMode::AtEndTime:
         // Each take of a routine ends at the end's time of day after it starts.
-        return m_routine != Repeat::Once ? NextAtTimeOfDay(m_timeStartAt, m_plan.m_timeEndTime)
-                                         : platform::ComposeLocal(m_plan.m_timeEndDate, m_plan.m_timeEndTime);
+        return routine != Repeat::Once ? NextAtTimeOfDay(start, m_plan.m_timeEndTime)
+                                       : platform::ComposeLocal(m_plan.m_timeEndDate, m_plan.m_timeEndTime);
     case EndMode::None:
         break;
     }
@@ -297,6 +332,12 @@ void CScheduleRun::OnStop()
     }
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
         m_timers.Kill(id);
+}
+
+void CScheduleRun::OnDiskNearlyFull()
+{
+    m_timers.Kill(IDT_END_DURATION);
+    m_timers.Kill(IDT_END_TIME);
 }
 
 void CScheduleRun::OnTakeClosed()

@@ -46,6 +46,9 @@ public:
     void RecordNotStarted();
     // The Stop command: every countdown stops; a routine waiting for its next take ends.
     void OnStop();
+    // The take is ended early for want of room on the disk: its end countdowns stop, and a
+    // routine stays armed for its next take.
+    void OnDiskNearlyFull();
     // The engine's device has closed, the engine idle: a take ended, however it ended. Its
     // end is told if the schedule made it, and a routine goes on to its next take.
     void OnTakeClosed();
@@ -82,8 +85,17 @@ private:
     // An end that is not in the future: every countdown stops, the user is told; false.
     bool RefuseScheduledEnd();
     void OnScheduledStart();
-    // The end the waiting start was planned with, or 0 when the recording has none.
-    std::int64_t PlannedEnd() const;
+    // The end the waiting start was planned with, or 0 when the recording has none; and
+    // the end of a take of routine starting at start.
+    std::int64_t PlannedEnd() const { return PlannedEnd(m_timeStartAt, m_routine); }
+    std::int64_t PlannedEnd(std::int64_t start, Repeat routine) const;
+    // Why a take of routine starting at start will not fit on the disk, in the user's
+    // words; empty when it fits, has no planned end, or the disk cannot say. The take must
+    // leave the room at which a recording is ended.
+    QString NoRoomFor(std::int64_t start, Repeat routine) const;
+    // A start the user arms that will not fit: the user is asked whether to arm it anyway;
+    // true when it fits or the user said Yes.
+    bool ArmAnyway(std::int64_t start, Repeat routine);
     // A start whose whole recording was missed (the computer slept, the clock was moved
     // past it, or the program was not running): nothing records, the user is told.
     void RefuseMissedStart(std::int64_t end);

@@ -120,6 +120,11 @@ private:
     void RearmSavedSchedule();
     // The machine stays awake while a recording runs or a scheduled one waits.
     void UpdateSleepInhibitor();
+    // Ends the recording or playback, as Stop does once the schedule has been told.
+    void EndTake();
+    // The room on the disk, looked at every tenth tick of a recording: with less than a
+    // minute left the take ends as Stop ends it, while its files can still be finished.
+    void WatchRoom();
 
     // What the schedule's run asks of the window (ScheduleCommands.cpp).
     bool StartTake(const QString& name) override;
@@ -128,8 +133,10 @@ private:
     QStringList TakeFiles(const QString& name) override;
     QStringList StartedTakeFiles() const override;
     TakeLength EndedTake() const override;
+    std::optional<std::int64_t> RoomForTake() const override;
     void ShowNotice(const QString& text) override;
     void ShowMessageBox(const QString& text) override;
+    bool AskYesNo(const QString& text) override;
     void NotifyDesktop(const QString& summary, const QString& body,
                        platform::DesktopNotifier::Urgency urgency) override;
     void SaveArmedStart(std::int64_t start) override;
@@ -148,4 +155,9 @@ private:
     platform::DesktopNotifier m_notifier;
     // The recording being made skips silence: at its end the status bar says if no sound came.
     bool m_bSkippingSilence = false;
+    // Ticks of the recording's timer, paused or not: every tenth looks at the room.
+    int m_nRoomTicks = 0;
+    // The take was ended for want of room, writing these files: said once they are final.
+    bool m_bStoppedForRoom = false;
+    QStringList m_strFullDiskFiles;
 };

@@ -5,6 +5,7 @@
 #include "app/ControlIds.h"
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
+#include "app/RoomOnDisk.h"
 #include "app/TessavoxDlg.h"
 #include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
@@ -93,6 +94,7 @@ bool CTessavoxDlg::StartRecording(const QString& name)
         return false;
     m_timers.Set(IDT_ELAPSED, 1000);
     m_tElapsed = 0;
+    m_nRoomTicks = 0;
     m_pageRecord.UpdateControls();
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     m_bSkippingSilence = engine.CurrentTake().SkipSilenceOptions().enabled;
@@ -107,6 +109,11 @@ void CTessavoxDlg::OnStop()
 {
     // Also cancels a pending scheduled start or end.
     m_schedule.OnStop();
+    EndTake();
+}
+
+void CTessavoxDlg::EndTake()
+{
     m_timers.Kill(IDT_ELAPSED);
     m_pageRecord.m_engine.Stop();
     // While the engine is stopping, Record and Play stay disabled; the page enables them
@@ -154,6 +161,12 @@ void CTessavoxDlg::OnTimer(int id)
     }
     if (id != IDT_ELAPSED)
         return;
+    // One look at the file system every ten seconds; none per buffer.
+    if (++m_nRoomTicks % 10 == 0) {
+        WatchRoom();
+        if (m_bStoppedForRoom)
+            return;
+    }
     // Paused time is not counted, and the size stands still with it.
     if (m_pageRecord.m_engine.m_bPause)
         return;
@@ -168,6 +181,23 @@ void CTessavoxDlg::OnTimer(int id)
         const bool perSound = m_pageRecord.m_engine.CurrentTake().SkipSilenceOptions().filePerSound;
         m_statusBar.SetText(1, perSound ? m_pageRecord.RecordingFilePath() : PartPath(m_pageRecord.m_strRecordingPath, part));
     }
+}
+
+void CTessavoxDlg::WatchRoom()
+{
+    if (m_pageRecord.m_engine.m_nStatus != STATUS_RECORDING)
+        return;
+    // The size on disk is the take's before the disk is measured.
+    m_pageRecord.m_engine.FlushOutputs();
+    const std::optional<std::int64_t> room = m_pageRecord.ShowRoom();
+    if (!room || *room >= NEARLY_FULL_SECONDS)
+        return;
+    m_strFullDiskFiles = StartedTakeFiles();
+    m_bStoppedForRoom = true;
+    // Unlike Stop, a routine goes on: its next take may find room again.
+    m_schedule.OnDiskNearlyFull();
+    EndTake();
+    m_statusBar.SetText(1, tr("Stopped: the disk is nearly full"));
 }
 
 void CTessavoxDlg::OnSoundingChanged(bool sounding)
@@ -198,5 +228,11 @@ void CTessavoxDlg::OnEngineDeviceClosed()
     ShowPauseCaption();
     // The schedule's end is told, and a routine goes on, once the window shows the take over.
     m_schedule.OnTakeClosed();
+    // Told once every file is final; the reason stays in view over the routine's next start.
+    if (std::exchange(m_bStoppedForRoom, false)) {
+        m_statusBar.SetText(1, tr("Stopped: the disk is nearly full"));
+        m_notifier.Notify(tr("Recording stopped: the disk is nearly full"), m_strFullDiskFiles.join(QLatin1Char('\n')),
+                          platform::DesktopNotifier::Urgency::Critical);
+    }
     UpdateSleepInhibitor();
 }

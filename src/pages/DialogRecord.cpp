@@ -175,6 +175,8 @@ void CDialogRecord::UpdateControls()
     m_checkSkipSilence->setEnabled(!busy);
     for (QWidget* control : std::initializer_list<QWidget*>{m_spinSilenceLevel, m_spinSilenceAfter, m_checkFilePerSound})
         control->setEnabled(!busy && skip);
+    // A take that starts or ends changes what the room is counted for.
+    ShowRoom();
     FollowMonitor();
 }
 

@@ -11,12 +11,14 @@
 
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -75,6 +77,14 @@ public:
     // The length of sound after which the recording goes on into a new file, in seconds;
     // 0 while " New file every" is clear.
     std::uint32_t PartSeconds() const;
+
+    // The seconds of sound that fit on the disk: for the take being recorded, its files as
+    // they are written; otherwise a take as the page is set (the typed name's format and
+    // folder, the rate, the width, and one file per ticked channel). Empty when the disk
+    // cannot say. Each call asks the file system once.
+    std::optional<std::int64_t> RoomLeft() const;
+    // The room label shows it; returns what it shows.
+    std::optional<std::int64_t> ShowRoom();
 
     // What " Skip silence" and its controls ask of a recording.
     SkipSilence SkipSilenceChoice() const;
@@ -138,6 +148,7 @@ private:
     QComboBox* m_comboFileType = nullptr;
     QLineEdit* m_editFilePath = nullptr;
     QPushButton* m_buttonBrowse = nullptr;
+    QLabel* m_labelRoom = nullptr;
     QCheckBox* m_checkParts = nullptr;
     QCheckBox* m_checkDated = nullptr;
     QTimeEdit* m_timeParts = nullptr;

@@ -74,6 +74,8 @@ void CDialogRecord::BuildControls()
     m_buttonBrowse = new QPushButton(QStringLiteral("..."));
     platform::SetControlId(m_buttonBrowse, IDC_BROWSE, tr("Browse"));
     m_buttonBrowse->setFixedWidth(m_buttonBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    m_labelRoom = new QLabel;
+    platform::SetControlId(m_labelRoom, IDC_ROOM, tr("Room"));
     m_checkParts = new QCheckBox(tr(" New file every"));
     platform::SetControlId(m_checkParts, IDC_NEW_FILE_EVERY);
     m_timeParts = new QTimeEdit(QTime(1, 0, 0));
@@ -83,15 +85,16 @@ void CDialogRecord::BuildControls()
     m_timeParts->setAlignment(Qt::AlignRight);
     m_checkDated = new QCheckBox(tr(" Add date and time to the name"));
     platform::SetControlId(m_checkDated, IDC_DATED_NAMES);
-    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 4, 1);
+    outputGrid->addWidget(Decoration(QStyle::SP_DialogSaveButton, this), 0, 0, 5, 1);
     outputGrid->addWidget(Label(tr("File type:"), m_comboFileType), 0, 1);
     outputGrid->addWidget(m_comboFileType, 0, 2, Qt::AlignLeft);
     outputGrid->addWidget(Label(tr("File name:"), m_editFilePath), 1, 1);
     outputGrid->addWidget(m_editFilePath, 1, 2);
     outputGrid->addWidget(m_buttonBrowse, 1, 3);
-    outputGrid->addWidget(m_checkParts, 2, 1);
-    outputGrid->addWidget(m_timeParts, 2, 2, Qt::AlignLeft);
-    outputGrid->addWidget(m_checkDated, 3, 1, 1, 2);
+    outputGrid->addWidget(m_labelRoom, 2, 2, 1, 2);
+    outputGrid->addWidget(m_checkParts, 3, 1);
+    outputGrid->addWidget(m_timeParts, 3, 2, Qt::AlignLeft);
+    outputGrid->addWidget(m_checkDated, 4, 1, 1, 2);
     outputGrid->setColumnStretch(2, 1);
 
     // Sound-activated recording
@@ -205,4 +208,10 @@ void CDialogRecord::ConnectControls()
     connect(m_checkSkipSilence, &QCheckBox::toggled, this, &CDialogRecord::UpdateControls);
     connect(m_checkSkipSilence, &QCheckBox::toggled, this, &CDialogRecord::ShowSilenceLevel);
     connect(m_spinSilenceLevel, &QSpinBox::valueChanged, this, &CDialogRecord::ShowSilenceLevel);
+    // The room follows everything a second of sound costs, and the folder.
+    connect(m_editFilePath, &QLineEdit::textChanged, this, &CDialogRecord::ShowRoom);
+    for (QComboBox* combo : {m_comboFileType, m_comboSampleRate, m_comboBits, m_comboChannel})
+        connect(combo, &QComboBox::currentIndexChanged, this, &CDialogRecord::ShowRoom);
+    for (QCheckBox* box : {m_checkLeft, m_checkRight})
+        connect(box, &QCheckBox::toggled, this, &CDialogRecord::ShowRoom);
 }

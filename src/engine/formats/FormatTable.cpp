@@ -26,16 +26,44 @@ std::unique_ptr<Base> Make()
 
 constexpr std::uint32_t EIGHT_AND_SIXTEEN = (1u << 8) | (1u << 16);
 
+std::uint64_t WaveBytes(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
+{
+    return std::uint64_t{rate} * channels * (bits / 8u);
+}
+
+std::uint64_t Mp3Bytes(std::uint32_t, std::uint16_t, std::uint16_t)
+{
+    return Mp3Output::BITRATE_KBPS * 1000 / 8;
+}
+
+// Level 5 keeps 56% to 60% of speech and music recorded at 16 kHz mono, less at higher
+// rates and in stereo; noisier sound keeps more. 65% leaves room for that.
+constexpr std::uint64_t FLAC_PERCENT_OF_WAVE = 65;
+
+std::uint64_t FlacBytes(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels)
+{
+    return (WaveBytes(rate, bits, channels) * FLAC_PERCENT_OF_WAVE + 99) / 100;
+}
+
+// The encoder's rate varies a little above its aim (2% to 9% with speech and music, the
+// pages' headers included): 10% more.
+constexpr std::uint64_t OPUS_PERCENT_OF_BITRATE = 110;
+
+std::uint64_t OpusBytes(std::uint32_t, std::uint16_t, std::uint16_t channels)
+{
+    return std::uint64_t{OpusOutput::BITRATE_PER_CHANNEL} * channels / 8 * OPUS_PERCENT_OF_BITRATE / 100;
+}
+
 const FormatRow FORMATS[] = {
     {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, "mp3 files(*.mp3)|*.mp3||", "MP3 files(*.mp3)|*.mp3", 1,
-     1u << 16, 8000, 48000, &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>},
+     1u << 16, 8000, 48000, &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>, &Mp3Bytes},
     {FileType::Wave, "wave", "wav", {"wav", "wave"}, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||",
      "Wave files(*.wav)|*.wav", 0, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<WaveOutput, IOutputFile>,
-     &Make<WaveDecoder, ISoundDecoder>},
+     &Make<WaveDecoder, ISoundDecoder>, &WaveBytes},
     {FileType::Flac, "flac", "flac", {"flac", nullptr}, "flac files(*.flac)|*.flac||", "FLAC files(*.flac)|*.flac", 2,
-     EIGHT_AND_SIXTEEN, 8000, 48000, &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>},
+     EIGHT_AND_SIXTEEN, 8000, 48000, &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>, &FlacBytes},
     {FileType::Opus, "opus", "opus", {"opus", nullptr}, "opus files(*.opus)|*.opus||", "Opus files(*.opus)|*.opus",
-     3, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>},
+     3, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>, &OpusBytes},
 };
 
 } // namespace

@@ -35,6 +35,10 @@ struct FormatRow {
     std::uint32_t highestRate;
     std::unique_ptr<IOutputFile> (*makeOutput)();
     std::unique_ptr<ISoundDecoder> (*makeDecoder)();
+    // What a second of sound costs on the disk, in bytes, for one file of this many
+    // channels: exact for uncompressed sound, an estimate on the high side otherwise, so
+    // that the room it leads to is never more than there is.
+    std::uint64_t (*bytesPerSecond)(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels);
 
     // Why a take of this width and rate cannot be recorded in the format; empty when it can.
     QString Refusal(std::uint16_t bits, std::uint32_t rate) const;

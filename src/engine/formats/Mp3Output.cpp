@@ -57,7 +57,7 @@ bool Mp3Output::OpenMp3Stream(const QString& path, const OutputSpec& spec)
     config.structSize = sizeof(BE_CONFIG);
     config.sampleRate = spec.rate;
     config.mode = spec.channels == 1 ? BE_MODE_MONO : BE_MODE_JOINT_STEREO;
-    config.bitrate = 128;
+    config.bitrate = BITRATE_KBPS;
     config.preset = 4;
     config.mpegVersion = BE_MPEG1;
     config.originalBit = 1;

@@ -12,6 +12,9 @@
 
 class Mp3Output final : public IOutputFile {
 public:
+    // Whatever the channels and the rate.
+    static constexpr int BITRATE_KBPS = 128;
+
     Mp3Output() { ResetMp3State(); }
     ~Mp3Output() override;
     Mp3Output(const Mp3Output&) = delete;

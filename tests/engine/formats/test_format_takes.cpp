@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -32,13 +33,22 @@ struct Seen {
     // Every captured sample comes back; the files carry their name and the take's start.
     bool lossless;
     bool tagged;
+    // What a second costs on the disk, in bytes, for one file: 8 kHz 8-bit mono, 16 kHz
+    // 16-bit mono, 48 kHz 16-bit stereo; and at least what share of the last a file
+    // really written at that rate takes, and at most how many bytes it holds beyond the
+    // figure (its headers and tags, once).
+    std::uint64_t costs[3];
+    double writtenShare;
+    int headerBytes;
 };
 
+// WAV exactly as captured; MP3 at 128 kb/s whatever the sound; Opus 32 kb/s a channel and
+// 10% for the encoder's swings and its pages; FLAC 65% of WAV, which a tone never reaches.
 constexpr Seen SEEN[] = {
-    {"mp3", "Error creating file %1", "Output file write error", true, false, false},
-    {"wave", "Open wave file failed", "Write file failed", false, true, false},
-    {"flac", "Cannot create %1: %2", "Write file failed", false, true, true},
-    {"opus", "Cannot create %1: %2", "Write file failed", false, false, true},
+    {"mp3", "Error creating file %1", "Output file write error", true, false, false, {16000, 16000, 16000}, 0.97, 4096},
+    {"wave", "Open wave file failed", "Write file failed", false, true, false, {8000, 32000, 192000}, 1.0, 46},
+    {"flac", "Cannot create %1: %2", "Write file failed", false, true, true, {5200, 20800, 124800}, 0.0, 4096},
+    {"opus", "Cannot create %1: %2", "Write file failed", false, false, true, {4400, 4400, 8800}, 0.85, 4096},
 };
 
 const Seen* SeenOf(const FormatRow& row)
@@ -304,6 +314,32 @@ TEST_P(FormatTakes, EachSoundHasAFileOfItsOwn)
         EXPECT_EQ(out.exitCode, 0) << file.toStdString();
         EXPECT_NEAR(static_cast<double>(out.Frames()) / out.rate, 1.2, 0.01) << file.toStdString();
     }
+}
+
+// The room the page shows counts on these figures: a file really written never costs more.
+TEST_P(FormatTakes, ASecondCostsWhatTheTableSays)
+{
+    ASSERT_NE(Expected(), nullptr) << "a new format needs its line in SEEN";
+    struct Take {
+        std::uint32_t rate;
+        std::uint16_t bits;
+        std::uint16_t channels;
+    };
+    const Take takes[] = {{8000, 8, 1}, {16000, 16, 1}, {48000, 16, 2}};
+    for (std::size_t i = 0; i < std::size(takes); ++i)
+        EXPECT_EQ(Row().bytesPerSecond(takes[i].rate, takes[i].bits, takes[i].channels), Expected()->costs[i])
+            << takes[i].rate << " Hz " << takes[i].bits << " bits " << takes[i].channels << " channels";
+    if (!Records(16, 48000))
+        return;
+    const int seconds = 6;
+    const QString path = Path(Name(QStringLiteral("cost")));
+    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 48000, path));
+    Feed(48000 * seconds);
+    StopAndSettle();
+    const auto size = static_cast<double>(QFileInfo(path).size());
+    const double sound = static_cast<double>(Expected()->costs[2]) * seconds;
+    EXPECT_LE(size, sound + Expected()->headerBytes);
+    EXPECT_GE(size, Expected()->writtenShare * sound);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatTakes, ::testing::ValuesIn(AllFormats()), FormatRowName);
