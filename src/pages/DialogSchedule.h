@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QSpinBox;
 class QTimeEdit;
 
 // The page's clock, one tick a second.
@@ -41,6 +42,9 @@ public:
     // The check boxes " Enable scheduled task" and " Start time:", read where they stand.
     bool IsScheduleEnabled() const;
     bool IsStartTimeEnabled() const;
+    // The days " Keep takes for" keeps takes named by date, read where it stands; 0 while
+    // the box is clear, when every take is kept.
+    int KeepDays() const;
     // The start date shows the day of the routine's next start.
     void ShowStartDate(std::int64_t day);
     // A tick of the page's clock: the current local date and time.
@@ -69,6 +73,7 @@ private:
     void OnDuration();
     // The login entry follows the box; one that cannot be written clears it and says why.
     void OnStartAtLogin();
+    void OnKeepTakes();
 
     QCheckBox* m_checkEnable = nullptr;
     QCheckBox* m_checkStartTime = nullptr;
@@ -84,5 +89,7 @@ private:
     QTimeEdit* m_timeEnd = nullptr;
     QLabel* m_labelCurrent = nullptr;
     QLabel* m_textCurrent = nullptr;
+    QCheckBox* m_checkKeepTakes = nullptr;
+    QSpinBox* m_spinKeepDays = nullptr;
     platform::WindowTimers m_timers{this};
 };
