@@ -1,8 +1,9 @@
 #pragma once
-// The page under the "Schedule" tab: whether a recording is scheduled, when it starts, and
-// whether it ends after a duration or at a date and time. The page only holds the values;
-// the main window reads them when Record is pressed and runs the countdowns. While
-// scheduling is enabled the page shows the current local time, refreshed every second.
+// The page under the "Schedule" tab: whether a recording is scheduled, when it starts,
+// whether it ends after a duration or at a date and time, and for how many days takes named
+// by date are kept before they go to the trash. The page only holds the values; the main
+// window reads them when Record is pressed and runs the countdowns. While scheduling is
+// enabled the page shows the current local time, refreshed every second.
 
 #include "app/RepeatRule.h"
 #include "platform/WindowTimers.h"
