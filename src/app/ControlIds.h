@@ -62,3 +62,6 @@ inline constexpr int IDC_CLOCK_LABEL = 1054;
 inline constexpr int IDC_CLOCK = 1055;
 inline constexpr int IDC_REPEAT = 1091;
 inline constexpr int IDC_START_AT_LOGIN = 1092;
+// Old takes moved to the trash: the box and its days.
+inline constexpr int IDC_KEEP_TAKES = 1110;
+inline constexpr int IDC_KEEP_DAYS = 1111;

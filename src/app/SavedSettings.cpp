@@ -54,6 +54,8 @@ constexpr SavedControl SAVED_CONTROLS[] = {
     {"Schedule/EndAtTime", Page::Schedule, IDC_END_AT_TIME},
     {"Schedule/EndDate", Page::Schedule, IDC_END_DATE},
     {"Schedule/EndTime", Page::Schedule, IDC_END_TIME},
+    {"Schedule/KeepTakes", Page::Schedule, IDC_KEEP_TAKES},
+    {"Schedule/KeepDays", Page::Schedule, IDC_KEEP_DAYS},
 };
 
 const char* const ARMED_KEY = "Schedule/Armed";

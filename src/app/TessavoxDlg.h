@@ -112,6 +112,9 @@ private:
     // command's format, and shows the recording; false when either did not start (the
     // engine has said why).
     bool StartRecording(const QString& name);
+    // As a take starts, old takes of its typed name go to the trash while the schedule page
+    // keeps takes for a number of days: what the status bar says of them, or empty.
+    QString MoveOldTakesAway();
     // A take named name would replace files that are there: the user is asked; true when
     // nothing is there or the user said Yes.
     bool ConfirmReplace(const QString& name);

@@ -5,10 +5,12 @@
 #include "app/ControlIds.h"
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
+#include "app/OldTakes.h"
 #include "app/RoomOnDisk.h"
 #include "app/TessavoxDlg.h"
 #include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
+#include "platform/LocalTime.h"
 #include "platform/ShowMessage.h"
 
 #include <QApplication>
@@ -99,10 +101,23 @@ bool CTessavoxDlg::StartRecording(const QString& name)
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     m_bSkippingSilence = engine.CurrentTake().SkipSilenceOptions().enabled;
     m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
-    m_statusBar.SetText(1, m_pageRecord.m_strRecordingPath);
+    const QString oldTakes = MoveOldTakesAway();
+    m_statusBar.SetText(1, oldTakes.isEmpty() ? m_pageRecord.m_strRecordingPath
+                                              : tr("%1 \u2014 %2").arg(m_pageRecord.m_strRecordingPath, oldTakes));
     m_nPartShown = 1;
     UpdateSleepInhibitor();
     return true;
+}
+
+QString CTessavoxDlg::MoveOldTakesAway()
+{
+    const int days = m_pageSchedule.KeepDays();
+    if (days <= 0)
+        return {};
+    const platform::LocalParts now = platform::ToLocal(platform::CurrentTime());
+    // Only once the take has started: one that does not start moves nothing.
+    return OldTakesNotice(MoveOldTakes(m_pageRecord.m_strFilePath, QDate(now.year, now.month, now.day), days,
+                                       StartedTakeFiles()));
 }
 
 void CTessavoxDlg::OnStop()

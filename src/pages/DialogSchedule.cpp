@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QTimerEvent>
 
@@ -109,6 +110,11 @@ bool CDialogSchedule::IsStartTimeEnabled() const
     return m_checkStartTime->isChecked();
 }
 
+int CDialogSchedule::KeepDays() const
+{
+    return m_checkKeepTakes->isChecked() ? m_spinKeepDays->value() : 0;
+}
+
 void CDialogSchedule::UpdateScheduleControls(bool enable)
 {
     m_checkStartTime->setEnabled(enable);
@@ -152,6 +158,11 @@ void CDialogSchedule::OnStartAtLogin()
         return;
     m_checkAtLogin->setChecked(platform::IsAutostartOn());
     platform::ShowMessage(this, failure, QApplication::applicationName());
+}
+
+void CDialogSchedule::OnKeepTakes()
+{
+    m_spinKeepDays->setEnabled(m_checkKeepTakes->isChecked());
 }
 
 void CDialogSchedule::OnDuration()

@@ -1,8 +1,9 @@
 #pragma once
-// The page under the "Schedule" tab: whether a recording is scheduled, when it starts, and
-// whether it ends after a duration or at a date and time. The page only holds the values;
-// the main window reads them when Record is pressed and runs the countdowns. While
-// scheduling is enabled the page shows the current local time, refreshed every second.
+// The page under the "Schedule" tab: whether a recording is scheduled, when it starts,
+// whether it ends after a duration or at a date and time, and for how many days takes named
+// by date are kept before they go to the trash. The page only holds the values; the main
+// window reads them when Record is pressed and runs the countdowns. While scheduling is
+// enabled the page shows the current local time, refreshed every second.
 
 #include "app/RepeatRule.h"
 #include "platform/WindowTimers.h"
@@ -16,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QSpinBox;
 class QTimeEdit;
 
 // The page's clock, one tick a second.
@@ -41,6 +43,9 @@ public:
     // The check boxes " Enable scheduled task" and " Start time:", read where they stand.
     bool IsScheduleEnabled() const;
     bool IsStartTimeEnabled() const;
+    // The days " Keep takes for" keeps takes named by date, read where it stands; 0 while
+    // the box is clear, when every take is kept.
+    int KeepDays() const;
     // The start date shows the day of the routine's next start.
     void ShowStartDate(std::int64_t day);
     // A tick of the page's clock: the current local date and time.
@@ -69,6 +74,7 @@ private:
     void OnDuration();
     // The login entry follows the box; one that cannot be written clears it and says why.
     void OnStartAtLogin();
+    void OnKeepTakes();
 
     QCheckBox* m_checkEnable = nullptr;
     QCheckBox* m_checkStartTime = nullptr;
@@ -84,5 +90,7 @@ private:
     QTimeEdit* m_timeEnd = nullptr;
     QLabel* m_labelCurrent = nullptr;
     QLabel* m_textCurrent = nullptr;
+    QCheckBox* m_checkKeepTakes = nullptr;
+    QSpinBox* m_spinKeepDays = nullptr;
     platform::WindowTimers m_timers{this};
 };

@@ -11,10 +11,12 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -111,6 +113,14 @@ void CDialogSchedule::BuildControls()
     m_timeEnd = TimePicker(IDC_END_TIME, tr("End time"), TimeFormat());
     m_labelCurrent = WithId(new QLabel(tr("Current Time:")), IDC_CLOCK_LABEL);
     m_textCurrent = WithId(new QLabel, IDC_CLOCK);
+    // Any take's old files go, not only a scheduled one's: the box is clear at a first start.
+    m_checkKeepTakes = WithId(new QCheckBox(tr(" Keep takes for")), IDC_KEEP_TAKES);
+    m_spinKeepDays = new QSpinBox;
+    platform::SetControlId(m_spinKeepDays, IDC_KEEP_DAYS, tr("Keep takes for"));
+    m_spinKeepDays->setRange(1, 365);
+    m_spinKeepDays->setValue(30);
+    m_spinKeepDays->setSuffix(tr(" days"));
+    m_spinKeepDays->setEnabled(false);
     m_groupEndMode = new QButtonGroup(this);
     m_groupEndMode->addButton(afterDuration, static_cast<int>(EndMode::AfterDuration));
     m_groupEndMode->addButton(atTime, static_cast<int>(EndMode::AtEndTime));
@@ -139,11 +149,18 @@ void CDialogSchedule::BuildControls()
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->addWidget(task);
+    auto* keep = new QHBoxLayout;
+    keep->setContentsMargins(8, 0, 8, 0);
+    keep->addWidget(m_checkKeepTakes);
+    keep->addWidget(m_spinKeepDays);
+    keep->addStretch(1);
+    page->addLayout(keep);
     page->addStretch(1);
 
     // Keyboard users go through the page in the order it reads.
     QWidget* const order[] = {m_checkEnable, m_checkStartTime, m_dateStart, m_timeStart, m_comboRepeat,
-                              afterDuration, m_timeLength, atTime, m_dateEnd, m_timeEnd, m_checkAtLogin};
+                              afterDuration, m_timeLength, atTime, m_dateEnd, m_timeEnd, m_checkAtLogin,
+                              m_checkKeepTakes, m_spinKeepDays};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -155,4 +172,5 @@ void CDialogSchedule::ConnectControls()
     connect(m_groupEndMode->button(static_cast<int>(EndMode::AfterDuration)), &QAbstractButton::clicked, this,
             &CDialogSchedule::OnDuration);
     connect(m_checkAtLogin, &QCheckBox::clicked, this, &CDialogSchedule::OnStartAtLogin);
+    connect(m_checkKeepTakes, &QCheckBox::toggled, this, &CDialogSchedule::OnKeepTakes);
 }

@@ -129,6 +129,8 @@ TEST_F(SavedSettings, EveryControlComesBackAsItWasLeft)
     for (int id : {IDC_LEFT_CHANNEL, IDC_SILENCE_AFTER, IDC_FILE_PER_SOUND})
         EXPECT_TRUE(PageEnabled(id)) << id;
     EXPECT_TRUE(ScheduleControl(IDC_REPEAT)->isEnabled());
+    EXPECT_TRUE(ScheduleControl(IDC_KEEP_DAYS)->isEnabled());
+    EXPECT_EQ(Schedule().KeepDays(), 1);
     EXPECT_EQ(Schedule().m_nRepeat, Repeat::EveryWeek);
     EXPECT_EQ(Schedule().m_nEndMode, EndMode::AtEndTime);
     EXPECT_EQ(platform::SecondsOfDay(Schedule().m_timeDuration), 3723);
@@ -174,6 +176,8 @@ TEST_F(SavedSettings, ValuesAFileMayHold)
         {"Record/SilenceAfter", "0.7", ""}, // no step of the box
         {"Schedule/StartDate", "2024-02-30", ""},
         {"Schedule/EndAfterDuration", "false", ""}, // a radio button is cleared by its neighbour
+        {"Schedule/KeepDays", "0", ""},
+        {"Schedule/KeepDays", "366", ""},
     };
     std::map<QString, QString> firstStart;
     for (const SavedControl& saved : SavedControls())

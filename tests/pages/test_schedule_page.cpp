@@ -18,8 +18,8 @@ TEST_F(SchedulePage, EnablingFreesTheControlsAndRunsTheClock)
     const auto clockText = [&] { return ScheduleControl<QLabel>(IDC_CLOCK)->text(); };
     const std::initializer_list<int> ends = {IDC_END_LABEL, IDC_END_AFTER_DURATION, IDC_DURATION,
                                              IDC_END_AT_TIME, IDC_END_DATE, IDC_END_TIME};
-    usable({IDC_SCHEDULE_ENABLE}, true);
-    usable({IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME}, false);
+    usable({IDC_SCHEDULE_ENABLE, IDC_KEEP_TAKES}, true);
+    usable({IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME, IDC_KEEP_DAYS}, false);
     usable(ends, false);
     EXPECT_FALSE(ScheduleControl(IDC_CLOCK)->isVisible());
     EXPECT_TRUE(ScheduleControl<QAbstractButton>(IDC_END_AFTER_DURATION)->isChecked());
@@ -28,6 +28,9 @@ TEST_F(SchedulePage, EnablingFreesTheControlsAndRunsTheClock)
     EXPECT_EQ(Schedule().m_timeStartDate, Local(2024, 6, 12, 9, 59, 0));
     EXPECT_EQ(Schedule().m_timeDuration, Local(2024, 6, 12, 0, 0, 0));
 
+    // Old takes go whether a take is scheduled or not: the days follow their box alone.
+    Tick(IDC_KEEP_TAKES, true);
+    usable({IDC_KEEP_DAYS}, true);
     Tick(IDC_SCHEDULE_ENABLE, true);
     usable({IDC_SCHEDULE_START}, true);
     usable(ends, true);
@@ -92,7 +95,8 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
                                                  {IDC_DURATION, "Duration"},
                                                  {IDC_END_DATE, "End date"},
                                                  {IDC_END_TIME, "End time"},
-                                                 {IDC_REPEAT, "Repeat"}};
+                                                 {IDC_REPEAT, "Repeat"},
+                                                 {IDC_KEEP_DAYS, "Keep takes for"}};
     for (const auto& [id, name] : names)
         EXPECT_EQ(ScheduleControl(id)->accessibleName(), name) << id;
     EXPECT_EQ(ScheduleControl<QTimeEdit>(IDC_DURATION)->displayFormat(), "HH:mm:ss");
@@ -101,9 +105,10 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
 
     Tick(IDC_SCHEDULE_ENABLE, true);
     Tick(IDC_SCHEDULE_START, true);
+    Tick(IDC_KEEP_TAKES, true);
     const int order[] = {IDC_SCHEDULE_ENABLE, IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME, IDC_REPEAT,
                          IDC_END_AFTER_DURATION, IDC_DURATION, IDC_END_AT_TIME, IDC_END_DATE, IDC_END_TIME,
-                         IDC_START_AT_LOGIN};
+                         IDC_START_AT_LOGIN, IDC_KEEP_TAKES, IDC_KEEP_DAYS};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* const previous = ScheduleControl(order[i - 1]);
         QWidget* next = previous->nextInFocusChain();

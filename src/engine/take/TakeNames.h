@@ -2,6 +2,8 @@
 // How a take's files are named: after the moment it started, per channel, away from a file
 // that is already there, and as the take goes on from one file into the next.
 
+#include <QDate>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -26,3 +28,20 @@ QString PartPath(const QString& path, int part);
 // "scanner.wav" for sound that began at ms (milliseconds since 1970, UTC) is
 // "scanner_2026-12-09_07-00-03.250.wav", in local time: the time goes before the extension.
 QString SoundFilePath(const QString& path, std::int64_t ms);
+// Which files in a folder a take typed as typedName (without a folder) made with a date
+// stamp or a sound's stamp, and the local date it named them with. Made once for a folder's
+// listing.
+class TakeStamps {
+public:
+    explicit TakeStamps(const QString& typedName);
+    // fileName (without a folder) is typedName with a stamp and whatever else the names above
+    // may add (a channel's prefix, " (n)", a part number), ending in the extension of a
+    // format or typedName's own, all in lower case as the recorder writes them: its stamp's
+    // date, of two stamps the sound's. An invalid date for any other name: nothing else is a
+    // take of this program's.
+    QDate DateOf(const QString& fileName) const;
+
+private:
+    QString m_typedExtension;
+    QRegularExpression m_pattern;
+};
