@@ -24,6 +24,7 @@
 #include <memory>
 
 class CTrayIcon;
+struct TrayState;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -65,7 +66,8 @@ public:
     void ShowWindow();
     // "Quit": the window closes as it does without the icon, whatever goes on.
     void OnQuit();
-    CTrayIcon* TrayIcon() const { return m_pTray.get(); }
+    // What the icon's tool tip says now.
+    TrayState TrayStateNow() const;
 
     // The schedule: a start armed for the page's start date and time, and the end of a
     // recording armed after the page's duration or at its end date and time. Each arming

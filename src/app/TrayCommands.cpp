@@ -104,8 +104,12 @@ bool CTessavoxDlg::HideToTrayIcon()
 
 void CTessavoxDlg::UpdateTrayIcon()
 {
-    if (!m_pTray)
-        return;
+    if (m_pTray)
+        m_pTray->SetState(TrayStateNow());
+}
+
+TrayState CTessavoxDlg::TrayStateNow() const
+{
     using Activity = TrayState::Activity;
     const CAudioPlayRec& engine = m_pageRecord.m_engine;
     TrayState state;
@@ -122,5 +126,5 @@ void CTessavoxDlg::UpdateTrayIcon()
         state.activity = Activity::StartArmed;
         state.nextStart = m_tNextStart;
     }
-    m_pTray->SetState(state);
+    return state;
 }

@@ -1,9 +1,11 @@
-// The icon's tool tip for each state of the program, and the decision that keeps a window
+// The icon's tool tip for each state of the program, what the window tells the icon as a
+// take is armed, made, paused, skips silence and stops, and the decision that keeps a window
 // started minimised within reach where the window manager did not minimise it.
 
 #include "app/TrayIcon.h"
 #include "platform/LocalTime.h"
 #include "support/QStringPrinter.h"
+#include "support/ScheduleFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,48 @@ TEST(TrayToolTip, SaysWhatTheProgramDoes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(TrayToolTip(c.state), QString::fromUtf8(c.expected));
+}
+
+// The window's state as the icon says it (no icon on the offscreen platform: the same state
+// is what it would be fed).
+using TrayStateOfTheWindow = ScheduleFixture;
+
+TEST_F(TrayStateOfTheWindow, FollowsAScheduledTakeFromItsArmingToItsEnd)
+{
+    const auto toolTip = [&] { return TrayToolTip(window->TrayStateNow()); };
+    EXPECT_EQ(toolTip(), "Idle");
+    PrepareWave(Path("planned.wav"));
+    Plan(Local(2024, 6, 12, 10, 0, 0), 3600);
+    Click(IDC_RECORD);
+    EXPECT_EQ(toolTip(), "Next recording at 2024-06-12 10:00");
+
+    Wait(60);
+    ASSERT_EQ(Engine().m_nStatus, STATUS_RECORDING);
+    EXPECT_EQ(toolTip(), "Recording planned.wav 00:00:00");
+    for (int i = 0; i < 3; ++i) {
+        Feed(22050);
+        Wait(1);
+    }
+    EXPECT_EQ(toolTip(), "Recording planned.wav 00:00:03");
+    Click(IDC_PAUSE);
+    Wait(2);
+    EXPECT_EQ(toolTip(), "Paused planned.wav 00:00:03");
+    Click(IDC_PAUSE);
+    Click(IDC_STOP);
+    EXPECT_EQ(toolTip(), "Idle");
+}
+
+TEST_F(TrayStateOfTheWindow, ATakeThatSkipsSilenceWaitsForSound)
+{
+    PrepareWave(Path("quiet.wav"));
+    Choose(IDC_DEVICE, SILENCE);
+    ClickOnPage(IDC_SKIP_SILENCE);
+    Click(IDC_RECORD);
+    Feed(4000);
+    EXPECT_EQ(TrayToolTip(window->TrayStateNow()), "Waiting for sound");
+    Click(IDC_STOP);
+    Pump();
+    EXPECT_EQ(TrayToolTip(window->TrayStateNow()), "Idle");
 }
 
 TEST(MinimizedStart, TheWindowIsShownWhereItCouldBeNowhere)
