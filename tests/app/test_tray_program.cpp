@@ -213,6 +213,8 @@ TEST_F(TrayProgram, MinimizedStartsInTheIconAndTheWindowComesBackWhenTheAreaGoes
     ASSERT_FALSE(service.isEmpty()) << Output().toStdString();
     tests::StatusNotifierItemReader item(bus.Address(), service);
     EXPECT_EQ(item.ToolTip(), "Idle") << item.Failure().toStdString();
+    // The icon answered, so the program's loop runs: a window it showed would be reported
+    // within the driver's next few looks.
     QTest::qWait(1000);
     EXPECT_EQ(Reported(QStringLiteral("window")), QStringList{"hidden"}) << "never shown";
 
