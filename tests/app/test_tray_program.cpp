@@ -61,7 +61,9 @@ protected:
     void Start(const QStringList& arguments)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        // Qt's generic platform theme, whichever desktop the tests run on.
+        for (const char* name : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION"})
+            env.remove(QLatin1String(name));
         const std::pair<const char*, QString> settings[] = {
             {"QT_QPA_PLATFORM", QStringLiteral("xcb")},
             {"DISPLAY", s_display->Display()},
