@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,9 +113,11 @@ protected:
 
     void CloseWindow()
     {
-        QFile commands(home.filePath(QStringLiteral("commands")));
+        // Whole or not at all: the driver may look at any moment.
+        QSaveFile commands(home.filePath(QStringLiteral("commands")));
         ASSERT_TRUE(commands.open(QIODevice::WriteOnly));
         commands.write("close\n");
+        ASSERT_TRUE(commands.commit());
     }
 
     // The icon's service, once the program has registered it with the watcher.
@@ -177,7 +180,8 @@ TEST_F(TrayProgram, TheIconFollowsATakeStartedAndStoppedFromItsMenuAndClosingHid
 
     // Closing hides the window; the take goes on, and the desktop is told once.
     CloseWindow();
-    ASSERT_TRUE(WaitForWindow(QStringLiteral("hidden"))) << WindowState().toStdString();
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("hidden")))
+        << WindowState().toStdString() << (program.state() == QProcess::NotRunning ? ", the program ended" : "");
     ASSERT_TRUE(desktop.WaitFor(1));
     EXPECT_EQ(desktop.Received()[0].summary, "Tessavox is still running");
     // The program's virtual devices give sound only when a test feeds them: that the take goes
