@@ -35,6 +35,8 @@ void CTessavoxDlg::UpdateSleepInhibitor()
         m_sleepInhibitor.Hold(QStringLiteral("Waiting for a scheduled recording"));
     else
         m_sleepInhibitor.Release();
+    // Called wherever a take or a waiting start begins or ends: the icon says so too.
+    UpdateTrayIcon();
 }
 
 bool CTessavoxDlg::StartTake(const QString& name)
@@ -112,6 +114,7 @@ void CTessavoxDlg::NotifyDesktop(const QString& summary, const QString& body,
 void CTessavoxDlg::SaveArmedStart(std::int64_t start)
 {
     m_settings.SaveArmed(start);
+    m_tNextStart = start;
 }
 
 void CTessavoxDlg::WaitingChanged()

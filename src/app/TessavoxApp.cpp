@@ -23,7 +23,7 @@ bool CTessavoxApp::InitInstance()
     auto dialog = std::make_unique<CTessavoxDlg>();
     SetMainWindow(dialog.get());
     if (m_bMinimized)
-        dialog->setWindowState(Qt::WindowMinimized);
+        dialog->StartMinimized();
     dialog->DoModal();
 
     // The skin goes first; nothing in the window's teardown may need it.

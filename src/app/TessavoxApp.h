@@ -26,7 +26,8 @@ public:
     void ApplySkin();
 
     std::unique_ptr<platform::DynamicLibrary> m_hSkin;
-    // The window opens minimised (--minimized): started at login, it keeps a schedule
+    // The window opens minimised, or hidden in its icon where the desktop has a status
+    // notifier area (--minimized): started at login, it keeps a schedule
     // without standing in the way.
     bool m_bMinimized = false;
 };

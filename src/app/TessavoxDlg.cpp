@@ -6,6 +6,7 @@
 #include "ProductInfo.h"
 #include "app/AppIcon.h"
 #include "app/ControlIds.h"
+#include "app/TrayIcon.h"
 #include "engine/view/ClipFlag.h"
 #include "engine/view/LevelMeter.h"
 #include "pages/AboutDlg.h"
@@ -85,6 +86,7 @@ void CTessavoxDlg::Create()
         return;
     m_bCreated = true;
     BuildControls();
+    CreateTrayIcon();
     ConnectControls();
     OnInitDialog();
 }
@@ -92,7 +94,7 @@ void CTessavoxDlg::Create()
 int CTessavoxDlg::DoModal()
 {
     Create();
-    return exec();
+    return m_pTray ? RunWithTrayIcon() : exec();
 }
 
 void CTessavoxDlg::BuildControls()
@@ -217,6 +219,15 @@ void CTessavoxDlg::ConnectControls()
     connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
             &CAudioPlayRec::SetScreenLocked);
     m_pageRecord.m_engine.SetScreenLocked(m_screenLock.IsLocked());
+    if (m_pTray) {
+        connect(m_pTray.get(), &CTrayIcon::ShowChosen, this, &CTessavoxDlg::ShowWindow);
+        connect(m_pTray.get(), &CTrayIcon::QuitChosen, this, &CTessavoxDlg::OnQuit);
+        // Without its area the icon is no way back: the window comes back instead.
+        connect(m_pTray.get(), &CTrayIcon::Lost, this, [this] {
+            if (!isVisible())
+                ShowWindow();
+        });
+    }
 }
 
 bool CTessavoxDlg::OnInitDialog()
@@ -249,6 +260,8 @@ bool CTessavoxDlg::OnInitDialog()
 
 void CTessavoxDlg::done(int result)
 {
+    if (HideToTrayIcon())
+        return;
     // The window closes: the input stops being captured with it.
     m_pageRecord.m_engine.StopMonitor();
     QDialog::done(result);

@@ -21,7 +21,10 @@
 #include <QTabBar>
 
 #include <cstdint>
+#include <memory>
 
+class CTrayIcon;
+struct TrayState;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -54,6 +57,17 @@ public:
     // A tick of the window timer with this id; the schedule's arming also calls it directly.
     void OnTimer(int id);
     void OnTabSelChange();
+
+    // The icon in the status notifier area (TrayCommands.cpp). With it, --minimized starts
+    // the window hidden in the icon; without it, minimised, and shown after a while if the
+    // window manager left it nowhere.
+    void StartMinimized();
+    // "Show Tessavox": the window shown, restored and raised.
+    void ShowWindow();
+    // "Quit": the window closes as it does without the icon, whatever goes on.
+    void OnQuit();
+    // What the icon's tool tip says now.
+    TrayState TrayStateNow() const;
 
     // The schedule: a start armed for the page's start date and time, and the end of a
     // recording armed after the page's duration or at its end date and time. Each arming
@@ -88,7 +102,8 @@ public:
     std::int64_t m_tElapsed = 0;
     QTabBar m_tab;
 
-    // Closing the window also ends monitoring.
+    // Closing the window also ends monitoring; with the icon there, closing it while a take
+    // runs or a start waits hides it instead.
     void done(int result) override;
 
 protected:
@@ -145,6 +160,17 @@ private:
     void SaveArmedStart(std::int64_t start) override;
     void WaitingChanged() override;
 
+    // The icon's side of the window (TrayCommands.cpp).
+    void CreateTrayIcon();
+    // Runs the window until it is done, through hiding and showing again.
+    int RunWithTrayIcon();
+    // The tool tip follows what the window does.
+    void UpdateTrayIcon();
+    // Hides the window to the icon when closing it would end a take or a start waiting;
+    // false when the window is to close.
+    bool HideToTrayIcon();
+    void CheckMinimizedStart();
+
     bool m_bCreated = false;
     // The part of the recording the status bar names.
     int m_nPartShown = 0;
@@ -163,4 +189,12 @@ private:
     // The take was ended for want of room, writing these files: said once they are final.
     bool m_bStoppedForRoom = false;
     QStringList m_strFullDiskFiles;
+    // Null where the desktop has no status notifier area.
+    std::unique_ptr<CTrayIcon> m_pTray;
+    // The start armed, as the schedule last saved it, for the icon's tool tip.
+    std::int64_t m_tNextStart = 0;
+    bool m_bQuitting = false;
+    bool m_bStartHidden = false;
+    // The desktop was told, this run, that the window went to the icon.
+    bool m_bToldHidden = false;
 };

@@ -161,6 +161,7 @@ void CTessavoxDlg::OnPause()
 void CTessavoxDlg::ShowPauseCaption()
 {
     SetControlText(IDC_PAUSE, m_pageRecord.m_engine.m_bPause ? tr("Resume") : tr("Pause"));
+    UpdateTrayIcon();
 }
 
 void CTessavoxDlg::OnHelp()
@@ -189,6 +190,7 @@ void CTessavoxDlg::OnTimer(int id)
     SetControlText(IDC_TIME, ElapsedTimeText(m_tElapsed));
     m_pageRecord.m_engine.FlushOutputs();
     SetControlText(IDC_SIZE, FileSizeText(m_pageRecord.RecordingFilePath()));
+    UpdateTrayIcon();
     // Once the recording has gone on into a new file, the status bar names that one.
     if (const int part = m_pageRecord.m_engine.CurrentTake().CurrentPart(); part > m_nPartShown) {
         m_nPartShown = part;
@@ -222,6 +224,7 @@ void CTessavoxDlg::OnSoundingChanged(bool sounding)
     if (engine.m_nStatus != STATUS_RECORDING)
         return;
     m_statusBar.SetText(0, sounding ? tr("Recording") : tr("Waiting for sound"));
+    UpdateTrayIcon();
     // Each sound has a file of its own: the status bar names the one being written.
     if (sounding && engine.CurrentTake().SkipSilenceOptions().filePerSound) {
         m_statusBar.SetText(1, m_pageRecord.RecordingFilePath());

@@ -15,7 +15,8 @@ const char* const USAGE =
     "Usage: tessavox [--minimized | --help | --version]\n"
     "Records the sound card to WAV or MP3 files. Without an option it opens its window.\n"
     "\n"
-    "  --minimized  open the window minimised, keeping a saved schedule armed\n"
+    "  --minimized  open the window minimised, or in the panel's icon where the\n"
+    "               desktop has one, keeping a saved schedule armed\n"
     "  --help       print this help and exit\n"
     "  --version    print the version and exit\n";
 } // namespace
