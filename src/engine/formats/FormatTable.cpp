@@ -11,6 +11,7 @@
 #include "engine/formats/OpusOutput.h"
 #include "engine/formats/WaveOutput.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -43,9 +44,9 @@ const FormatRow FORMATS[] = {
 QString FormatRow::Refusal(std::uint16_t bits, std::uint32_t rate) const
 {
     if (bits >= 32 || !(bitsMask & (1u << bits)))
-        return QStringLiteral("Cannot record %1 bits %2").arg(bits).arg(QLatin1String(entry));
+        return QCoreApplication::translate("Output", "Cannot record %1 bits %2").arg(bits).arg(QLatin1String(entry));
     if (rate < lowestRate || rate > highestRate)
-        return QStringLiteral("Cannot record %1 Hz %2").arg(rate).arg(QLatin1String(entry));
+        return QCoreApplication::translate("Output", "Cannot record %1 Hz %2").arg(rate).arg(QLatin1String(entry));
     return {};
 }
 
