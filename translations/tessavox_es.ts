@@ -750,6 +750,45 @@ Do you want to replace them?</source>
     </message>
 </context>
 <context>
+    <name>FileFilter</name>
+    <message>
+        <source>mp3 files(*.mp3)|*.mp3||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 files(*.mp3)|*.mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave files(*.wav)|*.wav</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flac files(*.flac)|*.flac||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FLAC files(*.flac)|*.flac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opus files(*.opus)|*.opus||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opus files(*.opus)|*.opus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>

@@ -25,7 +25,7 @@ void CDialogRecord::OnBrowse()
     if (!format)
         return;
     request.defaultSuffix = QLatin1String(format->extensions[0]);
-    request.filter = QLatin1String(format->saveFilter);
+    request.filter = QCoreApplication::translate("FileFilter", format->saveFilter);
     const QString path = platform::RunFileDialog(this, request);
     if (path.isEmpty())
         return;

@@ -3,6 +3,7 @@
 // belongs (names excepted), accessible names follow the language, and every message the
 // program can show reads translated, with each of its values still in it.
 
+#include "engine/formats/FormatTable.h"
 #include "platform/Translations.h"
 #include "support/QStringPrinter.h"
 #include "support/WindowFixture.h"
@@ -134,6 +135,7 @@ const Message MESSAGES[] = {
     {"AutostartEntry", "Cannot create the folder %1", {FILE_A}},
     {"AudioBackend", "No sound server or driver is available.", {}},
     {"AudioBackend", "The device is already in use.", {}},
+    {"FileFilter", "Sound files (%1)", {"*.wav *.mp3 *.flac *.opus"}},
 };
 
 QString Filled(const char* context, const char* source, const QStringList& values)
@@ -212,6 +214,18 @@ TEST_F(Languages, EveryMessageReadsTranslatedWithItsValues)
             for (const QString& value : message.values)
                 EXPECT_TRUE(text.contains(value)) << message.source << ": " << value.toStdString() << " lost";
             EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("%\\d")))) << message.source;
+        }
+        // The file dialogs' filters: the words translated, the patterns as they were.
+        for (const FormatRow& row : Formats()) {
+            for (const char* filter : {row.saveFilter, row.playFilter}) {
+                const QString text = QCoreApplication::translate("FileFilter", filter);
+                EXPECT_NE(text, QLatin1String(filter)) << filter << ": left in English";
+                const QStringList source = QString::fromLatin1(filter).split(QLatin1Char('|'));
+                const QStringList shown = text.split(QLatin1Char('|'));
+                ASSERT_EQ(shown.size(), source.size()) << filter;
+                for (qsizetype i = 1; i < source.size(); i += 2)
+                    EXPECT_EQ(shown[i], source[i]) << filter;
+            }
         }
         // The boxes' own buttons come from Qt's catalogue, where the system has it.
         if (qtCatalogues) {

@@ -27,16 +27,22 @@ std::unique_ptr<Base> Make()
 
 constexpr std::uint32_t EIGHT_AND_SIXTEEN = (1u << 8) | (1u << 16);
 
+// The filters are translated as wholes: a translation changes the text before each
+// pattern, never the patterns.
 const FormatRow FORMATS[] = {
-    {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, "mp3 files(*.mp3)|*.mp3||", "MP3 files(*.mp3)|*.mp3", 1,
-     1u << 16, 8000, 48000, &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>},
-    {FileType::Wave, "wave", "wav", {"wav", "wave"}, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||",
-     "Wave files(*.wav)|*.wav", 0, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<WaveOutput, IOutputFile>,
-     &Make<WaveDecoder, ISoundDecoder>},
-    {FileType::Flac, "flac", "flac", {"flac", nullptr}, "flac files(*.flac)|*.flac||", "FLAC files(*.flac)|*.flac", 2,
-     EIGHT_AND_SIXTEEN, 8000, 48000, &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>},
-    {FileType::Opus, "opus", "opus", {"opus", nullptr}, "opus files(*.opus)|*.opus||", "Opus files(*.opus)|*.opus",
-     3, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>},
+    {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "mp3 files(*.mp3)|*.mp3||"),
+     QT_TRANSLATE_NOOP("FileFilter", "MP3 files(*.mp3)|*.mp3"), 1, 1u << 16, 8000, 48000,
+     &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>},
+    {FileType::Wave, "wave", "wav", {"wav", "wave"},
+     QT_TRANSLATE_NOOP("FileFilter", "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||"),
+     QT_TRANSLATE_NOOP("FileFilter", "Wave files(*.wav)|*.wav"), 0, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<WaveOutput, IOutputFile>, &Make<WaveDecoder, ISoundDecoder>},
+    {FileType::Flac, "flac", "flac", {"flac", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "flac files(*.flac)|*.flac||"),
+     QT_TRANSLATE_NOOP("FileFilter", "FLAC files(*.flac)|*.flac"), 2, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>},
+    {FileType::Opus, "opus", "opus", {"opus", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "opus files(*.opus)|*.opus||"),
+     QT_TRANSLATE_NOOP("FileFilter", "Opus files(*.opus)|*.opus"), 3, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>},
 };
 
 } // namespace
@@ -100,8 +106,9 @@ QString PlayFilter()
     QStringList each;
     for (const FormatRow* row : rows) {
         patterns << QStringLiteral("*.") + QLatin1String(row->extensions[0]);
-        each << QLatin1String(row->playFilter);
+        each << QCoreApplication::translate("FileFilter", row->playFilter);
     }
-    return QStringLiteral("Sound files (%1)|%2|").arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
+    return QCoreApplication::translate("FileFilter", "Sound files (%1)").arg(patterns.join(QLatin1Char(' '))) +
+           QLatin1Char('|') + patterns.join(QLatin1Char(';')) + QLatin1Char('|') +
            each.join(QLatin1Char('|')) + QStringLiteral("||");
 }
