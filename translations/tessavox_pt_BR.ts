@@ -848,6 +848,17 @@ Do you want to replace them?</source>
     </message>
 </context>
 <context>
+    <name>PulseStream</name>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TracePicture</name>
     <message>
         <source>Left</source>
