@@ -19,7 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 # CPACK_DEBIAN_PACKAGE_SHLIBDEPS: the package then has no maintainer scripts at all.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ShlibDepends.cmake)
 # Qt's platform plugins are only recommended by its GUI library, and without them no window
-# opens; the sound server is what the program records through.
+# opens; the sound server is what the program records through. On a Wayland desktop Qt's
+# Wayland plugin runs the window natively rather than through XWayland, and Qt's own
+# catalogues translate its standard buttons and dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-wayland, qt6-translations-l10n")
 include(CPack)

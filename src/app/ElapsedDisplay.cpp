@@ -1,5 +1,6 @@
 #include "app/ElapsedDisplay.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <filesystem>
@@ -17,7 +18,7 @@ QString HoursMinutesSeconds(std::int64_t hours, std::int64_t seconds)
 
 QString ElapsedTimeText(std::int64_t seconds)
 {
-    return QStringLiteral("Time: ") + HoursMinutesSeconds(seconds / 3600 % 24, seconds);
+    return QCoreApplication::translate("ElapsedDisplay", "Time: %1").arg(HoursMinutesSeconds(seconds / 3600 % 24, seconds));
 }
 
 QString LengthText(std::int64_t seconds)
@@ -37,5 +38,5 @@ QString FileSizeText(const QString& path)
     if (error)
         return {};
     // The recorder's files stay below 4 GiB; the low 32 bits are the whole size.
-    return QStringLiteral("Size: %1KB").arg((size & 0xFFFFFFFFu) / 1024);
+    return QCoreApplication::translate("ElapsedDisplay", "Size: %1KB").arg((size & 0xFFFFFFFFu) / 1024);
 }

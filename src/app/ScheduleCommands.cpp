@@ -30,9 +30,9 @@ void CTessavoxDlg::RearmSavedSchedule()
 void CTessavoxDlg::UpdateSleepInhibitor()
 {
     if (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING)
-        m_sleepInhibitor.Hold(QStringLiteral("Recording"));
+        m_sleepInhibitor.Hold(tr("Recording"));
     else if (m_schedule.IsStartWaiting())
-        m_sleepInhibitor.Hold(QStringLiteral("Waiting for a scheduled recording"));
+        m_sleepInhibitor.Hold(tr("Waiting for a scheduled recording"));
     else
         m_sleepInhibitor.Release();
     // Called wherever a take or a waiting start begins or ends: the icon says so too.

@@ -76,7 +76,7 @@ bool CScheduleRun::RefuseScheduledEnd()
     // The countdowns stop before the message: none may run out while it is shown.
     for (int id : {IDT_END_DURATION, IDT_END_TIME, IDT_START})
         m_timers.Kill(id);
-    ShowScheduleMessage(QStringLiteral("Please check duration time in schedule panel, it's incorrect."));
+    ShowScheduleMessage(tr("Please check duration time in schedule panel, it's incorrect."));
     return false;
 }
 
@@ -89,7 +89,7 @@ void CScheduleRun::ScheduleStart()
                                    : NextRoutineStart(m_plan, m_plan.m_nRepeat, now);
     if (start <= now) {
         // A start already waiting keeps its own moment: the refused time must not fire it.
-        ShowScheduleMessage(QStringLiteral("Please check time setting in schedule panel, it's incorrect."));
+        ShowScheduleMessage(tr("Please check time setting in schedule panel, it's incorrect."));
         return;
     }
     if (!ArmAnyway(start, m_plan.m_nRepeat))
@@ -108,8 +108,8 @@ void CScheduleRun::ArmStart(std::int64_t start)
     const bool asGiven = m_routine == Repeat::Once &&
                          start == platform::ComposeLocal(m_plan.m_timeStartDate, m_plan.m_timeStartTime);
     ArmCountdown(IDT_START, start,
-                 QStringLiteral("Your recording will be started at ") +
-                     (asGiven ? DateAndTime(m_plan.m_timeStartDate, m_plan.m_timeStartTime) : Moment(start)));
+                 tr("Your recording will be started at %1")
+                     .arg(asGiven ? DateAndTime(m_plan.m_timeStartDate, m_plan.m_timeStartTime) : Moment(start)));
     m_host.WaitingChanged();
 }
 
@@ -173,7 +173,7 @@ bool CScheduleRun::ArmStopAfterDuration(std::int64_t from)
         return RefuseScheduledEnd();
     const std::int64_t end = from + duration;
     ArmCountdown(IDT_END_DURATION, end,
-                 QStringLiteral("Your recording will be ended at ") + platform::FormatLocal(end, TIME_FORMAT));
+                 tr("Your recording will be ended at %1").arg(platform::FormatLocal(end, TIME_FORMAT)));
     return true;
 }
 
@@ -185,7 +185,7 @@ bool CScheduleRun::ArmStopAtEndTime()
     // A routine's end moves with each take: it is told as the moment it is.
     const QString at =
         m_routine != Repeat::Once ? Moment(end) : DateAndTime(m_plan.m_timeEndDate, m_plan.m_timeEndTime);
-    ArmCountdown(IDT_END_TIME, end, QStringLiteral("Your recording will be ended at ") + at);
+    ArmCountdown(IDT_END_TIME, end, tr("Your recording will be ended at %1").arg(at));
     return true;
 }
 
@@ -281,7 +281,7 @@ void CScheduleRun::OnScheduledStart()
             ArmNextOccurrence(now);
         return;
     }
-    const QString lateNote = late ? QStringLiteral("started late: it was due at ") + Moment(m_timeStartAt) : QString();
+    const QString lateNote = late ? tr("started late: it was due at %1").arg(Moment(m_timeStartAt)) : QString();
     if (late)
         m_host.ShowNotice(name + QStringLiteral(" (") + lateNote + QLatin1Char(')'));
     NotifyScheduledStart(lateNote);
@@ -292,10 +292,10 @@ void CScheduleRun::RefuseMissedStart(std::int64_t end)
     // Told last: the box waits for the user, and nothing may still wait with it.
     m_host.ShowNotice(QString());
     m_host.WaitingChanged();
-    ShowScheduleMessage((m_bRearming ? QStringLiteral("The recording planned from %1 to %2 was not made: Tessavox "
-                                                      "was not running.")
-                                     : QStringLiteral("The recording planned from %1 to %2 was not made: the computer "
-                                                      "was asleep, or its clock was set, past its end."))
+    ShowScheduleMessage((m_bRearming ? tr("The recording planned from %1 to %2 was not made: Tessavox "
+                                          "was not running.")
+                                     : tr("The recording planned from %1 to %2 was not made: the computer "
+                                          "was asleep, or its clock was set, past its end."))
                             .arg(Moment(m_timeStartAt), Moment(end)));
     m_bScheduledRecording = false;
     // A routine goes on to its next take.

@@ -45,12 +45,12 @@ void CScheduleRun::NotifyScheduledEnd()
     if (take.lastPart > 1) {
         QStringList ranges;
         for (const QString& first : m_strScheduledFiles.split(QLatin1Char('\n')))
-            ranges << first + QStringLiteral(" to ") + QFileInfo(PartPath(first, take.lastPart)).fileName();
+            ranges << tr("%1 to %2").arg(first, QFileInfo(PartPath(first, take.lastPart)).fileName());
         files = ranges.join(QLatin1Char('\n'));
     }
     // Skipping silence, what counts is how much sound was kept of the time recorded.
     const QString length = take.skippedSilence
-                               ? LengthText(take.secondsWritten) + tr(" of sound in ") + LengthText(take.secondsHeard)
-                               : LengthText(take.secondsWritten) + tr(" recorded");
+                               ? tr("%1 of sound in %2").arg(LengthText(take.secondsWritten), LengthText(take.secondsHeard))
+                               : tr("%1 recorded").arg(LengthText(take.secondsWritten));
     m_host.NotifyDesktop(tr("Scheduled recording finished"), files + QLatin1Char('\n') + length, Urgency::Normal);
 }

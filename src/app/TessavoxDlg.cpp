@@ -142,8 +142,8 @@ void CTessavoxDlg::BuildControls()
     buttons->addWidget(button(IDC_HELP, tr("Help"), QIcon()));
 
     auto* texts = new QHBoxLayout;
-    texts->addWidget(new FixedLabel(IDC_SIZE, tr("Size: 0KB"), QStringLiteral("Size: 4194303KB")));
-    texts->addWidget(new FixedLabel(IDC_TIME, tr("Time: 00:00:00"), QStringLiteral("Time: 00:00:00")));
+    texts->addWidget(new FixedLabel(IDC_SIZE, tr("Size: 0KB"), tr("Size: 4194303KB")));
+    texts->addWidget(new FixedLabel(IDC_TIME, tr("Time: 00:00:00"), tr("Time: 00:00:00")));
     texts->addStretch(1);
 
     auto* bands = new QVBoxLayout;

@@ -22,7 +22,7 @@ void CTessavoxDlg::OnRecord()
     m_pageRecord.UpdateData(true);
     m_pageSchedule.UpdateData(true);
     if (m_pageRecord.m_strFilePath.isEmpty()) {
-        platform::ShowMessage(this, QStringLiteral("Please select the audio save path."), QStringLiteral("Hint"));
+        platform::ShowMessage(this, tr("Please select the audio save path."), tr("Hint"));
         return;
     }
     m_nSampleRate = SampleRateAt(m_pageRecord.m_nSampleRateIndex);
@@ -39,7 +39,7 @@ void CTessavoxDlg::OnRecord()
     if (m_pageSchedule.IsScheduleEnabled() && m_pageSchedule.m_nRepeat != Repeat::Once &&
         !m_pageSchedule.IsStartTimeEnabled()) {
         // A routine repeats a time of day: without one there is nothing to repeat.
-        platform::ShowMessage(this, QStringLiteral("Please tick \" Start time:\" to repeat a recording."),
+        platform::ShowMessage(this, tr("Please tick \" Start time:\" to repeat a recording."),
                               QApplication::applicationName());
         return;
     }

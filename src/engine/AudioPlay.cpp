@@ -11,7 +11,7 @@ int CAudioPlayRec::Play(const QString& path)
     m_bPause = 0;
     m_bInput = 0;
     if (m_nStatus != STATUS_READY) {
-        ShowFailure(QStringLiteral("Class status error"));
+        ShowFailure(tr("Class status error"));
         return 0;
     }
     // Playback pauses monitoring; the owner takes it up again when the playback has closed.
@@ -24,7 +24,7 @@ int CAudioPlayRec::Play(const QString& path)
         m_hWaveOut.reset();
         // The source stays closed too, or the next Play would find it open.
         m_pSource.reset();
-        ReportError(QStringLiteral("waveOutOpen() failed"), rc);
+        ReportError(tr("waveOutOpen() failed"), rc);
         return 0;
     }
     StartLive(true);
@@ -32,7 +32,7 @@ int CAudioPlayRec::Play(const QString& path)
         const std::uint32_t got = ReadPlayback(m_pBuffers[static_cast<std::size_t>(i)].data());
         if (got == 0 && i == 0) {
             EndFailedPlay();
-            ShowFailure(QStringLiteral("Read sound data from file failed"));
+            ShowFailure(tr("Read sound data from file failed"));
             return 0;
         }
         if (!WriteOutputBuffer(i, got)) {
@@ -89,12 +89,12 @@ int CAudioPlayRec::WriteOutputBuffer(int i, std::uint32_t count)
     header.dwUser = static_cast<std::uintptr_t>(i);
     MMRESULT rc = m_hWaveOut->Prepare(&header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveOutPrepareHeader() failed"), rc);
+        ReportError(tr("waveOutPrepareHeader() failed"), rc);
         return 0;
     }
     rc = m_hWaveOut->AddBuffer(&header);
     if (rc != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveOutWrite() failed"), rc);
+        ReportError(tr("waveOutWrite() failed"), rc);
     ++m_nQueued;
     // The display shows the buffer just queued, ahead of what is heard.
     SplitChannels(m_wfx.wBitsPerSample, header.lpData, static_cast<std::int32_t>(count));
@@ -105,7 +105,7 @@ void CAudioPlayRec::OnOutputBufferDone(WAVEHDR* header)
 {
     const MMRESULT rc = m_hWaveOut->Unprepare(header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveOutUnprepareHeader() failed"), rc);
+        ReportError(tr("waveOutUnprepareHeader() failed"), rc);
         return;
     }
     --m_nQueued;
@@ -138,7 +138,7 @@ void CAudioPlayRec::ClosePlay()
     m_hWaveOut.reset();
     m_nQueued = 0;
     if (rc != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveOutClose() failed"), rc);
+        ReportError(tr("waveOutClose() failed"), rc);
     m_pSource.reset();
     m_nStatus = STATUS_READY;
 }

@@ -40,7 +40,7 @@ int CAudioPlayRec::Create(std::uint32_t deviceId, QWidget* parent, const QRect* 
     // Playback goes to the default output here, so only the capture count limits the choice.
     if (m_nDeviceID != WAVE_MAPPER &&
         m_nDeviceID > platform::CurrentAudioBackend().DeviceCount(platform::Direction::Capture)) {
-        ShowFailure(QStringLiteral("Error audio device"));
+        ShowFailure(tr("Error audio device"));
         return 0;
     }
     m_nBufferSize = 4096;
@@ -119,12 +119,12 @@ void CAudioPlayRec::Stop()
         // buffer back: the file ends where Stop was pressed. The timer bounds the wait.
         const MMRESULT rc = m_hWaveIn ? m_hWaveIn->Finish() : MMSYSERR_INVALHANDLE;
         if (rc != MMSYSERR_NOERROR)
-            ReportError(QStringLiteral("waveInReset() failed"), rc);
+            ReportError(tr("waveInReset() failed"), rc);
         m_timerCloseRecord.start(1000, this);
     } else if (m_nStatus == STATUS_PLAYING) {
         const MMRESULT rc = m_hWaveOut ? m_hWaveOut->Reset() : MMSYSERR_INVALHANDLE;
         if (rc != MMSYSERR_NOERROR)
-            ReportError(QStringLiteral("waveOutReset() failed"), rc);
+            ReportError(tr("waveOutReset() failed"), rc);
         m_timerClosePlay.start(1000, this);
     } else {
         return;
@@ -227,7 +227,7 @@ void CAudioPlayRec::PreTranslateMessage(const WaveEvent& ev)
         break;
     case MM_WOM_ERROR:
         if (fromPlayback) {
-            ReportError(QStringLiteral("Playback device failed"), ev.Error());
+            ReportError(tr("Playback device failed"), ev.Error());
             Stop();
         }
         return;

@@ -24,7 +24,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     if (bits > 16)
         bits = 16;
     if (m_nStatus != STATUS_READY) {
-        ShowFailure(QStringLiteral("Class status error"));
+        ShowFailure(tr("Class status error"));
         return 0;
     }
     // The recording takes the device over from monitoring.
@@ -69,7 +69,7 @@ MMRESULT CAudioPlayRec::OpenCapture(QString* failedCall)
         m_hWaveIn.reset();
         m_nQueued = 0;
         FreeBuffers();
-        *failedCall = QStringLiteral("waveInStart() failed");
+        *failedCall = tr("waveInStart() failed");
     }
     return rc;
 }
@@ -82,12 +82,12 @@ int CAudioPlayRec::QueueInputBuffer(int i)
     header.dwBufferLength = static_cast<std::uint32_t>(m_nBufferSize);
     MMRESULT rc = m_hWaveIn->Prepare(&header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("AddInputBufferToQueue Failed"), rc);
+        ReportError(tr("AddInputBufferToQueue Failed"), rc);
         return 0;
     }
     rc = m_hWaveIn->AddBuffer(&header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInAddBuffer() failed"), rc);
+        ReportError(tr("waveInAddBuffer() failed"), rc);
         return 0;
     }
     ++m_nQueued;
@@ -127,7 +127,7 @@ void CAudioPlayRec::OnInputBufferDone(WAVEHDR* header)
 {
     const MMRESULT rc = m_hWaveIn->Unprepare(header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInUnprepareHeader() failed"), rc);
+        ReportError(tr("waveInUnprepareHeader() failed"), rc);
         return;
     }
     if (m_bMonitoring) {
@@ -176,12 +176,12 @@ bool CAudioPlayRec::GiveBackInput(WAVEHDR* header)
 {
     MMRESULT rc = m_hWaveIn->Prepare(header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInPrepareHeader() failed"), rc);
+        ReportError(tr("waveInPrepareHeader() failed"), rc);
         return false;
     }
     rc = m_hWaveIn->AddBuffer(header);
     if (rc != MMSYSERR_NOERROR) {
-        ReportError(QStringLiteral("waveInAddBuffer() failed"), rc);
+        ReportError(tr("waveInAddBuffer() failed"), rc);
         return false;
     }
     return true;
@@ -237,9 +237,9 @@ void CAudioPlayRec::CloseRecord()
     // Told only now that every file is finished.
     ShowFailures(failures);
     if (reset != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveInReset() failed"), reset);
+        ReportError(tr("waveInReset() failed"), reset);
     if (closed != MMSYSERR_NOERROR)
-        ReportError(QStringLiteral("waveInClose() failed"), closed);
+        ReportError(tr("waveInClose() failed"), closed);
 }
 
 // Ends the recording at once, without waiting for the sound up to this moment: the device
@@ -264,5 +264,5 @@ void CAudioPlayRec::OnDeviceFailed(MMRESULT code)
         return;
     }
     EndCaptureNow();
-    ReportError(QStringLiteral("Recording device failed"), code);
+    ReportError(tr("Recording device failed"), code);
 }

@@ -15,7 +15,7 @@ constexpr int IDOK = 1;
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Tessavox"));
+    setWindowTitle(tr("About Tessavox"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* icon = new QLabel;

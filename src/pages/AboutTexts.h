@@ -3,12 +3,13 @@
 
 #include "ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
 inline QString VersionText()
 {
-    return QStringLiteral("Version: ") + QLatin1String(TESSAVOX_VERSION);
+    return QCoreApplication::translate("AboutTexts", "Version: %1").arg(QLatin1String(TESSAVOX_VERSION));
 }
 
 inline QUrl WebsiteUrl()

@@ -54,7 +54,7 @@ bool CDialogRecord::OnInitDialog()
     const int selected = m_comboDevice->currentIndex();
     if (!m_engine.Create(selected < 0 ? WAVE_MAPPER : static_cast<std::uint32_t>(selected), mainWindow,
                          m_pPlaceholder ? &display : nullptr, &CDialogRecord::OnEngineNotify, this))
-        platform::ShowMessage(this, QStringLiteral("Initialize callback device failed"),
+        platform::ShowMessage(this, tr("Initialize callback device failed"),
                               QApplication::applicationName());
     if (m_pPlaceholder)
         m_engine.raise();

@@ -9,6 +9,7 @@
 #include "platform/FileDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimeEdit>
 
@@ -24,7 +25,7 @@ void CDialogRecord::OnBrowse()
     if (!format)
         return;
     request.defaultSuffix = QLatin1String(format->extensions[0]);
-    request.filter = QLatin1String(format->saveFilter);
+    request.filter = QCoreApplication::translate("FileFilter", format->saveFilter);
     const QString path = platform::RunFileDialog(this, request);
     if (path.isEmpty())
         return;
@@ -135,7 +136,7 @@ QString ChooseFileToPlay(const QString& initialPath, const QString& filter)
     if (!initialPath.isEmpty() && QFileInfo(initialPath).isFile())
         return initialPath;
     platform::FileDialogRequest request;
-    request.title = QStringLiteral("Open file to play");
+    request.title = QCoreApplication::translate("CDialogRecord", "Open file to play");
     request.defaultSuffix = QStringLiteral(".wav");
     request.filter = filter;
     return platform::RunFileDialog(GetMainWindow(), request);

@@ -2,6 +2,7 @@
 
 #include "ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,14 +47,14 @@ QString SetAutostart(bool on)
     const QString path = AutostartPath();
     if (!on) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return QStringLiteral("Cannot remove %1: %2").arg(path, QFile(path).errorString());
+            return QCoreApplication::translate("AutostartEntry", "Cannot remove %1: %2").arg(path, QFile(path).errorString());
         return {};
     }
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return QStringLiteral("Cannot create the folder %1").arg(QFileInfo(path).path());
+        return QCoreApplication::translate("AutostartEntry", "Cannot create the folder %1").arg(QFileInfo(path).path());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(AutostartEntry()) < 0 || !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("AutostartEntry", "Cannot write %1: %2").arg(path, file.errorString());
     return {};
 }
 

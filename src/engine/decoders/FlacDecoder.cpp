@@ -2,6 +2,8 @@
 
 #include "engine/decoders/FlacDecoder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,23 +17,23 @@ bool FlacDecoder::OpenFile(const std::string& path)
 {
     m_pDecoder = FLAC__stream_decoder_new();
     if (!m_pDecoder) {
-        m_strError = QStringLiteral("out of memory");
+        m_strError = QCoreApplication::translate("Decoder", "out of memory");
         return false;
     }
     const FLAC__StreamDecoderInitStatus init =
         FLAC__stream_decoder_init_file(m_pDecoder, path.c_str(), &OnWrite, &OnMetadata, &OnError, this);
     if (init != FLAC__STREAM_DECODER_INIT_STATUS_OK) {
         m_strError = init == FLAC__STREAM_DECODER_INIT_STATUS_ERROR_OPENING_FILE
-                         ? QStringLiteral("the file cannot be opened")
+                         ? QCoreApplication::translate("Decoder", "the file cannot be opened")
                          : QString::fromLatin1(FLAC__StreamDecoderInitStatusString[init]);
         return false;
     }
     if (!FLAC__stream_decoder_process_until_end_of_metadata(m_pDecoder) || m_nRate == 0) {
-        m_strError = QStringLiteral("not a FLAC stream");
+        m_strError = QCoreApplication::translate("Decoder", "not a FLAC stream");
         return false;
     }
     if (m_nChannels > 2) {
-        m_strError = QStringLiteral("%1 channels; only mono and stereo are played").arg(m_nChannels);
+        m_strError = QCoreApplication::translate("Decoder", "%1 channels; only mono and stereo are played").arg(m_nChannels);
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 
 #include "engine/decoders/Mp3Decoder.h"
 
+#include <QCoreApplication>
+
 Mp3Decoder::~Mp3Decoder()
 {
     if (m_pHandle) {
@@ -36,7 +38,7 @@ bool Mp3Decoder::OpenFile(const std::string& path)
     int channels = 0;
     int encoding = 0;
     if (mpg123_getformat(m_pHandle, &rate, &channels, &encoding) != MPG123_OK) {
-        m_strError = QStringLiteral("no MPEG audio frames found");
+        m_strError = QCoreApplication::translate("Decoder", "no MPEG audio frames found");
         return false;
     }
     m_nRate = static_cast<std::uint32_t>(rate);

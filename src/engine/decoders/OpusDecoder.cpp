@@ -2,6 +2,8 @@
 
 #include "engine/decoders/OpusDecoder.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -10,20 +12,20 @@ QString OpusFileError(int code)
 {
     switch (code) {
     case OP_EREAD:
-        return QStringLiteral("the file cannot be read");
+        return QCoreApplication::translate("Decoder", "the file cannot be read");
     case OP_ENOTFORMAT:
-        return QStringLiteral("not an Ogg Opus stream");
+        return QCoreApplication::translate("Decoder", "not an Ogg Opus stream");
     case OP_EVERSION:
-        return QStringLiteral("an Ogg Opus version that is not known");
+        return QCoreApplication::translate("Decoder", "an Ogg Opus version that is not known");
     case OP_EBADHEADER:
-        return QStringLiteral("its Opus header is damaged");
+        return QCoreApplication::translate("Decoder", "its Opus header is damaged");
     case OP_EBADLINK:
     case OP_EBADTIMESTAMP:
-        return QStringLiteral("its stream is damaged");
+        return QCoreApplication::translate("Decoder", "its stream is damaged");
     case OP_EFAULT:
-        return QStringLiteral("out of memory");
+        return QCoreApplication::translate("Decoder", "out of memory");
     default:
-        return QStringLiteral("it cannot be decoded (error %1)").arg(code);
+        return QCoreApplication::translate("Decoder", "it cannot be decoded (error %1)").arg(code);
     }
 }
 

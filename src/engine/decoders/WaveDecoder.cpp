@@ -4,6 +4,7 @@
 
 #include "engine/formats/WaveHeader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 bool WaveDecoder::Fail(const QString& text)
@@ -19,18 +20,18 @@ bool WaveDecoder::OpenWaveForRead(const QString& path)
         return false;
     m_hFile = std::make_unique<RiffReader>();
     if (!m_hFile->Open(QFile::encodeName(path).toStdString()))
-        return Fail(QStringLiteral("Open wave file failed"));
+        return Fail(QCoreApplication::translate("Decoder", "Open wave file failed"));
     switch (ReadWaveHeader(*m_hFile, m_ckRiff, m_ckData, m_wfx)) {
     case WaveReadError::None:
         break;
     case WaveReadError::NoRiffWave:
-        return Fail(QStringLiteral("Error descending into file"));
+        return Fail(QCoreApplication::translate("Decoder", "Error descending into file"));
     case WaveReadError::NoFormat:
-        return Fail(QStringLiteral("Error descending in wave file"));
+        return Fail(QCoreApplication::translate("Decoder", "Error descending in wave file"));
     case WaveReadError::AscendFormat:
-        return Fail(QStringLiteral("Error ascending in File"));
+        return Fail(QCoreApplication::translate("Decoder", "Error ascending in File"));
     case WaveReadError::NoData:
-        return Fail(QStringLiteral("error reading data chunk"));
+        return Fail(QCoreApplication::translate("Decoder", "error reading data chunk"));
     }
     // Only the "data" chunk is sound: a chunk after it (tags other tools write) would play
     // as noise. A size of 0 is a writer that never came back to it (the sound runs to the

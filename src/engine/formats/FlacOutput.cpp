@@ -6,6 +6,7 @@
 
 #include <FLAC/metadata.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 FlacOutput::~FlacOutput()
@@ -23,7 +24,7 @@ bool FlacOutput::Open(const QString& path, const OutputSpec& spec)
     m_pEncoder = FLAC__stream_encoder_new();
     m_pTags = FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT);
     if (!m_pEncoder || !m_pTags) {
-        m_strError = QStringLiteral("out of memory");
+        m_strError = QCoreApplication::translate("Output", "out of memory");
         m_strFailure = CannotCreate(path, m_strError);
         Release();
         return false;
@@ -65,7 +66,7 @@ IOutputFile::Written FlacOutput::Write(const char* data, std::uint32_t bytes)
     const FLAC__int32* samples = CapturedSamples(data, count, m_spec.bits, 1, m_samples);
     if (FLAC__stream_encoder_process_interleaved(m_pEncoder, samples, count / m_spec.channels) != 0)
         return Written::Ok;
-    m_strFailure = QStringLiteral("Write file failed");
+    m_strFailure = QCoreApplication::translate("Output", "Write file failed");
     return Written::Failed;
 }
 
@@ -78,7 +79,7 @@ bool FlacOutput::Finish()
     const bool closed = m_file.Close();
     Release();
     if (!finished || !closed)
-        m_strFailure = QStringLiteral("Write file failed");
+        m_strFailure = QCoreApplication::translate("Output", "Write file failed");
     return finished && closed;
 }
 

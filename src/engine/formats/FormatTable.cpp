@@ -11,6 +11,7 @@
 #include "engine/formats/OpusOutput.h"
 #include "engine/formats/WaveOutput.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -54,16 +55,22 @@ std::uint64_t OpusBytes(std::uint32_t, std::uint16_t, std::uint16_t channels)
     return std::uint64_t{OpusOutput::BITRATE_PER_CHANNEL} * channels / 8 * OPUS_PERCENT_OF_BITRATE / 100;
 }
 
+// The filters are translated as wholes: a translation changes the text before each
+// pattern, never the patterns.
 const FormatRow FORMATS[] = {
-    {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, "mp3 files(*.mp3)|*.mp3||", "MP3 files(*.mp3)|*.mp3", 1,
-     1u << 16, 8000, 48000, &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>, &Mp3Bytes},
-    {FileType::Wave, "wave", "wav", {"wav", "wave"}, "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||",
-     "Wave files(*.wav)|*.wav", 0, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<WaveOutput, IOutputFile>,
-     &Make<WaveDecoder, ISoundDecoder>, &WaveBytes},
-    {FileType::Flac, "flac", "flac", {"flac", nullptr}, "flac files(*.flac)|*.flac||", "FLAC files(*.flac)|*.flac", 2,
-     EIGHT_AND_SIXTEEN, 8000, 48000, &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>, &FlacBytes},
-    {FileType::Opus, "opus", "opus", {"opus", nullptr}, "opus files(*.opus)|*.opus||", "Opus files(*.opus)|*.opus",
-     3, EIGHT_AND_SIXTEEN, 8000, 48000, &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>, &OpusBytes},
+    {FileType::Mp3, "mp3", "mp3", {"mp3", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "mp3 files(*.mp3)|*.mp3||"),
+     QT_TRANSLATE_NOOP("FileFilter", "MP3 files(*.mp3)|*.mp3"), 1, 1u << 16, 8000, 48000,
+     &Make<Mp3Output, IOutputFile>, &Make<Mp3Decoder, ISoundDecoder>, &Mp3Bytes},
+    {FileType::Wave, "wave", "wav", {"wav", "wave"},
+     QT_TRANSLATE_NOOP("FileFilter", "wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||"),
+     QT_TRANSLATE_NOOP("FileFilter", "Wave files(*.wav)|*.wav"), 0, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<WaveOutput, IOutputFile>, &Make<WaveDecoder, ISoundDecoder>, &WaveBytes},
+    {FileType::Flac, "flac", "flac", {"flac", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "flac files(*.flac)|*.flac||"),
+     QT_TRANSLATE_NOOP("FileFilter", "FLAC files(*.flac)|*.flac"), 2, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<FlacOutput, IOutputFile>, &Make<FlacDecoder, ISoundDecoder>, &FlacBytes},
+    {FileType::Opus, "opus", "opus", {"opus", nullptr}, QT_TRANSLATE_NOOP("FileFilter", "opus files(*.opus)|*.opus||"),
+     QT_TRANSLATE_NOOP("FileFilter", "Opus files(*.opus)|*.opus"), 3, EIGHT_AND_SIXTEEN, 8000, 48000,
+     &Make<OpusOutput, IOutputFile>, &Make<OpusDecoder, ISoundDecoder>, &OpusBytes},
 };
 
 } // namespace
@@ -71,9 +78,9 @@ const FormatRow FORMATS[] = {
 QString FormatRow::Refusal(std::uint16_t bits, std::uint32_t rate) const
 {
     if (bits >= 32 || !(bitsMask & (1u << bits)))
-        return QStringLiteral("Cannot record %1 bits %2").arg(bits).arg(QLatin1String(entry));
+        return QCoreApplication::translate("Output", "Cannot record %1 bits %2").arg(bits).arg(QLatin1String(entry));
     if (rate < lowestRate || rate > highestRate)
-        return QStringLiteral("Cannot record %1 Hz %2").arg(rate).arg(QLatin1String(entry));
+        return QCoreApplication::translate("Output", "Cannot record %1 Hz %2").arg(rate).arg(QLatin1String(entry));
     return {};
 }
 
@@ -127,8 +134,9 @@ QString PlayFilter()
     QStringList each;
     for (const FormatRow* row : rows) {
         patterns << QStringLiteral("*.") + QLatin1String(row->extensions[0]);
-        each << QLatin1String(row->playFilter);
+        each << QCoreApplication::translate("FileFilter", row->playFilter);
     }
-    return QStringLiteral("Sound files (%1)|%2|").arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
+    return QCoreApplication::translate("FileFilter", "Sound files (%1)").arg(patterns.join(QLatin1Char(' '))) +
+           QLatin1Char('|') + patterns.join(QLatin1Char(';')) + QLatin1Char('|') +
            each.join(QLatin1Char('|')) + QStringLiteral("||");
 }

@@ -24,7 +24,8 @@ struct FormatRow {
     const char* kind;
     // Lower case, the first one the save dialog adds; at most two.
     const char* extensions[2];
-    // The save dialog's filter ("text|pattern|...||").
+    // The save dialog's filter ("text|pattern|...||"), in English: the catalogues translate it
+    // in the "FileFilter" context.
     const char* saveFilter;
     // This format alone in Play's filter, and where it stands there.
     const char* playFilter;

@@ -2,6 +2,8 @@
 
 #include "engine/formats/Mp3EncoderLibrary.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -20,7 +22,7 @@ std::shared_ptr<const Mp3EncoderLibrary> Mp3EncoderLibrary::LoadEncoder(QString*
         return held;
     auto library = platform::DynamicLibrary::Load(QStringLiteral("liblame_enc.so"));
     if (!library) {
-        *failure = QStringLiteral("Error loading lame_enc.DLL");
+        *failure = QCoreApplication::translate("Output", "Error loading lame_enc.DLL");
         return nullptr;
     }
     auto encoder = std::make_shared<Mp3EncoderLibrary>();
@@ -33,7 +35,7 @@ std::shared_ptr<const Mp3EncoderLibrary> Mp3EncoderLibrary::LoadEncoder(QString*
     encoder->beWriteInfoTag = reinterpret_cast<BEWRITEINFOTAG>(library->Resolve("beWriteInfoTag"));
     if (!encoder->beInitStream || !encoder->beEncodeChunk || !encoder->beDeinitStream || !encoder->beCloseStream ||
         !encoder->beVersion || !encoder->beWriteVBRHeader) {
-        *failure = QStringLiteral("Unable to get LAME interfaces");
+        *failure = QCoreApplication::translate("Output", "Unable to get LAME interfaces");
         return nullptr;
     }
     BE_VERSION version;

@@ -4,6 +4,7 @@
 
 #include "platform/FileSizeSignal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -70,7 +71,7 @@ bool Mp3Output::OpenMp3Stream(const QString& path, const OutputSpec& spec)
     const BE_ERR rc = m_pEncoder->beInitStream(&config, &chunkSamples, &outputBytes, &stream);
     m_nPcmBufferSize = static_cast<std::uint32_t>(std::min<std::uint64_t>(spec.ringBytes, UINT32_MAX));
     if (rc != BE_ERR_SUCCESSFUL)
-        return Fail(QStringLiteral("Error opening encoding stream (%1)").arg(rc));
+        return Fail(QCoreApplication::translate("Output", "Error opening encoding stream (%1)").arg(rc));
     m_dwChunkSamples = chunkSamples;
     m_hMp3Stream = stream;
     m_nPcmFill = 0;
@@ -96,7 +97,7 @@ bool Mp3Output::OpenMp3Stream(const QString& path, const OutputSpec& spec)
         // The file stays, empty; the stream is not half open.
         m_pEncoder->beCloseStream(stream);
         EndMp3Stream();
-        return Fail(QStringLiteral("Out of memory"));
+        return Fail(QCoreApplication::translate("Output", "Out of memory"));
     }
     return true;
 }
@@ -146,11 +147,11 @@ bool Mp3Output::EncodeMp3Chunk(const char* pcm, std::uint32_t bytes)
                                                 m_pMp3Buffer.data(), &produced);
     if (rc != BE_ERR_SUCCESSFUL) {
         m_pEncoder->beCloseStream(m_hMp3Stream);
-        return Fail(QStringLiteral("m_ForMp3_Proc_hEncodeChunk() failed (%1)").arg(rc));
+        return Fail(QCoreApplication::translate("Output", "m_ForMp3_Proc_hEncodeChunk() failed (%1)").arg(rc));
     }
     if (std::fwrite(m_pMp3Buffer.data(), 1, produced, m_fpMp3) != produced) {
         m_pEncoder->beCloseStream(m_hMp3Stream);
-        return Fail(QStringLiteral("Output file write error"));
+        return Fail(QCoreApplication::translate("Output", "Output file write error"));
     }
     return true;
 }
@@ -184,17 +185,17 @@ bool Mp3Output::CloseMp3Stream()
     if (rc != BE_ERR_SUCCESSFUL) {
         m_pEncoder->beCloseStream(m_hMp3Stream);
         EndMp3Stream();
-        return Fail(QStringLiteral("beExitStream failed (%1)").arg(rc));
+        return Fail(QCoreApplication::translate("Output", "beExitStream failed (%1)").arg(rc));
     }
     if (produced != 0 && std::fwrite(m_pMp3Buffer.data(), 1, produced, m_fpMp3) != produced) {
         m_pEncoder->beCloseStream(m_hMp3Stream);
         EndMp3Stream();
-        return Fail(QStringLiteral("Output file write error"));
+        return Fail(QCoreApplication::translate("Output", "Output file write error"));
     }
     m_pEncoder->beCloseStream(m_hMp3Stream);
     // The file lacks its last frames: a tag would count frames that are not there.
     if (!EndMp3Stream())
-        return Fail(QStringLiteral("Output file write error"));
+        return Fail(QCoreApplication::translate("Output", "Output file write error"));
     const QByteArray narrow = QFile::encodeName(m_strMp3Path);
     if (m_pEncoder->beWriteInfoTag)
         m_pEncoder->beWriteInfoTag(m_hMp3Stream, narrow.constData());

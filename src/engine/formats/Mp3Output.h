@@ -6,6 +6,8 @@
 #include "engine/formats/Mp3EncoderLibrary.h"
 #include "engine/formats/OutputFormat.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -28,7 +30,7 @@ public:
     void Settle() override;
     QString CannotCreate(const QString& path, const QString&) const override
     {
-        return QStringLiteral("Error creating file %1").arg(path);
+        return QCoreApplication::translate("Output", "Error creating file %1").arg(path);
     }
     QString Failure() const override { return m_strFailure; }
     const OutputSpec& Spec() const override { return m_spec; }

@@ -4,6 +4,7 @@
 
 #include "engine/formats/CapturedSamples.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 OpusOutput::~OpusOutput()
@@ -29,7 +30,7 @@ bool OpusOutput::Begin(const std::string& path)
 {
     m_pTags = ope_comments_create();
     if (!m_pTags) {
-        m_strError = QStringLiteral("out of memory");
+        m_strError = QCoreApplication::translate("Output", "out of memory");
         return false;
     }
     for (const std::string& tag : OutputTags(m_spec))
@@ -71,7 +72,7 @@ IOutputFile::Written OpusOutput::Write(const char* data, std::uint32_t bytes)
     const opus_int16* samples = CapturedSamples(data, count, m_spec.bits, 256, m_samples);
     if (!Failed(ope_encoder_write(m_pEncoder, samples, static_cast<int>(count / m_spec.channels))))
         return Written::Ok;
-    m_strFailure = QStringLiteral("Write file failed");
+    m_strFailure = QCoreApplication::translate("Output", "Write file failed");
     return Written::Failed;
 }
 
@@ -85,7 +86,7 @@ bool OpusOutput::Finish()
     Release();
     const bool ok = drained && closed && m_strError.isEmpty();
     if (!ok)
-        m_strFailure = QStringLiteral("Write file failed");
+        m_strFailure = QCoreApplication::translate("Output", "Write file failed");
     return ok;
 }
 

@@ -4,6 +4,8 @@
 
 #include "ProductInfo.h"
 
+#include <QCoreApplication>
+
 std::vector<std::string> OutputTags(const OutputSpec& spec)
 {
     return {"TITLE=" + spec.title.toStdString(), "DATE=" + spec.date.toStdString(),
@@ -12,5 +14,5 @@ std::vector<std::string> OutputTags(const OutputSpec& spec)
 
 QString CannotCreateFile(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot create %1: %2").arg(path, reason);
+    return QCoreApplication::translate("Output", "Cannot create %1: %2").arg(path, reason);
 }

@@ -4,6 +4,7 @@
 
 #include "engine/formats/WaveHeader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -54,7 +55,7 @@ bool WaveOutput::Finish()
     const bool finished = FinishWaveFile(*m_hFile);
     m_hFile.reset();
     if (!finished)
-        m_strFailure = QStringLiteral("Write file failed");
+        m_strFailure = QCoreApplication::translate("Output", "Write file failed");
     return finished;
 }
 

@@ -7,6 +7,8 @@
 #include "engine/formats/RiffChunk.h"
 #include "engine/formats/RiffWriter.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 // The RIFF size fields are 32-bit: a file may not grow past this many bytes.
@@ -23,7 +25,7 @@ public:
     void Settle() override;
     QString CannotCreate(const QString&, const QString&) const override
     {
-        return QStringLiteral("Open wave file failed");
+        return QCoreApplication::translate("Output", "Open wave file failed");
     }
     QString Failure() const override { return m_strFailure; }
     const OutputSpec& Spec() const override { return m_spec; }

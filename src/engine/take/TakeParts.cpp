@@ -5,6 +5,7 @@
 
 #include "engine/take/TakeNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -66,7 +67,7 @@ bool Take::WriteBlock(const char* const block[2], std::uint32_t length)
             m_notices << slot.output->Failure();
             break;
         case IOutputFile::Written::Failed:
-            Hold(QStringLiteral("Write file failed"));
+            Hold(QCoreApplication::translate("Output", "Write file failed"));
             return false;
         }
     }

@@ -7,6 +7,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QPen>
@@ -113,5 +114,5 @@ private:
     int m_nWalkWidth = -1;
     // The band names, laid out once rather than on every repaint.
     QFont m_fontLabel;
-    QStaticText m_stLabel[2] = {QStaticText(QStringLiteral("Left")), QStaticText(QStringLiteral("Right"))};
+    QStaticText m_stLabel[2] = {QStaticText(QCoreApplication::translate("TracePicture", "Left")), QStaticText(QCoreApplication::translate("TracePicture", "Right"))};
 };

@@ -3,6 +3,8 @@
 #include "platform/audio/pulse/PulseBackend.h"
 #include "platform/audio/virtual/VirtualBackend.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -72,20 +74,20 @@ bool IsSupportedFormat(const WAVEFORMATEX& f)
 QString CommonErrorText(MMRESULT code)
 {
     switch (code) {
-    case MMSYSERR_NOERROR: return QStringLiteral("The command completed successfully.");
-    case MMSYSERR_ERROR: return QStringLiteral("Unspecified error.");
-    case MMSYSERR_BADDEVICEID: return QStringLiteral("The device number is out of range.");
-    case MMSYSERR_NOTENABLED: return QStringLiteral("The device is not enabled.");
-    case MMSYSERR_ALLOCATED: return QStringLiteral("The device is already in use.");
-    case MMSYSERR_INVALHANDLE: return QStringLiteral("The device handle is not valid.");
-    case MMSYSERR_NODRIVER: return QStringLiteral("No sound server or driver is available.");
-    case MMSYSERR_NOMEM: return QStringLiteral("Not enough memory.");
-    case MMSYSERR_NOTSUPPORTED: return QStringLiteral("The device does not support this operation.");
-    case MMSYSERR_INVALPARAM: return QStringLiteral("An argument is not valid.");
-    case WAVERR_BADFORMAT: return QStringLiteral("The device cannot use this sound format.");
-    case WAVERR_STILLPLAYING: return QStringLiteral("Buffers are still queued on the device.");
-    case WAVERR_UNPREPARED: return QStringLiteral("The buffer is not prepared.");
-    default: return QStringLiteral("Unknown error %1.").arg(code);
+    case MMSYSERR_NOERROR: return QCoreApplication::translate("AudioBackend", "The command completed successfully.");
+    case MMSYSERR_ERROR: return QCoreApplication::translate("AudioBackend", "Unspecified error.");
+    case MMSYSERR_BADDEVICEID: return QCoreApplication::translate("AudioBackend", "The device number is out of range.");
+    case MMSYSERR_NOTENABLED: return QCoreApplication::translate("AudioBackend", "The device is not enabled.");
+    case MMSYSERR_ALLOCATED: return QCoreApplication::translate("AudioBackend", "The device is already in use.");
+    case MMSYSERR_INVALHANDLE: return QCoreApplication::translate("AudioBackend", "The device handle is not valid.");
+    case MMSYSERR_NODRIVER: return QCoreApplication::translate("AudioBackend", "No sound server or driver is available.");
+    case MMSYSERR_NOMEM: return QCoreApplication::translate("AudioBackend", "Not enough memory.");
+    case MMSYSERR_NOTSUPPORTED: return QCoreApplication::translate("AudioBackend", "The device does not support this operation.");
+    case MMSYSERR_INVALPARAM: return QCoreApplication::translate("AudioBackend", "An argument is not valid.");
+    case WAVERR_BADFORMAT: return QCoreApplication::translate("AudioBackend", "The device cannot use this sound format.");
+    case WAVERR_STILLPLAYING: return QCoreApplication::translate("AudioBackend", "Buffers are still queued on the device.");
+    case WAVERR_UNPREPARED: return QCoreApplication::translate("AudioBackend", "The buffer is not prepared.");
+    default: return QCoreApplication::translate("AudioBackend", "Unknown error %1.").arg(code);
     }
 }
 

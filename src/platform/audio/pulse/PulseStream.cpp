@@ -1,5 +1,7 @@
 #include "platform/audio/pulse/PulseStream.h"
 
+#include <QCoreApplication>
+
 #include <pulse/error.h>
 
 #include <algorithm>
@@ -58,8 +60,11 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
 {
     const pa_sample_spec spec{m_format.wBitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
                               m_format.nSamplesPerSec, static_cast<std::uint8_t>(m_format.nChannels)};
-    m_pStream =
-        pa_stream_new(context, m_dir == Direction::Capture ? "Recording" : "Playback", &spec, nullptr);
+    // The desktop's sound settings list the stream by this name, beside the program's.
+    const QByteArray name = (m_dir == Direction::Capture ? QCoreApplication::translate("PulseStream", "Recording")
+                                                         : QCoreApplication::translate("PulseStream", "Playback"))
+                                .toUtf8();
+    m_pStream = pa_stream_new(context, name.constData(), &spec, nullptr);
     if (!m_pStream)
         return ServerError(pa_context_errno(context));
     pa_stream_set_state_callback(
