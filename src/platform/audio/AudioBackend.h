@@ -52,6 +52,12 @@
 // MM_WIM_ERROR / MM_WOM_ERROR with the code; its buffers stay queued until Reset. A stream
 // opened on a numbered device fails when that device goes away; it never moves to another.
 //
+// Breaks. Sound a capture stream could not keep (the server overran: no buffer was there
+// for it and the server had no room left, or the server itself left a gap) is a break in the
+// sound. The stream posts one MM_WIM_BREAK for each stretch lost, between the buffer that
+// holds the sound before it and the one the sound resumes in; sound never lost posts none.
+// What a backend cannot see lost (a server that drops sound without a word) it cannot tell.
+//
 // Devices come and go. Device numbers are positions in the backend's list at the moment of
 // the call, so the same number may name another device after a change; a caller keeps a
 // choice by the device's id and looks its number up again just before opening it. Between
