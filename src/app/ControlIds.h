@@ -60,3 +60,5 @@ inline constexpr int IDC_CLOCK_LABEL = 1054;
 inline constexpr int IDC_CLOCK = 1055;
 inline constexpr int IDC_REPEAT = 1091;
 inline constexpr int IDC_START_AT_LOGIN = 1092;
+inline constexpr int IDC_WARN_SILENCE = 1110;
+inline constexpr int IDC_SILENT_FOR = 1111;

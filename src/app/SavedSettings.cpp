@@ -54,6 +54,8 @@ constexpr SavedControl SAVED_CONTROLS[] = {
     {"Schedule/EndAtTime", Page::Schedule, IDC_END_AT_TIME},
     {"Schedule/EndDate", Page::Schedule, IDC_END_DATE},
     {"Schedule/EndTime", Page::Schedule, IDC_END_TIME},
+    {"Schedule/WarnSilence", Page::Schedule, IDC_WARN_SILENCE},
+    {"Schedule/SilentFor", Page::Schedule, IDC_SILENT_FOR},
 };
 
 const char* const ARMED_KEY = "Schedule/Armed";
