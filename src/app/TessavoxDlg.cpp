@@ -213,6 +213,7 @@ void CTessavoxDlg::ConnectControls()
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, &m_schedule, &CScheduleRun::OnFailure);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::SoundingChanged, this, &CTessavoxDlg::OnSoundingChanged);
+    connect(&m_pageRecord.m_engine, &CAudioPlayRec::InputSilenceChanged, &m_schedule, &CScheduleRun::OnInputSilence);
     connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, &m_schedule, &CScheduleRun::CheckCountdowns);
     connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
             &CAudioPlayRec::SetScreenLocked);

@@ -128,7 +128,10 @@ private:
     QStringList TakeFiles(const QString& name) override;
     QStringList StartedTakeFiles() const override;
     TakeLength EndedTake() const override;
+    void WatchForSilence(std::int64_t seconds) override;
+    QString InputName() const override;
     void ShowNotice(const QString& text) override;
+    void ShowTakeGoingOn() override;
     void ShowMessageBox(const QString& text) override;
     void NotifyDesktop(const QString& summary, const QString& body,
                        platform::DesktopNotifier::Urgency urgency) override;
@@ -148,4 +151,6 @@ private:
     platform::DesktopNotifier m_notifier;
     // The recording being made skips silence: at its end the status bar says if no sound came.
     bool m_bSkippingSilence = false;
+    // A recording is being made: at its end the status bar says what it recorded.
+    bool m_bTakeGoingOn = false;
 };

@@ -5,6 +5,7 @@
 #include "app/ControlIds.h"
 #include "app/ElapsedDisplay.h"
 #include "app/HelpFile.h"
+#include "app/TakeReport.h"
 #include "app/TessavoxDlg.h"
 #include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
@@ -99,6 +100,7 @@ bool CTessavoxDlg::StartRecording(const QString& name)
     m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
     m_statusBar.SetText(1, m_pageRecord.m_strRecordingPath);
     m_nPartShown = 1;
+    m_bTakeGoingOn = true;
     UpdateSleepInhibitor();
     return true;
 }
@@ -190,8 +192,11 @@ void CTessavoxDlg::OnEngineDeviceClosed()
         return;
     m_timers.Kill(IDT_ELAPSED);
     // A recording that met no sound made no file: the status bar says so, not a box.
+    const bool took = std::exchange(m_bTakeGoingOn, false);
     if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.CurrentTake().RecordedBytes() == 0)
         m_statusBar.SetText(1, tr("No sound came: no file was made"));
+    else if (took)
+        m_statusBar.SetText(1, TakeReport(EndedTake()));
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Waiting for sound") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));
