@@ -25,9 +25,11 @@ QString SizeText(std::uint64_t bytes)
 QString TakeReport(const TakeLength& take)
 {
     // Skipping silence, what counts is how much sound was kept of the time recorded.
-    QString report = take.skippedSilence
-                         ? LengthText(take.secondsWritten) + QCoreApplication::translate("TakeReport", " of sound in ") + LengthText(take.secondsHeard)
-                         : LengthText(take.secondsWritten) + QCoreApplication::translate("TakeReport", " recorded");
+    QString report = LengthText(take.secondsWritten);
+    if (take.skippedSilence)
+        report += QCoreApplication::translate("TakeReport", " of sound in ") + LengthText(take.secondsHeard);
+    else
+        report += QCoreApplication::translate("TakeReport", " recorded");
     report += QStringLiteral(", ") + SizeText(take.bytes);
     if (take.breaks == 1)
         report += QCoreApplication::translate("TakeReport", ", 1 break in the sound");

@@ -142,8 +142,9 @@ TEST_F(ScheduledSilence, TheEndReportCountsTheBreaksInTheSound)
     ASSERT_TRUE(WaitForTold(2));
     EXPECT_EQ(Told(1).summary, "Scheduled recording finished");
     const QString body = Told(1).body;
-    const QRegularExpression report(QRegularExpression::escape(Path("watched.wav")) +
-                                    QStringLiteral("\\n00:00:0(\\d) recorded, \\d+\\.\\d KB, (\\d+) breaks in the sound"));
+    const QRegularExpression report(
+        QRegularExpression::escape(Path("watched.wav")) +
+        QStringLiteral("\\n00:00:0(\\d) recorded, \\d+\\.\\d KB, (\\d+) breaks in the sound"));
     const QRegularExpressionMatch match = report.match(body);
     ASSERT_TRUE(match.hasMatch()) << body.toStdString();
     // Sound was lost: less than the ten seconds recorded were kept.

@@ -7,7 +7,8 @@
 
 std::uint32_t SilenceWatch::QuietLevel()
 {
-    static const auto level = static_cast<std::uint32_t>(std::floor(LiveHistory::FULL_SCALE * std::pow(10.0, -60.0 / 20)));
+    static const auto level =
+        static_cast<std::uint32_t>(std::floor(LiveHistory::FULL_SCALE * std::pow(10.0, -60.0 / 20)));
     return level;
 }
 
