@@ -169,6 +169,8 @@ Arguments ParseArguments(int argc, char** argv)
             args.paced = true;
         else if (arg == "--skip-silence")
             args.skipSilence = true;
+        else if (arg == "--watch-silence")
+            args.watchSilence = true;
         else {
             bool number = false;
             args.numbers.push_back(arg.toInt(&number));
@@ -181,7 +183,7 @@ Arguments ParseArguments(int argc, char** argv)
 bool SoundServerRunning(const Arguments& args)
 {
     if (args.unknown) {
-        std::fprintf(stderr, "arguments: numbers, then --busy, --paced or --skip-silence where the benchmark takes them\n");
+        std::fprintf(stderr, "arguments: numbers, then --busy, --paced, --skip-silence or --watch-silence where the benchmark takes them\n");
         return false;
     }
     if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
@@ -292,6 +294,8 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
         PrintMessages(messages);
         return r;
     }
+    if (run.watchSilence)
+        engine.WatchForSilence(5 * 60);
     watch.startNs = watch.clock.nsecsElapsed();
     RunFor(seconds * 1000);
     engine.Stop();
@@ -307,6 +311,7 @@ Result RecordWithEngine(const QString& path, std::uint32_t rate, int seconds,
     r.recorded = recordedSeconds(path);
     r.finalAfterStop = watch.closedNs >= 0 ? static_cast<double>(watch.closedNs - watch.stopNs) / 1e9 : -1.0;
     const double recording = static_cast<double>(watch.stopNs - watch.startNs) / 1e9;
+    r.breaksCounted = engine.CurrentTake().Breaks();
     r.paintedFrames = watch.paints;
     r.paintEvents = watch.paintEvents;
     r.traceUpdatesPerSecond = watch.paints / recording;

@@ -27,6 +27,8 @@ struct Result {
     double longestTraceGap = 0;
     int paintedFrames = 0;
     int paintEvents = 0;
+    // The engine only: the breaks in the sound its take counted (the server's overruns).
+    std::uint32_t breaksCounted = 0;
 };
 
 // The middle value (the mean of the two middle ones for an even count); 0 for none.
@@ -58,6 +60,7 @@ struct Arguments {
     bool busy = false;  // --busy: both cores kept busy meanwhile
     bool paced = false; // --paced: record from the server's paced source
     bool skipSilence = false; // --skip-silence: the engine also records skipping silence
+    bool watchSilence = false; // --watch-silence: the engine also records watching for silence
     bool unknown = false;
 
     // Number i, or fallback when it was not given; never less than minimum.
@@ -103,6 +106,8 @@ struct EngineRun {
     std::uint32_t channelMode = 1;
     bool skipSilence = false;
     bool shown = true;
+    // Watching the input for a silence of five minutes, as a scheduled take does.
+    bool watchSilence = false;
 };
 
 // Records at rate from the default device into path through the engine, as run says, for

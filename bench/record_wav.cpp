@@ -8,11 +8,13 @@
 // with its target. --busy keeps both cores busy meanwhile.
 //
 //   eval "$(scripts/start-sound-server)"; build/bench/record_wav [seconds [rounds]] [--busy] [--paced] [--skip-silence]
+//       [--watch-silence]
 //
 // --paced records from the server's paced source (scripts/start-sound-server --paced), which
 // captures in real time as a sound card does, instead of the default source.
 // --skip-silence adds to each round a recording by the engine that skips silence, and
-// compares its CPU with the engine's without.
+// compares its CPU with the engine's without. --watch-silence does the same for a recording
+// whose input is watched for silence, as a scheduled take's is.
 
 #include "BenchSupport.h"
 #include "support/ToneBreaks.h"
@@ -128,7 +130,7 @@ int main(int argc, char** argv)
     std::printf("%s server, %s: recording %d s at %u Hz 16-bit stereo, %d round(s)%s; parecord asks for %d ms\n",
                 qPrintable(bench::SoundServerName()), qPrintable(bench::SourceName()), seconds, RATE, rounds,
                 busy ? ", both cores busy" : "", PEER_FRAGMENT_MS);
-    Figures engine, hidden, peer, skipping;
+    Figures engine, hidden, peer, skipping, watching;
     for (int round = 1; round <= rounds; ++round) {
         std::printf("-- round %d\n", round);
         const bench::BusyCores load(busy);
@@ -148,7 +150,8 @@ int main(int argc, char** argv)
                     (e.recorded - e.elapsed) * 1000.0, (h.recorded - h.elapsed) * 1000.0);
         std::printf("engine trace redrawn %.1f times a second, still for at most %.0f ms; final %.0f ms after Stop\n",
                     e.traceUpdatesPerSecond, e.longestTraceGap * 1000.0, e.finalAfterStop * 1000.0);
-        std::printf("breaks in the tone: engine %d, hidden %d, parecord %d\n", engineBreaks, hiddenBreaks, peerBreaks);
+        std::printf("breaks in the tone: engine %d (its take counted %u), hidden %d, parecord %d\n", engineBreaks,
+                    e.breaksCounted, hiddenBreaks, peerBreaks);
         engine.Add(e, engineBreaks);
         hidden.Add(h, hiddenBreaks);
         peer.Add(p, peerBreaks);
@@ -157,6 +160,12 @@ int main(int argc, char** argv)
             const Result k = bench::RecordWithEngine(skipPath, RATE, seconds, &RecordedSeconds, {.skipSilence = true});
             Print("skipping", k);
             skipping.Add(k, ToneBreaksOf(skipPath));
+        }
+        if (args.watchSilence) {
+            const QString watchPath = dir.filePath(QStringLiteral("watching.wav"));
+            const Result w = bench::RecordWithEngine(watchPath, RATE, seconds, &RecordedSeconds, {.watchSilence = true});
+            Print("watching", w);
+            watching.Add(w, ToneBreaksOf(watchPath));
         }
         std::fflush(stdout);
     }
@@ -182,5 +191,8 @@ int main(int argc, char** argv)
     if (args.skipSilence)
         std::printf("skip silence, cpu: engine %.3f s skipping, %.3f s not: ratio %.3f (target at most 1.05)\n",
                     Median(skipping.cpu), Median(engine.cpu), Median(skipping.cpu) / Median(engine.cpu));
+    if (args.watchSilence)
+        std::printf("watch silence, cpu: engine %.3f s watching, %.3f s not: ratio %.3f (target at most 1.05)\n",
+                    Median(watching.cpu), Median(engine.cpu), Median(watching.cpu) / Median(engine.cpu));
     return 0;
 }

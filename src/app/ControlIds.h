@@ -65,3 +65,6 @@ inline constexpr int IDC_START_AT_LOGIN = 1092;
 // Old takes moved to the trash: the box and its days.
 inline constexpr int IDC_KEEP_TAKES = 1110;
 inline constexpr int IDC_KEEP_DAYS = 1111;
+// The silence warning: the box and its minutes.
+inline constexpr int IDC_WARN_SILENCE = 1112;
+inline constexpr int IDC_SILENT_FOR = 1113;

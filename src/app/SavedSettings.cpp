@@ -56,6 +56,8 @@ constexpr SavedControl SAVED_CONTROLS[] = {
     {"Schedule/EndTime", Page::Schedule, IDC_END_TIME},
     {"Schedule/KeepTakes", Page::Schedule, IDC_KEEP_TAKES},
     {"Schedule/KeepDays", Page::Schedule, IDC_KEEP_DAYS},
+    {"Schedule/WarnSilence", Page::Schedule, IDC_WARN_SILENCE},
+    {"Schedule/SilentFor", Page::Schedule, IDC_SILENT_FOR},
 };
 
 const char* const ARMED_KEY = "Schedule/Armed";

@@ -4,9 +4,16 @@
 
 #include "app/TessavoxDlg.h"
 
+#include "app/ControlIds.h"
+#include "engine/take/TakeNames.h"
+#include "platform/ControlId.h"
 #include "platform/ShowMessage.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+
+#include <algorithm>
 
 void CTessavoxDlg::RearmSavedSchedule()
 {
@@ -82,12 +89,37 @@ TakeLength CTessavoxDlg::EndedTake() const
     take.skippedSilence = recorded.SkipSilenceOptions().enabled;
     take.secondsHeard = static_cast<std::int64_t>(rate ? recorded.HeardFrames() / rate : 0);
     take.lastPart = recorded.LastPart();
+    for (const QString& file : recorded.WrittenFiles())
+        take.bytes += static_cast<std::uint64_t>(std::max<qint64>(0, QFileInfo(file).size()));
+    take.breaks = recorded.Breaks();
     return take;
 }
 
 std::optional<std::int64_t> CTessavoxDlg::RoomForTake() const
 {
     return m_pageRecord.RoomLeft();
+}
+
+void CTessavoxDlg::WatchForSilence(std::int64_t seconds)
+{
+    // A take that skips silence expects it: only its sound is kept.
+    m_pageRecord.m_engine.WatchForSilence(m_bSkippingSilence ? 0 : seconds);
+}
+
+QString CTessavoxDlg::InputName() const
+{
+    const auto* list = platform::FindControl<QComboBox>(&m_pageRecord, IDC_DEVICE);
+    return list ? list->currentText() : QString();
+}
+
+void CTessavoxDlg::ShowTakeGoingOn()
+{
+    const CAudioPlayRec& engine = m_pageRecord.m_engine;
+    if (engine.m_nStatus != STATUS_RECORDING)
+        return;
+    m_statusBar.SetText(0, engine.IsWaitingForSound() ? tr("Waiting for sound") : tr("Recording"));
+    m_statusBar.SetText(1, m_nPartShown > 1 ? PartPath(m_pageRecord.m_strRecordingPath, m_nPartShown)
+                                            : m_pageRecord.m_strRecordingPath);
 }
 
 void CTessavoxDlg::ShowNotice(const QString& text)

@@ -21,6 +21,9 @@ struct TakeLength {
     std::int64_t secondsHeard = 0;
     // The part the take ended in: 1 when it was never cut.
     int lastPart = 1;
+    // The size of its files on disk, and the breaks in its sound.
+    std::uint64_t bytes = 0;
+    std::uint32_t breaks = 0;
 };
 
 class IScheduleHost {
@@ -40,9 +43,15 @@ public:
     // The seconds of sound a take as the page is set has room for on the disk; empty when
     // the disk cannot say.
     virtual std::optional<std::int64_t> RoomForTake() const = 0;
+    // The take just started tells when its input stays silent for seconds (0: never); the
+    // name of that input as the device list shows it.
+    virtual void WatchForSilence(std::int64_t seconds) = 0;
+    virtual QString InputName() const = 0;
 
     // The detail part of the status bar.
     virtual void ShowNotice(const QString& text) = 0;
+    // The status bar shows the take going on, as when it started: "Recording" and its file.
+    virtual void ShowTakeGoingOn() = 0;
     // A modal message box, captioned with the application's name.
     virtual void ShowMessageBox(const QString& text) = 0;
     // A question in such a box, with Yes and No; true for Yes.

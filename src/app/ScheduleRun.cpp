@@ -281,6 +281,9 @@ void CScheduleRun::OnScheduledStart()
             ArmNextOccurrence(now);
         return;
     }
+    // Nobody is there to hear a dead input either.
+    m_nSilentMinutes = m_plan.m_bWarnSilence ? m_plan.m_nSilentMinutes : 0;
+    m_host.WatchForSilence(std::int64_t{m_nSilentMinutes} * 60);
     const QString lateNote = late ? tr("started late: it was due at %1").arg(Moment(m_timeStartAt)) : QString();
     if (late)
         m_host.ShowNotice(name + QStringLiteral(" (") + lateNote + QLatin1Char(')'));

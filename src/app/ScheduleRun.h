@@ -54,6 +54,9 @@ public:
     void OnTakeClosed();
     // The engine reported a failure, in the words of its message box.
     void OnFailure(const QString& text);
+    // The input of the take has been silent for the time the page set (true), or sound has
+    // come back after such a silence (false).
+    void OnInputSilence(bool silent);
     // The computer woke from a suspend: every countdown looks at the clock now.
     void CheckCountdowns();
     // Arms again the start the last run had armed; one it has passed comes at once, late,
@@ -126,4 +129,6 @@ private:
     bool m_bEndedBySchedule = false;
     // The files it writes to, as it started.
     QString m_strScheduledFiles;
+    // The minutes of silence it is watched for; 0 when it is not.
+    std::int32_t m_nSilentMinutes = 0;
 };

@@ -3,9 +3,9 @@
 // set it up may be away from the window; a recording started with Record tells the desktop
 // nothing, as the user is there to see.
 
-#include "app/ElapsedDisplay.h"
 #include "app/ScheduleHost.h"
 #include "app/ScheduleRun.h"
+#include "app/TakeReport.h"
 #include "engine/take/TakeNames.h"
 
 #include <QFileInfo>
@@ -28,6 +28,22 @@ void CScheduleRun::OnFailure(const QString& text)
     m_host.NotifyDesktop(tr("Scheduled recording failed"), text, Urgency::Critical);
 }
 
+void CScheduleRun::OnInputSilence(bool silent)
+{
+    if (!m_bScheduledRecording || m_nSilentMinutes == 0)
+        return;
+    if (!silent) {
+        m_host.ShowTakeGoingOn();
+        return;
+    }
+    // The take goes on: the input may come back, and what it records is kept.
+    const QString text = m_nSilentMinutes == 1
+                             ? tr("No sound from %1 for 1 minute").arg(m_host.InputName())
+                             : tr("No sound from %1 for %2 minutes").arg(m_host.InputName()).arg(m_nSilentMinutes);
+    m_host.ShowNotice(text);
+    m_host.NotifyDesktop(text, m_strScheduledFiles, Urgency::Normal);
+}
+
 void CScheduleRun::NotifyScheduledStart(const QString& lateNote)
 {
     // Kept for the end: the outputs are closed by the time it is told.
@@ -48,9 +64,6 @@ void CScheduleRun::NotifyScheduledEnd()
             ranges << tr("%1 to %2").arg(first, QFileInfo(PartPath(first, take.lastPart)).fileName());
         files = ranges.join(QLatin1Char('\n'));
     }
-    // Skipping silence, what counts is how much sound was kept of the time recorded.
-    const QString length = take.skippedSilence
-                               ? tr("%1 of sound in %2").arg(LengthText(take.secondsWritten), LengthText(take.secondsHeard))
-                               : tr("%1 recorded").arg(LengthText(take.secondsWritten));
-    m_host.NotifyDesktop(tr("Scheduled recording finished"), files + QLatin1Char('\n') + length, Urgency::Normal);
+    m_host.NotifyDesktop(tr("Scheduled recording finished"), files + QLatin1Char('\n') + TakeReport(take),
+                         Urgency::Normal);
 }

@@ -210,11 +210,15 @@ void CTessavoxDlg::ConnectControls()
     clicked(IDC_PLAY, &CTessavoxDlg::OnPlay);
     clicked(IDC_HELP, &CTessavoxDlg::OnHelp);
     connect(&m_pageRecord, &CDialogRecord::EngineDeviceClosed, this, &CTessavoxDlg::OnEngineDeviceClosed);
-    connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this,
-            [this](const QString& text) { m_statusBar.SetText(1, text); });
+    connect(&m_pageRecord, &CDialogRecord::DeviceNotice, this, [this](const QString& text) {
+        m_statusBar.SetText(1, text);
+        // What became of the device is the news: the take's report at its close does not hide it.
+        m_bTakeGoingOn = false;
+    });
     connect(m_pWindowMenu->actions().constFirst(), &QAction::triggered, this, &CTessavoxDlg::OnAboutBox);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::Failure, &m_schedule, &CScheduleRun::OnFailure);
     connect(&m_pageRecord.m_engine, &CAudioPlayRec::SoundingChanged, this, &CTessavoxDlg::OnSoundingChanged);
+    connect(&m_pageRecord.m_engine, &CAudioPlayRec::InputSilenceChanged, &m_schedule, &CScheduleRun::OnInputSilence);
     connect(&m_resumeWatcher, &platform::ResumeWatcher::Resumed, &m_schedule, &CScheduleRun::CheckCountdowns);
     connect(&m_screenLock, &platform::ScreenLockWatcher::LockedChanged, &m_pageRecord.m_engine,
             &CAudioPlayRec::SetScreenLocked);

@@ -152,7 +152,10 @@ private:
     QStringList StartedTakeFiles() const override;
     TakeLength EndedTake() const override;
     std::optional<std::int64_t> RoomForTake() const override;
+    void WatchForSilence(std::int64_t seconds) override;
+    QString InputName() const override;
     void ShowNotice(const QString& text) override;
+    void ShowTakeGoingOn() override;
     void ShowMessageBox(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     void NotifyDesktop(const QString& summary, const QString& body,
@@ -197,4 +200,6 @@ private:
     bool m_bStartHidden = false;
     // The desktop was told, this run, that the window went to the icon.
     bool m_bToldHidden = false;
+    // A recording is being made: at its end the status bar says what it recorded.
+    bool m_bTakeGoingOn = false;
 };

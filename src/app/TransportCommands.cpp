@@ -7,6 +7,7 @@
 #include "app/HelpFile.h"
 #include "app/OldTakes.h"
 #include "app/RoomOnDisk.h"
+#include "app/TakeReport.h"
 #include "app/TessavoxDlg.h"
 #include "engine/take/TakeNames.h"
 #include "platform/Clock.h"
@@ -105,6 +106,7 @@ bool CTessavoxDlg::StartRecording(const QString& name)
     m_statusBar.SetText(1, oldTakes.isEmpty() ? m_pageRecord.m_strRecordingPath
                                               : tr("%1 \u2014 %2").arg(m_pageRecord.m_strRecordingPath, oldTakes));
     m_nPartShown = 1;
+    m_bTakeGoingOn = true;
     UpdateSleepInhibitor();
     return true;
 }
@@ -238,8 +240,11 @@ void CTessavoxDlg::OnEngineDeviceClosed()
         return;
     m_timers.Kill(IDT_ELAPSED);
     // A recording that met no sound made no file: the status bar says so, not a box.
+    const bool took = std::exchange(m_bTakeGoingOn, false);
     if (std::exchange(m_bSkippingSilence, false) && m_pageRecord.m_engine.CurrentTake().RecordedBytes() == 0)
         m_statusBar.SetText(1, tr("No sound came: no file was made"));
+    else if (took)
+        m_statusBar.SetText(1, TakeReport(EndedTake()));
     const QString state = m_statusBar.Text(0);
     if (state == tr("Recording") || state == tr("Waiting for sound") || state == tr("Playing"))
         m_statusBar.SetText(0, tr("Stopped"));

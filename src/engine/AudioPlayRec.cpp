@@ -210,6 +210,13 @@ void CAudioPlayRec::PreTranslateMessage(const WaveEvent& ev)
         m_bInput = 0;
         m_nStatus = STATUS_READY;
         break;
+    case MM_WIM_BREAK:
+        // Sound lost on its way to a take being recorded is a break in it; paused, nothing
+        // of it was to be kept.
+        if (fromCapture && !m_bMonitoring && !m_bPause &&
+            (m_nStatus == STATUS_RECORDING || m_nStatus == STATUS_STOPPING))
+            m_take.NoteBreak();
+        return;
     case MM_WIM_ERROR:
         // A failure while the recording is being closed changes nothing: it is ending.
         if (fromCapture && !m_bClosing)

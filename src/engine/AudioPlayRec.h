@@ -7,6 +7,7 @@
 
 #include "engine/LiveHistory.h"
 #include "engine/decoders/SoundDecoder.h"
+#include "engine/take/SilenceWatch.h"
 #include "engine/take/Take.h"
 #include "engine/view/LiveView.h"
 #include "platform/audio/AudioBackend.h"
@@ -68,6 +69,9 @@ public:
     void SetSkipSilence(const SkipSilence& options) { m_take.SetSkipSilence(options); }
     void SetMaxFileBytes(std::uint64_t bytes) { m_take.SetMaxFileBytes(bytes); }
     void FlushOutputs() { m_take.Flush(); }
+    // Watches the take being recorded for a silence of seconds (0: not at all), told through
+    // InputSilenceChanged; each StartRecord watches nothing until asked.
+    void WatchForSilence(std::int64_t seconds) { m_silenceWatch.Start(seconds); }
     // A recording that skips silence is writing nothing now.
     bool IsWaitingForSound() const { return m_nStatus == STATUS_RECORDING && m_take.IsWaitingForSound(); }
 
@@ -108,6 +112,9 @@ signals:
     void MonitorFailed(const QString& reason);
     // Skipping silence: sound began (true) or ended (false) being written.
     void SoundingChanged(bool sounding);
+    // The watched input has been silent for the time asked (true), or sound came back
+    // after such a silence (false).
+    void InputSilenceChanged(bool silent);
     // A frame of the live display went to the screen.
     void FrameShown();
 
@@ -191,6 +198,9 @@ private:
     LiveHistory m_live;
     // The take, whose silence gate reads the history above, and the view, which shows it.
     Take m_take{m_live};
+    // Reads the same history's block peaks, once per buffer.
+    SilenceWatch m_silenceWatch;
+    void WatchInput(std::uint32_t frames);
     LiveView m_view{*this, m_live, *this};
     // Monitoring, and a failure of it still to be acted on.
     bool m_bMonitoring = false;

@@ -3,10 +3,12 @@
 #include "engine/AudioPlayRec.h"
 
 #include "engine/take/ChannelSplit.h"
+#include "platform/Clock.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <utility>
 
 void CAudioPlayRec::SetFormat(std::uint16_t bits, std::uint32_t channelMode, std::uint32_t rate)
@@ -33,6 +35,7 @@ int CAudioPlayRec::StartRecord(std::uint16_t bits, std::uint32_t channelMode, st
     PrepareBuffers();
     // Only now: while stopping, the files of the take being finished are still open.
     m_take.Begin(m_wfx, channelMode == CHANNELS_SPLIT, std::uint64_t{m_nBufferCount} * static_cast<std::uint64_t>(m_nBufferSize));
+    m_silenceWatch.Start(0);
 
     QString failedCall;
     const MMRESULT rc = OpenCapture(&failedCall);
@@ -200,6 +203,8 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
         block[1] = m_pRight.data();
         length = static_cast<std::uint32_t>(n);
     }
+    if (!m_bMonitoring && m_nStatus == STATUS_RECORDING && m_wfx.nBlockAlign)
+        WatchInput(header.dwBytesRecorded / m_wfx.nBlockAlign);
     // Monitoring writes nothing; after a failed write, nothing more is written.
     if (!m_bPause && !m_bMonitoring && !m_take.HasFailed()) {
         const bool sounding = m_take.IsSounding();
@@ -214,6 +219,29 @@ bool CAudioPlayRec::ConsumeInput(const WAVEHDR& header)
     // drawn at the next frame. What comes back after Stop, or at a close, is not shown:
     // the frames have ended.
     return true;
+}
+
+// The buffer's loudest sample, from the peaks the split pass has just kept, goes to the
+// watch: a few dozen blocks per buffer, never the samples again.
+void CAudioPlayRec::WatchInput(std::uint32_t frames)
+{
+    if (!m_silenceWatch.IsWatching() || frames == 0)
+        return;
+    const std::uint64_t end = m_live.Written();
+    const std::uint64_t begin = end - std::min<std::uint64_t>(frames, end);
+    std::uint32_t peak = m_live.PeakBetween(0, begin, end);
+    if (m_wfx.nChannels != 1)
+        peak = std::max(peak, m_live.PeakBetween(1, begin, end));
+    switch (m_silenceWatch.Feed(peak, platform::CurrentTime())) {
+    case SilenceWatch::Change::Silent:
+        emit InputSilenceChanged(true);
+        break;
+    case SilenceWatch::Change::SoundBack:
+        emit InputSilenceChanged(false);
+        break;
+    case SilenceWatch::Change::None:
+        break;
+    }
 }
 
 void CAudioPlayRec::CloseRecord()

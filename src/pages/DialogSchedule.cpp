@@ -82,6 +82,8 @@ void CDialogSchedule::UpdateData(bool save)
         m_timeDuration = ReadTime(m_timeLength, m_timeDuration);
         m_timeEndDate = ReadDate(m_dateEnd, m_timeEndDate);
         m_timeEndTime = ReadTime(m_timeEnd, m_timeEndTime);
+        m_bWarnSilence = m_checkWarnSilence->isChecked();
+        m_nSilentMinutes = m_spinSilentFor->value();
         return;
     }
     if (QAbstractButton* mode = m_groupEndMode->button(static_cast<int>(m_nEndMode)))
@@ -92,6 +94,8 @@ void CDialogSchedule::UpdateData(bool save)
     ShowTime(m_timeLength, m_timeDuration);
     ShowDate(m_dateEnd, m_timeEndDate);
     ShowTime(m_timeEnd, m_timeEndTime);
+    m_checkWarnSilence->setChecked(m_bWarnSilence);
+    m_spinSilentFor->setValue(m_nSilentMinutes);
 }
 
 void CDialogSchedule::ShowStartDate(std::int64_t day)
@@ -129,6 +133,8 @@ void CDialogSchedule::UpdateScheduleControls(bool enable)
     for (QWidget* w : {static_cast<QWidget*>(m_labelEnd), afterDuration, static_cast<QWidget*>(m_timeLength), atTime,
                        static_cast<QWidget*>(m_dateEnd), static_cast<QWidget*>(m_timeEnd)})
         w->setEnabled(enable);
+    m_checkWarnSilence->setEnabled(enable);
+    OnWarnSilence();
     m_labelCurrent->setVisible(enable);
     m_textCurrent->setVisible(enable);
     if (enable) {
@@ -163,6 +169,11 @@ void CDialogSchedule::OnStartAtLogin()
 void CDialogSchedule::OnKeepTakes()
 {
     m_spinKeepDays->setEnabled(m_checkKeepTakes->isChecked());
+}
+
+void CDialogSchedule::OnWarnSilence()
+{
+    m_spinSilentFor->setEnabled(m_checkWarnSilence->isEnabled() && m_checkWarnSilence->isChecked());
 }
 
 void CDialogSchedule::OnDuration()

@@ -62,6 +62,10 @@ public:
     std::int64_t m_timeDuration = 0;
     std::int64_t m_timeEndDate = 0;
     std::int64_t m_timeEndTime = 0;
+    // " Warn me when the input is silent for" and its minutes: a scheduled take tells the
+    // desktop when its input stays silent that long.
+    bool m_bWarnSilence = true;
+    std::int32_t m_nSilentMinutes = 5;
 
 protected:
     void timerEvent(QTimerEvent* e) override;
@@ -72,6 +76,8 @@ private:
     void OnEnableSchedule();
     void OnStartTime();
     void OnDuration();
+    // The minutes of silence are set only while the warning is on.
+    void OnWarnSilence();
     // The login entry follows the box; one that cannot be written clears it and says why.
     void OnStartAtLogin();
     void OnKeepTakes();
@@ -83,6 +89,8 @@ private:
     QLabel* m_labelRepeat = nullptr;
     QComboBox* m_comboRepeat = nullptr;
     QCheckBox* m_checkAtLogin = nullptr;
+    QCheckBox* m_checkWarnSilence = nullptr;
+    QSpinBox* m_spinSilentFor = nullptr;
     QLabel* m_labelEnd = nullptr;
     QButtonGroup* m_groupEndMode = nullptr;
     QTimeEdit* m_timeLength = nullptr;

@@ -105,6 +105,12 @@ void CDialogSchedule::BuildControls()
     m_labelRepeat = new QLabel(tr("Repeat:"));
     m_labelRepeat->setBuddy(m_comboRepeat);
     m_checkAtLogin = WithId(new QCheckBox(tr(" Start Tessavox when I log in")), IDC_START_AT_LOGIN);
+    m_checkWarnSilence = WithId(new QCheckBox(tr(" Warn me when the input is silent for")), IDC_WARN_SILENCE);
+    m_spinSilentFor = new QSpinBox;
+    platform::SetControlId(m_spinSilentFor, IDC_SILENT_FOR, tr("Silent for"));
+    m_spinSilentFor->setRange(1, 60);
+    m_spinSilentFor->setSuffix(tr(" min"));
+    m_spinSilentFor->setAlignment(Qt::AlignRight);
     m_labelEnd = WithId(new QLabel(tr("End time:")), IDC_END_LABEL);
     auto* afterDuration = WithId(new QRadioButton(tr("Duration")), IDC_END_AFTER_DURATION);
     m_timeLength = TimePicker(IDC_DURATION, tr("Duration"), QStringLiteral("HH:mm:ss"));
@@ -127,7 +133,7 @@ void CDialogSchedule::BuildControls()
 
     auto* task = new QGroupBox(tr("Scheduled Task"));
     auto* grid = new QGridLayout(task);
-    grid->addWidget(ClockIcon(), 0, 0, 8, 1);
+    grid->addWidget(ClockIcon(), 0, 0, 9, 1);
     grid->addWidget(m_checkEnable, 0, 1, 1, 3);
     grid->addWidget(m_checkStartTime, 1, 1);
     grid->addWidget(m_dateStart, 1, 2);
@@ -142,7 +148,9 @@ void CDialogSchedule::BuildControls()
     grid->addWidget(m_timeEnd, 5, 3);
     grid->addWidget(m_labelCurrent, 6, 1);
     grid->addWidget(m_textCurrent, 6, 2, 1, 2);
-    grid->addWidget(m_checkAtLogin, 7, 1, 1, 3);
+    grid->addWidget(m_checkWarnSilence, 7, 1, 1, 2);
+    grid->addWidget(m_spinSilentFor, 7, 3);
+    grid->addWidget(m_checkAtLogin, 8, 1, 1, 3);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(1, 110);
 
@@ -159,8 +167,8 @@ void CDialogSchedule::BuildControls()
 
     // Keyboard users go through the page in the order it reads.
     QWidget* const order[] = {m_checkEnable, m_checkStartTime, m_dateStart, m_timeStart, m_comboRepeat,
-                              afterDuration, m_timeLength, atTime, m_dateEnd, m_timeEnd, m_checkAtLogin,
-                              m_checkKeepTakes, m_spinKeepDays};
+                              afterDuration, m_timeLength, atTime, m_dateEnd, m_timeEnd,
+                              m_checkWarnSilence, m_spinSilentFor, m_checkAtLogin, m_checkKeepTakes, m_spinKeepDays};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -173,4 +181,5 @@ void CDialogSchedule::ConnectControls()
             &CDialogSchedule::OnDuration);
     connect(m_checkAtLogin, &QCheckBox::clicked, this, &CDialogSchedule::OnStartAtLogin);
     connect(m_checkKeepTakes, &QCheckBox::toggled, this, &CDialogSchedule::OnKeepTakes);
+    connect(m_checkWarnSilence, &QCheckBox::toggled, this, &CDialogSchedule::OnWarnSilence);
 }

@@ -64,7 +64,7 @@ TEST_F(ScheduledRecording, StartsAMinuteAheadAndStopsAfterTheDuration)
     EXPECT_TRUE(messages.Messages().empty());
     ASSERT_TRUE(desktop.WaitFor(2));
     EXPECT_EQ((QStringList{desktop.Received()[1].summary, desktop.Received()[1].body}),
-              (QStringList{"Scheduled recording finished", Path("planned.wav") + "\n00:00:10 recorded"}));
+              (QStringList{"Scheduled recording finished", Path("planned.wav") + "\n00:00:10 recorded, 430.7 KB"}));
 }
 
 TEST_F(ScheduledRecording, ARecordingStartedAtOnceStopsAfterTheDurationOrAtTheEndTime)

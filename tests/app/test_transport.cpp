@@ -88,6 +88,8 @@ TEST_F(Transport, RecordStopCycleKeepsTheEnabledStatesInStepWithTheEngine)
     for (int id : {IDC_DEVICE, IDC_CHANNEL})
         EXPECT_TRUE(PageEnabled(id)) << id;
     EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
+    // What the take made: 5000 frames of 16 bits, and the header, in 10046 bytes.
+    EXPECT_EQ(window->m_statusBar.Text(1), "00:00:00 recorded, 9.8 KB");
     EXPECT_EQ(audio.OpenStreamCount(), 0u);
 
     const auto wave = ReadRecordedWave(Path("cycle.wav"));

@@ -126,6 +126,33 @@ TEST_F(FaultTest, StreamFailureFinishesTheFilesAndReturnsToReady)
     }
 }
 
+TEST_F(FaultTest, SoundLostOnTheWayIsCountedAsBreaksAndLeftOut)
+{
+    UseCaptureDevices({Faulty(VirtualFault::DropBuffers, 2)});
+    ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("gaps.wav")));
+    const auto size = static_cast<unsigned>(EngineTestAccess::BufferSize(*engine));
+    // Two buffers kept and one lost, twice over, handed back one at a time.
+    for (int i = 0; i < 6; ++i) {
+        audio.Advance(size);
+        Pump();
+    }
+    EXPECT_EQ(engine->CurrentTake().Breaks(), 2u);
+    StopAndSettle();
+    EXPECT_EQ(engine->CurrentTake().Breaks(), 2u) << "still known once the take has ended";
+    EXPECT_TRUE(messages.Texts().empty()) << "a break is counted, not shown";
+    const auto w = ReadRecordedWave(Path("gaps.wav"));
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->data, CounterBytes(2 * size) + CounterBytes(2 * size, 3 * size));
+
+    // The next take counts its own.
+    UseCaptureDevices({{QStringLiteral("Good"), VirtualSignal::Counter}});
+    ASSERT_TRUE(Record(0, 8, CHANNELS_MONO, 8000, Path("whole.wav")));
+    audio.Advance(size);
+    Pump();
+    StopAndSettle();
+    EXPECT_EQ(engine->CurrentTake().Breaks(), 0u);
+}
+
 TEST_F(FaultTest, ResetAndCloseFailuresAreReportedAndTheCloseGoesOn)
 {
     UseCaptureDevices({Faulty(VirtualFault::FailClose)});

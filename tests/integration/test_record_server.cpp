@@ -41,6 +41,8 @@ protected:
         r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
+        // Each test's tone comes whole: a break counted would be one the server never made.
+        EXPECT_EQ(engine.CurrentTake().Breaks(), 0u);
         auto a = ReadRecordedWave(Path("a.wav"));
         EXPECT_TRUE(a);
         if (a)

@@ -255,7 +255,7 @@ TEST_F(PartsOnSchedule, FiveSecondsInPartsOfTwo)
     ASSERT_EQ(parts.size(), 3u);
     EXPECT_EQ(parts[0] + parts[1] + parts[2], CounterBytes(5 * 44100));
     ASSERT_TRUE(desktop.WaitFor(2));
-    EXPECT_EQ(desktop.Received()[1].body, Path("take.wav") + " to take-3.wav\n00:00:05 recorded");
+    EXPECT_EQ(desktop.Received()[1].body, Path("take.wav") + " to take-3.wav\n00:00:05 recorded, 215.5 KB");
 }
 
 // Named by its start, per channel and in parts; a file of that name already there makes
@@ -318,5 +318,5 @@ TEST_F(PartsOnSchedule, ASkippingSilenceScheduleKeepsOnlyTheSound)
     EXPECT_EQ(ReadRecordedWave(Path("day.wav"))->dataSize, 2u * 22050 * 2);
     ASSERT_TRUE(desktop.WaitFor(2));
     EXPECT_EQ(desktop.Received()[0].body, Path("day.wav"));
-    EXPECT_EQ(desktop.Received()[1].body, Path("day.wav") + "\n00:00:02 of sound in 00:00:05");
+    EXPECT_EQ(desktop.Received()[1].body, Path("day.wav") + "\n00:00:02 of sound in 00:00:05, 86.2 KB");
 }

@@ -21,6 +21,7 @@ TEST_F(SchedulePage, EnablingFreesTheControlsAndRunsTheClock)
     usable({IDC_SCHEDULE_ENABLE, IDC_KEEP_TAKES}, true);
     usable({IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME, IDC_KEEP_DAYS}, false);
     usable(ends, false);
+    usable({IDC_WARN_SILENCE, IDC_SILENT_FOR}, false);
     EXPECT_FALSE(ScheduleControl(IDC_CLOCK)->isVisible());
     EXPECT_TRUE(ScheduleControl<QAbstractButton>(IDC_END_AFTER_DURATION)->isChecked());
     EXPECT_EQ(ScheduleControl<QTimeEdit>(IDC_DURATION)->text(), "00:00:00");
@@ -35,6 +36,11 @@ TEST_F(SchedulePage, EnablingFreesTheControlsAndRunsTheClock)
     usable({IDC_SCHEDULE_START}, true);
     usable(ends, true);
     usable({IDC_START_DATE, IDC_START_TIME}, false); // until " Start time:" is ticked
+    usable({IDC_WARN_SILENCE, IDC_SILENT_FOR}, true);
+    Tick(IDC_WARN_SILENCE, false);
+    usable({IDC_SILENT_FOR}, false); // the minutes count only with the warning on
+    Tick(IDC_WARN_SILENCE, true);
+    usable({IDC_SILENT_FOR}, true);
     ScheduleControl<QAbstractButton>(IDC_END_AT_TIME)->click();
     usable(ends, true); // either end stays editable
     EXPECT_TRUE(ScheduleControl(IDC_CLOCK)->isVisible());
@@ -96,7 +102,8 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
                                                  {IDC_END_DATE, "End date"},
                                                  {IDC_END_TIME, "End time"},
                                                  {IDC_REPEAT, "Repeat"},
-                                                 {IDC_KEEP_DAYS, "Keep takes for"}};
+                                                 {IDC_KEEP_DAYS, "Keep takes for"},
+                                                 {IDC_SILENT_FOR, "Silent for"}};
     for (const auto& [id, name] : names)
         EXPECT_EQ(ScheduleControl(id)->accessibleName(), name) << id;
     EXPECT_EQ(ScheduleControl<QTimeEdit>(IDC_DURATION)->displayFormat(), "HH:mm:ss");
@@ -108,7 +115,7 @@ TEST_F(SchedulePage, PickersSayWhatTheyHoldAndFollowThePageOrder)
     Tick(IDC_KEEP_TAKES, true);
     const int order[] = {IDC_SCHEDULE_ENABLE, IDC_SCHEDULE_START, IDC_START_DATE, IDC_START_TIME, IDC_REPEAT,
                          IDC_END_AFTER_DURATION, IDC_DURATION, IDC_END_AT_TIME, IDC_END_DATE, IDC_END_TIME,
-                         IDC_START_AT_LOGIN, IDC_KEEP_TAKES, IDC_KEEP_DAYS};
+                         IDC_WARN_SILENCE, IDC_SILENT_FOR, IDC_START_AT_LOGIN, IDC_KEEP_TAKES, IDC_KEEP_DAYS};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* const previous = ScheduleControl(order[i - 1]);
         QWidget* next = previous->nextInFocusChain();

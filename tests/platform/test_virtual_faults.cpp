@@ -90,6 +90,25 @@ TEST_F(VirtualFaultTest, MidStreamCaptureFailureKeepsBuffersUntilReset)
     EXPECT_EQ(backend.ErrorText(WAVERR_STILLPLAYING), CommonErrorText(WAVERR_STILLPLAYING));
 }
 
+// Sound the server lost between the device and the program is a break, told once for each
+// stretch lost, in order with the buffers.
+TEST_F(VirtualFaultTest, LostSoundIsToldAsABreakBeforeTheBufferItResumesIn)
+{
+    TestBuffers ring(5, 4);
+    auto stream = OpenFaulty(Direction::Capture, VirtualFault::DropBuffers, 2);
+    Queue(*stream, ring);
+    stream->Start();
+    backend.Advance(24);
+    events.DeliverPosted();
+    EXPECT_EQ(events.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_DATA, MM_WIM_BREAK,
+                                                             MM_WIM_DATA, MM_WIM_DATA, MM_WIM_BREAK}));
+    // Bytes 8 to 11 and 20 on are gone; the signal ran on through them.
+    EXPECT_EQ(ring[2]->lpData[0], 12);
+    EXPECT_EQ(ring[3]->lpData[3], 19);
+
+    stream->Reset();
+}
+
 TEST_F(VirtualFaultTest, MidStreamPlaybackFailureStopsPlaying)
 {
     TestBuffers ring(2, 4);

@@ -15,6 +15,8 @@ void Take::Begin(const WAVEFORMATEX& wfx, bool split, std::uint64_t ringBytes)
     m_nRingBytes = ringBytes;
     m_nPartWritten = 0;
     m_nRecordedBytes = 0;
+    m_nBreaks = 0;
+    m_written.clear();
     m_bFailed = false;
     m_strCause.clear();
     m_notices.clear();
@@ -85,6 +87,7 @@ bool Take::FinishFile(int n)
     OutputSlot& slot = m_slot[n];
     if (!slot.IsOpen())
         return true;
+    m_written << OutputPath(n);
     if (slot.output->Finish())
         return true;
     Hold(slot.output->Failure());

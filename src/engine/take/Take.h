@@ -72,6 +72,11 @@ public:
     // Skipping silence: the sound heard, written or not, in frames.
     std::uint64_t HeardFrames() const { return m_gate.Position(); }
     bool IsSounding() const { return m_gate.IsSounding(); }
+    // Breaks in the sound: stretches lost before they reached the take (the server overran).
+    void NoteBreak() { ++m_nBreaks; }
+    std::uint32_t Breaks() const { return m_nBreaks; }
+    // Every file the take has finished, in order: still known once the take has ended.
+    const QStringList& WrittenFiles() const { return m_written; }
     bool IsWaitingForSound() const { return m_skip.enabled && !m_gate.IsSounding(); }
 
 private:
@@ -108,6 +113,8 @@ private:
     std::uint32_t m_nPartSeconds = 0;
     std::uint64_t m_nPartWritten = 0;
     std::uint64_t m_nRecordedBytes = 0;
+    std::uint32_t m_nBreaks = 0;
+    QStringList m_written;
     // A failure has ended the take: nothing more is written; its first cause is told at the
     // end, and what outputs said on their own as it comes.
     bool m_bFailed = false;

@@ -52,6 +52,14 @@
 // MM_WIM_ERROR / MM_WOM_ERROR with the code; its buffers stay queued until Reset. A stream
 // opened on a numbered device fails when that device goes away; it never moves to another.
 //
+// Breaks. Sound lost between the device and the caller (the server overran, or left a gap in
+// the stream) is a break in the sound. For each stretch lost that the server tells of, the
+// stream posts one MM_WIM_BREAK (no header), after the buffers that hold the sound before it
+// and before the one the sound resumes in; a capture that lost nothing posts none. A loss the
+// server does not tell of is not told: a server may drop sound left unread longer than it
+// keeps it without a word to the stream, and the virtual devices lose what
+// comes while no buffer is queued without a word (only their DropBuffers fault tells).
+//
 // Devices come and go. Device numbers are positions in the backend's list at the moment of
 // the call, so the same number may name another device after a change; a caller keeps a
 // choice by the device's id and looks its number up again just before opening it. Between

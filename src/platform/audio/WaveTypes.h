@@ -38,6 +38,10 @@ inline constexpr std::uint32_t MM_WIM_DATA = 0x3C0;
 // the engine forwards to its owner: the engine reports it and closes the stream itself.
 inline constexpr std::uint32_t MM_WIM_ERROR = 0x3D0;
 inline constexpr std::uint32_t MM_WOM_ERROR = 0x3D1;
+// Capture lost sound between the device and the program (an overrun): a break in the sound.
+// Posted in order with the buffers, before the one the sound resumes in; outside the range
+// forwarded to the owner, as the engine counts it itself.
+inline constexpr std::uint32_t MM_WIM_BREAK = 0x3D2;
 
 // Header flags.
 inline constexpr std::uint32_t WHDR_DONE = 0x01;

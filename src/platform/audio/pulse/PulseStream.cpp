@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace platform {
 
@@ -87,6 +88,9 @@ MMRESULT PulseStream::Connect(pa_context* context, PulseConnection::Deadline dea
                 stream->TakeCaptured();
             },
             this);
+        // A server that says it overran has lost sound of ours: a break in the recording.
+        pa_stream_set_overflow_callback(
+            m_pStream, [](pa_stream*, void* self) { static_cast<PulseStream*>(self)->OnOverrun(); }, this);
         connected = pa_stream_connect_record(m_pStream, device, &attr, flags);
     } else {
         attr.tlength = BytesFor(m_format, PLAYBACK_LATENCY_MS);
@@ -159,6 +163,7 @@ void PulseStream::Release()
     pa_stream_set_state_callback(m_pStream, nullptr, nullptr);
     pa_stream_set_read_callback(m_pStream, nullptr, nullptr);
     pa_stream_set_write_callback(m_pStream, nullptr, nullptr);
+    pa_stream_set_overflow_callback(m_pStream, nullptr, nullptr);
     CancelTiming();
     CancelDrain();
     if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_pStream)))
@@ -432,6 +437,7 @@ void PulseStream::TakeCaptured()
                 return;
             }
             m_bPeeked = true;
+            m_bHoleUntold = data == nullptr;
             m_pFragment = data;
             m_nFragmentSize = size;
             m_nFragmentTaken = 0;
@@ -448,6 +454,9 @@ void PulseStream::TakeCaptured()
             std::memcpy(into, static_cast<const char*>(m_pFragment) + from, take);
         else // a hole the server left: keep the time it stands for, as silence
             std::memset(into, m_format.wBitsPerSample == 8 ? 0x80 : 0, take);
+        // Sound was lost there: told once, with the silence that stands for it.
+        if (take > 0 && std::exchange(m_bHoleUntold, false))
+            Post(MM_WIM_BREAK, nullptr, MMSYSERR_NOERROR);
         header->dwBytesRecorded += static_cast<std::uint32_t>(take);
         m_nFragmentTaken += share.skip + take;
         m_window.Advance(share.skip + take);
@@ -462,6 +471,13 @@ void PulseStream::TakeCaptured()
     }
     if (m_window.Reached())
         EndCapture();
+}
+
+void PulseStream::OnOverrun()
+{
+    // Only sound of the recording counts: none is kept before Start or after the stop.
+    if (m_bRunning && !m_bFinished && m_window.StartKnown())
+        Post(MM_WIM_BREAK, nullptr, MMSYSERR_NOERROR);
 }
 
 void PulseStream::EndCapture()

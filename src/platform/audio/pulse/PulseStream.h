@@ -121,6 +121,8 @@ private:
     // Main-loop callbacks (also called from UI-thread calls, with the lock held).
     void OnStateChanged();
     void TakeCaptured();
+    // The server lost captured sound (an overrun): a break is posted.
+    void OnOverrun();
     // Playback (PulsePlayback.cpp): the server is fed, and the last buffer is held until the
     // server has played everything.
     void FeedServer();
@@ -153,6 +155,8 @@ private:
     // Sound came since a look found none: a buffer handed in looks again only then, since
     // each look costs a system call (the library checks for a fork).
     bool m_bSoundWaiting = true;
+    // The fragment in hand is a hole the server left, not yet told as a break.
+    bool m_bHoleUntold = false;
     const void* m_pFragment = nullptr;
     std::size_t m_nFragmentSize = 0;
     std::size_t m_nFragmentTaken = 0;

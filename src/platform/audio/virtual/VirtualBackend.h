@@ -37,6 +37,8 @@ enum class VirtualFault {
                    // filled or played (Reset does not count), then produces nothing more
     FailReset,     // Reset answers MMSYSERR_ERROR (after handing the buffers back)
     FailClose,     // Close answers MMSYSERR_ERROR (and closes all the same)
+    DropBuffers,   // capture: after every failAfter buffers filled (at least 1), the sound
+                   // of one buffer more is lost, as an overrun loses it, and told as a break
 };
 
 struct VirtualDeviceSpec {

@@ -93,6 +93,8 @@ MMRESULT VirtualStream::Start()
             m_bFinished = false;
             m_nProduced = 0;
             m_nHandedOver = 0;
+            m_nToDrop = 0;
+            m_bLosing = false;
             m_window.Restart();
             m_pendingStop.reset();
             m_nStartPosition = m_window.Position();
@@ -258,18 +260,29 @@ void VirtualStream::Capture()
         if (share.skip == 0 && share.keep == 0)
             break;
         std::uint64_t n = share.skip;
-        if (n == 0 && m_queue.empty()) {
-            // An overrun: the device went on, and what it captured is gone.
+        if (n == 0 && m_nToDrop > 0) {
+            // DropBuffers: an overrun the server tells of.
+            n = std::min<std::uint64_t>(share.keep, m_nToDrop);
+            m_nToDrop -= n;
+            if (!std::exchange(m_bLosing, true))
+                Post(MM_WIM_BREAK);
+        } else if (n == 0 && m_queue.empty()) {
+            // An overrun: the device went on, and what it captured is gone. A server would
+            // keep it a while; this device keeps nothing, and tells nothing.
             n = share.keep;
         } else if (n == 0) {
             WAVEHDR* header = m_queue.front();
             n = std::min<std::uint64_t>(share.keep, header->dwBufferLength - header->dwBytesRecorded);
             m_generator.Fill(m_nCaptured, header->lpData + header->dwBytesRecorded, static_cast<std::size_t>(n));
             header->dwBytesRecorded += static_cast<std::uint32_t>(n);
+            m_bLosing = false;
             if (header->dwBytesRecorded == header->dwBufferLength) {
                 m_queue.pop_front();
                 HandBack(header);
                 ++m_nHandedBack;
+                if (m_device.fault == VirtualFault::DropBuffers &&
+                    m_nHandedBack % std::max(1u, m_device.failAfter) == 0)
+                    m_nToDrop = header->dwBufferLength;
             }
         }
         // Sound left out (from before Start) or lost still moves the signal on.

@@ -95,6 +95,10 @@ private:
     // Playback: bytes of the front buffer already played.
     std::uint32_t m_nPlayedInFront = 0;
     unsigned m_nHandedBack = 0;
+    // Capture: bytes still to lose for DropBuffers, and whether sound is being lost now (a
+    // stretch lost is one break, told once).
+    std::uint64_t m_nToDrop = 0;
+    bool m_bLosing = false;
     unsigned m_nPrepares = 0;
     unsigned m_nUnprepares = 0;
     unsigned m_nAdds = 0;
