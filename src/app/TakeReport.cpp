@@ -34,6 +34,7 @@ QString TakeReport(const TakeLength& take)
     if (take.breaks == 1)
         report = QCoreApplication::translate("TakeReport", "%1, 1 break in the sound").arg(report);
     else if (take.breaks > 1)
-        report = QCoreApplication::translate("TakeReport", "%1, %2 breaks in the sound").arg(report).arg(take.breaks);
+        report = QCoreApplication::translate("TakeReport", "%1, %2 breaks in the sound")
+                     .arg(report, QString::number(take.breaks));
     return report;
 }
