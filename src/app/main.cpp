@@ -1,41 +1,53 @@
 // Tessavox: a desktop sound recorder.
 
 #include "ProductInfo.h"
+#include "app/CommandLine.h"
+#include "app/HandOver.h"
 #include "app/TessavoxApp.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-// The manual page lists the same options.
-const char* const USAGE =
-    "Usage: tessavox [--minimized | --help | --version]\n"
-    "Records the sound card to WAV or MP3 files. Without an option it opens its window.\n"
-    "\n"
-    "  --minimized  open the window minimised, keeping a saved schedule armed\n"
-    "  --help       print this help and exit\n"
-    "  --version    print the version and exit\n";
+
+int Finish(const HandOverResult& result)
+{
+    if (!result.message.isEmpty())
+        std::fprintf(stderr, "tessavox: %s\n", result.message.toLocal8Bit().constData());
+    return result.status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // Answered before the application exists, so they work without a display. Any other
-    // argument goes to Qt, as before.
-    bool minimized = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--minimized") == 0)
-            minimized = true;
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Tessavox %s\n", TESSAVOX_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(USAGE, stdout);
-            return 0;
-        }
+    // Answered before the application exists, so they work without a display. Arguments
+    // that are not ours go to Qt, as before.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = ParseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "tessavox: %s\n\n%s", line.error.toLocal8Bit().constData(),
+                     UsageText().toLocal8Bit().constData());
+        return EXIT_USAGE;
+    }
+    if (line.version) {
+        std::printf("Tessavox %s\n", TESSAVOX_VERSION);
+        return 0;
+    }
+    if (line.help) {
+        std::fputs(UsageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Stop and Pause only ever go to a running window: no display is needed for them.
+    if (line.command == WindowCommand::Stop || line.command == WindowCommand::Pause) {
+        QCoreApplication app(argc, argv);
+        platform::SingleInstance instance(QLatin1String(TESSAVOX_APP_ID), CommandNames());
+        return Finish(HandOver(instance, line.command));
     }
 
     QApplication app(argc, argv);
@@ -44,8 +56,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QLatin1String(TESSAVOX_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QLatin1String(TESSAVOX_APP_ID));
+    // One window per session: a later start raises it, or records in it, and ends.
+    platform::SingleInstance instance(QLatin1String(TESSAVOX_APP_ID), CommandNames());
+    if (instance.ClaimName() == platform::SingleInstance::Claim::HeldByAnother)
+        return Finish(HandOver(instance, line.command));
     CTessavoxApp theApp;
-    theApp.m_bMinimized = minimized;
+    theApp.m_bMinimized = line.minimized;
+    theApp.m_pInstance = &instance;
+    theApp.m_nStartCommand = line.command;
     theApp.InitInstance();
     return 0;
 }
