@@ -50,7 +50,10 @@ platform::CommandAnswer CTessavoxDlg::RunOutsideCommand(WindowCommand command)
         switch (command) {
         case WindowCommand::Record:
             OnRecord();
-            done = m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING || m_schedule.IsStartWaiting();
+            // Every box Record shows is a refusal; one refused arming leaves an earlier start
+            // waiting, which must not pass for this one.
+            done = (m_pageRecord.m_engine.m_nStatus == STATUS_RECORDING || m_schedule.IsStartWaiting()) &&
+                   caught.Messages().empty();
             break;
         case WindowCommand::Stop:
             OnStop();

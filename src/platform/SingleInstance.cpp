@@ -2,6 +2,7 @@
 
 #include "platform/BusAddress.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -159,7 +160,7 @@ SingleInstance::Reply SingleInstance::Call(const QString& method, int timeoutMs)
     const QVariantList arguments = reply.arguments();
     if (arguments.size() != 2 || arguments[0].metaType() != QMetaType::fromType<bool>()) {
         result.outcome = Outcome::NoAnswer;
-        result.error = QStringLiteral("the answer was not (done, refusal)");
+        result.error = QCoreApplication::translate("SingleInstance", "its answer was not whether the command was done");
         return result;
     }
     result.answer = {arguments[0].toBool(), arguments[1].toString()};

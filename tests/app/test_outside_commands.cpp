@@ -5,6 +5,7 @@
 #include "app/HandOver.h"
 #include "platform/SingleInstance.h"
 #include "support/PrivateBus.h"
+#include "support/ScheduleFixture.h"
 #include "support/WaveFile.h"
 #include "support/WindowFixture.h"
 
@@ -82,6 +83,24 @@ TEST_F(OutsideCommands, PauseAndStopDoWhatTheirButtonsDo)
     // Stop with nothing running is what the button does too: it says Stopped.
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Stop), {true, ""});
     EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+using OutsideScheduleCommands = ScheduleFixture;
+
+// Record with a start time arms it, as the button does; a refused time is a refusal even with
+// an earlier start still waiting.
+TEST_F(OutsideScheduleCommands, RecordArmsTheStartOrSaysWhyNot)
+{
+    PrepareWave(Path("armed.wav"));
+    Plan(Local(2024, 6, 12, 10, 0, 0), 10);
+    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record), {true, ""});
+    EXPECT_TRUE(window->IsTimerSet(IDT_START));
+    Plan(Local(2024, 6, 12, 9, 0, 0), 10);
+    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record),
+                 {false, "Please check time setting in schedule panel, it's incorrect."});
+    EXPECT_TRUE(window->IsTimerSet(IDT_START)) << "the earlier start still waits";
+    EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
     EXPECT_TRUE(messages.Messages().empty());
 }
 
