@@ -2,8 +2,10 @@
 
 #include "app/MainWindowPointer.h"
 #include "app/TessavoxDlg.h"
+#include "platform/SingleInstance.h"
 
 #include <QFile>
+#include <QTimer>
 
 namespace {
 using LoadSkinProc = int (*)(const char* path);
@@ -24,7 +26,20 @@ bool CTessavoxApp::InitInstance()
     SetMainWindow(dialog.get());
     if (m_bMinimized)
         dialog->StartMinimized();
+    dialog->Create();
+    // Requests that came while the window was being made wait until it is whole.
+    if (m_pInstance)
+        m_pInstance->Serve([window = dialog.get()] { window->ShowFromOutside(); },
+                           [window = dialog.get()](const QString& command) {
+                               return window->RunOutsideCommand(CommandNamed(command));
+                           });
+    // Pressed as the user would, once the window shows: its messages are shown too.
+    if (m_nStartCommand == WindowCommand::Record)
+        QTimer::singleShot(0, dialog.get(), &CTessavoxDlg::OnRecord);
     dialog->DoModal();
+    // A start from now on runs alone rather than waiting on a window that is going.
+    if (m_pInstance)
+        m_pInstance->Release();
 
     // The skin goes first; nothing in the window's teardown may need it.
     m_hSkin.reset();

@@ -4,11 +4,16 @@
 // given the path of skins/iTunes.skn in the program's directory. Without the library or
 // its entry the program runs unskinned.
 
+#include "app/CommandLine.h"
 #include "platform/DynamicLibrary.h"
 
 #include <QString>
 
 #include <memory>
+
+namespace platform {
+class SingleInstance;
+}
 
 class CTessavoxApp {
 public:
@@ -30,4 +35,9 @@ public:
     // notifier area (--minimized): started at login, it keeps a schedule
     // without standing in the way.
     bool m_bMinimized = false;
+    // The program's name on the session bus, when it holds it: a later start's requests
+    // are answered by the window while it is open.
+    platform::SingleInstance* m_pInstance = nullptr;
+    // A command given at start: --record is pressed once the window is open.
+    WindowCommand m_nStartCommand = WindowCommand::None;
 };

@@ -3,6 +3,7 @@
 // Pause, Stop and Play, Help, the elapsed time and size of the recording, the place of the
 // engine's display, and the status bar. It reaches the engine through the recording page.
 
+#include "app/CommandLine.h"
 #include "app/SavedSettings.h"
 #include "app/ScheduleHost.h"
 #include "app/ScheduleRun.h"
@@ -13,6 +14,7 @@
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/ScreenLockWatcher.h"
+#include "platform/SingleInstance.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -68,6 +70,10 @@ public:
     void OnQuit();
     // What the icon's tool tip says now.
     TrayState TrayStateNow() const;
+    // Asked by a later start of the program (OutsideCommands.cpp): the window shown and
+    // raised; or a button's command run, its refusal answered rather than shown in a box.
+    void ShowFromOutside();
+    platform::CommandAnswer RunOutsideCommand(WindowCommand command);
 
     // The schedule: a start armed for the page's start date and time, and the end of a
     // recording armed after the page's duration or at its end date and time. Each arming
@@ -120,6 +126,8 @@ private:
     // The engine's device closed: a capture or playback that ended on its own (a device or
     // file failure, the end of the file played) leaves the window idle too.
     void OnEngineDeviceClosed();
+    // Why Record cannot be pressed now (its button is disabled); empty when it can.
+    QString RecordRefusedWhileBusy() const;
     // The Pause button names what it will do next.
     void ShowPauseCaption();
     void SetControlText(int id, const QString& text);

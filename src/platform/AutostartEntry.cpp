@@ -29,15 +29,19 @@ bool IsAutostartOn()
 }
 
 namespace {
-// The installed entry, built into the program, with the option on its command.
+// The installed entry, built into the program, with the option on its command. The menu's
+// actions (Record, Stop) stay the installed entry's: at login only the program starts.
 QByteArray AutostartEntry()
 {
     QFile installed(QStringLiteral(":/desktop/") + QLatin1String(TESSAVOX_APP_ID) + QStringLiteral(".desktop"));
     installed.open(QIODevice::ReadOnly);
-    QList<QByteArray> lines = installed.readAll().split('\n');
-    for (QByteArray& line : lines)
-        if (line.startsWith("Exec="))
-            line += " --minimized";
+    QList<QByteArray> lines;
+    for (const QByteArray& line : installed.readAll().split('\n')) {
+        if (line.startsWith("[Desktop Action "))
+            break;
+        if (!line.startsWith("Actions="))
+            lines << (line.startsWith("Exec=") ? line + " --minimized" : line);
+    }
     return lines.join('\n');
 }
 } // namespace

@@ -75,6 +75,7 @@ TEST_F(ScheduledRoutine, ArmedAgainAtStartAndStartedLate)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("\nExec=tessavox --minimized\n") && text.contains("\nName=Tessavox\n")) << text.data();
+    EXPECT_FALSE(text.contains("Action")) << "the menu's Record and Stop are not run at login: " << text.data();
     PrepareWave(Path("dawn.wav"));
     PlanRoutine(1, Local(2024, 6, 12, 10, 0, 0), 600);
     Click(IDC_RECORD);

@@ -6,7 +6,6 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
-#include <QFile>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -70,52 +69,14 @@ bool Closed(int readEnd)
 
 LoginManagerStandIn::LoginManagerStandIn(bool answer)
 {
-    m_bHadAddress = qEnvironmentVariableIsSet("DBUS_SYSTEM_BUS_ADDRESS");
-    m_previousAddress = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
-
-    QFile config(m_dir.filePath(QStringLiteral("bus.conf")));
-    if (!m_dir.isValid() || !config.open(QIODevice::WriteOnly)) {
-        m_strFailure = QStringLiteral("cannot write the bus configuration");
+    m_strFailure = m_bus.Failure();
+    m_strAddress = m_bus.Address();
+    if (!m_strFailure.isEmpty())
         return;
-    }
-    config.write(QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <listen>unix:path=%1</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-)")
-                     .arg(m_dir.filePath(QStringLiteral("system_bus_socket")))
-                     .toUtf8());
-    config.close();
-
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                    QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
-    if (!m_daemon.waitForStarted(10000)) {
-        m_strFailure = QStringLiteral("dbus-daemon did not start (scripts/install-deps installs it): ") +
-                       m_daemon.errorString();
-        return;
-    }
-    while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(10000)) {
-    }
-    const QByteArray address = m_daemon.readLine().trimmed();
-    if (address.isEmpty()) {
-        m_strFailure = QStringLiteral("dbus-daemon gave no address: ") +
-                       QString::fromLocal8Bit(m_daemon.readAllStandardError());
-        return;
-    }
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
-    m_strAddress = QString::fromUtf8(address);
     if (!answer)
         return;
 
-    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromUtf8(address), QLatin1String(SERVICE_CONNECTION));
+    QDBusConnection bus = QDBusConnection::connectToBus(m_strAddress, QLatin1String(SERVICE_CONNECTION));
     auto* service = new LoginManagerService(this);
     auto* session = new LoginSession(this);
     for (QObject* object : {static_cast<QObject*>(service), static_cast<QObject*>(session)}) {
@@ -134,16 +95,8 @@ LoginManagerStandIn::~LoginManagerStandIn()
     QDBusConnection::disconnectFromBus(QLatin1String(SERVICE_CONNECTION));
     m_serviceThread.quit();
     m_serviceThread.wait();
-    if (m_daemon.state() != QProcess::NotRunning) {
-        m_daemon.terminate();
-        m_daemon.waitForFinished(10000);
-    }
     for (const Lock& lock : m_locks)
         ::close(lock.readEnd);
-    if (m_bHadAddress)
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_previousAddress);
-    else
-        qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
 }
 
 void LoginManagerStandIn::Resume()

@@ -5,9 +5,9 @@
 // released once every copy of that end is closed. It also keeps the session this process
 // belongs to (found by GetSessionByPID), with the LockedHint of a locked screen.
 
-#include <QProcess>
+#include "support/PrivateBus.h"
+
 #include <QString>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <atomic>
@@ -56,11 +56,9 @@ private:
         int readEnd;
     };
 
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
+    // Outlives the service's thread and connection.
+    PrivateBus m_bus{"DBUS_SYSTEM_BUS_ADDRESS"};
     QThread m_serviceThread;
-    QByteArray m_previousAddress;
-    bool m_bHadAddress = false;
     QString m_strFailure;
     QString m_strAddress;
     mutable std::mutex m_mutex;
