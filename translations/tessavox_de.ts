@@ -392,6 +392,14 @@
         <source>Sample rate:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CDialogSchedule</name>
@@ -467,6 +475,30 @@
         <source>Scheduled Task</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> Warn me when the input is silent for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silent for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Keep takes for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep takes for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CLevelMeter</name>
@@ -534,15 +566,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 of sound in %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 recorded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scheduled recording finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scheduled recording will not fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording planned from %1 to %2 will not fit on the disk: there is room for %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to schedule it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound from %1 for 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound from %1 for %2 minutes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -664,6 +708,125 @@ Do you want to replace them?</source>
     </message>
     <message>
         <source>No sound came: no file was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is already recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is playing a file; stop it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is still closing the last recording; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is waiting for an answer in its window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command was not carried out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the disk is nearly full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording stopped: the disk is nearly full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is still running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CTrayIcon</name>
+    <message>
+        <source>Recording %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next recording at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Tessavox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one of --record, --stop and --pause can be given at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
+Records the sound card to WAV or MP3 files. Without an option it opens its window,
+or raises the one already open.
+
+  --minimized  open the window minimised, or in the panel&apos;s icon where the
+               desktop has one, keeping a saved schedule armed
+  --record     press Record in the open window, opening one first if none is
+  --stop       press Stop in the open window
+  --pause      press Pause (or Resume) in the open window
+  --help       print this help and exit
+  --version    print the version and exit
+
+A command exits with 0 when done, 1 when refused (saying why), 2 for a usage error.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -789,6 +952,21 @@ Do you want to replace them?</source>
     </message>
 </context>
 <context>
+    <name>HandOver</name>
+    <message>
+        <source>Tessavox is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is not running, or cannot be reached: there is no session bus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessavox is running but did not answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
@@ -859,6 +1037,40 @@ Do you want to replace them?</source>
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>its answer was not whether the command was done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakeReport</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of sound in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, 1 break in the sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 breaks in the sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TracePicture</name>
     <message>
         <source>Left</source>
@@ -866,19 +1078,6 @@ Do you want to replace them?</source>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>Usage: tessavox [--minimized | --help | --version]
-Records the sound card to WAV or MP3 files. Without an option it opens its window.
-
-  --minimized  open the window minimised, keeping a saved schedule armed
-  --help       print this help and exit
-  --version    print the version and exit
-</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
