@@ -1037,6 +1037,41 @@ A command exits with 0 when done, 1 when refused (saying why), 2 for a usage err
     </message>
 </context>
 <context>
+    <name>Room</name>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about 1 day %1 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 days %2 h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>its answer was not whether the command was done</source>

@@ -16,16 +16,19 @@ std::optional<std::int64_t> RoomSeconds(const QString& folder, std::uint64_t byt
 
 QString RoomText(std::int64_t seconds)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Room", text); };
     const std::int64_t minutes = seconds / 60;
     const std::int64_t hours = minutes / 60;
     const std::int64_t days = hours / 24;
     if (minutes < 1)
-        return tr("less than a minute");
+        return QCoreApplication::translate("Room", "less than a minute");
     if (hours < 1)
-        return tr("about %1 min").arg(minutes);
+        return QCoreApplication::translate("Room", "about %1 min").arg(minutes);
     if (days < 1)
-        return minutes % 60 ? tr("about %1 h %2 min").arg(hours).arg(minutes % 60) : tr("about %1 h").arg(hours);
-    const QString daysText = days == 1 ? tr("about 1 day") : tr("about %1 days").arg(days);
-    return hours % 24 ? daysText + tr(" %1 h").arg(hours % 24) : daysText;
+        return minutes % 60 ? QCoreApplication::translate("Room", "about %1 h %2 min").arg(hours).arg(minutes % 60)
+                            : QCoreApplication::translate("Room", "about %1 h").arg(hours);
+    if (days == 1)
+        return hours % 24 ? QCoreApplication::translate("Room", "about 1 day %1 h").arg(hours % 24)
+                          : QCoreApplication::translate("Room", "about 1 day");
+    return hours % 24 ? QCoreApplication::translate("Room", "about %1 days %2 h").arg(days).arg(hours % 24)
+                      : QCoreApplication::translate("Room", "about %1 days").arg(days);
 }
