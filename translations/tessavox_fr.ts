@@ -5,812 +5,814 @@
     <name>AboutTexts</name>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version : %1</translation>
     </message>
 </context>
 <context>
     <name>AudioBackend</name>
     <message>
         <source>The command completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande s'est terminée avec succès.</translation>
     </message>
     <message>
         <source>Unspecified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur non précisée.</translation>
     </message>
     <message>
         <source>The device number is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro du périphérique est hors limites.</translation>
     </message>
     <message>
         <source>The device is not enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique n'est pas activé.</translation>
     </message>
     <message>
         <source>The device is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique est déjà utilisé.</translation>
     </message>
     <message>
         <source>The device handle is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le descripteur du périphérique n'est pas valide.</translation>
     </message>
     <message>
         <source>No sound server or driver is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur de son ni pilote n'est disponible.</translation>
     </message>
     <message>
         <source>Not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
         <source>The device does not support this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique ne prend pas en charge cette opération.</translation>
     </message>
     <message>
         <source>An argument is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argument n'est pas valide.</translation>
     </message>
     <message>
         <source>The device cannot use this sound format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique ne peut pas utiliser ce format audio.</translation>
     </message>
     <message>
         <source>Buffers are still queued on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des tampons sont encore en file d'attente sur le périphérique.</translation>
     </message>
     <message>
         <source>The buffer is not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tampon n'est pas préparé.</translation>
     </message>
     <message>
         <source>Unknown error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue %1.</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>Cannot remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tessavox</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CAudioPlayRec</name>
     <message>
         <source>Class status error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'état de la classe</translation>
     </message>
     <message>
         <source>waveOutOpen() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutOpen()</translation>
     </message>
     <message>
         <source>Read sound data from file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture des données audio du fichier</translation>
     </message>
     <message>
         <source>waveOutPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutPrepareHeader()</translation>
     </message>
     <message>
         <source>waveOutWrite() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutWrite()</translation>
     </message>
     <message>
         <source>waveOutUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutUnprepareHeader()</translation>
     </message>
     <message>
         <source>waveOutClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutClose()</translation>
     </message>
     <message>
         <source>Error audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du périphérique audio</translation>
     </message>
     <message>
         <source>waveInReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInReset()</translation>
     </message>
     <message>
         <source>waveOutReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveOutReset()</translation>
     </message>
     <message>
         <source>Playback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaillance du périphérique de lecture</translation>
     </message>
     <message>
         <source>waveInStart() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInStart()</translation>
     </message>
     <message>
         <source>AddInputBufferToQueue Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de AddInputBufferToQueue</translation>
     </message>
     <message>
         <source>waveInAddBuffer() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInAddBuffer()</translation>
     </message>
     <message>
         <source>waveInUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInUnprepareHeader()</translation>
     </message>
     <message>
         <source>waveInPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInPrepareHeader()</translation>
     </message>
     <message>
         <source>waveInClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de waveInClose()</translation>
     </message>
     <message>
         <source>Recording device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaillance du périphérique d'enregistrement</translation>
     </message>
     <message>
         <source>the recorder is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>l'enregistreur est occupé</translation>
     </message>
     <message>
         <source>the device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le périphérique est défaillant</translation>
     </message>
 </context>
 <context>
     <name>CClipFlag</name>
     <message>
         <source>The %1 channel clipped: click to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal de %1 a saturé : cliquez pour effacer</translation>
     </message>
     <message>
         <source>The %1 channel has not clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal de %1 n'a pas saturé</translation>
     </message>
 </context>
 <context>
     <name>CDialogAbout</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>WebSite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web :</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel :</translation>
     </message>
 </context>
 <context>
     <name>CDialogRecord</name>
     <message>
         <source>Initialize callback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'initialisation du périphérique de rappel</translation>
     </message>
     <message>
         <source>Mono Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixage mono</translation>
     </message>
     <message>
         <source>Stereo Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixage stéréo</translation>
     </message>
     <message>
         <source>Single Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal unique</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be monitored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être écouté : %2</translation>
     </message>
     <message>
         <source>Monitoring of &quot;%1&quot; stopped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L'écoute de « %1 » s'est arrêtée : %2</translation>
     </message>
     <message>
         <source>The audio device is now &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique audio est maintenant « %1 »</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; no audio device is left</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a disparu ; il ne reste aucun périphérique audio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; the audio device is now &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a disparu ; le périphérique audio est maintenant « %2 »</translation>
     </message>
     <message>
         <source>Monitoring stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute arrêtée : %1</translation>
     </message>
     <message>
         <source>Open file to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier à lire</translation>
     </message>
     <message>
         <source>Recording Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source> New file every</source>
-        <translation type="unfinished"></translation>
+        <translation> Couper toutes les</translation>
     </message>
     <message>
         <source>New file every</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau fichier toutes les</translation>
     </message>
     <message>
         <source> Add date and time to the name</source>
-        <translation type="unfinished"></translation>
+        <translation> Ajouter la date et l'heure au nom</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format :</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Sound-activated recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclenchement par le son</translation>
     </message>
     <message>
         <source> Skip silence</source>
-        <translation type="unfinished"></translation>
+        <translation> Sans silences</translation>
     </message>
     <message>
         <source>Silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence sous</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Silence after</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence après</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source> New file for each sound</source>
-        <translation type="unfinished"></translation>
+        <translation> Nouveau fichier par son</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>après</translation>
     </message>
     <message>
         <source>Audio Capture Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique de capture</translation>
     </message>
     <message>
         <source>Audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique audio</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du micro</translation>
     </message>
     <message>
         <source>Line in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Line in volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume de l'entrée ligne</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal gauche</translation>
     </message>
     <message>
         <source>Right channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal droit</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d'échantillonnage</translation>
     </message>
     <message>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits par échantillon</translation>
     </message>
     <message>
         <source> Monitor input</source>
-        <translation type="unfinished"></translation>
+        <translation> Écouter l'entrée</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Bits per sample:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits/échantillon :</translation>
     </message>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>bits</translation>
     </message>
     <message>
         <source>Audio device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique :</translation>
     </message>
     <message>
         <source>Wave in device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée :</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal :</translation>
     </message>
     <message>
         <source>Sample rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Room for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Place pour %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogSchedule</name>
     <message>
         <source> Enable scheduled task</source>
-        <translation type="unfinished"></translation>
+        <translation> Activer la planification</translation>
     </message>
     <message>
         <source> Start time:</source>
-        <translation type="unfinished"></translation>
+        <translation> Début :</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidien</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi à vendredi</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter :</translation>
     </message>
     <message>
         <source> Start Tessavox when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation> Lancer Tessavox à la connexion</translation>
     </message>
     <message>
         <source>End time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin :</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin</translation>
     </message>
     <message>
         <source>Current Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure actuelle :</translation>
     </message>
     <message>
         <source>Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche planifiée</translation>
     </message>
     <message>
         <source> Warn me when the input is silent for</source>
-        <translation type="unfinished"></translation>
+        <translation> M'avertir si l'entrée est muette pendant</translation>
     </message>
     <message>
         <source>Silent for</source>
-        <translation type="unfinished"></translation>
+        <translation>Muette pendant</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation> Garder les prises</translation>
     </message>
     <message>
         <source>Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les prises pendant</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
 </context>
 <context>
     <name>CLevelMeter</name>
     <message>
         <source>%1 clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : saturation</translation>
     </message>
     <message>
         <source>%1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : niveau</translation>
     </message>
     <message>
         <source>Silence below %1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence sous %1 dBFS</translation>
     </message>
     <message>
         <source>%1: below -60 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : sous -60 dBFS</translation>
     </message>
     <message>
         <source>%1: %2 dBFS, peak held at %3 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 dBFS, crête maintenue à %3 dBFS</translation>
     </message>
 </context>
 <context>
     <name>CScheduleRun</name>
     <message>
         <source>Please check duration time in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier la durée dans l'onglet Planifier : elle est incorrecte.</translation>
     </message>
     <message>
         <source>Please check time setting in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le réglage de l'heure dans l'onglet Planifier : il est incorrect.</translation>
     </message>
     <message>
         <source>Your recording will be started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre enregistrement démarrera à %1</translation>
     </message>
     <message>
         <source>Your recording will be ended at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre enregistrement se terminera à %1</translation>
     </message>
     <message>
         <source>started late: it was due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>démarré en retard : il était prévu à %1</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: Tessavox was not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement prévu de %1 à %2 n'a pas été fait : Tessavox n'était pas lancé.</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: the computer was asleep, or its clock was set, past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement prévu de %1 à %2 n'a pas été fait : l'ordinateur était en veille, ou son horloge a été réglée, au-delà de sa fin.</translation>
     </message>
     <message>
         <source>Scheduled recording failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'enregistrement planifié</translation>
     </message>
     <message>
         <source>Scheduled recording started</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement planifié démarré</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Scheduled recording finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement planifié terminé</translation>
     </message>
     <message>
         <source>Scheduled recording will not fit</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement planifié ne tiendra pas sur le disque</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 will not fit on the disk: there is room for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement prévu de %1 à %2 ne tiendra pas sur le disque : il y a de la place pour %3.</translation>
     </message>
     <message>
         <source>Do you want to schedule it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous le planifier quand même ?</translation>
     </message>
     <message>
         <source>No sound from %1 for 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son de %1 depuis 1 minute</translation>
     </message>
     <message>
         <source>No sound from %1 for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son de %1 depuis %2 minutes</translation>
     </message>
 </context>
 <context>
     <name>CTessavoxDlg</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Waiting for a scheduled recording</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d'un enregistrement planifié</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglets</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Size: 0KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille : 0 Ko</translation>
     </message>
     <message>
         <source>Size: 4194303KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille : 4194303 Ko</translation>
     </message>
     <message>
         <source>Time: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps : 00:00:00</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>&amp;About Tessavox...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tessavox...</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifier</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>The saved settings could not be read; the first-start settings are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages enregistrés n'ont pas pu être lus ; les réglages du premier démarrage sont affichés</translation>
     </message>
     <message>
         <source>Please select the audio save path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir où enregistrer les fichiers audio.</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil</translation>
     </message>
     <message>
         <source>Please tick &quot; Start time:&quot; to repeat a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez cocher « Début : » pour répéter un enregistrement.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 already exist.
 Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existent déjà.
+Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente du son</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>No sound came: no file was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son n'est venu : aucun fichier n'a été créé</translation>
     </message>
     <message>
         <source>Tessavox is already recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox enregistre déjà.</translation>
     </message>
     <message>
         <source>Tessavox is playing a file; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox lit un fichier ; arrêtez-le d'abord.</translation>
     </message>
     <message>
         <source>Tessavox is still closing the last recording; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox termine encore le dernier enregistrement ; réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Tessavox is waiting for an answer in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox attend une réponse dans sa fenêtre.</translation>
     </message>
     <message>
         <source>The command was not carried out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande n'a pas été exécutée.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté : le disque est presque plein</translation>
     </message>
     <message>
         <source>Recording stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement arrêté : le disque est presque plein</translation>
     </message>
     <message>
         <source>Tessavox is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox fonctionne toujours</translation>
     </message>
     <message>
         <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement continue. Choisissez « Afficher Tessavox » dans le menu de son icône pour revoir la fenêtre.</translation>
     </message>
     <message>
         <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'enregistrement planifié démarrera comme prévu. Choisissez « Afficher Tessavox » dans le menu de son icône pour revoir la fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>Recording %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement : %1 %2</translation>
     </message>
     <message>
         <source>Paused %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause : %1 %2</translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente du son</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Next recording at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain enregistrement : %1</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Show Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Tessavox</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue : %1</translation>
     </message>
     <message>
         <source>Only one of --record, --stop and --pause can be given at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule des options --record, --stop et --pause peut être donnée à la fois.</translation>
     </message>
     <message>
         <source>Usage: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
@@ -827,293 +829,309 @@ or raises the one already open.
 
 A command exits with 0 when done, 1 when refused (saying why), 2 for a usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
+Enregistre la carte son dans des fichiers WAV ou MP3. Sans option, ouvre sa
+fenêtre, ou met au premier plan celle qui est déjà ouverte.
+
+  --minimized  ouvre la fenêtre réduite, ou dans l'icône du tableau de bord là
+               où le bureau en a une, en gardant armée une planification
+               enregistrée
+  --record     appuie sur Enregistrer dans la fenêtre ouverte, en en ouvrant
+               une d'abord s'il n'y en a pas
+  --stop       appuie sur Arrêter dans la fenêtre ouverte
+  --pause      appuie sur Pause (ou Reprendre) dans la fenêtre ouverte
+  --help       affiche cette aide et quitte
+  --version    affiche la version et quitte
+
+Une commande se termine avec 0 si elle est exécutée, 1 si elle est refusée (en
+disant pourquoi), 2 pour une erreur d'utilisation.
+</translation>
     </message>
 </context>
 <context>
     <name>Decoder</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>not a FLAC stream</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un flux FLAC</translation>
     </message>
     <message>
         <source>%1 channels; only mono and stereo are played</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux ; seuls le mono et la stéréo sont lus</translation>
     </message>
     <message>
         <source>no MPEG audio frames found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune trame audio MPEG trouvée</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être lu</translation>
     </message>
     <message>
         <source>not an Ogg Opus stream</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un flux Ogg Opus</translation>
     </message>
     <message>
         <source>an Ogg Opus version that is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>une version d'Ogg Opus inconnue</translation>
     </message>
     <message>
         <source>its Opus header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son en-tête Opus est endommagé</translation>
     </message>
     <message>
         <source>its stream is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son flux est endommagé</translation>
     </message>
     <message>
         <source>it cannot be decoded (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être décodé (erreur %1)</translation>
     </message>
     <message>
         <source>Cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'ouverture du fichier wave</translation>
     </message>
     <message>
         <source>Error descending into file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de descente dans le fichier</translation>
     </message>
     <message>
         <source>Error descending in wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de descente dans le fichier wave</translation>
     </message>
     <message>
         <source>Error ascending in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de remontée dans le fichier</translation>
     </message>
     <message>
         <source>error reading data chunk</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur de lecture du bloc de données</translation>
     </message>
 </context>
 <context>
     <name>ElapsedDisplay</name>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps : %1</translation>
     </message>
     <message>
         <source>Size: %1KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille : %1 Ko</translation>
     </message>
 </context>
 <context>
     <name>FileFilter</name>
     <message>
         <source>mp3 files(*.mp3)|*.mp3||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers mp3(*.mp3)|*.mp3||</translation>
     </message>
     <message>
         <source>MP3 files(*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP3(*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers wav(*.wav)|*.wav|Fichiers wave(*.wave)|*.wave||</translation>
     </message>
     <message>
         <source>Wave files(*.wav)|*.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers wave(*.wav)|*.wav</translation>
     </message>
     <message>
         <source>flac files(*.flac)|*.flac||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers flac(*.flac)|*.flac||</translation>
     </message>
     <message>
         <source>FLAC files(*.flac)|*.flac</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers FLAC(*.flac)|*.flac</translation>
     </message>
     <message>
         <source>opus files(*.opus)|*.opus||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers opus(*.opus)|*.opus||</translation>
     </message>
     <message>
         <source>Opus files(*.opus)|*.opus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Opus(*.opus)|*.opus</translation>
     </message>
     <message>
         <source>Sound files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio (%1)</translation>
     </message>
 </context>
 <context>
     <name>HandOver</name>
     <message>
         <source>Tessavox is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox n'est pas lancé.</translation>
     </message>
     <message>
         <source>Tessavox is not running, or cannot be reached: there is no session bus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox n'est pas lancé, ou ne peut pas être joint : il n'y a pas de bus de session.</translation>
     </message>
     <message>
         <source>Tessavox is running but did not answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox est lancé mais n'a pas répondu : %1</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>Write file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'écriture du fichier</translation>
     </message>
     <message>
         <source>Cannot record %1 bits %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer %1 bits en %2</translation>
     </message>
     <message>
         <source>Cannot record %1 Hz %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer %1 Hz en %2</translation>
     </message>
     <message>
         <source>Error loading lame_enc.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement de lame_enc.DLL</translation>
     </message>
     <message>
         <source>Unable to get LAME interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'obtenir les interfaces LAME</translation>
     </message>
     <message>
         <source>Error opening encoding stream (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'ouverture du flux d'encodage (%1)</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>m_ForMp3_Proc_hEncodeChunk() failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de m_ForMp3_Proc_hEncodeChunk() (%1)</translation>
     </message>
     <message>
         <source>Output file write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'écriture du fichier de sortie</translation>
     </message>
     <message>
         <source>beExitStream failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de beExitStream (%1)</translation>
     </message>
     <message>
         <source>Error creating file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de création du fichier %1</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'ouverture du fichier wave</translation>
     </message>
 </context>
 <context>
     <name>PulseStream</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
 </context>
 <context>
     <name>Room</name>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d'une minute</translation>
     </message>
     <message>
         <source>about %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 min</translation>
     </message>
     <message>
         <source>about %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 h %2 min</translation>
     </message>
     <message>
         <source>about %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 h</translation>
     </message>
     <message>
         <source>about 1 day %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>environ 1 jour %1 h</translation>
     </message>
     <message>
         <source>about 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>environ 1 jour</translation>
     </message>
     <message>
         <source>about %1 days %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 jours %2 h</translation>
     </message>
     <message>
         <source>about %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>environ %1 jours</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>its answer was not whether the command was done</source>
-        <translation type="unfinished"></translation>
+        <translation>sa réponse ne disait pas si la commande avait été exécutée</translation>
     </message>
 </context>
 <context>
     <name>TakeReport</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>%1 of sound in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de son sur %2</translation>
     </message>
     <message>
         <source>%1 recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d'enregistrement</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, 1 break in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 coupure dans le son</translation>
     </message>
     <message>
         <source>%1, %2 breaks in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 coupures dans le son</translation>
     </message>
 </context>
 <context>
     <name>TracePicture</name>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
 </context>
 </TS>

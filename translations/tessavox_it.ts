@@ -5,812 +5,814 @@
     <name>AboutTexts</name>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione: %1</translation>
     </message>
 </context>
 <context>
     <name>AudioBackend</name>
     <message>
         <source>The command completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il comando è stato completato correttamente.</translation>
     </message>
     <message>
         <source>Unspecified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore non specificato.</translation>
     </message>
     <message>
         <source>The device number is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero del dispositivo è fuori intervallo.</translation>
     </message>
     <message>
         <source>The device is not enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo non è abilitato.</translation>
     </message>
     <message>
         <source>The device is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo è già in uso.</translation>
     </message>
     <message>
         <source>The device handle is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;handle del dispositivo non è valido.</translation>
     </message>
     <message>
         <source>No sound server or driver is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun server audio o driver disponibile.</translation>
     </message>
     <message>
         <source>Not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente.</translation>
     </message>
     <message>
         <source>The device does not support this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo non supporta questa operazione.</translation>
     </message>
     <message>
         <source>An argument is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argomento non è valido.</translation>
     </message>
     <message>
         <source>The device cannot use this sound format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo non può usare questo formato audio.</translation>
     </message>
     <message>
         <source>Buffers are still queued on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono ancora buffer in coda sul dispositivo.</translation>
     </message>
     <message>
         <source>The buffer is not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il buffer non è preparato.</translation>
     </message>
     <message>
         <source>Unknown error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto %1.</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>Cannot remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tessavox</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CAudioPlayRec</name>
     <message>
         <source>Class status error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di stato della classe</translation>
     </message>
     <message>
         <source>waveOutOpen() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutOpen() non riuscita</translation>
     </message>
     <message>
         <source>Read sound data from file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei dati audio dal file non riuscita</translation>
     </message>
     <message>
         <source>waveOutPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutPrepareHeader() non riuscita</translation>
     </message>
     <message>
         <source>waveOutWrite() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutWrite() non riuscita</translation>
     </message>
     <message>
         <source>waveOutUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutUnprepareHeader() non riuscita</translation>
     </message>
     <message>
         <source>waveOutClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutClose() non riuscita</translation>
     </message>
     <message>
         <source>Error audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del dispositivo audio</translation>
     </message>
     <message>
         <source>waveInReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInReset() non riuscita</translation>
     </message>
     <message>
         <source>waveOutReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutReset() non riuscita</translation>
     </message>
     <message>
         <source>Playback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del dispositivo di riproduzione</translation>
     </message>
     <message>
         <source>waveInStart() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInStart() non riuscita</translation>
     </message>
     <message>
         <source>AddInputBufferToQueue Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>AddInputBufferToQueue non riuscita</translation>
     </message>
     <message>
         <source>waveInAddBuffer() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInAddBuffer() non riuscita</translation>
     </message>
     <message>
         <source>waveInUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInUnprepareHeader() non riuscita</translation>
     </message>
     <message>
         <source>waveInPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInPrepareHeader() non riuscita</translation>
     </message>
     <message>
         <source>waveInClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInClose() non riuscita</translation>
     </message>
     <message>
         <source>Recording device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del dispositivo di registrazione</translation>
     </message>
     <message>
         <source>the recorder is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>il registratore è occupato</translation>
     </message>
     <message>
         <source>the device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>errore del dispositivo</translation>
     </message>
 </context>
 <context>
     <name>CClipFlag</name>
     <message>
         <source>The %1 channel clipped: click to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale %1 è andato in saturazione: fare clic per azzerare</translation>
     </message>
     <message>
         <source>The %1 channel has not clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale %1 non è andato in saturazione</translation>
     </message>
 </context>
 <context>
     <name>CDialogAbout</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>WebSite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
 </context>
 <context>
     <name>CDialogRecord</name>
     <message>
         <source>Initialize callback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione del dispositivo di callback non riuscita</translation>
     </message>
     <message>
         <source>Mono Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer mono</translation>
     </message>
     <message>
         <source>Stereo Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer stereo</translation>
     </message>
     <message>
         <source>Single Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale singolo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be monitored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ascoltare &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Monitoring of &quot;%1&quot; stopped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascolto di &quot;%1&quot; interrotto: %2</translation>
     </message>
     <message>
         <source>The audio device is now &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo audio ora è &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; no audio device is left</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non c&apos;è più; non rimane alcun dispositivo audio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; the audio device is now &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non c&apos;è più; il dispositivo audio ora è &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Monitoring stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascolto interrotto: %1</translation>
     </message>
     <message>
         <source>Open file to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il file da riprodurre</translation>
     </message>
     <message>
         <source>Recording Output</source>
-        <translation type="unfinished"></translation>
+        <translation>File di uscita</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di file</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <source> New file every</source>
-        <translation type="unfinished"></translation>
+        <translation> Nuovo file ogni</translation>
     </message>
     <message>
         <source>New file every</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo file ogni</translation>
     </message>
     <message>
         <source> Add date and time to the name</source>
-        <translation type="unfinished"></translation>
+        <translation> Aggiungi data e ora al nome</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo file:</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file:</translation>
     </message>
     <message>
         <source>Sound-activated recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione dal suono</translation>
     </message>
     <message>
         <source> Skip silence</source>
-        <translation type="unfinished"></translation>
+        <translation> Salta silenzio</translation>
     </message>
     <message>
         <source>Silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio sotto</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Silence after</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio dopo</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source> New file for each sound</source>
-        <translation type="unfinished"></translation>
+        <translation> Nuovo file per ogni suono</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo</translation>
     </message>
     <message>
         <source>Audio Capture Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisizione audio</translation>
     </message>
     <message>
         <source>Audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo audio</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfono</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume del microfono</translation>
     </message>
     <message>
         <source>Line in</source>
-        <translation type="unfinished"></translation>
+        <translation>Linea</translation>
     </message>
     <message>
         <source>Line in volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume dell&apos;ingresso di linea</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale sinistro</translation>
     </message>
     <message>
         <source>Right channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale destro</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di campionamento</translation>
     </message>
     <message>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit per campione</translation>
     </message>
     <message>
         <source> Monitor input</source>
-        <translation type="unfinished"></translation>
+        <translation> Ascolta ingresso</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Bits per sample:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit per campione:</translation>
     </message>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>bit</translation>
     </message>
     <message>
         <source>Audio device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo:</translation>
     </message>
     <message>
         <source>Wave in device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale:</translation>
     </message>
     <message>
         <source>Sample rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza:</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Room for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio per %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogSchedule</name>
     <message>
         <source> Enable scheduled task</source>
-        <translation type="unfinished"></translation>
+        <translation> Attiva pianificazione</translation>
     </message>
     <message>
         <source> Start time:</source>
-        <translation type="unfinished"></translation>
+        <translation> Inizio:</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di inizio</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Da lunedì a venerdì</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni settimana</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti:</translation>
     </message>
     <message>
         <source> Start Tessavox when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation> Avvia Tessavox all&apos;accesso</translation>
     </message>
     <message>
         <source>End time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine:</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di fine</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di fine</translation>
     </message>
     <message>
         <source>Current Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora attuale:</translation>
     </message>
     <message>
         <source>Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione</translation>
     </message>
     <message>
         <source> Warn me when the input is silent for</source>
-        <translation type="unfinished"></translation>
+        <translation> Avvisa se l&apos;ingresso è silenzioso per</translation>
     </message>
     <message>
         <source>Silent for</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzioso per</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation> Conserva file per</translation>
     </message>
     <message>
         <source>Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva le registrazioni per</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> giorni</translation>
     </message>
 </context>
 <context>
     <name>CLevelMeter</name>
     <message>
         <source>%1 clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in saturazione</translation>
     </message>
     <message>
         <source>%1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello %1</translation>
     </message>
     <message>
         <source>Silence below %1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzio sotto %1 dBFS</translation>
     </message>
     <message>
         <source>%1: below -60 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sotto -60 dBFS</translation>
     </message>
     <message>
         <source>%1: %2 dBFS, peak held at %3 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 dBFS, picco mantenuto a %3 dBFS</translation>
     </message>
 </context>
 <context>
     <name>CScheduleRun</name>
     <message>
         <source>Please check duration time in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllare la durata nella pagina di pianificazione: non è corretta.</translation>
     </message>
     <message>
         <source>Please check time setting in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllare l&apos;orario nella pagina di pianificazione: non è corretto.</translation>
     </message>
     <message>
         <source>Your recording will be started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione inizierà alle %1</translation>
     </message>
     <message>
         <source>Your recording will be ended at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione terminerà alle %1</translation>
     </message>
     <message>
         <source>started late: it was due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avviata in ritardo: era prevista alle %1</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: Tessavox was not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione pianificata da %1 a %2 non è stata eseguita: Tessavox non era in esecuzione.</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: the computer was asleep, or its clock was set, past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione pianificata da %1 a %2 non è stata eseguita: il computer era in sospensione, o il suo orologio è stato spostato, oltre la sua fine.</translation>
     </message>
     <message>
         <source>Scheduled recording failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione pianificata non riuscita</translation>
     </message>
     <message>
         <source>Scheduled recording started</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione pianificata avviata</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>Scheduled recording finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione pianificata terminata</translation>
     </message>
     <message>
         <source>Scheduled recording will not fit</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione pianificata non entrerà nel disco</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 will not fit on the disk: there is room for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione pianificata da %1 a %2 non entrerà nel disco: c&apos;è spazio per %3.</translation>
     </message>
     <message>
         <source>Do you want to schedule it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificarla comunque?</translation>
     </message>
     <message>
         <source>No sound from %1 for 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono da %1 per 1 minuto</translation>
     </message>
     <message>
         <source>No sound from %1 for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono da %1 per %2 minuti</translation>
     </message>
 </context>
 <context>
     <name>CTessavoxDlg</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
     <message>
         <source>Waiting for a scheduled recording</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di una registrazione pianificata</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Size: 0KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim.: 0KB</translation>
     </message>
     <message>
         <source>Size: 4194303KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim.: 4194303KB</translation>
     </message>
     <message>
         <source>Time: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: 00:00:00</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destro</translation>
     </message>
     <message>
         <source>&amp;About Tessavox...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Tessavox...</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianifica</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inattivo</translation>
     </message>
     <message>
         <source>The saved settings could not be read; the first-start settings are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni salvate; sono mostrate le impostazioni iniziali</translation>
     </message>
     <message>
         <source>Please select the audio save path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare il percorso in cui salvare l&apos;audio.</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <source>Please tick &quot; Start time:&quot; to repeat a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare &quot; Inizio:&quot; per ripetere una registrazione.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
     <message>
         <source>%1 already exist.
 Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esistono già.
+Sostituirli?</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di suono</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione</translation>
     </message>
     <message>
         <source>No sound came: no file was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono ricevuto: nessun file creato</translation>
     </message>
     <message>
         <source>Tessavox is already recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox sta già registrando.</translation>
     </message>
     <message>
         <source>Tessavox is playing a file; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox sta riproducendo un file; fermarlo prima.</translation>
     </message>
     <message>
         <source>Tessavox is still closing the last recording; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox sta ancora chiudendo l&apos;ultima registrazione; riprovare tra un momento.</translation>
     </message>
     <message>
         <source>Tessavox is waiting for an answer in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox attende una risposta nella sua finestra.</translation>
     </message>
     <message>
         <source>The command was not carried out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il comando non è stato eseguito.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato: il disco è quasi pieno</translation>
     </message>
     <message>
         <source>Recording stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione fermata: il disco è quasi pieno</translation>
     </message>
     <message>
         <source>Tessavox is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox è ancora in esecuzione</translation>
     </message>
     <message>
         <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione continua. Scegliere &quot;Mostra Tessavox&quot; dalla sua icona per rivedere la finestra.</translation>
     </message>
     <message>
         <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione pianificata inizierà come previsto. Scegliere &quot;Mostra Tessavox&quot; dalla sua icona per rivedere la finestra.</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>Recording %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione di %1 %2</translation>
     </message>
     <message>
         <source>Paused %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa %1 %2</translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di suono</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione</translation>
     </message>
     <message>
         <source>Next recording at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima registrazione: %1</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inattivo</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Show Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Tessavox</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione sconosciuta: %1</translation>
     </message>
     <message>
         <source>Only one of --record, --stop and --pause can be given at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può indicare solo una tra --record, --stop e --pause alla volta.</translation>
     </message>
     <message>
         <source>Usage: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
@@ -827,293 +829,308 @@ or raises the one already open.
 
 A command exits with 0 when done, 1 when refused (saying why), 2 for a usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
+Registra la scheda audio in file WAV o MP3. Senza opzioni apre la sua finestra,
+o porta in primo piano quella già aperta.
+
+  --minimized  apre la finestra ridotta a icona, o nell&apos;icona del pannello se
+               il desktop ne ha una, mantenendo attiva una pianificazione salvata
+  --record     preme Registra nella finestra aperta, aprendone prima una se
+               non ce n&apos;è nessuna
+  --stop       preme Ferma nella finestra aperta
+  --pause      preme Pausa (o Riprendi) nella finestra aperta
+  --help       mostra questo aiuto ed esce
+  --version    mostra la versione ed esce
+
+Un comando esce con 0 se eseguito, 1 se rifiutato (spiegando perché), 2 per un
+errore d&apos;uso.
+</translation>
     </message>
 </context>
 <context>
     <name>Decoder</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria esaurita</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il file</translation>
     </message>
     <message>
         <source>not a FLAC stream</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un flusso FLAC</translation>
     </message>
     <message>
         <source>%1 channels; only mono and stereo are played</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canali; si riproducono solo mono e stereo</translation>
     </message>
     <message>
         <source>no MPEG audio frames found</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun frame audio MPEG trovato</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere il file</translation>
     </message>
     <message>
         <source>not an Ogg Opus stream</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un flusso Ogg Opus</translation>
     </message>
     <message>
         <source>an Ogg Opus version that is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>una versione di Ogg Opus sconosciuta</translation>
     </message>
     <message>
         <source>its Opus header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua intestazione Opus è danneggiata</translation>
     </message>
     <message>
         <source>its stream is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo flusso è danneggiato</translation>
     </message>
     <message>
         <source>it cannot be decoded (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile decodificarlo (errore %1)</translation>
     </message>
     <message>
         <source>Cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre %1: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura del file wave non riuscita</translation>
     </message>
     <message>
         <source>Error descending into file</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella discesa nel file</translation>
     </message>
     <message>
         <source>Error descending in wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella discesa nel file wave</translation>
     </message>
     <message>
         <source>Error ascending in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella risalita nel file</translation>
     </message>
     <message>
         <source>error reading data chunk</source>
-        <translation type="unfinished"></translation>
+        <translation>errore nella lettura del blocco dati</translation>
     </message>
 </context>
 <context>
     <name>ElapsedDisplay</name>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
     <message>
         <source>Size: %1KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim.: %1KB</translation>
     </message>
 </context>
 <context>
     <name>FileFilter</name>
     <message>
         <source>mp3 files(*.mp3)|*.mp3||</source>
-        <translation type="unfinished"></translation>
+        <translation>file mp3(*.mp3)|*.mp3||</translation>
     </message>
     <message>
         <source>MP3 files(*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>File MP3(*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||</source>
-        <translation type="unfinished"></translation>
+        <translation>file wav(*.wav)|*.wav|file wave(*.wave)|*.wave||</translation>
     </message>
     <message>
         <source>Wave files(*.wav)|*.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>File wave(*.wav)|*.wav</translation>
     </message>
     <message>
         <source>flac files(*.flac)|*.flac||</source>
-        <translation type="unfinished"></translation>
+        <translation>file flac(*.flac)|*.flac||</translation>
     </message>
     <message>
         <source>FLAC files(*.flac)|*.flac</source>
-        <translation type="unfinished"></translation>
+        <translation>File FLAC(*.flac)|*.flac</translation>
     </message>
     <message>
         <source>opus files(*.opus)|*.opus||</source>
-        <translation type="unfinished"></translation>
+        <translation>file opus(*.opus)|*.opus||</translation>
     </message>
     <message>
         <source>Opus files(*.opus)|*.opus</source>
-        <translation type="unfinished"></translation>
+        <translation>File Opus(*.opus)|*.opus</translation>
     </message>
     <message>
         <source>Sound files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File audio (%1)</translation>
     </message>
 </context>
 <context>
     <name>HandOver</name>
     <message>
         <source>Tessavox is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox non è in esecuzione.</translation>
     </message>
     <message>
         <source>Tessavox is not running, or cannot be reached: there is no session bus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox non è in esecuzione, o non è raggiungibile: non c&apos;è un bus di sessione.</translation>
     </message>
     <message>
         <source>Tessavox is running but did not answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox è in esecuzione ma non ha risposto: %1</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria esaurita</translation>
     </message>
     <message>
         <source>Write file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura del file non riuscita</translation>
     </message>
     <message>
         <source>Cannot record %1 bits %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile registrare a %1 bit %2</translation>
     </message>
     <message>
         <source>Cannot record %1 Hz %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile registrare a %1 Hz %2</translation>
     </message>
     <message>
         <source>Error loading lame_enc.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel caricamento di lame_enc.DLL</translation>
     </message>
     <message>
         <source>Unable to get LAME interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ottenere le interfacce LAME</translation>
     </message>
     <message>
         <source>Error opening encoding stream (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell&apos;apertura del flusso di codifica (%1)</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>m_ForMp3_Proc_hEncodeChunk() failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>m_ForMp3_Proc_hEncodeChunk() non riuscita (%1)</translation>
     </message>
     <message>
         <source>Output file write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura del file di uscita</translation>
     </message>
     <message>
         <source>beExitStream failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>beExitStream non riuscita (%1)</translation>
     </message>
     <message>
         <source>Error creating file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella creazione del file %1</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare %1: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura del file wave non riuscita</translation>
     </message>
 </context>
 <context>
     <name>PulseStream</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduzione</translation>
     </message>
 </context>
 <context>
     <name>Room</name>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di un minuto</translation>
     </message>
     <message>
         <source>about %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>circa %1 min</translation>
     </message>
     <message>
         <source>about %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>circa %1 h %2 min</translation>
     </message>
     <message>
         <source>about %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>circa %1 h</translation>
     </message>
     <message>
         <source>about 1 day %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>circa 1 giorno %1 h</translation>
     </message>
     <message>
         <source>about 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>circa 1 giorno</translation>
     </message>
     <message>
         <source>about %1 days %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>circa %1 giorni %2 h</translation>
     </message>
     <message>
         <source>about %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>circa %1 giorni</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>its answer was not whether the command was done</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua risposta non diceva se il comando era stato eseguito</translation>
     </message>
 </context>
 <context>
     <name>TakeReport</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>%1 of sound in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di suono in %2</translation>
     </message>
     <message>
         <source>%1 recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registrati</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, 1 break in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 interruzione nel suono</translation>
     </message>
     <message>
         <source>%1, %2 breaks in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 interruzioni nel suono</translation>
     </message>
 </context>
 <context>
     <name>TracePicture</name>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistro</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destro</translation>
     </message>
 </context>
 </TS>

@@ -5,812 +5,814 @@
     <name>AboutTexts</name>
     <message>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão: %1</translation>
     </message>
 </context>
 <context>
     <name>AudioBackend</name>
     <message>
         <source>The command completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comando foi concluído com sucesso.</translation>
     </message>
     <message>
         <source>Unspecified error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro não especificado.</translation>
     </message>
     <message>
         <source>The device number is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número do dispositivo está fora do intervalo.</translation>
     </message>
     <message>
         <source>The device is not enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo não está ativado.</translation>
     </message>
     <message>
         <source>The device is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo já está em uso.</translation>
     </message>
     <message>
         <source>The device handle is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>O identificador do dispositivo não é válido.</translation>
     </message>
     <message>
         <source>No sound server or driver is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum servidor de som ou driver está disponível.</translation>
     </message>
     <message>
         <source>Not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente.</translation>
     </message>
     <message>
         <source>The device does not support this operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo não oferece suporte a esta operação.</translation>
     </message>
     <message>
         <source>An argument is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um argumento não é válido.</translation>
     </message>
     <message>
         <source>The device cannot use this sound format.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo não pode usar este formato de som.</translation>
     </message>
     <message>
         <source>Buffers are still queued on the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda há buffers na fila do dispositivo.</translation>
     </message>
     <message>
         <source>The buffer is not prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation>O buffer não está preparado.</translation>
     </message>
     <message>
         <source>Unknown error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro desconhecido %1.</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>Cannot remove %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível remover %1: %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar a pasta %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível escrever em %1: %2</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Tessavox</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CAudioPlayRec</name>
     <message>
         <source>Class status error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de estado da classe</translation>
     </message>
     <message>
         <source>waveOutOpen() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutOpen() falhou</translation>
     </message>
     <message>
         <source>Read sound data from file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao ler os dados de som do arquivo</translation>
     </message>
     <message>
         <source>waveOutPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutPrepareHeader() falhou</translation>
     </message>
     <message>
         <source>waveOutWrite() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutWrite() falhou</translation>
     </message>
     <message>
         <source>waveOutUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutUnprepareHeader() falhou</translation>
     </message>
     <message>
         <source>waveOutClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutClose() falhou</translation>
     </message>
     <message>
         <source>Error audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no dispositivo de áudio</translation>
     </message>
     <message>
         <source>waveInReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInReset() falhou</translation>
     </message>
     <message>
         <source>waveOutReset() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveOutReset() falhou</translation>
     </message>
     <message>
         <source>Playback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo de reprodução falhou</translation>
     </message>
     <message>
         <source>waveInStart() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInStart() falhou</translation>
     </message>
     <message>
         <source>AddInputBufferToQueue Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>AddInputBufferToQueue falhou</translation>
     </message>
     <message>
         <source>waveInAddBuffer() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInAddBuffer() falhou</translation>
     </message>
     <message>
         <source>waveInUnprepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInUnprepareHeader() falhou</translation>
     </message>
     <message>
         <source>waveInPrepareHeader() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInPrepareHeader() falhou</translation>
     </message>
     <message>
         <source>waveInClose() failed</source>
-        <translation type="unfinished"></translation>
+        <translation>waveInClose() falhou</translation>
     </message>
     <message>
         <source>Recording device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo de gravação falhou</translation>
     </message>
     <message>
         <source>the recorder is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>o gravador está ocupado</translation>
     </message>
     <message>
         <source>the device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>o dispositivo falhou</translation>
     </message>
 </context>
 <context>
     <name>CClipFlag</name>
     <message>
         <source>The %1 channel clipped: click to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 saturou: clique para limpar</translation>
     </message>
     <message>
         <source>The %1 channel has not clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 não saturou</translation>
     </message>
 </context>
 <context>
     <name>CDialogAbout</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>WebSite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
 </context>
 <context>
     <name>CDialogRecord</name>
     <message>
         <source>Initialize callback device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao inicializar o dispositivo de retorno</translation>
     </message>
     <message>
         <source>Mono Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer mono</translation>
     </message>
     <message>
         <source>Stereo Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer estéreo</translation>
     </message>
     <message>
         <source>Single Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal único</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be monitored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ouvir "%1": %2</translation>
     </message>
     <message>
         <source>Monitoring of &quot;%1&quot; stopped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A escuta de "%1" parou: %2</translation>
     </message>
     <message>
         <source>The audio device is now &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo de áudio agora é "%1"</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; no audio device is left</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" foi removido; não resta nenhum dispositivo de áudio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; the audio device is now &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" foi removido; o dispositivo de áudio agora é "%2"</translation>
     </message>
     <message>
         <source>Monitoring stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuta interrompida: %1</translation>
     </message>
     <message>
         <source>Open file to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir arquivo para tocar</translation>
     </message>
     <message>
         <source>Recording Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída da gravação</translation>
     </message>
     <message>
         <source>File type</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato do arquivo</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <source> New file every</source>
-        <translation type="unfinished"></translation>
+        <translation> Dividir a cada</translation>
     </message>
     <message>
         <source>New file every</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo arquivo a cada</translation>
     </message>
     <message>
         <source> Add date and time to the name</source>
-        <translation type="unfinished"></translation>
+        <translation> Adicionar data e hora ao nome</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo:</translation>
     </message>
     <message>
         <source>Sound-activated recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação ativada por som</translation>
     </message>
     <message>
         <source> Skip silence</source>
-        <translation type="unfinished"></translation>
+        <translation> Pular silêncio</translation>
     </message>
     <message>
         <source>Silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Silêncio até</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Silence after</source>
-        <translation type="unfinished"></translation>
+        <translation>Silêncio após</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source> New file for each sound</source>
-        <translation type="unfinished"></translation>
+        <translation> Novo arquivo para cada som</translation>
     </message>
     <message>
         <source>after</source>
-        <translation type="unfinished"></translation>
+        <translation>após</translation>
     </message>
     <message>
         <source>Audio Capture Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de captura</translation>
     </message>
     <message>
         <source>Audio device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de áudio</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume do microfone</translation>
     </message>
     <message>
         <source>Line in</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <source>Line in volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume da entrada de linha</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal esquerdo</translation>
     </message>
     <message>
         <source>Right channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal direito</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amostragem</translation>
     </message>
     <message>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por amostra</translation>
     </message>
     <message>
         <source> Monitor input</source>
-        <translation type="unfinished"></translation>
+        <translation> Ouvir a entrada</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Bits per sample:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por amostra:</translation>
     </message>
     <message>
         <source>Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>bits</translation>
     </message>
     <message>
         <source>Audio device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo:</translation>
     </message>
     <message>
         <source>Wave in device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal:</translation>
     </message>
     <message>
         <source>Sample rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amostragem:</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço livre</translation>
     </message>
     <message>
         <source>Room for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre: %1</translation>
     </message>
 </context>
 <context>
     <name>CDialogSchedule</name>
     <message>
         <source> Enable scheduled task</source>
-        <translation type="unfinished"></translation>
+        <translation> Ativar tarefa agendada</translation>
     </message>
     <message>
         <source> Start time:</source>
-        <translation type="unfinished"></translation>
+        <translation> Início:</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de início</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de início</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma vez</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo dia</translation>
     </message>
     <message>
         <source>Monday to Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda a sexta</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda semana</translation>
     </message>
     <message>
         <source>Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir:</translation>
     </message>
     <message>
         <source> Start Tessavox when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation> Iniciar o Tessavox ao fazer login</translation>
     </message>
     <message>
         <source>End time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Término:</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de término</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de término</translation>
     </message>
     <message>
         <source>Current Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora atual:</translation>
     </message>
     <message>
         <source>Scheduled Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefa agendada</translation>
     </message>
     <message>
         <source> Warn me when the input is silent for</source>
-        <translation type="unfinished"></translation>
+        <translation> Avisar se a entrada ficar em silêncio por</translation>
     </message>
     <message>
         <source>Silent for</source>
-        <translation type="unfinished"></translation>
+        <translation>Em silêncio por</translation>
     </message>
     <message>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> min</translation>
     </message>
     <message>
         <source> Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation> Manter gravações por</translation>
     </message>
     <message>
         <source>Keep takes for</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter gravações por</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> dias</translation>
     </message>
 </context>
 <context>
     <name>CLevelMeter</name>
     <message>
         <source>%1 clipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saturado</translation>
     </message>
     <message>
         <source>%1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível %1</translation>
     </message>
     <message>
         <source>Silence below %1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Silêncio abaixo de %1 dBFS</translation>
     </message>
     <message>
         <source>%1: below -60 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: abaixo de -60 dBFS</translation>
     </message>
     <message>
         <source>%1: %2 dBFS, peak held at %3 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 dBFS, pico retido em %3 dBFS</translation>
     </message>
 </context>
 <context>
     <name>CScheduleRun</name>
     <message>
         <source>Please check duration time in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a duração no painel de agendamento: ela está incorreta.</translation>
     </message>
     <message>
         <source>Please check time setting in schedule panel, it&apos;s incorrect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique o horário no painel de agendamento: ele está incorreto.</translation>
     </message>
     <message>
         <source>Your recording will be started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua gravação começará em %1</translation>
     </message>
     <message>
         <source>Your recording will be ended at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua gravação terminará em %1</translation>
     </message>
     <message>
         <source>started late: it was due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>começou atrasada: estava prevista para %1</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: Tessavox was not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação prevista de %1 a %2 não foi feita: o Tessavox não estava em execução.</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: the computer was asleep, or its clock was set, past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação prevista de %1 a %2 não foi feita: o computador estava suspenso, ou seu relógio foi ajustado, até depois do fim dela.</translation>
     </message>
     <message>
         <source>Scheduled recording failed</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação agendada falhou</translation>
     </message>
     <message>
         <source>Scheduled recording started</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação agendada iniciada</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Scheduled recording finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação agendada concluída</translation>
     </message>
     <message>
         <source>Scheduled recording will not fit</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação agendada não caberá</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 will not fit on the disk: there is room for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação prevista de %1 a %2 não caberá no disco: há espaço para %3.</translation>
     </message>
     <message>
         <source>Do you want to schedule it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja agendá-la mesmo assim?</translation>
     </message>
     <message>
         <source>No sound from %1 for 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum som de %1 há 1 minuto</translation>
     </message>
     <message>
         <source>No sound from %1 for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum som de %1 há %2 minutos</translation>
     </message>
 </context>
 <context>
     <name>CTessavoxDlg</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando</translation>
     </message>
     <message>
         <source>Waiting for a scheduled recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando uma gravação agendada</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Retomar</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Size: 0KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho: 0KB</translation>
     </message>
     <message>
         <source>Size: 4194303KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho: 4194303KB</translation>
     </message>
     <message>
         <source>Time: 00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: 00:00:00</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Esq.</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>&amp;About Tessavox...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Tessavox...</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Agendar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocioso</translation>
     </message>
     <message>
         <source>The saved settings could not be read; the first-start settings are shown</source>
-        <translation type="unfinished"></translation>
+        <translation>As configurações salvas não puderam ser lidas; são mostradas as iniciais</translation>
     </message>
     <message>
         <source>Please select the audio save path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha onde salvar o áudio.</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Please tick &quot; Start time:&quot; to repeat a recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque " Início:" para repetir uma gravação.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>%1 already exist.
 Do you want to replace them?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existem.
+Deseja substituí-los?</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando som</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Parado</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocando</translation>
     </message>
     <message>
         <source>No sound came: no file was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum som chegou: nenhum arquivo foi criado</translation>
     </message>
     <message>
         <source>Tessavox is already recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox já está gravando.</translation>
     </message>
     <message>
         <source>Tessavox is playing a file; stop it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox está tocando um arquivo; pare-o primeiro.</translation>
     </message>
     <message>
         <source>Tessavox is still closing the last recording; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox ainda está fechando a última gravação; tente novamente em instantes.</translation>
     </message>
     <message>
         <source>Tessavox is waiting for an answer in its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox está aguardando uma resposta em sua janela.</translation>
     </message>
     <message>
         <source>The command was not carried out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comando não foi executado.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Parado: o disco está quase cheio</translation>
     </message>
     <message>
         <source>Recording stopped: the disk is nearly full</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação interrompida: o disco está quase cheio</translation>
     </message>
     <message>
         <source>Tessavox is still running</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox continua em execução</translation>
     </message>
     <message>
         <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação continua. Escolha "Mostrar o Tessavox" no ícone dele para ver a janela novamente.</translation>
     </message>
     <message>
         <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação agendada começará como previsto. Escolha "Mostrar o Tessavox" no ícone dele para ver a janela novamente.</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>Recording %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando %1 %2</translation>
     </message>
     <message>
         <source>Paused %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausado %1 %2</translation>
     </message>
     <message>
         <source>Waiting for sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando som</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocando</translation>
     </message>
     <message>
         <source>Next recording at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima gravação em %1</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocioso</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Show Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o Tessavox</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Tessavox</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessavox</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opção desconhecida: %1</translation>
     </message>
     <message>
         <source>Only one of --record, --stop and --pause can be given at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só uma das opções --record, --stop e --pause pode ser dada por vez.</translation>
     </message>
     <message>
         <source>Usage: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
@@ -827,293 +829,306 @@ or raises the one already open.
 
 A command exits with 0 when done, 1 when refused (saying why), 2 for a usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
+Grava a placa de som em arquivos WAV ou MP3. Sem opção, abre sua janela
+ou traz para a frente a que já está aberta.
+
+  --minimized  abre a janela minimizada, ou no ícone do painel onde o
+               ambiente tiver um, mantendo ativo um agendamento salvo
+  --record     pressiona Gravar na janela aberta, abrindo uma antes se não houver
+  --stop       pressiona Parar na janela aberta
+  --pause      pressiona Pausar (ou Retomar) na janela aberta
+  --help       mostra esta ajuda e sai
+  --version    mostra a versão e sai
+
+Um comando sai com 0 quando concluído, 1 quando recusado (dizendo o motivo), 2 para erro de uso.
+</translation>
     </message>
 </context>
 <context>
     <name>Decoder</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memória esgotada</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não pode ser aberto</translation>
     </message>
     <message>
         <source>not a FLAC stream</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um fluxo FLAC</translation>
     </message>
     <message>
         <source>%1 channels; only mono and stereo are played</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canais; só mono e estéreo são tocados</translation>
     </message>
     <message>
         <source>no MPEG audio frames found</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum quadro de áudio MPEG encontrado</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não pode ser lido</translation>
     </message>
     <message>
         <source>not an Ogg Opus stream</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um fluxo Ogg Opus</translation>
     </message>
     <message>
         <source>an Ogg Opus version that is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>uma versão de Ogg Opus desconhecida</translation>
     </message>
     <message>
         <source>its Opus header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seu cabeçalho Opus está danificado</translation>
     </message>
     <message>
         <source>its stream is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seu fluxo está danificado</translation>
     </message>
     <message>
         <source>it cannot be decoded (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser decodificado (erro %1)</translation>
     </message>
     <message>
         <source>Cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível tocar %1: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir o arquivo wave</translation>
     </message>
     <message>
         <source>Error descending into file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao entrar em um bloco do arquivo</translation>
     </message>
     <message>
         <source>Error descending in wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao entrar em um bloco do arquivo wave</translation>
     </message>
     <message>
         <source>Error ascending in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao sair de um bloco do arquivo</translation>
     </message>
     <message>
         <source>error reading data chunk</source>
-        <translation type="unfinished"></translation>
+        <translation>erro ao ler o bloco de dados</translation>
     </message>
 </context>
 <context>
     <name>ElapsedDisplay</name>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
     <message>
         <source>Size: %1KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho: %1KB</translation>
     </message>
 </context>
 <context>
     <name>FileFilter</name>
     <message>
         <source>mp3 files(*.mp3)|*.mp3||</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos mp3(*.mp3)|*.mp3||</translation>
     </message>
     <message>
         <source>MP3 files(*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MP3(*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>wav files(*.wav)|*.wav|wave files(*.wave)|*.wave||</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos wav(*.wav)|*.wav|arquivos wave(*.wave)|*.wave||</translation>
     </message>
     <message>
         <source>Wave files(*.wav)|*.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos wave(*.wav)|*.wav</translation>
     </message>
     <message>
         <source>flac files(*.flac)|*.flac||</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos flac(*.flac)|*.flac||</translation>
     </message>
     <message>
         <source>FLAC files(*.flac)|*.flac</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos FLAC(*.flac)|*.flac</translation>
     </message>
     <message>
         <source>opus files(*.opus)|*.opus||</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos opus(*.opus)|*.opus||</translation>
     </message>
     <message>
         <source>Opus files(*.opus)|*.opus</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Opus(*.opus)|*.opus</translation>
     </message>
     <message>
         <source>Sound files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som (%1)</translation>
     </message>
 </context>
 <context>
     <name>HandOver</name>
     <message>
         <source>Tessavox is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox não está em execução.</translation>
     </message>
     <message>
         <source>Tessavox is not running, or cannot be reached: there is no session bus.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox não está em execução ou não pode ser alcançado: não há barramento de sessão.</translation>
     </message>
     <message>
         <source>Tessavox is running but did not answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tessavox está em execução, mas não respondeu: %1</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memória esgotada</translation>
     </message>
     <message>
         <source>Write file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao escrever o arquivo</translation>
     </message>
     <message>
         <source>Cannot record %1 bits %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1 bits %2</translation>
     </message>
     <message>
         <source>Cannot record %1 Hz %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1 Hz %2</translation>
     </message>
     <message>
         <source>Error loading lame_enc.DLL</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao carregar lame_enc.DLL</translation>
     </message>
     <message>
         <source>Unable to get LAME interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível obter as interfaces do LAME</translation>
     </message>
     <message>
         <source>Error opening encoding stream (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao abrir o fluxo de codificação (%1)</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória esgotada</translation>
     </message>
     <message>
         <source>m_ForMp3_Proc_hEncodeChunk() failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>m_ForMp3_Proc_hEncodeChunk() falhou (%1)</translation>
     </message>
     <message>
         <source>Output file write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao escrever o arquivo de saída</translation>
     </message>
     <message>
         <source>beExitStream failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>beExitStream falhou (%1)</translation>
     </message>
     <message>
         <source>Error creating file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao criar o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar %1: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir o arquivo wave</translation>
     </message>
 </context>
 <context>
     <name>PulseStream</name>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodução</translation>
     </message>
 </context>
 <context>
     <name>Room</name>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de um minuto</translation>
     </message>
     <message>
         <source>about %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 min</translation>
     </message>
     <message>
         <source>about %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 h %2 min</translation>
     </message>
     <message>
         <source>about %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 h</translation>
     </message>
     <message>
         <source>about 1 day %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de 1 dia %1 h</translation>
     </message>
     <message>
         <source>about 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de 1 dia</translation>
     </message>
     <message>
         <source>about %1 days %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 dias %2 h</translation>
     </message>
     <message>
         <source>about %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 dias</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>its answer was not whether the command was done</source>
-        <translation type="unfinished"></translation>
+        <translation>sua resposta não disse se o comando foi executado</translation>
     </message>
 </context>
 <context>
     <name>TakeReport</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1 of sound in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de som em %2</translation>
     </message>
     <message>
         <source>%1 recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de gravação</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, 1 break in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 interrupção no som</translation>
     </message>
     <message>
         <source>%1, %2 breaks in the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 interrupções no som</translation>
     </message>
 </context>
 <context>
     <name>TracePicture</name>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Esq.</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
 </context>
 </TS>
