@@ -984,6 +984,25 @@ Ein Befehl endet mit 0, wenn er ausgeführt wurde, mit 1, wenn er abgelehnt wurd
     </message>
 </context>
 <context>
+    <name>OldTakes</name>
+    <message>
+        <source>Moved 1 old take to the trash</source>
+        <translation>1 alte Aufnahme in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Moved %1 old takes to the trash</source>
+        <translation>%1 alte Aufnahmen in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash: %2</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %1 old takes to the trash; %2: %3</source>
+        <translation>%1 alte Aufnahmen konnten nicht in den Papierkorb verschoben werden; %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
@@ -1131,6 +1150,25 @@ Ein Befehl endet mit 0, wenn er ausgeführt wurde, mit 1, wenn er abgelehnt wurd
     <message>
         <source>Right</source>
         <translation>Rechts</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>the trash folder %1 cannot be made</source>
+        <translation>der Papierkorb-Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>there is no folder for the trash</source>
+        <translation>es gibt keinen Ordner für den Papierkorb</translation>
+    </message>
+    <message>
+        <source>the trash folder %1 cannot be written</source>
+        <translation>in den Papierkorb-Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its name is too long for the trash</source>
+        <translation>sein Name ist zu lang für den Papierkorb</translation>
     </message>
 </context>
 </TS>

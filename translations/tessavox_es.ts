@@ -984,6 +984,25 @@ Una orden termina con 0 si se cumple, 1 si se rechaza (diciendo por qué),
     </message>
 </context>
 <context>
+    <name>OldTakes</name>
+    <message>
+        <source>Moved 1 old take to the trash</source>
+        <translation>1 toma antigua movida a la papelera</translation>
+    </message>
+    <message>
+        <source>Moved %1 old takes to the trash</source>
+        <translation>%1 tomas antiguas movidas a la papelera</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash: %2</source>
+        <translation>No se pudo mover %1 a la papelera: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %1 old takes to the trash; %2: %3</source>
+        <translation>No se pudieron mover %1 tomas antiguas a la papelera; %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
@@ -1131,6 +1150,25 @@ Una orden termina con 0 si se cumple, 1 si se rechaza (diciendo por qué),
     <message>
         <source>Right</source>
         <translation>Der.</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>the trash folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta de la papelera %1</translation>
+    </message>
+    <message>
+        <source>there is no folder for the trash</source>
+        <translation>no hay ninguna carpeta para la papelera</translation>
+    </message>
+    <message>
+        <source>the trash folder %1 cannot be written</source>
+        <translation>no se puede escribir en la carpeta de la papelera %1</translation>
+    </message>
+    <message>
+        <source>its name is too long for the trash</source>
+        <translation>su nombre es demasiado largo para la papelera</translation>
     </message>
 </context>
 </TS>

@@ -5,14 +5,14 @@
     <name>AboutTexts</name>
     <message>
         <source>Version: %1</source>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>AudioBackend</name>
     <message>
         <source>The command completed successfully.</source>
-        <translation>La commande s'est terminée avec succès.</translation>
+        <translation>La commande s&apos;est terminée avec succès.</translation>
     </message>
     <message>
         <source>Unspecified error.</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>The device is not enabled.</source>
-        <translation>Le périphérique n'est pas activé.</translation>
+        <translation>Le périphérique n&apos;est pas activé.</translation>
     </message>
     <message>
         <source>The device is already in use.</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>The device handle is not valid.</source>
-        <translation>Le descripteur du périphérique n'est pas valide.</translation>
+        <translation>Le descripteur du périphérique n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>No sound server or driver is available.</source>
-        <translation>Aucun serveur de son ni pilote n'est disponible.</translation>
+        <translation>Aucun serveur de son ni pilote n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Not enough memory.</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>An argument is not valid.</source>
-        <translation>Un argument n'est pas valide.</translation>
+        <translation>Un argument n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The device cannot use this sound format.</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Buffers are still queued on the device.</source>
-        <translation>Des tampons sont encore en file d'attente sur le périphérique.</translation>
+        <translation>Des tampons sont encore en file d&apos;attente sur le périphérique.</translation>
     </message>
     <message>
         <source>The buffer is not prepared.</source>
-        <translation>Le tampon n'est pas préparé.</translation>
+        <translation>Le tampon n&apos;est pas préparé.</translation>
     </message>
     <message>
         <source>Unknown error %1.</source>
@@ -71,7 +71,7 @@
     <name>AutostartEntry</name>
     <message>
         <source>Cannot remove %1: %2</source>
-        <translation>Impossible de supprimer %1 : %2</translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <name>CAudioPlayRec</name>
     <message>
         <source>Class status error</source>
-        <translation>Erreur d'état de la classe</translation>
+        <translation>Erreur d&apos;état de la classe</translation>
     </message>
     <message>
         <source>waveOutOpen() failed</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>Recording device failed</source>
-        <translation>Défaillance du périphérique d'enregistrement</translation>
+        <translation>Défaillance du périphérique d&apos;enregistrement</translation>
     </message>
     <message>
         <source>the recorder is busy</source>
-        <translation>l'enregistreur est occupé</translation>
+        <translation>l&apos;enregistreur est occupé</translation>
     </message>
     <message>
         <source>the device failed</source>
@@ -180,11 +180,11 @@
     <name>CClipFlag</name>
     <message>
         <source>The %1 channel clipped: click to clear</source>
-        <translation>Le canal de %1 a saturé : cliquez pour effacer</translation>
+        <translation>Le canal de %1 a saturé&#xa0;: cliquez pour effacer</translation>
     </message>
     <message>
         <source>The %1 channel has not clipped</source>
-        <translation>Le canal de %1 n'a pas saturé</translation>
+        <translation>Le canal de %1 n&apos;a pas saturé</translation>
     </message>
 </context>
 <context>
@@ -195,18 +195,18 @@
     </message>
     <message>
         <source>WebSite:</source>
-        <translation>Site web :</translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation>Courriel :</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CDialogRecord</name>
     <message>
         <source>Initialize callback device failed</source>
-        <translation>Échec de l'initialisation du périphérique de rappel</translation>
+        <translation>Échec de l&apos;initialisation du périphérique de rappel</translation>
     </message>
     <message>
         <source>Mono Mixer</source>
@@ -222,27 +222,27 @@
     </message>
     <message>
         <source>&quot;%1&quot; cannot be monitored: %2</source>
-        <translation>« %1 » ne peut pas être écouté : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être écouté&#xa0;: %2</translation>
     </message>
     <message>
         <source>Monitoring of &quot;%1&quot; stopped: %2</source>
-        <translation>L'écoute de « %1 » s'est arrêtée : %2</translation>
+        <translation>L&apos;écoute de «&#xa0;%1&#xa0;» s&apos;est arrêtée&#xa0;: %2</translation>
     </message>
     <message>
         <source>The audio device is now &quot;%1&quot;</source>
-        <translation>Le périphérique audio est maintenant « %1 »</translation>
+        <translation>Le périphérique audio est maintenant «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; no audio device is left</source>
-        <translation>« %1 » a disparu ; il ne reste aucun périphérique audio</translation>
+        <translation>«&#xa0;%1&#xa0;» a disparu&#xa0;; il ne reste aucun périphérique audio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; the audio device is now &quot;%2&quot;</source>
-        <translation>« %1 » a disparu ; le périphérique audio est maintenant « %2 »</translation>
+        <translation>«&#xa0;%1&#xa0;» a disparu&#xa0;; le périphérique audio est maintenant «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Monitoring stopped: %1</source>
-        <translation>Écoute arrêtée : %1</translation>
+        <translation>Écoute arrêtée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Open file to play</source>
@@ -274,15 +274,15 @@
     </message>
     <message>
         <source> Add date and time to the name</source>
-        <translation> Ajouter la date et l'heure au nom</translation>
+        <translation> Ajouter la date et l&apos;heure au nom</translation>
     </message>
     <message>
         <source>File type:</source>
-        <translation>Format :</translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Sound-activated recording</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Line in volume</source>
-        <translation>Volume de l'entrée ligne</translation>
+        <translation>Volume de l&apos;entrée ligne</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>Sample rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Bits per sample</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source> Monitor input</source>
-        <translation> Écouter l'entrée</translation>
+        <translation> Écouter l&apos;entrée</translation>
     </message>
     <message>
         <source>Hz</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>Bits per sample:</source>
-        <translation>Bits/échantillon :</translation>
+        <translation>Bits/échantillon&#xa0;:</translation>
     </message>
     <message>
         <source>Bits</source>
@@ -378,19 +378,19 @@
     </message>
     <message>
         <source>Audio device:</source>
-        <translation>Périphérique :</translation>
+        <translation>Périphérique&#xa0;:</translation>
     </message>
     <message>
         <source>Wave in device:</source>
-        <translation>Entrée :</translation>
+        <translation>Entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation>Canal :</translation>
+        <translation>Canal&#xa0;:</translation>
     </message>
     <message>
         <source>Sample rate:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Room</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source> Start time:</source>
-        <translation> Début :</translation>
+        <translation> Début&#xa0;:</translation>
     </message>
     <message>
         <source>Start date</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Repeat:</source>
-        <translation>Répéter :</translation>
+        <translation>Répéter&#xa0;:</translation>
     </message>
     <message>
         <source> Start Tessavox when I log in</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>End time:</source>
-        <translation>Fin :</translation>
+        <translation>Fin&#xa0;:</translation>
     </message>
     <message>
         <source>Duration</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Current Time:</source>
-        <translation>Heure actuelle :</translation>
+        <translation>Heure actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Scheduled Task</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source> Warn me when the input is silent for</source>
-        <translation> M'avertir si l'entrée est muette pendant</translation>
+        <translation> M&apos;avertir si l&apos;entrée est muette pendant</translation>
     </message>
     <message>
         <source>Silent for</source>
@@ -504,11 +504,11 @@
     <name>CLevelMeter</name>
     <message>
         <source>%1 clipped</source>
-        <translation>%1 : saturation</translation>
+        <translation>%1&#xa0;: saturation</translation>
     </message>
     <message>
         <source>%1 level</source>
-        <translation>%1 : niveau</translation>
+        <translation>%1&#xa0;: niveau</translation>
     </message>
     <message>
         <source>Silence below %1 dBFS</source>
@@ -516,22 +516,22 @@
     </message>
     <message>
         <source>%1: below -60 dBFS</source>
-        <translation>%1 : sous -60 dBFS</translation>
+        <translation>%1&#xa0;: sous -60 dBFS</translation>
     </message>
     <message>
         <source>%1: %2 dBFS, peak held at %3 dBFS</source>
-        <translation>%1 : %2 dBFS, crête maintenue à %3 dBFS</translation>
+        <translation>%1&#xa0;: %2 dBFS, crête maintenue à %3 dBFS</translation>
     </message>
 </context>
 <context>
     <name>CScheduleRun</name>
     <message>
         <source>Please check duration time in schedule panel, it&apos;s incorrect.</source>
-        <translation>Veuillez vérifier la durée dans l'onglet Planifier : elle est incorrecte.</translation>
+        <translation>Veuillez vérifier la durée dans l&apos;onglet Planifier&#xa0;: elle est incorrecte.</translation>
     </message>
     <message>
         <source>Please check time setting in schedule panel, it&apos;s incorrect.</source>
-        <translation>Veuillez vérifier le réglage de l'heure dans l'onglet Planifier : il est incorrect.</translation>
+        <translation>Veuillez vérifier le réglage de l&apos;heure dans l&apos;onglet Planifier&#xa0;: il est incorrect.</translation>
     </message>
     <message>
         <source>Your recording will be started at %1</source>
@@ -543,19 +543,19 @@
     </message>
     <message>
         <source>started late: it was due at %1</source>
-        <translation>démarré en retard : il était prévu à %1</translation>
+        <translation>démarré en retard&#xa0;: il était prévu à %1</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: Tessavox was not running.</source>
-        <translation>L'enregistrement prévu de %1 à %2 n'a pas été fait : Tessavox n'était pas lancé.</translation>
+        <translation>L&apos;enregistrement prévu de %1 à %2 n&apos;a pas été fait&#xa0;: Tessavox n&apos;était pas lancé.</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 was not made: the computer was asleep, or its clock was set, past its end.</source>
-        <translation>L'enregistrement prévu de %1 à %2 n'a pas été fait : l'ordinateur était en veille, ou son horloge a été réglée, au-delà de sa fin.</translation>
+        <translation>L&apos;enregistrement prévu de %1 à %2 n&apos;a pas été fait&#xa0;: l&apos;ordinateur était en veille, ou son horloge a été réglée, au-delà de sa fin.</translation>
     </message>
     <message>
         <source>Scheduled recording failed</source>
-        <translation>Échec de l'enregistrement planifié</translation>
+        <translation>Échec de l&apos;enregistrement planifié</translation>
     </message>
     <message>
         <source>Scheduled recording started</source>
@@ -571,15 +571,15 @@
     </message>
     <message>
         <source>Scheduled recording will not fit</source>
-        <translation>L'enregistrement planifié ne tiendra pas sur le disque</translation>
+        <translation>L&apos;enregistrement planifié ne tiendra pas sur le disque</translation>
     </message>
     <message>
         <source>The recording planned from %1 to %2 will not fit on the disk: there is room for %3.</source>
-        <translation>L'enregistrement prévu de %1 à %2 ne tiendra pas sur le disque : il y a de la place pour %3.</translation>
+        <translation>L&apos;enregistrement prévu de %1 à %2 ne tiendra pas sur le disque&#xa0;: il y a de la place pour %3.</translation>
     </message>
     <message>
         <source>Do you want to schedule it anyway?</source>
-        <translation>Voulez-vous le planifier quand même ?</translation>
+        <translation>Voulez-vous le planifier quand même&#xa0;?</translation>
     </message>
     <message>
         <source>No sound from %1 for 1 minute</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>Waiting for a scheduled recording</source>
-        <translation>En attente d'un enregistrement planifié</translation>
+        <translation>En attente d&apos;un enregistrement planifié</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -630,15 +630,15 @@
     </message>
     <message>
         <source>Size: 0KB</source>
-        <translation>Taille : 0 Ko</translation>
+        <translation>Taille&#xa0;: 0 Ko</translation>
     </message>
     <message>
         <source>Size: 4194303KB</source>
-        <translation>Taille : 4194303 Ko</translation>
+        <translation>Taille&#xa0;: 4194303 Ko</translation>
     </message>
     <message>
         <source>Time: 00:00:00</source>
-        <translation>Temps : 00:00:00</translation>
+        <translation>Temps&#xa0;: 00:00:00</translation>
     </message>
     <message>
         <source>Left</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>The saved settings could not be read; the first-start settings are shown</source>
-        <translation>Les réglages enregistrés n'ont pas pu être lus ; les réglages du premier démarrage sont affichés</translation>
+        <translation>Les réglages enregistrés n&apos;ont pas pu être lus&#xa0;; les réglages du premier démarrage sont affichés</translation>
     </message>
     <message>
         <source>Please select the audio save path.</source>
@@ -678,19 +678,19 @@
     </message>
     <message>
         <source>Please tick &quot; Start time:&quot; to repeat a recording.</source>
-        <translation>Veuillez cocher « Début : » pour répéter un enregistrement.</translation>
+        <translation>Veuillez cocher «&#xa0;Début&#xa0;:&#xa0;» pour répéter un enregistrement.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 already exist.
 Do you want to replace them?</source>
         <translation>%1 existent déjà.
-Voulez-vous les remplacer ?</translation>
+Voulez-vous les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source> and </source>
@@ -710,7 +710,7 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>No sound came: no file was made</source>
-        <translation>Aucun son n'est venu : aucun fichier n'a été créé</translation>
+        <translation>Aucun son n&apos;est venu&#xa0;: aucun fichier n&apos;a été créé</translation>
     </message>
     <message>
         <source>Tessavox is already recording.</source>
@@ -718,11 +718,11 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>Tessavox is playing a file; stop it first.</source>
-        <translation>Tessavox lit un fichier ; arrêtez-le d'abord.</translation>
+        <translation>Tessavox lit un fichier&#xa0;; arrêtez-le d&apos;abord.</translation>
     </message>
     <message>
         <source>Tessavox is still closing the last recording; try again in a moment.</source>
-        <translation>Tessavox termine encore le dernier enregistrement ; réessayez dans un instant.</translation>
+        <translation>Tessavox termine encore le dernier enregistrement&#xa0;; réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Tessavox is waiting for an answer in its window.</source>
@@ -730,7 +730,7 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>The command was not carried out.</source>
-        <translation>La commande n'a pas été exécutée.</translation>
+        <translation>La commande n&apos;a pas été exécutée.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
@@ -738,11 +738,11 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>Stopped: the disk is nearly full</source>
-        <translation>Arrêté : le disque est presque plein</translation>
+        <translation>Arrêté&#xa0;: le disque est presque plein</translation>
     </message>
     <message>
         <source>Recording stopped: the disk is nearly full</source>
-        <translation>Enregistrement arrêté : le disque est presque plein</translation>
+        <translation>Enregistrement arrêté&#xa0;: le disque est presque plein</translation>
     </message>
     <message>
         <source>Tessavox is still running</source>
@@ -750,22 +750,22 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation>L'enregistrement continue. Choisissez « Afficher Tessavox » dans le menu de son icône pour revoir la fenêtre.</translation>
+        <translation>L&apos;enregistrement continue. Choisissez «&#xa0;Afficher Tessavox&#xa0;» dans le menu de son icône pour revoir la fenêtre.</translation>
     </message>
     <message>
         <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation>L'enregistrement planifié démarrera comme prévu. Choisissez « Afficher Tessavox » dans le menu de son icône pour revoir la fenêtre.</translation>
+        <translation>L&apos;enregistrement planifié démarrera comme prévu. Choisissez «&#xa0;Afficher Tessavox&#xa0;» dans le menu de son icône pour revoir la fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>CTrayIcon</name>
     <message>
         <source>Recording %1 %2</source>
-        <translation>Enregistrement : %1 %2</translation>
+        <translation>Enregistrement&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Paused %1 %2</source>
-        <translation>En pause : %1 %2</translation>
+        <translation>En pause&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Waiting for sound</source>
@@ -777,7 +777,7 @@ Voulez-vous les remplacer ?</translation>
     </message>
     <message>
         <source>Next recording at %1</source>
-        <translation>Prochain enregistrement : %1</translation>
+        <translation>Prochain enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -808,7 +808,7 @@ Voulez-vous les remplacer ?</translation>
     <name>CommandLine</name>
     <message>
         <source>Unknown option: %1</source>
-        <translation>Option inconnue : %1</translation>
+        <translation>Option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Only one of --record, --stop and --pause can be given at a time.</source>
@@ -829,22 +829,22 @@ or raises the one already open.
 
 A command exits with 0 when done, 1 when refused (saying why), 2 for a usage error.
 </source>
-        <translation>Usage : tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
+        <translation>Usage&#xa0;: tessavox [--minimized] [--record | --stop | --pause] [--help | --version]
 Enregistre la carte son dans des fichiers WAV ou MP3. Sans option, ouvre sa
 fenêtre, ou met au premier plan celle qui est déjà ouverte.
 
-  --minimized  ouvre la fenêtre réduite, ou dans l'icône du tableau de bord là
+  --minimized  ouvre la fenêtre réduite, ou dans l&apos;icône du tableau de bord là
                où le bureau en a une, en gardant armée une planification
                enregistrée
   --record     appuie sur Enregistrer dans la fenêtre ouverte, en en ouvrant
-               une d'abord s'il n'y en a pas
+               une d&apos;abord s&apos;il n&apos;y en a pas
   --stop       appuie sur Arrêter dans la fenêtre ouverte
   --pause      appuie sur Pause (ou Reprendre) dans la fenêtre ouverte
   --help       affiche cette aide et quitte
   --version    affiche la version et quitte
 
 Une commande se termine avec 0 si elle est exécutée, 1 si elle est refusée (en
-disant pourquoi), 2 pour une erreur d'utilisation.
+disant pourquoi), 2 pour une erreur d&apos;utilisation.
 </translation>
     </message>
 </context>
@@ -860,11 +860,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>not a FLAC stream</source>
-        <translation>ce n'est pas un flux FLAC</translation>
+        <translation>ce n&apos;est pas un flux FLAC</translation>
     </message>
     <message>
         <source>%1 channels; only mono and stereo are played</source>
-        <translation>%1 canaux ; seuls le mono et la stéréo sont lus</translation>
+        <translation>%1 canaux&#xa0;; seuls le mono et la stéréo sont lus</translation>
     </message>
     <message>
         <source>no MPEG audio frames found</source>
@@ -876,11 +876,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>not an Ogg Opus stream</source>
-        <translation>ce n'est pas un flux Ogg Opus</translation>
+        <translation>ce n&apos;est pas un flux Ogg Opus</translation>
     </message>
     <message>
         <source>an Ogg Opus version that is not known</source>
-        <translation>une version d'Ogg Opus inconnue</translation>
+        <translation>une version d&apos;Ogg Opus inconnue</translation>
     </message>
     <message>
         <source>its Opus header is damaged</source>
@@ -896,11 +896,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>Cannot play %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation>Échec de l'ouverture du fichier wave</translation>
+        <translation>Échec de l&apos;ouverture du fichier wave</translation>
     </message>
     <message>
         <source>Error descending into file</source>
@@ -923,11 +923,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     <name>ElapsedDisplay</name>
     <message>
         <source>Time: %1</source>
-        <translation>Temps : %1</translation>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
     <message>
         <source>Size: %1KB</source>
-        <translation>Taille : %1 Ko</translation>
+        <translation>Taille&#xa0;: %1 Ko</translation>
     </message>
 </context>
 <context>
@@ -973,15 +973,34 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     <name>HandOver</name>
     <message>
         <source>Tessavox is not running.</source>
-        <translation>Tessavox n'est pas lancé.</translation>
+        <translation>Tessavox n&apos;est pas lancé.</translation>
     </message>
     <message>
         <source>Tessavox is not running, or cannot be reached: there is no session bus.</source>
-        <translation>Tessavox n'est pas lancé, ou ne peut pas être joint : il n'y a pas de bus de session.</translation>
+        <translation>Tessavox n&apos;est pas lancé, ou ne peut pas être joint&#xa0;: il n&apos;y a pas de bus de session.</translation>
     </message>
     <message>
         <source>Tessavox is running but did not answer: %1</source>
-        <translation>Tessavox est lancé mais n'a pas répondu : %1</translation>
+        <translation>Tessavox est lancé mais n&apos;a pas répondu&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OldTakes</name>
+    <message>
+        <source>Moved 1 old take to the trash</source>
+        <translation>1 ancienne prise déplacée dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Moved %1 old takes to the trash</source>
+        <translation>%1 anciennes prises déplacées dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash: %2</source>
+        <translation>Impossible de déplacer %1 dans la corbeille&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %1 old takes to the trash; %2: %3</source>
+        <translation>Impossible de déplacer %1 anciennes prises dans la corbeille&#xa0;; %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -992,15 +1011,15 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>Write file failed</source>
-        <translation>Échec de l'écriture du fichier</translation>
+        <translation>Échec de l&apos;écriture du fichier</translation>
     </message>
     <message>
         <source>Cannot record %1 bits %2</source>
-        <translation>Impossible d'enregistrer %1 bits en %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 bits en %2</translation>
     </message>
     <message>
         <source>Cannot record %1 Hz %2</source>
-        <translation>Impossible d'enregistrer %1 Hz en %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 Hz en %2</translation>
     </message>
     <message>
         <source>Error loading lame_enc.DLL</source>
@@ -1008,11 +1027,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>Unable to get LAME interfaces</source>
-        <translation>Impossible d'obtenir les interfaces LAME</translation>
+        <translation>Impossible d&apos;obtenir les interfaces LAME</translation>
     </message>
     <message>
         <source>Error opening encoding stream (%1)</source>
-        <translation>Erreur d'ouverture du flux d'encodage (%1)</translation>
+        <translation>Erreur d&apos;ouverture du flux d&apos;encodage (%1)</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -1024,7 +1043,7 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>Output file write error</source>
-        <translation>Erreur d'écriture du fichier de sortie</translation>
+        <translation>Erreur d&apos;écriture du fichier de sortie</translation>
     </message>
     <message>
         <source>beExitStream failed (%1)</source>
@@ -1036,11 +1055,11 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation>Impossible de créer %1 : %2</translation>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Open wave file failed</source>
-        <translation>Échec de l'ouverture du fichier wave</translation>
+        <translation>Échec de l&apos;ouverture du fichier wave</translation>
     </message>
 </context>
 <context>
@@ -1058,7 +1077,7 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     <name>Room</name>
     <message>
         <source>less than a minute</source>
-        <translation>moins d'une minute</translation>
+        <translation>moins d&apos;une minute</translation>
     </message>
     <message>
         <source>about %1 min</source>
@@ -1108,7 +1127,7 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     </message>
     <message>
         <source>%1 recorded</source>
-        <translation>%1 d'enregistrement</translation>
+        <translation>%1 d&apos;enregistrement</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -1132,6 +1151,25 @@ disant pourquoi), 2 pour une erreur d'utilisation.
     <message>
         <source>Right</source>
         <translation>Droite</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>the trash folder %1 cannot be made</source>
+        <translation>le dossier de la corbeille %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>there is no folder for the trash</source>
+        <translation>il n&apos;y a pas de dossier pour la corbeille</translation>
+    </message>
+    <message>
+        <source>the trash folder %1 cannot be written</source>
+        <translation>le dossier de la corbeille %1 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>its name is too long for the trash</source>
+        <translation>son nom est trop long pour la corbeille</translation>
     </message>
 </context>
 </TS>

@@ -984,6 +984,25 @@ errore d&apos;uso.
     </message>
 </context>
 <context>
+    <name>OldTakes</name>
+    <message>
+        <source>Moved 1 old take to the trash</source>
+        <translation>1 vecchia registrazione spostata nel cestino</translation>
+    </message>
+    <message>
+        <source>Moved %1 old takes to the trash</source>
+        <translation>%1 vecchie registrazioni spostate nel cestino</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash: %2</source>
+        <translation>Impossibile spostare %1 nel cestino: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %1 old takes to the trash; %2: %3</source>
+        <translation>Impossibile spostare %1 vecchie registrazioni nel cestino; %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
@@ -1131,6 +1150,25 @@ errore d&apos;uso.
     <message>
         <source>Right</source>
         <translation>Destro</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>the trash folder %1 cannot be made</source>
+        <translation>impossibile creare la cartella del cestino %1</translation>
+    </message>
+    <message>
+        <source>there is no folder for the trash</source>
+        <translation>non c&apos;è una cartella per il cestino</translation>
+    </message>
+    <message>
+        <source>the trash folder %1 cannot be written</source>
+        <translation>impossibile scrivere nella cartella del cestino %1</translation>
+    </message>
+    <message>
+        <source>its name is too long for the trash</source>
+        <translation>il nome è troppo lungo per il cestino</translation>
     </message>
 </context>
 </TS>

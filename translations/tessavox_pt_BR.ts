@@ -222,23 +222,23 @@
     </message>
     <message>
         <source>&quot;%1&quot; cannot be monitored: %2</source>
-        <translation>Não é possível ouvir "%1": %2</translation>
+        <translation>Não é possível ouvir &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Monitoring of &quot;%1&quot; stopped: %2</source>
-        <translation>A escuta de "%1" parou: %2</translation>
+        <translation>A escuta de &quot;%1&quot; parou: %2</translation>
     </message>
     <message>
         <source>The audio device is now &quot;%1&quot;</source>
-        <translation>O dispositivo de áudio agora é "%1"</translation>
+        <translation>O dispositivo de áudio agora é &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; no audio device is left</source>
-        <translation>"%1" foi removido; não resta nenhum dispositivo de áudio</translation>
+        <translation>&quot;%1&quot; foi removido; não resta nenhum dispositivo de áudio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is gone; the audio device is now &quot;%2&quot;</source>
-        <translation>"%1" foi removido; o dispositivo de áudio agora é "%2"</translation>
+        <translation>&quot;%1&quot; foi removido; o dispositivo de áudio agora é &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Monitoring stopped: %1</source>
@@ -678,7 +678,7 @@
     </message>
     <message>
         <source>Please tick &quot; Start time:&quot; to repeat a recording.</source>
-        <translation>Marque " Início:" para repetir uma gravação.</translation>
+        <translation>Marque &quot; Início:&quot; para repetir uma gravação.</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -750,11 +750,11 @@ Deseja substituí-los?</translation>
     </message>
     <message>
         <source>The recording goes on. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation>A gravação continua. Escolha "Mostrar o Tessavox" no ícone dele para ver a janela novamente.</translation>
+        <translation>A gravação continua. Escolha &quot;Mostrar o Tessavox&quot; no ícone dele para ver a janela novamente.</translation>
     </message>
     <message>
         <source>The scheduled recording will start as planned. Choose &quot;Show Tessavox&quot; from its icon to see the window again.</source>
-        <translation>A gravação agendada começará como previsto. Escolha "Mostrar o Tessavox" no ícone dele para ver a janela novamente.</translation>
+        <translation>A gravação agendada começará como previsto. Escolha &quot;Mostrar o Tessavox&quot; no ícone dele para ver a janela novamente.</translation>
     </message>
 </context>
 <context>
@@ -982,6 +982,25 @@ Um comando sai com 0 quando concluído, 1 quando recusado (dizendo o motivo), 2 
     </message>
 </context>
 <context>
+    <name>OldTakes</name>
+    <message>
+        <source>Moved 1 old take to the trash</source>
+        <translation>1 gravação antiga movida para a lixeira</translation>
+    </message>
+    <message>
+        <source>Moved %1 old takes to the trash</source>
+        <translation>%1 gravações antigas movidas para a lixeira</translation>
+    </message>
+    <message>
+        <source>Could not move %1 to the trash: %2</source>
+        <translation>Não foi possível mover %1 para a lixeira: %2</translation>
+    </message>
+    <message>
+        <source>Could not move %1 old takes to the trash; %2: %3</source>
+        <translation>Não foi possível mover %1 gravações antigas para a lixeira; %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>out of memory</source>
@@ -1129,6 +1148,25 @@ Um comando sai com 0 quando concluído, 1 quando recusado (dizendo o motivo), 2 
     <message>
         <source>Right</source>
         <translation>Dir.</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>the trash folder %1 cannot be made</source>
+        <translation>a pasta da lixeira %1 não pode ser criada</translation>
+    </message>
+    <message>
+        <source>there is no folder for the trash</source>
+        <translation>não há pasta para a lixeira</translation>
+    </message>
+    <message>
+        <source>the trash folder %1 cannot be written</source>
+        <translation>não é possível gravar na pasta da lixeira %1</translation>
+    </message>
+    <message>
+        <source>its name is too long for the trash</source>
+        <translation>o nome é longo demais para a lixeira</translation>
     </message>
 </context>
 </TS>

@@ -9,10 +9,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("OldTakes", text);
-}
 
 } // namespace
 
@@ -49,13 +45,13 @@ QString OldTakesNotice(const OldTakesMoved& result)
 {
     QStringList parts;
     if (result.moved == 1)
-        parts << Tr("Moved 1 old take to the trash");
+        parts << QCoreApplication::translate("OldTakes", "Moved 1 old take to the trash");
     else if (result.moved > 1)
-        parts << Tr("Moved %1 old takes to the trash").arg(result.moved);
+        parts << QCoreApplication::translate("OldTakes", "Moved %1 old takes to the trash").arg(result.moved);
     if (result.left.size() == 1)
-        parts << Tr("Could not move %1 to the trash: %2").arg(result.left.front(), result.why);
+        parts << QCoreApplication::translate("OldTakes", "Could not move %1 to the trash: %2").arg(result.left.front(), result.why);
     else if (result.left.size() > 1)
-        parts << Tr("Could not move %1 old takes to the trash; %2: %3")
+        parts << QCoreApplication::translate("OldTakes", "Could not move %1 old takes to the trash; %2: %3")
                      .arg(result.left.size())
                      .arg(result.left.front(), result.why);
     return parts.join(QStringLiteral(". "));

@@ -39,6 +39,14 @@ bool IsName(const QString& text)
            QRegularExpression(QStringLiteral("^Virtual ")).match(plain).hasMatch();
 }
 
+// Words a language writes as English does, which a translator kept on purpose.
+bool SharedWithEnglish(const QString& language, const QString& text)
+{
+    static const std::map<QString, std::set<QString>> shared{{"de", {"Pause"}}, {"fr", {"Pause"}}};
+    const auto words = shared.find(language);
+    return words != shared.end() && words->second.count(QString(text).remove(QLatin1Char('&')).trimmed());
+}
+
 struct Shown {
     QString text;
     QString accessibleName;
@@ -119,6 +127,9 @@ const Message MESSAGES[] = {
     {"CScheduleRun",
      "The recording planned from %1 to %2 was not made: the computer was asleep, or its clock was set, past its end.",
      {MOMENT_A, MOMENT_B}},
+    {"CScheduleRun", "The recording planned from %1 to %2 will not fit on the disk: there is room for %3.",
+     {MOMENT_A, MOMENT_B, "about 2 h"}},
+    {"CScheduleRun", "Do you want to schedule it anyway?", {}},
     {"CDialogRecord", "Initialize callback device failed", {}},
     {"CAudioPlayRec", "Error audio device", {}},
     {"CAudioPlayRec", "Recording device failed", {}},
@@ -190,10 +201,11 @@ TEST_F(Languages, EveryPageFitsAndSpeaksTheLanguage)
             const auto source = english.find(key);
             if (source == english.end())
                 continue;
-            if (!shown.text.isEmpty() && !IsName(shown.text)) {
+            if (!shown.text.isEmpty() && !IsName(shown.text) && !SharedWithEnglish(language, shown.text)) {
                 EXPECT_NE(shown.text, source->second.text) << "left in English";
             }
-            if (!shown.accessibleName.isEmpty() && !IsName(shown.accessibleName)) {
+            if (!shown.accessibleName.isEmpty() && !IsName(shown.accessibleName) &&
+                !SharedWithEnglish(language, shown.accessibleName)) {
                 EXPECT_NE(shown.accessibleName, source->second.accessibleName) << "accessible name left in English";
             }
         }
