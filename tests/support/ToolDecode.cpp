@@ -2,6 +2,8 @@
 
 #include "support/ToolDecode.h"
 
+#include "support/WaveFile.h"
+
 #include <QProcess>
 
 #include <cstring>
@@ -13,12 +15,9 @@ ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits)
         args = {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("-c"), QStringLiteral("--force-raw-format"),
                 QStringLiteral("--endian=little"),
                 bits == 8 ? QStringLiteral("--sign=unsigned") : QStringLiteral("--sign=signed"), path};
-    } else if (tool == QStringLiteral("opusdec")) {
+    } else {
         args = {QStringLiteral("--quiet"), QStringLiteral("--rate"), QStringLiteral("48000"),
                 QStringLiteral("--no-dither"), path, QStringLiteral("-")};
-    } else {
-        args = {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path, QStringLiteral("-f"),
-                QStringLiteral("s16le"), QStringLiteral("-acodec"), QStringLiteral("pcm_s16le"), QStringLiteral("-")};
     }
     QProcess p;
     p.start(tool, args);
@@ -79,18 +78,13 @@ ToolSound DecodeWithFfmpeg(const QString& path)
     out.errors = QString::fromLocal8Bit(p.readAllStandardError());
     // The WAV ffmpeg writes to a pipe: its chunks in turn, the sound running to the end.
     const QByteArray wav = p.readAllStandardOutput();
-    const auto le = [&](qsizetype at, int bytes) {
-        std::uint32_t v = 0;
-        for (int i = bytes - 1; i >= 0; --i)
-            v = v << 8 | static_cast<std::uint8_t>(wav[at + i]);
-        return v;
-    };
     for (qsizetype at = 12; at + 8 <= wav.size();) {
         const QByteArray id = wav.mid(at, 4);
-        const std::uint32_t size = le(at + 4, 4);
+        const int field = static_cast<int>(at); // ffmpeg's output here is far below 2 GB
+        const std::uint32_t size = Le32(wav, field + 4);
         if (id == "fmt " && at + 16 <= wav.size()) {
-            out.channels = static_cast<int>(le(at + 10, 2));
-            out.rate = le(at + 12, 4);
+            out.channels = Le16(wav, field + 10);
+            out.rate = Le32(wav, field + 12);
         } else if (id == "data") {
             out.pcm = wav.mid(at + 8);
             break;

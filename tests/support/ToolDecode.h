@@ -15,7 +15,7 @@ struct ToolOutput {
 };
 
 // "flac" gives the samples as they were captured (8-bit unsigned, 16-bit signed little-
-// endian); "opusdec" and "ffmpeg" give 16-bit signed, Opus at 48 kHz.
+// endian); "opusdec" gives 16-bit signed at 48 kHz.
 ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits = 16);
 
 // Runs a tool that makes a file (an encoder); true when it says it succeeded.
