@@ -23,26 +23,35 @@ struct Recorded {
 
 class RecordTest : public ServerFixture {
 protected:
-    // Records for the given time and stops; split recordings give two files.
-    Recorded RecordFor(std::uint32_t device, std::uint16_t bits, std::uint32_t mode, std::uint32_t rate, int ms)
+    // Records into first (and b.wav when split) for the given time and stops; the seconds
+    // between Record taking effect and Stop.
+    double RecordInto(const QString& first, std::uint32_t device, std::uint16_t bits, std::uint32_t mode,
+                      std::uint32_t rate, int ms)
     {
-        Recorded r;
         CAudioPlayRec engine;
         EXPECT_TRUE(engine.Create(device, nullptr, nullptr, nullptr, nullptr));
         QElapsedTimer clock;
         clock.start();
         EXPECT_TRUE(engine.StartRecord(bits, mode, rate));
-        EXPECT_TRUE(engine.OpenRecordFile(0, Path("a.wav")));
+        EXPECT_TRUE(engine.OpenRecordFile(0, Path(first)));
         if (mode == CHANNELS_SPLIT) {
             EXPECT_TRUE(engine.OpenRecordFile(1, Path("b.wav")));
         }
         QTest::qWait(ms);
         engine.Stop();
-        r.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
         EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
         // Each test's tone comes whole: a break counted would be one the server never made.
         EXPECT_EQ(engine.CurrentTake().Breaks(), 0u);
+        return seconds;
+    }
+
+    // Records for the given time and stops; split recordings give two files.
+    Recorded RecordFor(std::uint32_t device, std::uint16_t bits, std::uint32_t mode, std::uint32_t rate, int ms)
+    {
+        Recorded r;
+        r.seconds = RecordInto(QStringLiteral("a.wav"), device, bits, mode, rate, ms);
         auto a = ReadRecordedWave(Path("a.wav"));
         EXPECT_TRUE(a);
         if (a)
@@ -145,10 +154,9 @@ TEST_F(RecordTest, KilledRecorderLeavesAPlayableFile)
 namespace {
 
 class KilledRecorderTest : public RecordTest, public ::testing::WithParamInterface<const FormatRow*> {};
+class FormatFromServerTest : public RecordTest, public ::testing::WithParamInterface<const FormatRow*> {};
 
 } // namespace
-
-class FormatFromServerTest : public RecordTest, public ::testing::WithParamInterface<const FormatRow*> {};
 
 // Every format from the real server, in each layout: each file decodes, with ffmpeg, to the
 // source's channels and rate, as long as the time recorded and its tone unbroken; one channel
@@ -168,19 +176,7 @@ TEST_P(FormatFromServerTest, EachLayoutDecodesToTheSourcesToneAndLength)
         SCOPED_TRACE(testing::Message() << "layout " << c.mode);
         const bool split = c.mode == CHANNELS_SPLIT;
         const QString name = QStringLiteral("a%1.").arg(c.mode) + QLatin1String(format.extensions[0]);
-        CAudioPlayRec engine;
-        ASSERT_TRUE(engine.Create(c.device, nullptr, nullptr, nullptr, nullptr));
-        QElapsedTimer clock;
-        clock.start();
-        ASSERT_TRUE(engine.StartRecord(16, c.mode, c.rate));
-        ASSERT_TRUE(engine.OpenRecordFile(0, Path(name)));
-        ASSERT_TRUE(!split || engine.OpenRecordFile(1, Path("b.wav")));
-        QTest::qWait(2000);
-        engine.Stop();
-        const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 3000));
-        EXPECT_TRUE(messages.Messages().empty()) << messages.Texts().front().toStdString();
-
+        const double seconds = RecordInto(name, c.device, 16, c.mode, c.rate, 2000);
         const ToolSound out = DecodeWithFfmpeg(Path(name));
         ASSERT_EQ(out.exitCode, 0) << out.errors.toStdString();
         const int channels = c.mode == CHANNELS_STEREO ? 2 : 1;
