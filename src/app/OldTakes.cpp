@@ -7,11 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-
-} // namespace
-
 OldTakesMoved MoveOldTakes(const QString& typedPath, const QDate& today, int keepDays, const QStringList& inUse)
 {
     OldTakesMoved result;

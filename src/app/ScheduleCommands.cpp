@@ -68,14 +68,7 @@ QStringList CTessavoxDlg::TakeFiles(const QString& name)
 
 QStringList CTessavoxDlg::StartedTakeFiles() const
 {
-    const Take& take = m_pageRecord.m_engine.CurrentTake();
-    QStringList files;
-    for (int n : {0, 1})
-        if (take.IsOutputOpen(n))
-            files << take.OutputPath(n);
-        else if (take.IsOutputInUse(n)) // made when sound comes
-            files << take.RequestedPath(n);
-    return files;
+    return m_pageRecord.m_engine.CurrentTake().Files();
 }
 
 TakeLength CTessavoxDlg::EndedTake() const

@@ -16,13 +16,9 @@ std::optional<std::int64_t> CDialogRecord::RoomLeft() const
     std::uint64_t perSecond = 0;
     if (m_engine.m_nStatus == STATUS_RECORDING) {
         // The files being written, in the format the take was started with.
-        const Take& take = m_engine.CurrentTake();
         const WAVEFORMATEX& format = m_engine.Format();
         const auto channels = static_cast<std::uint16_t>(m_engine.ChannelMode() == CHANNELS_SPLIT ? 1 : format.nChannels);
-        for (int n : {0, 1}) {
-            if (!take.IsOutputInUse(n))
-                continue;
-            const QString path = take.IsOutputOpen(n) ? take.OutputPath(n) : take.RequestedPath(n);
+        for (const QString& path : m_engine.CurrentTake().Files()) {
             folder = QFileInfo(path).path();
             perSecond += FormatOfPath(path).bytesPerSecond(format.nSamplesPerSec, format.wBitsPerSample, channels);
         }

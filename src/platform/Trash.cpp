@@ -12,7 +12,6 @@ namespace platform {
 
 namespace {
 
-
 // The folder made with the trash's own rights (only its owner may look in): empty when it is
 // there, else what failed.
 QString MakeTrashFolder(const QString& path)

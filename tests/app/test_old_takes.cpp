@@ -94,19 +94,12 @@ protected:
 // than 30 days old; every other file stays, whatever its date.
 TEST_F(OldTakes, DatedTakesOlderThanTheDaysKeptGoToTheTrashAsATakeStarts)
 {
-    const QStringList old = {"radio_2024-05-12_23-59-59.wav",
-                             "radio_2023-01-01_07-00-00.mp3",
+    // Which names are a take's and which are not is the take stamps' table; here, a few of each.
+    const QStringList old = {"radio_2024-05-12_23-59-59.wav", "radio_2023-01-01_07-00-00.mp3",
                              "left_channel_radio_2024-05-01_07-00-00 (2)-3.flac",
-                             "right_channel_radio_2024-05-01_07-00-00 (2)-3.flac",
-                             "radio_2024-05-01_07-00-00_2024-05-01_07-00-03.250.opus",
-                             "radio_2024-05-01_07-00-03.250-2.wav"};
+                             "radio_2024-05-01_07-00-00_2024-05-01_07-00-03.250.opus"};
     const QStringList others = {"radio_2024-05-13_00-00-00.wav", // 30 days: kept
-                                "radio.wav",
-                                "radio_2024-01-01.wav",
-                                "radio_2024-02-30_07-00-00.wav",
-                                "radio_2024-01-01_07-00-00.wav.txt",
-                                "tv_2024-01-01_07-00-00.wav",
-                                "radio_20240101_070000.wav",
+                                "radio.wav", "radio_2024-01-01_07-00-00.wav.txt", "tv_2024-01-01_07-00-00.wav",
                                 "Radio_2024-01-01_07-00-00.wav"}; // not a name the recorder writes
     Make(old + others);
     QDir(Path("takes")).mkdir("radio_2024-01-02_07-00-00.wav");
@@ -128,7 +121,7 @@ TEST_F(OldTakes, DatedTakesOlderThanTheDaysKeptGoToTheTrashAsATakeStarts)
     Keep(true, 30);
     PrepareWave(Take("radio.wav"));
     Click(IDC_RECORD);
-    EXPECT_EQ(Status(1), Take("radio_2024-06-12_09-59-01.wav") + " \u2014 Moved 6 old takes to the trash");
+    EXPECT_EQ(Status(1), Take("radio_2024-06-12_09-59-01.wav") + " \u2014 Moved 4 old takes to the trash");
     Click(IDC_STOP);
     Pump();
     QStringList kept = others;

@@ -149,6 +149,17 @@ QString Take::RequestedPath(int n) const
     return m_slot[n].InUse() ? m_slot[n].requestedPath : QString();
 }
 
+QStringList Take::Files() const
+{
+    QStringList files;
+    for (int n : {0, 1})
+        if (IsOutputOpen(n))
+            files << OutputPath(n);
+        else if (IsOutputInUse(n))
+            files << RequestedPath(n);
+    return files;
+}
+
 int Take::CurrentPart() const
 {
     for (const OutputSlot& slot : m_slot)

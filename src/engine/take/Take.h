@@ -63,6 +63,8 @@ public:
     QString OutputPath(int n) const;
     // The path output n asked for; empty when unused.
     QString RequestedPath(int n) const;
+    // The file each output in use writes now, or, skipping silence, makes when sound comes.
+    QStringList Files() const;
     // The part being written (1 for the first); 0 when no output is open.
     int CurrentPart() const;
     // The part written last: still known once the take has ended.
