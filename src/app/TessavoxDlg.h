@@ -70,9 +70,8 @@ public:
     void OnQuit();
     // What the icon's tool tip says now.
     TrayState TrayStateNow() const;
-    // Asked by a later start of the program (OutsideCommands.cpp): the window shown and
-    // raised; or a button's command run, its refusal answered rather than shown in a box.
-    void ShowFromOutside();
+    // Asked by a later start of the program (OutsideCommands.cpp): a button's command run,
+    // its refusal answered rather than shown in a box. A plain later start calls ShowWindow.
     platform::CommandAnswer RunOutsideCommand(WindowCommand command);
 
     // The schedule: a start armed for the page's start date and time, and the end of a

@@ -123,11 +123,11 @@ TEST_F(OutsideCommands, NothingIsDoneBehindABoxThatWaitsForTheUser)
 TEST_F(OutsideCommands, AMinimisedWindowIsShownAndRaised)
 {
     window->setWindowState(Qt::WindowMinimized);
-    window->ShowFromOutside();
+    window->ShowWindow();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->windowState() & Qt::WindowMinimized);
     window->hide();
-    window->ShowFromOutside();
+    window->ShowWindow();
     EXPECT_TRUE(window->isVisible());
 }
 
