@@ -4,6 +4,7 @@
 #include "app/TessavoxDlg.h"
 
 #include "platform/ShowMessage.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QTimer>

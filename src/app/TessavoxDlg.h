@@ -14,7 +14,6 @@
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/ScreenLockWatcher.h"
-#include "platform/SingleInstance.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -27,6 +26,9 @@
 
 class CTrayIcon;
 struct TrayState;
+namespace platform {
+struct CommandAnswer;
+}
 class QLabel;
 class QMenu;
 class QPushButton;
