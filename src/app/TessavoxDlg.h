@@ -203,8 +203,6 @@ private:
     QStringList m_strFullDiskFiles;
     // Null where the desktop has no status notifier area.
     std::unique_ptr<CTrayIcon> m_pTray;
-    // The start armed, as the schedule last saved it, for the icon's tool tip.
-    std::int64_t m_tNextStart = 0;
     bool m_bQuitting = false;
     bool m_bStartHidden = false;
     // The desktop was told, this run, that the window went to the icon.
