@@ -6,6 +6,7 @@
 
 #include "support/LoginManagerStandIn.h"
 #include "support/NotificationServerStandIn.h"
+#include "support/ProgramDriver.h"
 #include "support/QStringPrinter.h"
 #include "support/StatusNotifierWatcherStandIn.h"
 #include "support/VirtualDisplay.h"
@@ -90,17 +91,7 @@ protected:
         ASSERT_TRUE(program.waitForStarted(WAIT_MS));
     }
 
-    // The driver's reports of key, in order.
-    QStringList Reported(const QString& key) const
-    {
-        QFile file(home.filePath(QStringLiteral("report")));
-        QStringList values;
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
-            for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-                if (line.startsWith(key + QStringLiteral(": ")))
-                    values << line.mid(key.size() + 2);
-        return values;
-    }
+    QStringList Reported(const QString& key) const { return tests::Reported(home.filePath(QStringLiteral("report")), key); }
     QString WindowState() const
     {
         const QStringList states = Reported(QStringLiteral("window"));
