@@ -1,18 +1,13 @@
-// The main window asked from outside, by a later start of the program: shown and raised,
-// or its Record, Stop and Pause buttons pressed, with what came of it answered.
+// The main window asked from outside, by a later start of the program: its Record, Stop and
+// Pause buttons pressed, with what came of it answered.
 
 #include "app/TessavoxDlg.h"
 
 #include "platform/ShowMessage.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QTimer>
-
-void CTessavoxDlg::ShowFromOutside()
-{
-    // Out of the panel's icon too, as "Show Tessavox" does.
-    ShowWindow();
-}
 
 QString CTessavoxDlg::RecordRefusedWhileBusy() const
 {

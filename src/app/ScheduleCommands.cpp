@@ -139,7 +139,6 @@ void CTessavoxDlg::NotifyDesktop(const QString& summary, const QString& body,
 void CTessavoxDlg::SaveArmedStart(std::int64_t start)
 {
     m_settings.SaveArmed(start);
-    m_tNextStart = start;
 }
 
 void CTessavoxDlg::WaitingChanged()

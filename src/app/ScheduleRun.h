@@ -68,6 +68,8 @@ public:
     static bool IsCountdown(int id) { return id == IDT_END_DURATION || id == IDT_END_TIME || id == IDT_START; }
     bool IsTimerSet(int id) const { return m_timers.IsSet(id); }
     bool IsStartWaiting() const { return m_timers.IsSet(IDT_START); }
+    // The moment, in seconds since the epoch, that the start waiting aims at.
+    std::int64_t StartAt() const { return m_timeStartAt; }
     // Seconds left on the countdown that runs, as its ticks count them: below 0 once its
     // moment has come.
     const std::int64_t& Countdown() const { return m_nCountdown; }

@@ -27,9 +27,10 @@ bool CTessavoxApp::InitInstance()
     if (m_bMinimized)
         dialog->StartMinimized();
     dialog->Create();
-    // Requests that came while the window was being made wait until it is whole.
+    // Requests that came while the window was being made wait until it is whole. A plain
+    // later start brings the window out as "Show Tessavox" does, out of the icon too.
     if (m_pInstance)
-        m_pInstance->Serve([window = dialog.get()] { window->ShowFromOutside(); },
+        m_pInstance->Serve([window = dialog.get()] { window->ShowWindow(); },
                            [window = dialog.get()](const QString& command) {
                                return window->RunOutsideCommand(CommandNamed(command));
                            });

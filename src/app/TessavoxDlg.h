@@ -14,7 +14,6 @@
 #include "platform/DesktopNotifier.h"
 #include "platform/ResumeWatcher.h"
 #include "platform/ScreenLockWatcher.h"
-#include "platform/SingleInstance.h"
 #include "platform/SleepInhibitor.h"
 #include "platform/WindowTimers.h"
 
@@ -27,6 +26,9 @@
 
 class CTrayIcon;
 struct TrayState;
+namespace platform {
+struct CommandAnswer;
+}
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -70,9 +72,8 @@ public:
     void OnQuit();
     // What the icon's tool tip says now.
     TrayState TrayStateNow() const;
-    // Asked by a later start of the program (OutsideCommands.cpp): the window shown and
-    // raised; or a button's command run, its refusal answered rather than shown in a box.
-    void ShowFromOutside();
+    // Asked by a later start of the program (OutsideCommands.cpp): a button's command run,
+    // its refusal answered rather than shown in a box. A plain later start calls ShowWindow.
     platform::CommandAnswer RunOutsideCommand(WindowCommand command);
 
     // The schedule: a start armed for the page's start date and time, and the end of a
@@ -202,8 +203,6 @@ private:
     QStringList m_strFullDiskFiles;
     // Null where the desktop has no status notifier area.
     std::unique_ptr<CTrayIcon> m_pTray;
-    // The start armed, as the schedule last saved it, for the icon's tool tip.
-    std::int64_t m_tNextStart = 0;
     bool m_bQuitting = false;
     bool m_bStartHidden = false;
     // The desktop was told, this run, that the window went to the icon.

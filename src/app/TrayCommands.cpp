@@ -124,7 +124,7 @@ TrayState CTessavoxDlg::TrayStateNow() const
         state.activity = Activity::Playing;
     } else if (m_schedule.IsStartWaiting()) {
         state.activity = Activity::StartArmed;
-        state.nextStart = m_tNextStart;
+        state.nextStart = m_schedule.StartAt();
     }
     return state;
 }

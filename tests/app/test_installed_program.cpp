@@ -3,6 +3,7 @@
 // library and its help file in lib/tessavox/. A driver loaded into it reports what it found.
 
 #include "ProductInfo.h"
+#include "support/ProgramDriver.h"
 #include "support/QStringPrinter.h"
 
 #include <QDir>
@@ -40,20 +41,6 @@ QString OutputOf(const QString& program, const QStringList& arguments)
     process.setProcessEnvironment(env);
     EXPECT_EQ(RunToEnd(process, program, arguments), 0) << program.toStdString() << " " << arguments.join(' ').toStdString();
     return QString::fromLocal8Bit(process.readAll());
-}
-
-// The driver's report: one "key: value" per line.
-QMultiMap<QString, QString> ReadReport(const QString& path)
-{
-    QMultiMap<QString, QString> report;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const qsizetype colon = line.indexOf(QStringLiteral(": "));
-            report.insert(line.left(colon), line.mid(colon + 2));
-        }
-    }
-    return report;
 }
 
 class InstalledProgram : public ::testing::Test {
@@ -123,13 +110,15 @@ TEST_F(InstalledProgram, StartedFromAnotherFolderFindsItsSkinEncoderAndHelp)
     EXPECT_EQ(code, 0) << output.toStdString();
 
     const QString folder = QFileInfo(Installed("lib/tessavox")).canonicalFilePath() + QLatin1Char('/');
-    const auto report = ReadReport(elsewhere.filePath(QStringLiteral("report")));
-    EXPECT_EQ(report.values("skin library"), QStringList{folder + "libSkin.so"});
-    EXPECT_EQ(report.values("skin applied"), QStringList{"yes"});
-    EXPECT_EQ(report.values("help"), QStringList{folder + "Tessavox.html"});
-    EXPECT_EQ(report.values("encoder library"), QStringList{folder + "liblame_enc.so"});
-    EXPECT_EQ(report.values("message"), QStringList{});
-    EXPECT_EQ(report.values("closed"), QStringList{"yes"}) << output.toStdString();
+    const auto report = [&](const char* key) {
+        return tests::Reported(elsewhere.filePath(QStringLiteral("report")), QLatin1String(key));
+    };
+    EXPECT_EQ(report("skin library"), QStringList{folder + "libSkin.so"});
+    EXPECT_EQ(report("skin applied"), QStringList{"yes"});
+    EXPECT_EQ(report("help"), QStringList{folder + "Tessavox.html"});
+    EXPECT_EQ(report("encoder library"), QStringList{folder + "liblame_enc.so"});
+    EXPECT_EQ(report("message"), QStringList{});
+    EXPECT_EQ(report("closed"), QStringList{"yes"}) << output.toStdString();
     EXPECT_TRUE(QFileInfo(elsewhere.filePath(QStringLiteral("installed.mp3"))).isFile());
 }
 

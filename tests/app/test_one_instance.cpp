@@ -59,10 +59,12 @@ protected:
         QDBusConnection::disconnectFromBus(QLatin1String(WATCH));
     }
 
-    // The settings the next start reads.
-    void Save(const QList<std::pair<QString, QString>>& values)
+    // The settings the next start reads, in the test's config folder or in home.
+    void Save(const QList<std::pair<QString, QString>>& values, QString home = {})
     {
-        QSettings settings(config.Path() + QStringLiteral("/Tessavox/tessavox.conf"), QSettings::IniFormat);
+        if (home.isEmpty())
+            home = config.Path();
+        QSettings settings(home + QStringLiteral("/Tessavox/tessavox.conf"), QSettings::IniFormat);
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
     }
@@ -148,53 +150,34 @@ TEST_F(OneInstance, ALaterStartRaisesTheFirstAndArmsNothing)
     EXPECT_EQ(ArmedCount(), 1);
 }
 
-TEST_F(OneInstance, CommandsPressTheRunningWindowsButtons)
-{
-    const QString take = dir.filePath("take.wav");
-    Save({{"Record/FileName", take}, {"Record/FileType", "wave"}});
-    QProcess* first = Start({});
-    QTRY_COMPARE_WITH_TIMEOUT(Owner(), first->processId(), 20000);
-
-    const Ended record = Run({"--record"});
-    EXPECT_EQ(record.status, 0) << record.errors.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(take));
-    const Ended again = Run({"--record"});
-    EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.errors, "tessavox: Tessavox is already recording.\n");
-    for (const char* command : {"--pause", "--pause", "--stop"}) {
-        const Ended ended = Run({command});
-        EXPECT_EQ(ended.status, 0) << command << ": " << ended.errors.toStdString();
-    }
-    // Stopped: the file is finished, its sizes written.
-    QTRY_VERIFY_WITH_TIMEOUT(HasTrueSizes(take), 10000);
-    EXPECT_EQ(first->state(), QProcess::Running);
-}
-
-TEST_F(OneInstance, ExitStatusesOnAWindowAndOnNone)
+// Each command's exit status and words, with no window to act on and then on a window that
+// --record opened and that records; a command's text is the start of what it prints.
+TEST_F(OneInstance, CommandsActOnTheRunningWindowWithTheirExitStatuses)
 {
     struct Case {
         QStringList arguments;
         int status;
-        const char* errors; // its start
+        const char* errors;
     };
     const Case none[] = {
         {{"--stop"}, 1, "tessavox: Tessavox is not running.\n"},
-        {{"--pause"}, 1, "tessavox: Tessavox is not running.\n"},
         {{"--bogus"}, 2, "tessavox: Unknown option: --bogus\n"},
         {{"--record", "--stop"}, 2, "tessavox: Only one of --record, --stop and --pause"},
     };
-    // No save path: Record is refused in the window's words.
-    const Case running[] = {
-        {{"--record"}, 1, "tessavox: Please select the audio save path.\n"},
-        {{"--stop"}, 0, ""},
+    const Case recording[] = {
+        {{"--record"}, 1, "tessavox: Tessavox is already recording.\n"},
         {{"--pause", "-reverse"}, 0, ""},
-        {{"--pause", "--pause", "--minimized"}, 0, ""},
+        {{"--pause", "--pause", "--minimized"}, 0, ""}, // once: it resumes
         {{"--stop", "--pause"}, 2, "tessavox: Only one of"},
+        {{"--stop"}, 0, ""},
     };
-    for (const auto& [cases, window] : {std::pair{std::span<const Case>(none), false}, {running, true}}) {
+    const QString take = dir.filePath("take.wav");
+    Save({{"Record/FileName", take}, {"Record/FileType", "wave"}});
+    for (const auto& [cases, window] : {std::pair{std::span<const Case>(none), false}, {recording, true}}) {
         if (window) {
-            QProcess* first = Start({});
+            QProcess* first = Start({"--record"});
             QTRY_COMPARE_WITH_TIMEOUT(Owner(), first->processId(), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(take), 20000);
         }
         for (const Case& c : cases) {
             const Ended ended = Run(c.arguments);
@@ -203,36 +186,29 @@ TEST_F(OneInstance, ExitStatusesOnAWindowAndOnNone)
                 << c.arguments.join(' ').toStdString() << ": " << ended.errors.toStdString();
         }
     }
+    // Stopped: the file is finished, its sizes written, and the window stays.
+    QTRY_VERIFY_WITH_TIMEOUT(HasTrueSizes(take), 10000);
     EXPECT_EQ(started.front()->state(), QProcess::Running);
 }
 
-TEST_F(OneInstance, RecordOpensTheWindowWhenNoneRuns)
-{
-    const QString take = dir.filePath("first.wav");
-    Save({{"Record/FileName", take}, {"Record/FileType", "wave"}});
-    QProcess* program = Start({"--record"});
-    QTRY_COMPARE_WITH_TIMEOUT(Owner(), program->processId(), 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(take), 20000);
-    const Ended stop = Run({"--stop"});
-    EXPECT_EQ(stop.status, 0) << stop.errors.toStdString();
-    QTRY_VERIFY_WITH_TIMEOUT(HasTrueSizes(take), 10000);
-    EXPECT_EQ(program->state(), QProcess::Running);
-}
-
+// No session bus, or one named that is not there: each start runs alone, and a command has
+// nobody to reach.
 TEST_F(OneInstance, WithoutABusEachStartRunsAlone)
 {
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    const Ended stop = Run({"--stop"});
+    EXPECT_EQ(stop.status, 1);
+    EXPECT_EQ(stop.errors, "tessavox: Tessavox is not running, or cannot be reached: there is no session bus.\n");
+
     // Each start records into a file of its own: both files made, both programs running.
     QStringList takes;
     for (const char* name : {"one", "two"}) {
         takes << dir.filePath(QLatin1String(name) + QStringLiteral(".wav"));
         const QString home = dir.filePath(QLatin1String(name));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
-        QSettings settings(home + QStringLiteral("/Tessavox/tessavox.conf"), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Record/FileName"), takes.back());
-        settings.setValue(QStringLiteral("Record/FileType"), QStringLiteral("wave"));
-        settings.sync();
+        Save({{"Record/FileName", takes.back()}, {"Record/FileType", "wave"}}, home);
         Start({"--record"});
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), "unix:path=" + runtime.filePath("gone"));
     }
     for (const QString& take : takes)
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(take), 20000);

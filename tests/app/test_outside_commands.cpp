@@ -32,7 +32,7 @@ void ExpectAnswer(const platform::CommandAnswer& answer, Expected expected)
 
 } // namespace
 
-TEST_F(OutsideCommands, RecordRefusesInTheWindowsWordsWithoutABox)
+TEST_F(OutsideCommands, ButtonsPressedWithTheWindowsRefusalsAndNoBox)
 {
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record), {false, "Please select the audio save path."});
     EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
@@ -44,29 +44,6 @@ TEST_F(OutsideCommands, RecordRefusesInTheWindowsWordsWithoutABox)
     // The button is disabled now; the command says why.
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record), {false, "Tessavox is already recording."});
 
-    Feed(3000);
-    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Stop), {true, ""});
-    ASSERT_EQ(Engine().m_nStatus, STATUS_STOPPING);
-    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record),
-                 {false, "Tessavox is still closing the last recording; try again in a moment."});
-    Pump();
-    EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
-    const auto wave = ReadRecordedWave(Path("take.wav"));
-    ASSERT_TRUE(wave);
-    EXPECT_EQ(wave->dataSize, 6000u);
-
-    // The question whether to replace it is answered No: nobody said Yes.
-    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record),
-                 {false, qPrintable(Path("take.wav") + " already exists.\nDo you want to replace it?")});
-    EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
-    EXPECT_EQ(QFile(Path("take.wav")).size(), static_cast<qint64>(wave->bytes.size()));
-    EXPECT_TRUE(messages.Messages().empty()) << "no box was shown: " << messages.Texts().front().toStdString();
-}
-
-TEST_F(OutsideCommands, PauseAndStopDoWhatTheirButtonsDo)
-{
-    PrepareWave(Path("paused.wav"));
-    ASSERT_TRUE(window->RunOutsideCommand(WindowCommand::Record).done);
     // Whole buffers, which pausing keeps or drops.
     Feed(2048);
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Pause), {true, ""});
@@ -76,14 +53,24 @@ TEST_F(OutsideCommands, PauseAndStopDoWhatTheirButtonsDo)
     EXPECT_EQ(MainText(IDC_PAUSE), "Pause");
     Feed(2048);
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Stop), {true, ""});
+    ASSERT_EQ(Engine().m_nStatus, STATUS_STOPPING);
+    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record),
+                 {false, "Tessavox is still closing the last recording; try again in a moment."});
     Pump();
-    const auto wave = ReadRecordedWave(Path("paused.wav"));
+    EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
+    const auto wave = ReadRecordedWave(Path("take.wav"));
     ASSERT_TRUE(wave);
     EXPECT_EQ(wave->dataSize, 2u * 4096);
+
+    // The question whether to replace it is answered No: nobody said Yes.
+    ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record),
+                 {false, qPrintable(Path("take.wav") + " already exists.\nDo you want to replace it?")});
+    EXPECT_EQ(Engine().m_nStatus, STATUS_READY);
+    EXPECT_EQ(QFile(Path("take.wav")).size(), static_cast<qint64>(wave->bytes.size()));
     // Stop with nothing running is what the button does too: it says Stopped.
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Stop), {true, ""});
     EXPECT_EQ(window->m_statusBar.Text(0), "Stopped");
-    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_TRUE(messages.Messages().empty()) << "no box was shown: " << messages.Texts().front().toStdString();
 }
 
 using OutsideScheduleCommands = ScheduleFixture;
@@ -120,52 +107,24 @@ TEST_F(OutsideCommands, NothingIsDoneBehindABoxThatWaitsForTheUser)
     ExpectAnswer(window->RunOutsideCommand(WindowCommand::Record), {true, ""});
 }
 
+// What a plain later start does, as the icon's "Show Tessavox" does.
 TEST_F(OutsideCommands, AMinimisedWindowIsShownAndRaised)
 {
     window->setWindowState(Qt::WindowMinimized);
-    window->ShowFromOutside();
+    window->ShowWindow();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->windowState() & Qt::WindowMinimized);
     window->hide();
-    window->ShowFromOutside();
+    window->ShowWindow();
     EXPECT_TRUE(window->isVisible());
 }
 
-// What a start that finds the program running prints and exits with, for each answer.
-TEST(HandOver, ExitsWithWhatTheRunningProgramAnswered)
+// A start that finds the program running but not answering does not wait for ever, and says
+// so. Its other answers are the program's own exit statuses (test_one_instance).
+TEST(HandOver, ARunningProgramThatDoesNotAnswerIsGivenUp)
 {
     tests::PrivateBus bus;
     ASSERT_EQ(bus.Failure(), "");
-    struct Case {
-        WindowCommand command;
-        std::optional<platform::CommandAnswer> answer; // none: nobody runs
-        int status;
-        const char* message;
-    };
-    const Case cases[] = {
-        {WindowCommand::None, platform::CommandAnswer{}, EXIT_DONE, ""}, // raising answers nothing
-        {WindowCommand::Record, platform::CommandAnswer{true, {}}, EXIT_DONE, ""},
-        {WindowCommand::Record, platform::CommandAnswer{false, "Please select the audio save path."}, EXIT_REFUSED,
-         "Please select the audio save path."},
-        {WindowCommand::Stop, std::nullopt, EXIT_REFUSED, "Tessavox is not running."},
-        {WindowCommand::Pause, std::nullopt, EXIT_REFUSED, "Tessavox is not running."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(CommandName(c.command).toStdString());
-        platform::SingleInstance running(QStringLiteral("org.example.handover"), CommandNames()),
-            caller(QStringLiteral("org.example.handover"), CommandNames());
-        if (c.answer) {
-            ASSERT_EQ(running.ClaimName(), platform::SingleInstance::Claim::Owned);
-            running.Serve([] {}, [&](const QString& command) {
-                EXPECT_EQ(CommandNamed(command), c.command);
-                return *c.answer;
-            });
-        }
-        const HandOverResult result = HandOver(caller, c.command, 5000);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.message, QString::fromUtf8(c.message));
-    }
-    // Running, but not answering: the caller does not wait for ever, and says so.
     platform::SingleInstance silent(QStringLiteral("org.example.handover"), CommandNames()),
         caller(QStringLiteral("org.example.handover"), CommandNames());
     ASSERT_EQ(silent.ClaimName(), platform::SingleInstance::Claim::Owned);

@@ -2,10 +2,11 @@
 // test's own, with a private session bus where a stand-in status notifier watcher keeps the
 // icon. The panel's side reads the icon's tool tip and clicks its menu over the bus; a
 // driver loaded into the program reports the window's state and closes the window as a user
-// does. Without the watcher there is no icon, and --minimized still leaves a window.
+// does. Once the watcher has gone there is no icon, and --minimized still leaves a window.
 
 #include "support/LoginManagerStandIn.h"
 #include "support/NotificationServerStandIn.h"
+#include "support/ProgramDriver.h"
 #include "support/QStringPrinter.h"
 #include "support/StatusNotifierWatcherStandIn.h"
 #include "support/VirtualDisplay.h"
@@ -90,17 +91,7 @@ protected:
         ASSERT_TRUE(program.waitForStarted(WAIT_MS));
     }
 
-    // The driver's reports of key, in order.
-    QStringList Reported(const QString& key) const
-    {
-        QFile file(home.filePath(QStringLiteral("report")));
-        QStringList values;
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
-            for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-                if (line.startsWith(key + QStringLiteral(": ")))
-                    values << line.mid(key.size() + 2);
-        return values;
-    }
+    QStringList Reported(const QString& key) const { return tests::Reported(home.filePath(QStringLiteral("report")), key); }
     QString WindowState() const
     {
         const QStringList states = Reported(QStringLiteral("window"));
@@ -224,21 +215,19 @@ TEST_F(TrayProgram, MinimizedStartsInTheIconAndTheWindowComesBackWhenTheAreaGoes
     QTest::qWait(1000);
     EXPECT_EQ(Reported(QStringLiteral("window")), QStringList{"hidden"}) << "never shown";
 
-    // The panel quits: the icon is no way back, so the window comes back.
+    // The panel quits: the icon is no way back, so the window comes back. Closed while idle,
+    // it closes, as today.
     watcher.Leave();
     EXPECT_TRUE(WaitForWindow(QStringLiteral("on screen"))) << WindowState().toStdString();
-    // Closed while idle, it closes, as today.
     CloseWindow();
     ASSERT_TRUE(WaitForExit()) << Output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);
-}
 
-TEST_F(TrayProgram, WithoutAnAreaMinimizedLeavesAWindow)
-{
+    // Started with no area at all, --minimized leaves a window: no window manager here
+    // minimises it, so it is on screen.
+    QFile::remove(home.filePath(QStringLiteral("report")));
     Start({QStringLiteral("--minimized")});
-    // No window manager here minimises it: the window is on screen.
     EXPECT_TRUE(WaitForWindow(QStringLiteral("on screen"))) << WindowState().toStdString() << Output().toStdString();
-    // Closed while idle, it closes, as today.
     CloseWindow();
     ASSERT_TRUE(WaitForExit()) << Output().toStdString();
     EXPECT_EQ(program.exitCode(), 0);

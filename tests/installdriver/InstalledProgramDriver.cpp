@@ -1,30 +1,21 @@
 // Loaded into the installed program (LD_PRELOAD) by the install test: once the main window
 // is up it reports where the skin library came from and whether the skin took, opens Help,
 // records an MP3 on the virtual devices and reports where the encoder library came from,
-// then closes the window. Each finding is one line, "key: value", appended to the file named
-// by TESSAVOX_DRIVER_REPORT. Message boxes are reported and closed, so none can hang the run.
+// then closes the window. Each finding is one line of the driver's report.
+
+#include "support/ProgramDriver.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-void Report(const QString& key, const QString& value)
-{
-    QFile file(qEnvironmentVariable("TESSAVOX_DRIVER_REPORT"));
-    if (file.open(QIODevice::Append | QIODevice::Text))
-        file.write((key + QStringLiteral(": ") + value + QLatin1Char('\n')).toUtf8());
-}
+using tests::Report;
 
 // The file a library of this name was mapped from, or "none".
 QString MappedFrom(const QString& name)
@@ -47,25 +38,15 @@ public slots:
     void open(const QUrl& url) { Report(QStringLiteral("help"), url.toLocalFile()); }
 };
 
-class Driver : public QObject {
+class Driver : public tests::ProgramDriver {
 public:
-    explicit Driver(QObject* parent) : QObject(parent)
+    explicit Driver(QObject* parent) : ProgramDriver(parent)
     {
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_viewer, "open");
-        connect(&m_tick, &QTimer::timeout, this, &Driver::Tick);
-        m_tick.start(50);
     }
     ~Driver() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
 private:
-    QWidget* MainWindow() const
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowTitle() == QLatin1String("Tessavox"))
-                return w;
-        return nullptr;
-    }
-
     template <class T>
     T* Control(QWidget* window, int id) const
     {
@@ -73,18 +54,12 @@ private:
     }
 
     // Runs inside the program's modal loops too, so one step at a time and never twice.
-    void Tick()
+    void Look(QWidget& window) override
     {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            Report(QStringLiteral("message"), box->text());
-            box->done(QMessageBox::Ok);
-            return;
-        }
-        QWidget* window = MainWindow();
-        if (!window || m_bBusy)
+        if (!window.isVisible() || m_bBusy)
             return;
         m_bBusy = true;
-        Step(window);
+        Step(&window);
         m_bBusy = false;
     }
 
@@ -107,7 +82,7 @@ private:
             break;
         default:
             if (Control<QAbstractButton>(window, 1020)->isEnabled()) {
-                m_tick.stop();
+                StopLooking();
                 Report(QStringLiteral("closed"), QStringLiteral("yes"));
                 qobject_cast<QDialog*>(window)->reject();
             }
@@ -116,15 +91,13 @@ private:
     }
 
     HelpViewer m_viewer;
-    QTimer m_tick;
     int m_nStep = 0;
     bool m_bBusy = false;
 };
 
-// Called while the application object is being made: the driver starts once it is whole.
 void StartDriver()
 {
-    QTimer::singleShot(0, qApp, [] { new Driver(qApp); });
+    tests::StartDriver<Driver>();
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // One program per session over a private bus: who gets the name, calls waiting until the
-// window can answer, answers passed back whole, and no bus. A call to nobody, or to a
-// program that does not answer, is tested with what a start makes of it (test_outside_commands).
+// window can answer, and answers passed back whole. A call to nobody, or to a program that
+// does not answer, is tested with what a start makes of it (test_outside_commands); no bus,
+// with the program itself (test_one_instance).
 
 #include "platform/SingleInstance.h"
 #include "support/PrivateBus.h"
 #include "support/QStringPrinter.h"
 
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -70,51 +70,4 @@ TEST_F(SingleInstanceTest, CallsWaitForTheWindowAndGetItsAnswers)
     EXPECT_EQ(caller.Call("Pause", 5000).outcome, SingleInstance::Outcome::NoAnswer);
     EXPECT_EQ(commands.size(), 2);
     EXPECT_EQ(activations, 1);
-}
-
-namespace {
-
-// A variable set (or, given nullptr, cleared) while the object lives, then put back.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QByteArray* value)
-        : m_name(name), m_previous(qgetenv(name)), m_bWasSet(qEnvironmentVariableIsSet(name))
-    {
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-    }
-    ~ScopedVariable()
-    {
-        if (m_bWasSet)
-            qputenv(m_name, m_previous);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    QByteArray m_previous;
-    bool m_bWasSet;
-};
-
-} // namespace
-
-TEST(SingleInstanceWithoutBus, EveryStartRunsAlone)
-{
-    QTemporaryDir runtime; // holds no bus socket
-    const QByteArray folder = runtime.path().toUtf8(), gone = "unix:path=" + runtime.filePath("gone").toUtf8();
-    const ScopedVariable noRuntimeBus("XDG_RUNTIME_DIR", &folder);
-    {
-        const ScopedVariable noAddress("DBUS_SESSION_BUS_ADDRESS", nullptr);
-        SingleInstance first(APP_ID, COMMANDS), second(APP_ID, COMMANDS);
-        EXPECT_EQ(first.ClaimName(), SingleInstance::Claim::NoBus);
-        EXPECT_EQ(second.ClaimName(), SingleInstance::Claim::NoBus);
-        EXPECT_EQ(second.Call("Stop", 1000).outcome, SingleInstance::Outcome::NoBus);
-    }
-    // A bus named but not there is no bus either.
-    const ScopedVariable deadAddress("DBUS_SESSION_BUS_ADDRESS", &gone);
-    SingleInstance first(APP_ID, COMMANDS);
-    EXPECT_EQ(first.ClaimName(), SingleInstance::Claim::NoBus);
 }
