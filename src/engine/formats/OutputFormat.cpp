@@ -8,8 +8,11 @@
 
 std::vector<std::string> OutputTags(const OutputSpec& spec)
 {
+    // The version joined as a QString: GCC 12 warns falsely (-Warray-bounds) on a std::string
+    // appended to at -O2 when the standard headers come precompiled.
+    const QString encoder = QStringLiteral("ENCODER=Tessavox ") + QLatin1String(TESSAVOX_VERSION);
     return {"TITLE=" + spec.title.toStdString(), "DATE=" + spec.date.toStdString(),
-            std::string("ENCODER=Tessavox ") + TESSAVOX_VERSION};
+            encoder.toStdString()};
 }
 
 QString CannotCreateFile(const QString& path, const QString& reason)
