@@ -2,7 +2,6 @@
 
 #include "support/EngineFixture.h"
 #include "support/EngineTestAccess.h"
-#include "platform/DynamicLibrary.h"
 #include "support/WaveFile.h"
 
 using platform::VirtualDeviceSpec;
@@ -163,16 +162,4 @@ TEST_F(FaultTest, ResetAndCloseFailuresAreReportedAndTheCloseGoesOn)
     EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
     EXPECT_EQ(engine->m_nStatus, STATUS_READY);
     EXPECT_TRUE(ReadRecordedWave(Path("c.wav")));
-}
-
-TEST_F(FaultTest, MissingEncoderLibraryIsReported)
-{
-    platform::SetProgramDirectory(dir.path()); // a folder without the library
-    ASSERT_TRUE(CreateEngine(SINE));
-    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
-    EXPECT_EQ(engine->OpenRecordFile(0, Path("take.mp3")), 0);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("Error loading lame_enc.DLL")});
-    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
-    StopAndSettle();
-    platform::SetProgramDirectory({});
 }

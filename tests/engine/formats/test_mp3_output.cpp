@@ -81,25 +81,6 @@ void ExpectFinishedMp3(const QString& path, long rate, int channels, std::size_t
 
 using Mp3Test = EngineFixture;
 
-// Every file, parts and channels alike, is 128 kb/s frames at the capture rate with the Info
-// tag, and plays exactly the samples fed; a part is finished, tagged, while the next is written.
-TEST_F(Mp3Test, EveryFileIs128kFramesWithItsInfoTag)
-{
-    engine->SetPartSeconds(1);
-    ASSERT_TRUE(CreateEngine(SINE));
-    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
-    ASSERT_TRUE(engine->OpenRecordFile(0, Path("a.mp3")));
-    ASSERT_TRUE(engine->OpenRecordFile(1, Path("b.mp3")));
-    Feed(44100 * 3 / 2);
-    ExpectFinishedMp3(Path("a.mp3"), 44100, 1, 44100, 440);
-    Feed(1000);
-    StopAndSettle();
-    EXPECT_TRUE(messages.Messages().empty());
-    ExpectFinishedMp3(Path("a-2.mp3"), 44100, 1, 23050, 440);
-    ExpectFinishedMp3(Path("b.mp3"), 44100, 1, 44100, 660);
-    ExpectFinishedMp3(Path("b-2.mp3"), 44100, 1, 23050, 660);
-}
-
 TEST_F(Mp3Test, ExactlyOneChunkHeldWaitsForTheNextBuffer)
 {
     ASSERT_TRUE(CreateEngine(COUNTER));
