@@ -8,17 +8,11 @@
 
 #include <cstring>
 
-ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits)
+namespace {
+
+// Runs a tool to its end, or for two minutes at most, keeping what it wrote.
+ToolOutput Run(const QString& tool, const QStringList& args)
 {
-    QStringList args;
-    if (tool == QStringLiteral("flac")) {
-        args = {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("-c"), QStringLiteral("--force-raw-format"),
-                QStringLiteral("--endian=little"),
-                bits == 8 ? QStringLiteral("--sign=unsigned") : QStringLiteral("--sign=signed"), path};
-    } else {
-        args = {QStringLiteral("--quiet"), QStringLiteral("--rate"), QStringLiteral("48000"),
-                QStringLiteral("--no-dither"), path, QStringLiteral("-")};
-    }
     QProcess p;
     p.start(tool, args);
     ToolOutput out;
@@ -30,11 +24,25 @@ ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits)
     return out;
 }
 
+} // namespace
+
+ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits)
+{
+    QStringList args;
+    if (tool == QStringLiteral("flac")) {
+        args = {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("-c"), QStringLiteral("--force-raw-format"),
+                QStringLiteral("--endian=little"),
+                bits == 8 ? QStringLiteral("--sign=unsigned") : QStringLiteral("--sign=signed"), path};
+    } else {
+        args = {QStringLiteral("--quiet"), QStringLiteral("--rate"), QStringLiteral("48000"),
+                QStringLiteral("--no-dither"), path, QStringLiteral("-")};
+    }
+    return Run(tool, args);
+}
+
 bool RunTool(const QString& tool, const QStringList& args)
 {
-    QProcess p;
-    p.start(tool, args);
-    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return Run(tool, args).exitCode == 0;
 }
 
 std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel)
@@ -52,13 +60,12 @@ std::vector<int> Channel16(const QByteArray& pcm, int channels, int channel)
 QString FileTag(const QString& path, const char* name)
 {
     // FLAC keeps its tags with the file, Ogg Opus with its stream.
-    QProcess p;
-    p.start(QStringLiteral("ffprobe"),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-             QStringLiteral("format_tags:stream_tags"), QStringLiteral("-of"), QStringLiteral("default=nw=1"), path});
-    p.waitForFinished(60000);
+    const ToolOutput probe =
+        Run(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                                        QStringLiteral("format_tags:stream_tags"), QStringLiteral("-of"),
+                                        QStringLiteral("default=nw=1"), path});
     const QByteArray key = "tag:" + QByteArray(name).toLower() + '=';
-    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+    for (const QByteArray& line : probe.pcm.split('\n'))
         if (line.trimmed().toLower().startsWith(key))
             return QString::fromUtf8(line.trimmed().mid(key.size()));
     return {};
@@ -66,18 +73,16 @@ QString FileTag(const QString& path, const char* name)
 
 ToolSound DecodeWithFfmpeg(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+    const ToolOutput run =
+        Run(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
                                        QStringLiteral("-bitexact"), QStringLiteral("-map_metadata"), QStringLiteral("-1"),
                                        QStringLiteral("-acodec"), QStringLiteral("pcm_s16le"), QStringLiteral("-f"),
                                        QStringLiteral("wav"), QStringLiteral("-")});
     ToolSound out;
-    if (!p.waitForFinished(120000))
-        return out;
-    out.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    out.errors = QString::fromLocal8Bit(p.readAllStandardError());
+    out.exitCode = run.exitCode;
+    out.errors = run.errors;
     // The WAV ffmpeg writes to a pipe: its chunks in turn, the sound running to the end.
-    const QByteArray wav = p.readAllStandardOutput();
+    const QByteArray& wav = run.pcm;
     for (qsizetype at = 12; at + 8 <= wav.size();) {
         const QByteArray id = wav.mid(at, 4);
         const int field = static_cast<int>(at); // ffmpeg's output here is far below 2 GB
