@@ -8,6 +8,7 @@
 #include "support/WindowFixture.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
@@ -27,50 +28,51 @@ protected:
     }
 };
 
-TEST_F(OutputFiles, SplitFilesFromTheDialogGoBesideTheChosenFile)
+// Split files go beside the file named last, chosen in the dialog or typed (and then the
+// chosen one is neither made nor written beside): a typed path must not leave them in the
+// current directory as bare "left_channel_" and "right_channel_".
+TEST_F(OutputFiles, SplitFilesGoBesideTheFileNamedLast)
 {
-    QDir(dir.path()).mkdir("rec");
-    PrepareWave(QString(), 2);
-    dialogs.Answer(Path("rec/b.wav"));
-    ClickOnPage(IDC_BROWSE);
-    RecordFrames(3000);
-
-    EXPECT_FALSE(QFileInfo::exists(Path("rec/b.wav")));
-    const auto left = ReadRecordedWave(Path("rec/left_channel_b.wav"));
-    const auto right = ReadRecordedWave(Path("rec/right_channel_b.wav"));
-    ASSERT_TRUE(left);
-    ASSERT_TRUE(right);
-    EXPECT_EQ(left->channels, 1);
-    EXPECT_EQ(right->channels, 1);
-    EXPECT_EQ(left->dataSize, 3000u * 2);
-    EXPECT_EQ(right->dataSize, 3000u * 2);
-    EXPECT_TRUE(messages.Messages().empty());
-}
-
-// A typed path names the folder and the name of the channel files just as a chosen one does:
-// they must not land in the current directory as bare "left_channel_" and "right_channel_".
-TEST_F(OutputFiles, SplitFilesFromATypedPathGoBesideIt)
-{
-    PrepareWave(Path("typed.wav"), 2);
-    RecordFrames(1000);
-    EXPECT_TRUE(ReadRecordedWave(Path("left_channel_typed.wav")));
-    EXPECT_TRUE(ReadRecordedWave(Path("right_channel_typed.wav")));
-    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("left_channel_")));
-    EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("right_channel_")));
-}
-
-TEST_F(OutputFiles, SplitFilesFollowAPathEditedAfterTheDialog)
-{
-    QDir(dir.path()).mkdir("a");
-    QDir(dir.path()).mkdir("b");
-    PrepareWave(QString(), 2);
-    dialogs.Answer(Path("a/first.wav"));
-    ClickOnPage(IDC_BROWSE);
-    TypePath(Path("b/second.wav"));
-    RecordFrames(1000);
-    EXPECT_TRUE(ReadRecordedWave(Path("b/left_channel_second.wav")));
-    EXPECT_TRUE(ReadRecordedWave(Path("b/right_channel_second.wav")));
-    EXPECT_TRUE(QDir(Path("a")).isEmpty());
+    struct Case {
+        const char* chosen;
+        const char* typed;
+        const char* folder;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"rec/b.wav", nullptr, "rec/", "b.wav"},
+        {nullptr, "typed.wav", "", "typed.wav"},
+        {"a/first.wav", "b/second.wav", "b/", "second.wav"},
+    };
+    for (const char* folder : {"rec", "a", "b"})
+        QDir(dir.path()).mkdir(folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrepareWave(QString(), 2);
+        if (c.chosen) {
+            dialogs.Answer(Path(c.chosen));
+            ClickOnPage(IDC_BROWSE);
+        }
+        if (c.typed)
+            TypePath(Path(c.typed));
+        RecordFrames(3000);
+        QStringList made;
+        for (QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            made << QDir(dir.path()).relativeFilePath(it.next());
+        made.sort();
+        const QString folder = QLatin1String(c.folder);
+        EXPECT_EQ(made, QStringList({folder + "left_channel_" + c.name, folder + "right_channel_" + c.name}));
+        for (const QString& file : made) {
+            const auto wave = ReadRecordedWave(Path(file));
+            ASSERT_TRUE(wave) << file.toStdString();
+            EXPECT_EQ(wave->channels, 1);
+            EXPECT_EQ(wave->dataSize, 3000u * 2);
+            QFile::remove(Path(file));
+        }
+        EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("left_channel_")));
+        EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("right_channel_")));
+        EXPECT_TRUE(messages.Messages().empty());
+    }
 }
 
 TEST_F(OutputFiles, SplitWithOnlyTheRightBoxWritesOnlyTheRightFile)
@@ -104,51 +106,46 @@ TEST_F(OutputFiles, SplitWithBothBoxesClearedRecordsNothingAndSucceeds)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-TEST_F(OutputFiles, ATypedWavNameWritesWaveWhateverTheTypeList)
+// A name's own extension sets its format whatever the list shows before Record; choosing
+// that format in the list during the recording keeps the file, choosing another finishes it
+// at once, whole, and capture goes on.
+TEST_F(OutputFiles, ChoosingAnotherTypeDuringARecordingFinishesTheFile)
 {
-    PrepareWave(Path("typed.wav"));
-    Choose(IDC_FILE_TYPE, 0);
-    RecordFrames(500);
-    const auto wave = ReadRecordedWave(Path("typed.wav"));
-    ASSERT_TRUE(wave);
-    EXPECT_EQ(wave->dataSize, 1000u);
-}
-
-TEST_F(OutputFiles, SwitchingTheTypeToMp3DuringARecordingFinishesTheWaveFile)
-{
-    PrepareWave(Path("switch.wav"));
-    Click(IDC_RECORD);
-    Feed(2048);
-    Choose(IDC_FILE_TYPE, 0);
-    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
-    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
-    const auto finished = ReadRecordedWave(Path("switch.wav"));
-    ASSERT_TRUE(finished);
-    EXPECT_EQ(finished->dataSize, 4096u);
-    Feed(2048);
-    Click(IDC_STOP);
-    Pump();
-    EXPECT_EQ(ReadRecordedWave(Path("switch.wav"))->dataSize, 4096u);
-}
-
-// A name ending in ".flac" records FLAC whatever the list shows; choosing another type in the
-// list during the recording finishes the file at once, whole.
-TEST_F(OutputFiles, ChoosingAnotherTypeDuringAFlacRecordingFinishesIt)
-{
-    PrepareWave(Path("take.flac"));
-    Click(IDC_RECORD);
-    Feed(1024);
-    Choose(IDC_FILE_TYPE, static_cast<int>(FileType::Flac));
-    EXPECT_TRUE(Engine().CurrentTake().IsOutputOpen(0));
-    Feed(1024);
-    Choose(IDC_FILE_TYPE, static_cast<int>(FileType::Opus));
-    EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
-    EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
-    const ToolOutput out = DecodeWithTool(QStringLiteral("flac"), Path("take.flac"));
-    EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
-    EXPECT_EQ(out.pcm, CounterBytes(4096));
-    Click(IDC_STOP);
-    Pump();
+    struct Case {
+        const char* name;
+        const char* magic;
+        FileType listed, own, other;
+    };
+    const Case cases[] = {
+        {"take.wav", "RIFF", FileType::Mp3, FileType::Wave, FileType::Mp3},
+        {"take.flac", "fLaC", FileType::Wave, FileType::Flac, FileType::Opus},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrepareWave(Path(c.name));
+        Choose(IDC_FILE_TYPE, static_cast<int>(c.listed));
+        Click(IDC_RECORD);
+        Feed(1024);
+        Choose(IDC_FILE_TYPE, static_cast<int>(c.own));
+        EXPECT_TRUE(Engine().CurrentTake().IsOutputOpen(0));
+        Feed(1024);
+        Choose(IDC_FILE_TYPE, static_cast<int>(c.other));
+        EXPECT_FALSE(Engine().CurrentTake().IsOutputOpen(0));
+        EXPECT_EQ(Engine().m_nStatus, STATUS_RECORDING) << "capture goes on";
+        for (const bool stopped : {false, true}) {
+            if (stopped) {
+                Feed(1024);
+                Click(IDC_STOP);
+                Pump();
+            }
+            QFile file(Path(c.name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.read(4), QByteArray(c.magic));
+            const ToolSound out = DecodeWithFfmpeg(Path(c.name));
+            EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
+            EXPECT_EQ(out.pcm, CounterBytes(4096)) << (stopped ? "after Stop" : "while recording");
+        }
+    }
 }
 
 TEST_F(OutputFiles, ClearingAChannelBoxDuringASplitRecordingFinishesThatChannelOnly)
