@@ -333,16 +333,26 @@ TEST(FormatTable, ANamesFormatIsItsLastExtension)
 
 using FormatNames = EngineFixture;
 
-// Recorded and played by one rule: a folder named like a format is no format.
-TEST_F(FormatNames, ANameInAFolderNamedMp3IsRecordedAndPlayedAsMp3)
+// Recorded and played by one rule: a folder named like a format is no format, nor is an
+// extension followed by another.
+TEST_F(FormatNames, ANameIsRecordedAndPlayedInTheFormatOfItsLastExtension)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a.mp3")));
-    ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path("a.mp3/b.mp3")));
-    Feed(20000);
-    StopAndSettle();
-    EXPECT_TRUE(messages.Messages().empty());
-    EXPECT_EQ(DecodeWithFfmpeg(Path("a.mp3/b.mp3")).Frames(), 20000);
-    ASSERT_EQ(engine->Play(Path("a.mp3/b.mp3")), 1) << messages.Texts().front().toStdString();
-    EXPECT_EQ(engine->m_nStatus, STATUS_PLAYING);
-    StopAndSettle();
+    const std::pair<const char*, bool> cases[] = {
+        {"a.mp3/b.mp3", true}, {"Take.Mp3", true}, {"a.mp3/b", false}, {"take.mp3.wav", false}};
+    for (const auto& [name, mp3] : cases) {
+        SCOPED_TRACE(name);
+        const QString made = Path(QString::fromLatin1(name).toLower());
+        ASSERT_TRUE(Record(SINE, 16, CHANNELS_STEREO, 44100, Path(name)));
+        Feed(20000);
+        StopAndSettle();
+        EXPECT_TRUE(messages.Messages().empty());
+        QFile file(made);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.read(4) == "RIFF", !mp3);
+        EXPECT_EQ(DecodeWithFfmpeg(made).Frames(), 20000);
+        ASSERT_EQ(engine->Play(made), 1) << messages.Texts().front().toStdString();
+        EXPECT_EQ(engine->m_nStatus, STATUS_PLAYING);
+        StopAndSettle();
+    }
 }
