@@ -30,56 +30,51 @@ TEST_F(FaultTest, DeviceNumberBeyondTheCaptureDevicesIsRefused)
     EXPECT_EQ(mapper.Create(WAVE_MAPPER, nullptr, nullptr, nullptr, nullptr), 1);
 }
 
-TEST_F(FaultTest, OpenFailureIsReportedAndFreesTheRing)
+// A device that cannot be opened or started: told in its words, and nothing is left held.
+TEST_F(FaultTest, OpenOrStartFailureIsToldAndLeavesNothingHeld)
 {
-    UseCaptureDevices({Faulty(VirtualFault::FailOpen)});
-    ASSERT_TRUE(CreateEngine(0));
-    EXPECT_EQ(engine->StartRecord(16, CHANNELS_STEREO, 44100), 0);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{
-                                    QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(audio.ErrorText(MMSYSERR_ALLOCATED))});
-    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-    EXPECT_TRUE(EngineTestAccess::Buffers(*engine).empty());
-    EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
+    const std::pair<VirtualFault, QString> cases[] = {
+        {VirtualFault::FailOpen, QStringLiteral("WAVEIN:4:%1 waveInOpen()").arg(audio.ErrorText(MMSYSERR_ALLOCATED))},
+        {VirtualFault::FailStart, QStringLiteral("WAVEIN:1:%1 waveInStart() failed").arg(audio.ErrorText(MMSYSERR_ERROR))},
+    };
+    for (const auto& [fault, told] : cases) {
+        SCOPED_TRACE(told.toStdString());
+        UseCaptureDevices({Faulty(fault)});
+        engine = std::make_unique<CAudioPlayRec>();
+        ASSERT_TRUE(CreateEngine(0));
+        messages.Clear();
+        EXPECT_EQ(engine->StartRecord(16, CHANNELS_STEREO, 44100), 0);
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{told});
+        EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+        EXPECT_EQ(audio.OpenStreamCount(), 0u);
+        EXPECT_EQ(EngineTestAccess::Queued(*engine), 0);
+        EXPECT_TRUE(EngineTestAccess::Buffers(*engine).empty());
+        EXPECT_EQ(EngineTestAccess::WaveIn(*engine), nullptr);
+        Pump(); // the late close of a failed device must not disturb anything
+        EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+        // The engine can record again on a working device.
+        UseCaptureDevices({{QStringLiteral("Good"), VirtualSignal::Counter}});
+        ASSERT_TRUE(engine->StartRecord(16, CHANNELS_STEREO, 44100));
+        StopAndSettle();
+        EXPECT_EQ(engine->m_nStatus, STATUS_READY);
+    }
 }
 
-TEST_F(FaultTest, StartFailureReleasesTheDeviceBeforeTheRing)
-{
-    UseCaptureDevices({Faulty(VirtualFault::FailStart)});
-    ASSERT_TRUE(CreateEngine(0));
-    EXPECT_EQ(engine->StartRecord(8, CHANNELS_MONO, 8000), 0);
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:1:%1 waveInStart() failed")
-                                                         .arg(audio.ErrorText(MMSYSERR_ERROR))});
-    EXPECT_EQ(audio.OpenStreamCount(), 0u);
-    EXPECT_EQ(EngineTestAccess::Queued(*engine), 0);
-    EXPECT_TRUE(EngineTestAccess::Buffers(*engine).empty());
-    Pump(); // the late close of the failed device must not disturb anything
-    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-
-    // The engine can record again on a working device.
-    UseCaptureDevices({{QStringLiteral("Good"), VirtualSignal::Counter}});
-    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
-    StopAndSettle();
-    EXPECT_EQ(engine->m_nStatus, STATUS_READY);
-}
-
+// A buffer that cannot be prepared or queued at the start: told, and the rest are queued.
 TEST_F(FaultTest, BufferThatCannotBeQueuedAtStartLeavesTheRest)
 {
-    UseCaptureDevices({Faulty(VirtualFault::FailAdd, 7)});
-    ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("seven.wav")));
-    ASSERT_EQ(messages.Texts().size(), 1u);
-    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral(" waveInAddBuffer() failed")));
-    EXPECT_EQ(EngineTestAccess::Queued(*engine), 7);
-    EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
-}
-
-TEST_F(FaultTest, BufferThatCannotBePreparedAtStart)
-{
-    UseCaptureDevices({Faulty(VirtualFault::FailPrepare, 1)});
-    ASSERT_TRUE(CreateEngine(0));
-    ASSERT_TRUE(engine->StartRecord(8, CHANNELS_MONO, 8000));
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 AddInputBufferToQueue Failed")
-                                                         .arg(audio.ErrorText(MMSYSERR_NOMEM))});
-    EXPECT_EQ(EngineTestAccess::Queued(*engine), 1);
+    for (const auto& [fault, call] : {std::pair{VirtualFault::FailAdd, "waveInAddBuffer() failed"},
+                                      std::pair{VirtualFault::FailPrepare, "AddInputBufferToQueue Failed"}}) {
+        SCOPED_TRACE(call);
+        UseCaptureDevices({Faulty(fault, 7)});
+        messages.Clear();
+        ASSERT_TRUE(Record(0, 16, CHANNELS_STEREO, 44100, Path("seven.wav")));
+        EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("WAVEIN:7:%1 %2")
+                                                             .arg(audio.ErrorText(MMSYSERR_NOMEM), QLatin1String(call))});
+        EXPECT_EQ(EngineTestAccess::Queued(*engine), 7);
+        EXPECT_EQ(engine->m_nStatus, STATUS_RECORDING);
+        StopAndSettle();
+    }
 }
 
 TEST_F(FaultTest, UnprepareFailureDropsThatBufferAndCaptureGoesOn)
