@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <climits>
 
@@ -26,13 +27,11 @@ QString VariantFolder(const char* name)
 }
 
 // Makes the engine look for its libraries in another folder while the guard lives.
-class LibraryFolder {
-public:
-    explicit LibraryFolder(const QString& dir) { platform::SetProgramDirectory(dir); }
-    ~LibraryFolder() { platform::SetProgramDirectory({}); }
-    LibraryFolder(const LibraryFolder&) = delete;
-    LibraryFolder& operator=(const LibraryFolder&) = delete;
-};
+[[nodiscard]] auto LibraryFolder(const QString& dir)
+{
+    platform::SetProgramDirectory(dir);
+    return qScopeGuard([] { platform::SetProgramDirectory({}); });
+}
 
 // What every finished recording must be: 128 kbit/s frames at the capture rate, the Info
 // tag in the first, and exactly the samples fed once the tag's delay and padding are trimmed.
@@ -135,7 +134,7 @@ TEST_F(Mp3Test, LibraryFailuresLeaveNothingOpen)
     ASSERT_TRUE(CreateEngine(SINE));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
-        LibraryFolder folder(c.folder);
+        const auto folder = LibraryFolder(c.folder);
         QFile old(Path("old.mp3"));
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("older take");
@@ -202,7 +201,7 @@ TEST_F(Mp3Test, BuffersThatCannotBeAllocatedLeaveAnEmptyFileAndNoStream)
 
 TEST_F(Mp3Test, EncodingFailureEndsOnlyThatOutput)
 {
-    LibraryFolder folder(VariantFolder("encode-fails")); // fails from a stream's fourth chunk
+    const auto folder = LibraryFolder(VariantFolder("encode-fails")); // fails from a stream's fourth chunk
     ASSERT_TRUE(CreateEngine(COUNTER));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 44100));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("left.mp3")));
@@ -268,7 +267,7 @@ TEST_F(Mp3Test, SecondStreamReusesTheLoadedLibraryAndSizes)
     const IOutputFile* left = EngineTestAccess::Output(*engine, 0);
     {
         // A second load would find this one and fail to start the stream.
-        LibraryFolder folder(VariantFolder("init-fails"));
+        const auto folder = LibraryFolder(VariantFolder("init-fails"));
         ASSERT_TRUE(engine->OpenRecordFile(1, Path("r.mp3")));
     }
     const IOutputFile* right = EngineTestAccess::Output(*engine, 1);
@@ -308,7 +307,7 @@ TEST_F(Mp3Test, OpeningAnOpenStreamChangesNothing)
 
 TEST_F(Mp3Test, VbrHeaderCallWritesTheTagWhenInfoTagIsMissing)
 {
-    LibraryFolder folder(VariantFolder("no-info-tag"));
+    const auto folder = LibraryFolder(VariantFolder("no-info-tag"));
     ASSERT_TRUE(CreateEngine(SINE));
     ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, 32000));
     ASSERT_TRUE(engine->OpenRecordFile(0, Path("l.mp3")));
