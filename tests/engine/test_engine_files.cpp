@@ -6,7 +6,6 @@
 #include "support/WaveFile.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <set>
 

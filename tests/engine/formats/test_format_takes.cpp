@@ -13,8 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cmath>
-
 namespace {
 
 constexpr std::uint32_t RATES[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
