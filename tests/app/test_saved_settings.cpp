@@ -4,30 +4,17 @@
 
 #include "support/ScheduleFixture.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
 
 #include <algorithm>
 #include <map>
 
 class SavedSettings : public ScheduleFixture {
 protected:
-    void Restart(const QByteArray& file)
-    {
-        QDir().mkpath(QFileInfo(CSavedSettings::FilePath()).path());
-        QFile out(CSavedSettings::FilePath());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(file);
-        out.close();
-        Reopen();
-        Page().UpdateData(true);
-        Schedule().UpdateData(true);
-    }
-
     QWidget* Control(const SavedControl& saved)
     {
         QWidget* page = saved.page == SavedControl::Page::Record ? static_cast<QWidget*>(&Page()) : &Schedule();
@@ -55,10 +42,8 @@ protected:
             return time->time().toString("HH:mm:ss");
         if (const auto* edit = qobject_cast<const QLineEdit*>(control))
             return edit->text();
-        if (const auto* spin = qobject_cast<const QSpinBox*>(control))
-            return QString::number(spin->value());
-        if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(control))
-            return QString::number(spin->value());
+        if (qobject_cast<const QAbstractSpinBox*>(control)) // a whole or a decimal number
+            return control->property("value").toString();
         if (const auto* button = qobject_cast<const QAbstractButton*>(control))
             return button->isChecked() ? "true" : "false";
         ADD_FAILURE() << "a saved control of a kind this test cannot read: " << control->metaObject()->className();
@@ -79,10 +64,9 @@ protected:
             time->setTime(time->time().addSecs(3723));
         } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
             edit->setText(Path("kept.wav"));
-        } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
-            spin->setValue(spin->value() == spin->minimum() ? spin->maximum() : spin->minimum());
-        } else if (auto* spin = qobject_cast<QDoubleSpinBox*>(control)) {
-            spin->setValue(spin->value() == spin->minimum() ? spin->maximum() : spin->minimum());
+        } else if (qobject_cast<QAbstractSpinBox*>(control)) {
+            const QVariant lowest = control->property("minimum");
+            control->setProperty("value", control->property("value") == lowest ? control->property("maximum") : lowest);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             if (!(qobject_cast<QRadioButton*>(button) && button->isChecked()))
                 button->setChecked(!button->isChecked());
@@ -206,7 +190,13 @@ TEST_F(SavedSettings, ValuesAFileMayHold)
 // first change writes a new one in its place.
 TEST_F(SavedSettings, ADamagedFile)
 {
-    Restart("[Record\nFileType=1\nFileName=/music/radio.mp3\n");
+    QDir().mkpath(QFileInfo(CSavedSettings::FilePath()).path());
+    QFile damaged(CSavedSettings::FilePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Record\nFileType=1\nFileName=/music/radio.mp3\n");
+    damaged.close();
+    Reopen();
+    Page().UpdateData(true);
     EXPECT_EQ(Status(1), "The saved settings could not be read; the first-start settings are shown");
     EXPECT_EQ(Page().m_nFileType, FileType::Mp3);
     EXPECT_TRUE(Page().m_strFilePath.isEmpty());

@@ -64,6 +64,16 @@ double Share(const std::vector<int>& samples, std::size_t at, double hz)
     return all > 0 ? 2 * (i * i + q * q) / WINDOW / all : 0;
 }
 
+// A 22050 Hz stereo 16-bit WAV file holding pcm, and then the chunks given; its path.
+QString WriteWave(const QString& path, const Bytes& pcm, const Bytes& after = {})
+{
+    QFile file(path);
+    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) + Chunk("data", pcm) + after);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) == qint64(bytes.size()));
+    return path;
+}
+
 double Rms(const std::vector<int>& samples, std::size_t at)
 {
     double all = 0;
@@ -111,17 +121,13 @@ TEST_P(PlayedFormatTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
     Bytes tags(30000);
     for (auto& b : tags)
         b = static_cast<std::uint8_t>(noise());
-    QFile file(Path(QStringLiteral("ending.wav")));
-    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) +
-                             Chunk("data", Tone(1000, 1.0) + Tone(2000, 0.3)) + Chunk("LIST", Tag("INFO") + tags));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    file.close();
+    QString played = WriteWave(Path(QStringLiteral("ending.wav")), Tone(1000, 1.0) + Tone(2000, 0.3),
+                               Chunk("LIST", Tag("INFO") + tags));
     if (!GetParam()->HasExtension(QStringLiteral("wav"))) {
         const QString encoded = Path(QStringLiteral("ending.") + QLatin1String(GetParam()->extensions[0]));
         ASSERT_TRUE(RunTool(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-                                                       file.fileName(), encoded}));
-        file.setFileName(encoded);
+                                                       played, encoded}));
+        played = encoded;
     }
 
     const WAVEFORMATEX heard = testsupport::Pcm(HEARD_RATE, 16, 1);
@@ -139,7 +145,7 @@ TEST_P(PlayedFormatTest, TheEndOfTheSoundIsHeardAndNothingAfterIt)
     {
         CAudioPlayRec engine;
         ASSERT_TRUE(engine.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
-        ASSERT_EQ(engine.Play(file.fileName()), 1);
+        ASSERT_EQ(engine.Play(played), 1);
         EXPECT_TRUE(QTest::qWaitFor([&] { return engine.m_nStatus == STATUS_READY; }, 5000));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !notifications.empty() && notifications.back() == MM_WOM_CLOSE; }, 2000));
     }
@@ -179,12 +185,7 @@ TEST_F(PlaybackServerTest, AServerThatGoesAwayEndsThePlaybackWithAMessage)
     PulseBackend backend;
     UseAudioBackend(&backend);
 
-    const QString path = Path(QStringLiteral("long.wav"));
-    QFile file(path);
-    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) + Chunk("data", Tone(1000, 5.0)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    file.close();
+    const QString path = WriteWave(Path(QStringLiteral("long.wav")), Tone(1000, 5.0));
     {
         CAudioPlayRec engine;
         ASSERT_TRUE(engine.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
@@ -211,11 +212,8 @@ TEST_F(PlaybackServerTest, BurstsPlayedIntoTheRecordedSourceGiveAFileEach)
     PulseBackend backend;
     UseAudioBackend(&backend);
     const auto silence = [](double seconds) { return Bytes(static_cast<std::size_t>(seconds * FILE_RATE) * 4, 0); };
-    QFile file(Path(QStringLiteral("bursts.wav")));
-    const Bytes bytes = Riff(Chunk("fmt ", FormatRecord(2, FILE_RATE, 16)) +
-                             Chunk("data", silence(0.8) + Tone(1000, 0.3) + silence(2.0) + Tone(1000, 0.3) + silence(1.5)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())));
-    file.close();
+    const QString bursts = WriteWave(Path(QStringLiteral("bursts.wav")),
+                                     silence(0.8) + Tone(1000, 0.3) + silence(2.0) + Tone(1000, 0.3) + silence(1.5));
     const int monitor = testsupport::FindDevice(backend, Direction::Capture, sink.MonitorDescription());
     ASSERT_GE(monitor, 0);
     QDir(dir.path()).mkdir(QStringLiteral("takes"));
@@ -227,7 +225,7 @@ TEST_F(PlaybackServerTest, BurstsPlayedIntoTheRecordedSourceGiveAFileEach)
         ASSERT_TRUE(recorder.OpenRecordFile(0, Path(QStringLiteral("takes/burst.wav"))));
         CAudioPlayRec player;
         ASSERT_TRUE(player.Create(WAVE_MAPPER, nullptr, nullptr, &Notify, this));
-        ASSERT_EQ(player.Play(file.fileName()), 1);
+        ASSERT_EQ(player.Play(bursts), 1);
         EXPECT_TRUE(QTest::qWaitFor([&] { return player.m_nStatus == STATUS_READY; }, 8000));
         EXPECT_TRUE(recorder.IsWaitingForSound());
         recorder.Stop();

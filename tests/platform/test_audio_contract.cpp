@@ -275,6 +275,9 @@ TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
         ASSERT_TRUE(s.stream);
         EXPECT_EQ(s.stream->Dir(), dir);
         EXPECT_TRUE(ids.insert(s.stream->Id()).second) << "stream ids are reused";
+        if (dir == Direction::Playback) {
+            EXPECT_EQ(s.stream->Finish(), MMSYSERR_NOTSUPPORTED) << "Finish is for capture only";
+        }
         this->CloseAndExpectCloseLast(s);
         EXPECT_EQ(s.log.Messages(), (std::vector<std::uint32_t>{OpenedMsg(dir), ClosedMsg(dir)}));
         EXPECT_EQ(s.log.Events().front().streamId, s.stream->Id());
@@ -287,7 +290,9 @@ TYPED_TEST(AudioContract, OpensTheDefaultDeviceAndClosesIt)
     }
 }
 
-TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
+// In every corner of the formats, capture hands full buffers back in order, and playback
+// hands back what it played.
+TYPED_TEST(AudioContract, CapturesAndPlaysInEveryFormatCorner)
 {
     for (std::uint16_t bits : {8, 16})
         for (std::uint16_t channels : {1, 2})
@@ -295,46 +300,40 @@ TYPED_TEST(AudioContract, CapturesInEveryFormatCorner)
                 SCOPED_TRACE(testing::Message()
                              << bits << " bits, " << channels << " channels, " << rate << " Hz");
                 const WAVEFORMATEX format = Pcm(rate, bits, channels);
-                TestBuffers buffers(1, testsupport::BytesFor(format, 50));
-                Session s;
-                ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
-                ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 1));
-
-                const WAVEHDR& filled = *buffers[0];
-                EXPECT_EQ(filled.dwBytesRecorded, filled.dwBufferLength);
-                EXPECT_EQ(filled.dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-                EXPECT_FALSE(IsSilent(format, filled)) << "the default source plays a tone";
-
-                ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
-                this->CloseAndExpectCloseLast(s);
+                TestBuffers heard(3, testsupport::BytesFor(format, 30));
+                Session capture;
+                ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(capture, Direction::Capture, format, heard));
+                ASSERT_TRUE(this->WaitForCount(capture, MM_WIM_DATA, 3));
+                EXPECT_EQ(capture.log.Headers(MM_WIM_DATA), heard.All());
+                for (const auto& e : capture.log.Events())
+                    if (e.message == MM_WIM_DATA) {
+                        EXPECT_EQ(e.streamId, capture.stream->Id());
+                    }
+                for (WAVEHDR* header : heard.All()) {
+                    EXPECT_EQ(header->dwBytesRecorded, header->dwBufferLength) << "a buffer came back before it was full";
+                    EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+                }
+                EXPECT_FALSE(IsSilent(format, *heard[0])) << "the default source plays a tone";
+                ASSERT_EQ(capture.stream->Reset(), MMSYSERR_NOERROR);
+                this->CloseAndExpectCloseLast(capture);
                 // Nothing was lost: no MM_WIM_BREAK either.
-                EXPECT_EQ(s.log.Messages(),
-                          (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_CLOSE}));
-            }
-}
+                EXPECT_EQ(capture.log.Messages(), (std::vector<std::uint32_t>{MM_WIM_OPEN, MM_WIM_DATA, MM_WIM_DATA,
+                                                                              MM_WIM_DATA, MM_WIM_CLOSE}));
 
-TYPED_TEST(AudioContract, PlaysInEveryFormatCorner)
-{
-    for (std::uint16_t bits : {8, 16})
-        for (std::uint16_t channels : {1, 2})
-            for (std::uint32_t rate : {8000u, 48000u}) {
-                SCOPED_TRACE(testing::Message()
-                             << bits << " bits, " << channels << " channels, " << rate << " Hz");
-                const WAVEFORMATEX format = Pcm(rate, bits, channels);
-                TestBuffers buffers(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
-                Session s;
-                ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Playback, format, buffers));
-                ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 2));
-                EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
-                EXPECT_EQ(buffers[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-
-                this->CloseAndExpectCloseLast(s);
-                EXPECT_EQ(s.log.Messages(),
+                TestBuffers played(2, testsupport::BytesFor(format, 30), bits == 8 ? '\x80' : 0);
+                Session playback;
+                ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(playback, Direction::Playback, format, played));
+                ASSERT_TRUE(this->WaitForCount(playback, MM_WOM_DONE, 2));
+                EXPECT_EQ(playback.log.Headers(MM_WOM_DONE), played.All());
+                EXPECT_EQ(played[1]->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
+                this->CloseAndExpectCloseLast(playback);
+                EXPECT_EQ(playback.log.Messages(),
                           (std::vector<std::uint32_t>{MM_WOM_OPEN, MM_WOM_DONE, MM_WOM_DONE, MM_WOM_CLOSE}));
             }
 }
 
-TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
+// Formats it cannot use and device numbers out of range are refused, and nothing is told.
+TYPED_TEST(AudioContract, RefusesFormatsAndDevicesItCannotUse)
 {
     Session s;
     std::vector<WAVEFORMATEX> refused = {Pcm(44100, 24, 2), Pcm(44100, 16, 3), Pcm(44100, 16, 0),
@@ -349,46 +348,20 @@ TYPED_TEST(AudioContract, RefusesFormatsItCannotUse)
     wrongByteRate.nAvgBytesPerSec = 44100;
     refused.push_back(wrongByteRate);
 
-    for (Direction dir : BOTH)
+    for (Direction dir : BOTH) {
         for (const WAVEFORMATEX& format : refused) {
             EXPECT_EQ(this->Open(s, dir, format), WAVERR_BADFORMAT)
                 << format.wBitsPerSample << " bits, " << format.nChannels << " channels, "
                 << format.nSamplesPerSec;
             EXPECT_FALSE(s.stream);
         }
+        for (int device : {static_cast<int>(this->Backend().DeviceCount(dir)), -2}) {
+            EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), device), MMSYSERR_BADDEVICEID) << device;
+            EXPECT_FALSE(s.stream);
+        }
+    }
     QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(s.log.Events().empty()) << "a refused open posted a notification";
-}
-
-TYPED_TEST(AudioContract, RefusesDeviceNumbersOutOfRange)
-{
-    Session s;
-    for (Direction dir : BOTH) {
-        const int count = static_cast<int>(this->Backend().DeviceCount(dir));
-        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), count), MMSYSERR_BADDEVICEID);
-        EXPECT_EQ(this->Open(s, dir, Pcm(44100, 16, 2), -2), MMSYSERR_BADDEVICEID);
-        EXPECT_FALSE(s.stream);
-    }
-}
-
-TYPED_TEST(AudioContract, HandsFullBuffersBackInOrder)
-{
-    const WAVEFORMATEX format = Pcm(48000, 16, 2);
-    TestBuffers buffers(3, testsupport::BytesFor(format, 30));
-    Session s;
-    ASSERT_NO_FATAL_FAILURE(this->OpenAndRun(s, Direction::Capture, format, buffers));
-    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
-
-    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
-    for (const auto& e : s.log.Events())
-        if (e.message == MM_WIM_DATA) {
-            EXPECT_EQ(e.streamId, s.stream->Id());
-        }
-    for (WAVEHDR* header : buffers.All()) {
-        EXPECT_EQ(header->dwBytesRecorded, header->dwBufferLength) << "a buffer came back before it was full";
-        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-    }
-    this->CloseAndExpectCloseLast(s);
 }
 
 TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
@@ -418,103 +391,73 @@ TYPED_TEST(AudioContract, CaptureResetHandsBackEveryBufferWithWhatItHolds)
     EXPECT_EQ(s.log.Count(MM_WIM_DATA), 3u) << "a buffer came back twice";
 }
 
+// Finish ends a capture with the sound up to its moment in the first buffer, the others back
+// empty; a buffer given after it comes straight back empty. Reset before any Start hands
+// every buffer back empty, and leaves the stream usable for such a round.
 TYPED_TEST(AudioContract, CaptureFinishEndsWithTheSoundUpToItsMoment)
 {
-    const WAVEFORMATEX format = Pcm(8000, 16, 1);
-    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
-    Session s;
-    ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Capture, format, buffers));
-    // Timed from Start: opening the stream may take long on a busy machine, and no sound is
-    // owed for it.
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
-    this->m_under.LetTimePass(format, 400);
-    ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
-    const double elapsed = TypeParam::Elapsed(400, clock);
-    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 3));
+    for (const bool resetFirst : {false, true}) {
+        const WAVEFORMATEX format = resetFirst ? Pcm(16000, 8, 2) : Pcm(8000, 16, 1);
+        SCOPED_TRACE(resetFirst ? "reset before Start, 8 bits" : "16 bits");
+        TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
+        Session s;
+        ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Capture, format, buffers));
+        const std::size_t early = resetFirst ? 3 : 0;
+        if (resetFirst) {
+            ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+            ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, early));
+            EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
+            for (WAVEHDR* header : buffers.All())
+                EXPECT_EQ(header->dwBytesRecorded, 0u);
+            PrepareAndQueue(*s.stream, buffers);
+        }
+        // Timed from Start: opening the stream may take long on a busy machine, and no sound
+        // is owed for it.
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
+        this->m_under.LetTimePass(format, 400);
+        ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
+        const double elapsed = TypeParam::Elapsed(400, clock);
+        ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, early + 3));
 
-    // The first buffer holds it all; the others come back empty.
-    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
-    const double recorded = buffers[0]->dwBytesRecorded * 1000.0 / format.nAvgBytesPerSec;
-    EXPECT_GE(recorded, elapsed - TypeParam::SHORT_MS);
-    EXPECT_LE(recorded, elapsed + TypeParam::OVER_MS);
-    EXPECT_EQ(buffers[1]->dwBytesRecorded + buffers[2]->dwBytesRecorded, 0u);
+        const std::vector<WAVEHDR*> returned = s.log.Headers(MM_WIM_DATA);
+        EXPECT_EQ(std::vector<WAVEHDR*>(returned.begin() + static_cast<std::ptrdiff_t>(early), returned.end()),
+                  buffers.All());
+        const double recorded = buffers[0]->dwBytesRecorded * 1000.0 / format.nAvgBytesPerSec;
+        EXPECT_GE(recorded, elapsed - TypeParam::SHORT_MS);
+        EXPECT_LE(recorded, elapsed + TypeParam::OVER_MS);
+        EXPECT_EQ(buffers[1]->dwBytesRecorded + buffers[2]->dwBytesRecorded, 0u);
 
-    // Finished: a buffer given now comes straight back empty, and nothing more is captured.
-    ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
-    ASSERT_EQ(s.stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 4));
-    EXPECT_EQ(s.log.Headers(MM_WIM_DATA).back(), buffers[0]);
-    EXPECT_EQ(buffers[0]->dwBytesRecorded, 0u);
-    this->CloseAndExpectCloseLast(s);
-    EXPECT_EQ(s.log.Count(MM_WIM_DATA), 4u);
+        // Finished: a buffer given now comes straight back empty, and nothing more is captured.
+        ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
+        ASSERT_EQ(s.stream->AddBuffer(buffers[0]), MMSYSERR_NOERROR);
+        ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, early + 4));
+        EXPECT_EQ(s.log.Headers(MM_WIM_DATA).back(), buffers[0]);
+        EXPECT_EQ(buffers[0]->dwBytesRecorded, 0u);
+        this->CloseAndExpectCloseLast(s);
+        EXPECT_EQ(s.log.Count(MM_WIM_DATA), early + 4);
+    }
 }
 
-TYPED_TEST(AudioContract, FinishIsForCaptureOnly)
-{
-    Session s;
-    ASSERT_EQ(this->Open(s, Direction::Playback, Pcm(44100, 16, 2)), MMSYSERR_NOERROR);
-    EXPECT_EQ(s.stream->Finish(), MMSYSERR_NOTSUPPORTED);
-    this->CloseAndExpectCloseLast(s);
-}
-
-// Reset before any Start hands every buffer back empty; the stream is still usable, and the
-// round a later Start begins holds the sound from that Start to Finish.
-TYPED_TEST(AudioContract, CaptureResetBeforeStartHandsBackEmptyBuffers)
-{
-    const WAVEFORMATEX format = Pcm(16000, 8, 2);
-    TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
-    Session s;
-    ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Capture, format, buffers));
-    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 2));
-    EXPECT_EQ(s.log.Headers(MM_WIM_DATA), buffers.All());
-    EXPECT_EQ(buffers[0]->dwBytesRecorded + buffers[1]->dwBytesRecorded, 0u);
-
-    PrepareAndQueue(*s.stream, buffers);
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_EQ(s.stream->Start(), MMSYSERR_NOERROR);
-    this->m_under.LetTimePass(format, 150);
-    ASSERT_EQ(s.stream->Finish(), MMSYSERR_NOERROR);
-    const double elapsed = TypeParam::Elapsed(150, clock);
-    ASSERT_TRUE(this->WaitForCount(s, MM_WIM_DATA, 4));
-    EXPECT_EQ(s.log.Headers(MM_WIM_DATA)[2], buffers[0]);
-    const double recorded = buffers[0]->dwBytesRecorded * 1000.0 / format.nAvgBytesPerSec;
-    EXPECT_GE(recorded, elapsed - TypeParam::SHORT_MS);
-    EXPECT_LE(recorded, elapsed + TypeParam::OVER_MS);
-    this->CloseAndExpectCloseLast(s);
-}
-
-TYPED_TEST(AudioContract, PlaybackResetHandsBackEveryQueuedBuffer)
-{
-    const WAVEFORMATEX format = Pcm(44100, 16, 2);
-    TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
-    Session s;
-    ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, Direction::Playback, format, buffers));
-    this->m_under.LetTimePass(format, 100);
-    ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
-    ASSERT_TRUE(this->WaitForCount(s, MM_WOM_DONE, 3));
-    EXPECT_EQ(s.log.Headers(MM_WOM_DONE), buffers.All());
-    for (WAVEHDR* header : buffers.All())
-        EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
-    this->CloseAndExpectCloseLast(s);
-    EXPECT_EQ(s.log.Count(MM_WOM_DONE), 3u) << "a buffer came back twice";
-}
-
-TYPED_TEST(AudioContract, CloseWaitsUntilNoBufferIsQueued)
+// Close is refused while a buffer is queued; Reset hands every one back, each once, in order,
+// a playback stream's while it is playing.
+TYPED_TEST(AudioContract, CloseWaitsUntilResetHandsBackEveryQueuedBuffer)
 {
     for (Direction dir : BOTH) {
         SCOPED_TRACE(DirectionName(dir));
         const WAVEFORMATEX format = Pcm(44100, 16, 2);
-        TestBuffers buffers(2, testsupport::BytesFor(format, 2000));
+        TestBuffers buffers(3, testsupport::BytesFor(format, 2000));
         Session s;
         ASSERT_NO_FATAL_FAILURE(this->OpenAndQueue(s, dir, format, buffers));
         EXPECT_EQ(s.stream->Close(), WAVERR_STILLPLAYING);
+        this->m_under.LetTimePass(format, 100);
         ASSERT_EQ(s.stream->Reset(), MMSYSERR_NOERROR);
+        ASSERT_TRUE(this->WaitForCount(s, ReturnedMsg(dir), 3));
+        for (WAVEHDR* header : buffers.All())
+            EXPECT_EQ(header->dwFlags & (WHDR_DONE | WHDR_INQUEUE), WHDR_DONE);
         this->CloseAndExpectCloseLast(s);
-        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All());
+        EXPECT_EQ(s.log.Headers(ReturnedMsg(dir)), buffers.All()) << "a buffer came back twice or out of order";
     }
 }
 

@@ -13,67 +13,35 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-// libpulse reads one message from a socket per turn, as this reader reads one byte: a loop
-// that waited out its gathering interval before every turn would take in one an interval.
-// What a batch took in is handed on when the loop is about to wait, all of it at once.
-TEST(PulseLoop, GatheringTakesInEverythingAlreadySentAtEachWake)
-{
-    int ends[2];
-    ASSERT_EQ(::pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
-    std::atomic<int> read{0};
-    std::vector<int> seenBeforeWaits;
-    {
-        platform::PulseLoop loop;
-        {
-            platform::PulseLoop::Lock lock(loop);
-            loop.SetBeforeWait([&](bool) {
-                seenBeforeWaits.push_back(read.load());
-                return -1;
-            });
-            loop.Gather(std::chrono::milliseconds(150));
-            loop.Api()->io_new(
-                loop.Api(), ends[0], PA_IO_EVENT_INPUT,
-                [](pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void* count) {
-                    char byte = 0;
-                    if (::read(fd, &byte, 1) == 1)
-                        ++*static_cast<std::atomic<int>*>(count);
-                },
-                &read);
-        }
-        ASSERT_EQ(::write(ends[1], "0123456789012345678901234567890123456789", 40), 40);
-        // The loop's own waits would stop its gathering: the count is looked at instead.
-        for (int tries = 0; tries < 300 && read.load() < 40; ++tries)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_EQ(read.load(), 40) << "read in 3 s; one an interval would take 6 s";
-        platform::PulseLoop::Lock lock(loop);
-        for (int seen : seenBeforeWaits)
-            EXPECT_TRUE(seen == 0 || seen == 40) << "the loop waited with " << seen << " of 40 bytes taken in";
-    }
-    ::close(ends[0]);
-    ::close(ends[1]);
-}
-
 namespace {
 
-// A pipe the loop watches, and which thread took in each byte. The loop stops watching it
-// before it is closed: a descriptor closed while watched may be reused at once, by anything,
-// and the loop would read that instead.
+// A pipe the loop watches, and which thread took in each byte; read a byte a turn, as
+// libpulse reads a message, or all there is. The loop stops watching it before it is closed:
+// a descriptor closed while watched may be reused at once, by anything, and the loop would
+// read that instead.
 struct WatchedPipe {
     platform::PulseLoop& loop;
+    const bool byteATurn;
     int ends[2] = {-1, -1};
     pa_io_event* watch = nullptr;
     std::vector<std::thread::id> readers; // under the loop's lock
+    std::atomic<std::size_t> taken{0};    // readers' count, to be looked at without the lock
 
-    explicit WatchedPipe(platform::PulseLoop& watcher) : loop(watcher)
+    explicit WatchedPipe(platform::PulseLoop& watcher, bool oneByteATurn = false) : loop(watcher), byteATurn(oneByteATurn)
     {
         EXPECT_EQ(::pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
         platform::PulseLoop::Lock lock(loop);
         watch = loop.Api()->io_new(
             loop.Api(), ends[0], PA_IO_EVENT_INPUT,
             [](pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void* self) {
+                auto* pipe = static_cast<WatchedPipe*>(self);
                 char byte = 0;
-                while (::read(fd, &byte, 1) == 1)
-                    static_cast<WatchedPipe*>(self)->readers.push_back(std::this_thread::get_id());
+                while (::read(fd, &byte, 1) == 1) {
+                    pipe->readers.push_back(std::this_thread::get_id());
+                    ++pipe->taken;
+                    if (pipe->byteATurn)
+                        break;
+                }
             },
             this);
     }
@@ -94,6 +62,33 @@ struct WatchedPipe {
 };
 
 } // namespace
+
+// A loop that waited out its gathering interval before every turn would take in one byte
+// an interval. What a batch took in is handed on when the loop is about to wait, all of it
+// at once.
+TEST(PulseLoop, GatheringTakesInEverythingAlreadySentAtEachWake)
+{
+    std::vector<std::size_t> seenBeforeWaits;
+    platform::PulseLoop loop;
+    WatchedPipe pipe(loop, true);
+    {
+        platform::PulseLoop::Lock lock(loop);
+        loop.SetBeforeWait([&](bool) {
+            seenBeforeWaits.push_back(pipe.readers.size());
+            return -1;
+        });
+        loop.Gather(std::chrono::milliseconds(150));
+    }
+    ASSERT_EQ(::write(pipe.ends[1], "0123456789012345678901234567890123456789", 40), 40);
+    // The loop's own waits would stop its gathering: the count is looked at instead.
+    for (int tries = 0; tries < 300 && pipe.taken.load() < 40; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(pipe.taken.load(), 40u) << "read in 3 s; one an interval would take 6 s";
+    platform::PulseLoop::Lock lock(loop);
+    for (std::size_t seen : seenBeforeWaits)
+        EXPECT_TRUE(seen == 0 || seen == 40) << "the loop waited with " << seen << " of 40 bytes taken in";
+    loop.SetBeforeWait({}); // the pipe goes before the loop
+}
 
 // While lent, the sound is taken in by the watcher's pumps alone; when they stop, the loop's
 // thread takes it in again, and a wait on the loop is never left to a pump.
