@@ -1,8 +1,9 @@
 // Every row of the format table through the engine on the virtual backend, read back with
 // ffmpeg, independent of the code that wrote it: a take in each layout, rate and width the
-// format records, its parts, a file that cannot be made, and a full disk.
+// format records, its parts, a file that cannot be made, a full disk, and a file per sound.
 // A format added to the table is taken through all of them.
 
+#include "platform/Clock.h"
 #include "support/EngineFixture.h"
 #include "support/FormatRows.h"
 #include "support/ToneFrequency.h"
@@ -285,6 +286,35 @@ TEST_P(FormatTakes, AFullDiskLeavesAPlayableFileAndSaysSo)
     const ToolSound out = DecodeWithFfmpeg(path);
     EXPECT_EQ(out.exitCode, 0) << out.errors.toStdString();
     EXPECT_GT(out.Frames(), 0);
+}
+
+// With a file per sound, each burst of sound is a file of its own, in every format: as long
+// as the burst with the half second before it and the time after it.
+TEST_P(FormatTakes, EachSoundHasAFileOfItsOwn)
+{
+    const std::uint32_t rate = 16000;
+    // 0.2 s of tone every 2 s from 0.7 s on: 0.5 s before, 0.2 s, 0.5 s after.
+    UseCaptureDevices({{.name = QStringLiteral("Burst"), .soundFrames = rate / 5, .burstStart = rate * 7 / 10,
+                        .burstEvery = 2 * rate}});
+    platform::ManualClock clock(1796800803);
+    ASSERT_TRUE(CreateEngine(0));
+    ASSERT_TRUE(engine->StartRecord(16, CHANNELS_SPLIT, rate));
+    engine->SetSkipSilence({true, -45, 0.5, true});
+    ASSERT_TRUE(engine->OpenRecordFile(0, Path(Name(QStringLiteral("left")))));
+    ASSERT_TRUE(engine->OpenRecordFile(1, Path(Name(QStringLiteral("right")))));
+    for (std::uint32_t i = 0; i < 6 * rate / 1024; ++i) {
+        clock.Advance(64);
+        Feed(1024);
+    }
+    StopAndSettle();
+    EXPECT_TRUE(messages.Messages().empty());
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 6) << files.join(QLatin1Char(' ')).toStdString(); // three sounds, two channels
+    for (const QString& file : files) {
+        const ToolSound out = DecodeWithFfmpeg(Path(file));
+        EXPECT_EQ(out.exitCode, 0) << file.toStdString();
+        EXPECT_NEAR(static_cast<double>(out.Frames()) / out.rate, 1.2, 0.01) << file.toStdString();
+    }
 }
 
 // The room the page shows counts on these figures: a file really written never costs more.
