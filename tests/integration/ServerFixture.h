@@ -51,5 +51,6 @@ protected:
 double ToneFrequency(const QByteArray& data, int bits, int channels, int channel, int rate);
 
 // Where one channel's tone of hz breaks (sound lost, doubled or silent), described; empty
-// when it runs unbroken.
-std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz);
+// when it runs unbroken. maxJump: the phase change, in degrees, that counts as a break.
+std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz,
+                         double maxJump = 2.0);

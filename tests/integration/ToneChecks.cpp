@@ -26,9 +26,11 @@ double ToneFrequency(const QByteArray& data, int bits, int channels, int channel
     return RisingCrossingFrequency(samples, edge, samples.size() - edge, rate);
 }
 
-std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz)
+std::string ToneBreaksIn(const QByteArray& data, int bits, int channels, int channel, int rate, double hz,
+                         double maxJump)
 {
     // The first and last 50 ms are left out: the stream's edges are not the tone.
-    return DescribeBreaks(ToneBreaks(Channel(data, bits, channels, channel), rate, hz, static_cast<std::size_t>(rate / 20)),
+    return DescribeBreaks(ToneBreaks(Channel(data, bits, channels, channel), rate, hz, static_cast<std::size_t>(rate / 20),
+                                     maxJump),
                           rate);
 }

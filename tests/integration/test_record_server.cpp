@@ -145,9 +145,14 @@ TEST_P(FormatFromServerTest, EachLayoutDecodesToTheSourcesToneAndLength)
         const double decoded = static_cast<double>(out.Frames()) / out.rate;
         EXPECT_NEAR(decoded, seconds, RingSeconds(16, split ? 2 : channels, c.rate) + 0.05);
         const double hz = split ? EnvHz("TESSAVOX_LEFT_HZ", 440) : EnvHz("TESSAVOX_SINE_HZ", 440);
+        // Opus may move from its speech coder to its music coder once it has heard the tone
+        // (about 0.4 s in); the tone's phase then moves for good by up to 2.6 degrees, less
+        // than one sample lost (3.3 at 48 kHz, 3.6 at 44.1 kHz).
+        const double maxJump = format.type == FileType::Opus ? 3.0 : 2.0;
         for (int channel = 0; channel < channels; ++channel) {
             EXPECT_NEAR(ToneFrequency(out.pcm, 16, channels, channel, static_cast<int>(out.rate)), hz, 5.0);
-            EXPECT_EQ(ToneBreaksIn(out.pcm, 16, channels, channel, static_cast<int>(out.rate), hz), "") << channel;
+            EXPECT_EQ(ToneBreaksIn(out.pcm, 16, channels, channel, static_cast<int>(out.rate), hz, maxJump), "")
+                << channel;
         }
         if (split) {
             const auto right = ReadRecordedWave(Path("b.wav"));
