@@ -26,13 +26,12 @@ ToolOutput Run(const QString& tool, const QStringList& args)
 
 } // namespace
 
-ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits)
+ToolOutput DecodeWithTool(const QString& tool, const QString& path)
 {
     QStringList args;
     if (tool == QStringLiteral("flac")) {
         args = {QStringLiteral("-d"), QStringLiteral("-s"), QStringLiteral("-c"), QStringLiteral("--force-raw-format"),
-                QStringLiteral("--endian=little"),
-                bits == 8 ? QStringLiteral("--sign=unsigned") : QStringLiteral("--sign=signed"), path};
+                QStringLiteral("--endian=little"), QStringLiteral("--sign=signed"), path};
     } else {
         args = {QStringLiteral("--quiet"), QStringLiteral("--rate"), QStringLiteral("48000"),
                 QStringLiteral("--no-dither"), path, QStringLiteral("-")};

@@ -14,9 +14,9 @@ struct ToolOutput {
     QString errors;
 };
 
-// "flac" gives the samples as they were captured (8-bit unsigned, 16-bit signed little-
-// endian); "opusdec" gives 16-bit signed at 48 kHz.
-ToolOutput DecodeWithTool(const QString& tool, const QString& path, int bits = 16);
+// 16-bit signed little-endian samples: "flac" gives them as they were captured, "opusdec" at
+// 48 kHz.
+ToolOutput DecodeWithTool(const QString& tool, const QString& path);
 
 // Runs a tool that makes a file (an encoder); true when it says it succeeded.
 bool RunTool(const QString& tool, const QStringList& args);
