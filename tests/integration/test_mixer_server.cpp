@@ -6,6 +6,7 @@
 #include "mixer/InputSources.h"
 #include "mixer/VolumeInXXX.h"
 #include "platform/mixer/pulse/PulseMixerBackend.h"
+#include "support/SoundServer.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -30,12 +31,10 @@ QString Env(const char* name)
 // Runs pactl against the private server; its output, or a failed expectation.
 QString Pactl(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral("pactl"), args);
-    const bool finished = p.waitForFinished(10000);
-    EXPECT_TRUE(finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
-        << "pactl " << args.join(' ').toStdString() << ": " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    QString failure;
+    const QString output = testsupport::Pactl(args, &failure);
+    EXPECT_EQ(failure, QString());
+    return output;
 }
 
 // The source's volume per channel, as the server reports it ("front-left: 32768 / 50% ...").
@@ -93,8 +92,7 @@ protected:
         const QString props = QStringLiteral("source_properties=\"device.description='%1'\"").arg(description);
         modules.push_back(Pactl({QStringLiteral("load-module"), QStringLiteral("module-remap-source"),
                                  QStringLiteral("master=") + Env("TESSAVOX_MONITOR_SOURCE"),
-                                 QStringLiteral("source_name=") + name, props})
-                              .trimmed());
+                                 QStringLiteral("source_name=") + name, props}));
         return QTest::qWaitFor([&] { return CaptureDeviceNamed(description) != WAVE_MAPPER; }, 5000);
     }
 

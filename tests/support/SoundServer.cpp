@@ -48,15 +48,6 @@ bool RunScript(const QStringList& arguments, QString* output, QString* failure)
     return true;
 }
 
-// Runs pactl on the server that PULSE_SERVER names; its output, trimmed.
-QString Pactl(const QStringList& arguments)
-{
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), arguments);
-    pactl.waitForFinished(SCRIPT_TIMEOUT_MS);
-    return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
-}
-
 // One lock file per server address, shared by every test process that reaches it.
 QString TurnFile()
 {
@@ -168,6 +159,20 @@ bool ScopedServerLink::PointAt(const QString& address)
     const QByteArray link = QFile::encodeName(m_dir.filePath(QStringLiteral("native")));
     ::unlink(made.constData());
     return ::symlink(target.constData(), made.constData()) == 0 && std::rename(made.constData(), link.constData()) == 0;
+}
+
+QString Pactl(const QStringList& arguments, QString* failure)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    if (!pactl.waitForFinished(SCRIPT_TIMEOUT_MS) || pactl.exitStatus() != QProcess::NormalExit ||
+        pactl.exitCode() != 0) {
+        if (failure)
+            *failure = QStringLiteral("pactl %1: %2")
+                           .arg(arguments.join(u' '), QString::fromUtf8(pactl.readAllStandardError()));
+        return {};
+    }
+    return QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
 }
 
 } // namespace testsupport

@@ -6,9 +6,13 @@
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace testsupport {
+
+// Runs pactl on the server that PULSE_SERVER names; its output, trimmed, or nothing and why.
+QString Pactl(const QStringList& arguments, QString* failure = nullptr);
 
 class SoundServer {
 public:
